@@ -1,0 +1,39 @@
+# A folder whose first unit is still to come builds as an empty library.
+macro(isp_sources_or_placeholder var)
+  if(NOT ${var})
+    set(${var} ${PROJECT_SOURCE_DIR}/cmake/empty.cpp)
+  endif()
+endmacro()
+
+# One library target per source folder. Sources are globbed so that adding a
+# unit is adding its .h/.cpp pair; CONFIGURE_DEPENDS keeps the glob current.
+function(isp_add_library name dir)
+  cmake_parse_arguments(ARG "SHARED" "" "LINK" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+  isp_sources_or_placeholder(sources)
+  if(ARG_SHARED)
+    add_library(${name} SHARED ${sources})
+  else()
+    add_library(${name} STATIC ${sources})
+  endif()
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_compile_options(${name} PRIVATE -Wall -Wextra)
+  target_link_libraries(${name} PUBLIC ${ARG_LINK})
+endfunction()
+
+# One GoogleTest executable per tests/ folder, sharing the common test main
+# (offscreen platform, fixed palette and fonts).
+function(isp_add_test_folder name dir)
+  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE isp_test_main ${ARG_LINK} GTest::gtest GTest::gmock Qt6::Test)
+  target_compile_options(${name} PRIVATE -Wall -Wextra)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    DISCOVERY_TIMEOUT 60)
+endfunction()
