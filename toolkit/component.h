@@ -1,0 +1,25 @@
+#pragma once
+// Component state shared by everything the layout reader creates: "loading"
+// while a stored layout applies its properties, "designing" in a form designer
+// (never at run time here, but settable so tests reach the design branches).
+
+namespace toolkit {
+
+class TComponent {
+public:
+    virtual ~TComponent() = default;
+
+    bool IsLoading() const { return loading_; }
+    bool IsDesigning() const { return designing_; }
+    void SetLoading(bool on) { loading_ = on; }
+    void SetDesigning(bool on) { designing_ = on; }
+
+    // Called by the layout reader once every stored property is applied.
+    virtual void Loaded() { loading_ = false; }
+
+private:
+    bool loading_ = false;
+    bool designing_ = false;
+};
+
+} // namespace toolkit
