@@ -1,0 +1,64 @@
+#pragma once
+// Message boxes and the open-file dialog, as thin wrappers over QMessageBox and
+// QFileDialog. Every dialog goes through one responder, so tests can answer
+// them without a modal loop.
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+namespace toolkit {
+
+enum class TMsgIcon { None, Error, Warning, Information, Question };
+enum class TMsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class TModalResult { Ok, Cancel, Yes, No };
+
+struct MessageRequest {
+    QPointer<QWidget> owner; // null: a box of its own, owned by no window
+    QString text;
+    QString title; // the caption given, or the platform's default "Error"
+    TMsgIcon icon = TMsgIcon::Error;
+    TMsgButtons buttons = TMsgButtons::Ok;
+};
+
+struct OpenFileRequest {
+    QPointer<QWidget> owner;
+    QString title;      // empty: the platform's default
+    QString nameFilter; // Qt form: "Name (*.a *.b);;Other (*)"
+    QString initialDir; // empty: the platform's default
+    QString fileName;   // preselected: the last name chosen
+};
+
+class DialogResponder {
+public:
+    virtual ~DialogResponder() = default;
+    virtual TModalResult Message(const MessageRequest& request) = 0;
+    // The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> OpenFile(const OpenFileRequest& request) = 0;
+};
+
+// Replaces the responder for all dialogs; nullptr restores the real, modal ones.
+// Returns the responder that was in place.
+DialogResponder* SetDialogResponder(DialogResponder* responder);
+
+// An empty caption shows the platform's default title, "Error".
+TModalResult MessageBox(QWidget* owner, const QString& text, const QString& caption = {},
+                        TMsgIcon icon = TMsgIcon::Error, TMsgButtons buttons = TMsgButtons::Ok);
+
+// "Name|pattern|Name|pattern" to Qt's "Name (pattern);;..." form. A name that
+// already ends in its own pattern list is kept as it is.
+QString ClassicFilterToQt(const QString& filter);
+
+class TOpenDialog {
+public:
+    QString Filter;    // classic form, "Firmware File (*.bin)|*.bin"
+    QString Title;
+    QString InitialDir;
+    QString FileName;  // the last chosen name, offered again next time
+
+    // True when a name was chosen; FileName then holds it. The named file need not exist.
+    bool Execute(QWidget* owner);
+};
+
+} // namespace toolkit
