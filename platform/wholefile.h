@@ -1,0 +1,21 @@
+#pragma once
+// Loading of the boot code and firmware images.
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+namespace platform {
+
+// An image; absent is nullptr. A present image may have length 0.
+using ImageBuffer = std::unique_ptr<std::uint8_t[]>;
+
+// Loads a regular file whole while holding an exclusive lock on it, so a file
+// another program holds locked cannot be loaded. Files of 4 GiB or more do not
+// fit the 32-bit length and are refused.
+// When the file cannot be opened *length is left unchanged; when it opens but
+// cannot be loaded *length becomes 0; on success it is the size. length may
+// be nullptr.
+ImageBuffer ReadWholeFile(const QString& path, std::uint32_t* length = nullptr);
+
+} // namespace platform

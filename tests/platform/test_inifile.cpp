@@ -1,0 +1,94 @@
+#include "platform/inifile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+class IniFile : public testing::Test {
+protected:
+    QString Write(const QByteArray& contents)
+    {
+        const QString path = dir_.filePath("ispupdate.ini");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(contents);
+        return path;
+    }
+    QString BootFile(const QByteArray& contents)
+    {
+        return ReadIniString(Write(contents), "system", "boot_file", 63);
+    }
+
+    QTemporaryDir dir_;
+};
+
+} // namespace
+
+TEST_F(IniFile, MissingFileSectionOrKeyGivesEmpty)
+{
+    EXPECT_EQ(ReadIniString(dir_.filePath("none.ini"), "system", "boot_file", 63), "");
+    EXPECT_EQ(BootFile("[other]\nboot_file=a.bin\n"), "");
+    EXPECT_EQ(BootFile("[system]\nboot=a.bin\n"), "");
+    EXPECT_EQ(BootFile("boot_file=before_any_section.bin\n[system]\n"), "");
+    EXPECT_EQ(BootFile(""), "");
+}
+
+TEST_F(IniFile, FindsTheKeyInItsSectionOnly)
+{
+    const QByteArray ini =
+        "[a]\nboot_file=wrong.bin\n[system]\nother=1\nboot_file=boot.bin\n[b]\nboot_file=x\n";
+    EXPECT_EQ(BootFile(ini), "boot.bin");
+    EXPECT_EQ(BootFile("[system]\r\nboot_file=crlf.bin\r\n"), "crlf.bin");
+    EXPECT_EQ(BootFile("[system]\nboot_file=first.bin\nboot_file=second.bin\n"), "first.bin");
+}
+
+TEST_F(IniFile, LongValueIsCutTo63Characters)
+{
+    const QByteArray value(70, 'v');
+    EXPECT_EQ(BootFile("[system]\nboot_file=" + value + "\n"), QString(63, u'v'));
+    EXPECT_EQ(BootFile("[system]\nboot_file=" + value.left(63) + "\n"), QString(63, u'v'));
+    EXPECT_EQ(ReadIniString(Write("[s]\nk=abc\n"), "s", "k", 0), "");
+}
+
+TEST_F(IniFile, NamesIgnoreCaseAndWhitespaceQuotesAreStripped)
+{
+    EXPECT_EQ(BootFile("  [ SYSTEM ]  \n  Boot_File  =  boot code.bin  \n"), "boot code.bin");
+    EXPECT_EQ(BootFile("[system]\nboot_file=\"  quoted.bin \"\n"), "  quoted.bin ");
+    EXPECT_EQ(BootFile("[system]\nboot_file=\"\n"), "\"");
+    EXPECT_EQ(BootFile("[system]\nboot_file=a=b.bin\n"), "a=b.bin");
+    EXPECT_EQ(BootFile("[system]\nboot_file=\n"), "");
+}
+
+TEST_F(IniFile, CommentLinesAreIgnored)
+{
+    EXPECT_EQ(BootFile("[system]\n;boot_file=semi.bin\n#boot_file=hash.bin\nboot_file=real.bin\n"),
+              "real.bin");
+    EXPECT_EQ(BootFile("; [system]\n[system]\n  # boot_file=x\n"), "");
+}
+
+TEST_F(IniFile, GarbageAndOverlongLinesDoNotBreakTheReader)
+{
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage.append(char((i * 7919) & 0xFF));
+    EXPECT_EQ(BootFile(garbage), "");
+    EXPECT_EQ(BootFile(garbage + "\n[system]\nboot_file=after.bin\n"), "after.bin");
+    EXPECT_EQ(
+        BootFile(QByteArray("[system\nboot_file=x\n[]\n]\n=\n[system]") + '\0' + "\nboot_file=nul.bin\n"),
+        "nul.bin");
+    // The tail of a very long line must not pass for a key of its own.
+    const QByteArray longLine = "[system]\nx=" + QByteArray(200 * 1024, 'y') + "boot_file=tail.bin\n";
+    EXPECT_EQ(BootFile(longLine), "");
+    EXPECT_EQ(BootFile(longLine + "boot_file=next.bin"), "next.bin");
+}
+
+TEST(IniPaths, JoinUsesForwardSlashes)
+{
+    EXPECT_EQ(JoinProgramPath("/opt/x", "boot.bin"), "/opt/x/boot.bin");
+    EXPECT_EQ(JoinProgramPath("/opt/x", "fw\\boot\\8051.bin"), "/opt/x/fw/boot/8051.bin");
+    EXPECT_EQ(JoinProgramPath("/opt/x", ""), "/opt/x/");
+}
