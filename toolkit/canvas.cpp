@@ -1,0 +1,375 @@
+#include "toolkit/canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+
+namespace toolkit {
+
+namespace {
+
+// One painter per operation: every hint that would blur pixels is off, and
+// the destructor ends painting on every return path.
+class DevicePainter : public QPainter {
+public:
+    explicit DevicePainter(QPaintDevice* device) : QPainter(device)
+    {
+        setRenderHint(QPainter::Antialiasing, false);
+        setRenderHint(QPainter::TextAntialiasing, false);
+        setRenderHint(QPainter::SmoothPixmapTransform, false);
+    }
+};
+
+bool Is32Bit(const QImage& image)
+{
+    return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32_Premultiplied;
+}
+
+QImage As32Bit(const QImage& image)
+{
+    if (Is32Bit(image)) return image;
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                         : QImage::Format_RGB32);
+}
+
+QRect Normalized(const TRect& r)
+{
+    return QRect(QPoint(std::min(r.Left, r.Right), std::min(r.Top, r.Bottom)),
+                 QPoint(std::max(r.Left, r.Right) - 1, std::max(r.Top, r.Bottom) - 1));
+}
+
+struct PrefixedText {
+    QString text;
+    int underlined = -1; // index into text, or -1
+};
+
+// "&x" underlines x, "&&" is a literal "&", a trailing lone "&" is dropped.
+PrefixedText StripPrefix(const QString& s)
+{
+    PrefixedText out;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i] != u'&') {
+            out.text += s[i];
+        } else if (i + 1 < s.size() && s[i + 1] == u'&') {
+            out.text += u'&';
+            ++i;
+        } else if (i + 1 < s.size() && out.underlined < 0) {
+            out.underlined = int(out.text.size());
+        }
+    }
+    return out;
+}
+
+// Source row (or column) sampled by destination index d of n, centre-based.
+int Sample(int d, int n, int sourceStart, int sourceLength, bool mirrored)
+{
+    const int k = mirrored ? n - 1 - d : d;
+    return sourceStart + int((2LL * k + 1) * sourceLength / (2LL * n));
+}
+
+} // namespace
+
+QRect CoveredRect(const TRect& dest)
+{
+    // A mirrored extent covers Bottom+1..Top, as a negative-extent blit does.
+    const int left = dest.Right < dest.Left ? dest.Right + 1 : dest.Left;
+    const int top = dest.Bottom < dest.Top ? dest.Bottom + 1 : dest.Top;
+    return QRect(left, top, std::abs(dest.Width()), std::abs(dest.Height()));
+}
+
+QImage StretchNearest(const QImage& source, const TRect& sourceRect, const TRect& dest)
+{
+    const QRect out = CoveredRect(dest);
+    const QRect in = CoveredRect(sourceRect);
+    if (out.isEmpty() || in.isEmpty() || source.isNull()) return {};
+    const QImage src = As32Bit(source);
+    const bool mirrorX = (dest.Right < dest.Left) != (sourceRect.Right < sourceRect.Left);
+    const bool mirrorY = (dest.Bottom < dest.Top) != (sourceRect.Bottom < sourceRect.Top);
+    // Samples outside the source stay transparent, leaving the canvas as it was.
+    QImage result(out.size(), QImage::Format_ARGB32_Premultiplied);
+    result.fill(Qt::transparent);
+    std::vector<int> columns(out.width());
+    for (int dx = 0; dx < out.width(); ++dx)
+        columns[dx] = Sample(dx, out.width(), in.left(), in.width(), mirrorX);
+    for (int dy = 0; dy < out.height(); ++dy) {
+        const int sy = Sample(dy, out.height(), in.top(), in.height(), mirrorY);
+        if (sy < 0 || sy >= src.height()) continue;
+        const auto* from = reinterpret_cast<const QRgb*>(src.constScanLine(sy));
+        auto* to = reinterpret_cast<QRgb*>(result.scanLine(dy));
+        for (int dx = 0; dx < out.width(); ++dx) {
+            const int sx = columns[dx];
+            if (sx >= 0 && sx < src.width()) to[dx] = from[sx];
+        }
+    }
+    return result;
+}
+
+TCanvas::TCanvas(QImage* image) : device_(image), image_(image)
+{
+    if (!image_->isNull() && !Is32Bit(*image_)) *image_ = As32Bit(*image_);
+}
+
+TCanvas::TCanvas(QPaintDevice* device) : device_(device), image_(dynamic_cast<QImage*>(device)) {}
+
+void TCanvas::FillWithBrush(QPainter& painter, const QRect& r) const
+{
+    if (Brush.Style == bsClear || r.isEmpty()) return;
+    if (Brush.Bitmap && !Brush.Bitmap->Empty()) {
+        painter.setBrushOrigin(0, 0);
+        painter.fillRect(r, QBrush(Brush.Bitmap->Image()));
+    } else {
+        painter.fillRect(r, ColorToQColor(Brush.Color));
+    }
+}
+
+void TCanvas::FillRect(const TRect& r)
+{
+    if (r.Left == r.Right || r.Top == r.Bottom) return;
+    DevicePainter painter(device_);
+    FillWithBrush(painter, Normalized(r));
+}
+
+void TCanvas::FrameRect(const TRect& r)
+{
+    if (r.Left == r.Right || r.Top == r.Bottom) return;
+    const QRect q = Normalized(r);
+    DevicePainter painter(device_);
+    FillWithBrush(painter, QRect(q.left(), q.top(), q.width(), 1));
+    FillWithBrush(painter, QRect(q.left(), q.bottom(), q.width(), 1));
+    FillWithBrush(painter, QRect(q.left(), q.top() + 1, 1, q.height() - 2));
+    FillWithBrush(painter, QRect(q.right(), q.top() + 1, 1, q.height() - 2));
+}
+
+void TCanvas::Rectangle(int left, int top, int right, int bottom)
+{
+    if (left == right || top == bottom) return;
+    const QRect q = Normalized(Rect(left, top, right, bottom));
+    DevicePainter painter(device_);
+    if (Pen.Style == psClear) {
+        FillWithBrush(painter, q);
+        return;
+    }
+    const int w = std::max(1, Pen.Width);
+    FillWithBrush(painter, q.adjusted(w, w, -w, -w));
+    if (Pen.Style == psSolid) {
+        const QColor color = ColorToQColor(Pen.Color);
+        const int side = std::max(0, q.height() - 2 * w);
+        painter.fillRect(QRect(q.left(), q.top(), q.width(), std::min(w, q.height())), color);
+        painter.fillRect(
+            QRect(q.left(), std::max(q.top(), q.bottom() + 1 - w), q.width(), std::min(w, q.height())),
+            color);
+        painter.fillRect(QRect(q.left(), q.top() + w, std::min(w, q.width()), side), color);
+        painter.fillRect(
+            QRect(std::max(q.left(), q.right() + 1 - w), q.top() + w, std::min(w, q.width()), side), color);
+        return;
+    }
+    const TPoint corners[] = {
+        {q.left(), q.top()}, {q.right(), q.top()}, {q.right(), q.bottom()}, {q.left(), q.bottom()}};
+    for (int i = 0; i < 4; ++i)
+        Line(painter, corners[i], corners[(i + 1) % 4]);
+}
+
+// Bresenham without the end point; a wide pen stamps a square per pixel.
+void TCanvas::Line(QPainter& painter, TPoint from, TPoint to)
+{
+    if (Pen.Style == psClear || from == to) return;
+    const QColor color = ColorToQColor(Pen.Color);
+    const int w = std::max(1, Pen.Width);
+    const int half = (w - 1) / 2;
+    if (Pen.Style == psSolid && (from.X == to.X || from.Y == to.Y)) {
+        // Straight lines in one fill: from the start up to, not including, the end.
+        const int x0 = from.X <= to.X ? from.X : to.X + 1;
+        const int x1 = from.X <= to.X ? std::max(from.X, to.X - 1) : from.X;
+        const int y0 = from.Y <= to.Y ? from.Y : to.Y + 1;
+        const int y1 = from.Y <= to.Y ? std::max(from.Y, to.Y - 1) : from.Y;
+        painter.fillRect(QRect(QPoint(x0 - half, y0 - half), QPoint(x1 - half + w - 1, y1 - half + w - 1)),
+                         color);
+        return;
+    }
+    const int dx = std::abs(to.X - from.X), sx = from.X < to.X ? 1 : -1;
+    const int dy = -std::abs(to.Y - from.Y), sy = from.Y < to.Y ? 1 : -1;
+    int err = dx + dy;
+    int x = from.X, y = from.Y;
+    for (int i = 0; x != to.X || y != to.Y; ++i) {
+        if (Pen.Style == psSolid || i % 2 == 0) painter.fillRect(QRect(x - half, y - half, w, w), color);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void TCanvas::LineTo(int x, int y)
+{
+    {
+        DevicePainter painter(device_);
+        Line(painter, penPos_, {x, y});
+    }
+    penPos_ = {x, y};
+}
+
+void TCanvas::Polyline(const std::vector<TPoint>& points)
+{
+    if (points.empty()) return;
+    DevicePainter painter(device_);
+    for (size_t i = 1; i < points.size(); ++i)
+        Line(painter, points[i - 1], points[i]);
+    penPos_ = points.back();
+}
+
+void TCanvas::Polygon(const std::vector<TPoint>& points)
+{
+    if (points.size() < 2) return;
+    DevicePainter painter(device_);
+    if (Brush.Style != bsClear && points.size() >= 3) {
+        QPolygon polygon;
+        for (const TPoint& p : points)
+            polygon << p.toQPoint();
+        painter.setPen(Qt::NoPen);
+        if (Brush.Bitmap && !Brush.Bitmap->Empty()) {
+            painter.setBrushOrigin(0, 0);
+            painter.setBrush(QBrush(Brush.Bitmap->Image()));
+        } else {
+            painter.setBrush(ColorToQColor(Brush.Color));
+        }
+        painter.drawPolygon(polygon);
+    }
+    for (size_t i = 0; i < points.size(); ++i)
+        Line(painter, points[i], points[(i + 1) % points.size()]);
+}
+
+QSize TCanvas::TextExtent(const QString& text) const
+{
+    const QFontMetrics metrics(Font.toQFont(), device_);
+    return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+void TCanvas::DrawTextCell(QPainter& painter, int x, int y, const QString& text, int underlined)
+{
+    // The painter's text hint alone does not reach every font engine.
+    QFont font = Font.toQFont();
+    font.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetrics metrics(font, device_);
+    FillWithBrush(painter, QRect(x, y, metrics.horizontalAdvance(text), metrics.height()));
+    const QColor color = ColorToQColor(Font.Color());
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    if (underlined >= 0 && underlined < text.size()) {
+        const int ux = x + metrics.horizontalAdvance(text.left(underlined));
+        const int uw = metrics.horizontalAdvance(text.mid(underlined, 1));
+        const int uy = y + metrics.ascent() + metrics.underlinePos();
+        painter.fillRect(QRect(ux, uy, uw, std::max(1, metrics.lineWidth())), color);
+    }
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text)
+{
+    DevicePainter painter(device_);
+    DrawTextCell(painter, x, y, text, -1);
+    penPos_ = {x + TextWidth(text), y};
+}
+
+int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags)
+{
+    const PrefixedText shown = (flags & DT_NOPREFIX) ? PrefixedText{text, -1} : StripPrefix(text);
+    const QSize extent = TextExtent(shown.text);
+    if (flags & DT_CALCRECT) {
+        rect.Right = rect.Left + extent.width();
+        rect.Bottom = rect.Top + extent.height();
+        return extent.height();
+    }
+    if (rect.IsEmpty()) return extent.height();
+    int x = rect.Left;
+    if (flags & DT_CENTER)
+        x = rect.Left + (rect.Width() - extent.width()) / 2;
+    else if (flags & DT_RIGHT)
+        x = rect.Right - extent.width();
+    const int y = (flags & DT_VCENTER) ? rect.Top + (rect.Height() - extent.height()) / 2 : rect.Top;
+    DevicePainter painter(device_);
+    painter.setClipRect(rect.toQRect());
+    DrawTextCell(painter, x, y, shown.text, shown.underlined);
+    return extent.height();
+}
+
+void TCanvas::Draw(int x, int y, const TBitmap& bitmap)
+{
+    if (!bitmap.Empty()) Draw(x, y, bitmap.DrawableImage());
+}
+
+void TCanvas::Draw(int x, int y, const QImage& image)
+{
+    if (image.isNull()) return;
+    DevicePainter painter(device_);
+    painter.drawImage(QPoint(x, y), image);
+}
+
+void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap)
+{
+    if (!bitmap.Empty()) StretchDraw(dest, bitmap.DrawableImage());
+}
+
+void TCanvas::StretchDraw(const TRect& dest, const QImage& image)
+{
+    CopyRect(dest, image, Rect(0, 0, image.width(), image.height()));
+}
+
+void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect)
+{
+    if (source.image_) CopyRect(dest, *source.image_, sourceRect);
+}
+
+void TCanvas::CopyRect(const TRect& dest, const QImage& source, const TRect& sourceRect)
+{
+    const QImage stretched = StretchNearest(source, sourceRect, dest);
+    if (stretched.isNull()) return;
+    DevicePainter painter(device_);
+    painter.drawImage(CoveredRect(dest).topLeft(), stretched);
+}
+
+void TCanvas::DrawFocusRect(const TRect& r)
+{
+    if (r.IsEmpty()) return;
+    const QRect q = r.toQRect();
+    std::vector<QPoint> dots;
+    auto add = [&](int x, int y) {
+        if ((x + y) % 2 == 0) dots.emplace_back(x, y);
+    };
+    for (int x = q.left(); x <= q.right(); ++x) {
+        add(x, q.top());
+        if (q.bottom() > q.top()) add(x, q.bottom());
+    }
+    for (int y = q.top() + 1; y < q.bottom(); ++y) {
+        add(q.left(), y);
+        if (q.right() > q.left()) add(q.right(), y);
+    }
+    if (image_) {
+        const QRect bounds = image_->rect();
+        for (const QPoint& p : dots)
+            if (bounds.contains(p)) image_->setPixel(p, image_->pixel(p) ^ 0x00FFFFFFu);
+        return;
+    }
+    DevicePainter painter(device_);
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    for (const QPoint& p : dots)
+        painter.fillRect(QRect(p, QSize(1, 1)), Qt::white);
+}
+
+TColor TCanvas::Pixel(int x, int y) const
+{
+    if (!image_ || !image_->valid(x, y)) return clNone;
+    return QColorToColor(QColor::fromRgb(image_->pixel(x, y)));
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color)
+{
+    if (image_ && image_->valid(x, y)) image_->setPixel(x, y, ColorToQColor(color).rgb());
+}
+
+} // namespace toolkit

@@ -1,0 +1,153 @@
+#pragma once
+// A canvas with the classic device semantics over QPainter, so that no control
+// has to remember where Qt differs:
+//  - rectangles exclude their right and bottom edge; FillRect fills exactly
+//    the rectangle, FrameRect and Rectangle draw inside it;
+//  - LineTo does not paint its end point (Polyline likewise);
+//  - stretching is nearest-neighbour; a destination whose Bottom lies above
+//    its Top (or Right left of Left) covers rows Bottom+1..Top and is drawn
+//    mirrored;
+//  - text cells are placed by their top-left corner;
+//  - no antialiasing of any kind, text included, so pixels are predictable.
+// Each operation opens its own painter on the device and closes it before
+// returning, so the device (a QImage) can be read or resized between calls.
+
+#include "toolkit/graphics.h"
+#include "toolkit/types.h"
+
+#include <QImage>
+#include <QString>
+#include <vector>
+
+class QPainter;
+class QPaintDevice;
+
+namespace toolkit {
+
+enum TPenStyle { psSolid, psDot, psClear };
+enum TBrushStyle { bsSolid, bsClear };
+
+struct TPen {
+    TColor Color = clBlack;
+    int Width = 1;
+    TPenStyle Style = psSolid;
+};
+
+struct TBrush {
+    TColor Color = clWhite;
+    TBrushStyle Style = bsSolid;
+    // When set, a pattern tiled from the device origin replaces the colour.
+    const TBitmap* Bitmap = nullptr;
+};
+
+// DrawText flags; text is always laid out as a single line.
+enum : unsigned {
+    DT_LEFT = 0x0,
+    DT_CENTER = 0x1,
+    DT_RIGHT = 0x2,
+    DT_VCENTER = 0x4,
+    DT_SINGLELINE = 0x20,
+    DT_CALCRECT = 0x400,
+    DT_NOPREFIX = 0x800,
+};
+
+class TCanvas {
+public:
+    explicit TCanvas(QImage* image);
+    // Any paint device; pixel reads and the focus rectangle need a raster one.
+    explicit TCanvas(QPaintDevice* device);
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
+
+    TPen Pen;
+    TBrush Brush;
+    TFont Font;
+
+    QPaintDevice* Device() const { return device_; }
+    // The image behind the canvas, or null for other devices.
+    QImage* Image() const { return image_; }
+
+    void FillRect(const TRect& r);
+    void FrameRect(const TRect& r);
+    void Rectangle(int left, int top, int right, int bottom);
+    void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+    void MoveTo(int x, int y) { penPos_ = {x, y}; }
+    void LineTo(int x, int y);
+    TPoint PenPos() const { return penPos_; }
+    void Polyline(const std::vector<TPoint>& points);
+    void Polygon(const std::vector<TPoint>& points);
+
+    void TextOut(int x, int y, const QString& text);
+    QSize TextExtent(const QString& text) const;
+    int TextWidth(const QString& text) const { return TextExtent(text).width(); }
+    int TextHeight(const QString& text) const { return TextExtent(text).height(); }
+    // Returns the text height; with DT_CALCRECT only sets rect's Right and
+    // Bottom to the text's extent and draws nothing.
+    int DrawText(const QString& text, TRect& rect, unsigned flags);
+
+    void Draw(int x, int y, const TBitmap& bitmap);
+    void Draw(int x, int y, const QImage& image);
+    void StretchDraw(const TRect& dest, const TBitmap& bitmap);
+    void StretchDraw(const TRect& dest, const QImage& image);
+    void CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect);
+    void CopyRect(const TRect& dest, const QImage& source, const TRect& sourceRect);
+
+    // Inverts every other pixel of a one-pixel frame inside r, on a
+    // checkerboard anchored at the device origin; drawing it twice restores
+    // the original pixels.
+    void DrawFocusRect(const TRect& r);
+
+    TColor Pixel(int x, int y) const;
+    void SetPixel(int x, int y, TColor color);
+
+    // Pixels[x][y] reads and writes single pixels (outside: reads clNone).
+    class PixelRef {
+    public:
+        PixelRef(TCanvas* canvas, int x, int y) : canvas_(canvas), x_(x), y_(y) {}
+        operator TColor() const { return canvas_->Pixel(x_, y_); }
+        PixelRef& operator=(TColor color)
+        {
+            canvas_->SetPixel(x_, y_, color);
+            return *this;
+        }
+
+    private:
+        TCanvas* canvas_;
+        int x_, y_;
+    };
+    class PixelColumn {
+    public:
+        PixelColumn(TCanvas* canvas, int x) : canvas_(canvas), x_(x) {}
+        PixelRef operator[](int y) const { return {canvas_, x_, y}; }
+
+    private:
+        TCanvas* canvas_;
+        int x_;
+    };
+    class PixelAccess {
+    public:
+        explicit PixelAccess(TCanvas* canvas) : canvas_(canvas) {}
+        PixelColumn operator[](int x) const { return {canvas_, x}; }
+
+    private:
+        TCanvas* canvas_;
+    };
+    PixelAccess Pixels{this};
+
+private:
+    void Line(QPainter& painter, TPoint from, TPoint to);
+    void FillWithBrush(QPainter& painter, const QRect& r) const;
+    void DrawTextCell(QPainter& painter, int x, int y, const QString& text, int underlined);
+
+    QPaintDevice* device_;
+    QImage* image_;
+    TPoint penPos_;
+};
+
+// The image scaled nearest-neighbour into the (possibly mirrored) size of
+// dest; each destination pixel samples the source at its centre.
+QImage StretchNearest(const QImage& source, const TRect& sourceRect, const TRect& dest);
+// The rectangle a possibly mirrored destination covers on the device.
+QRect CoveredRect(const TRect& dest);
+
+} // namespace toolkit
