@@ -1,12 +1,199 @@
 #include "skin/themes/suipublic.h"
 
+#include "toolkit/canvas.h"
+#include "toolkit/graphics.h"
+
 #include <QGuiApplication>
 #include <QMetaObject>
+#include <QRegion>
 #include <QScreen>
+#include <QTransform>
 #include <QWidget>
+#include <algorithm>
 
+using toolkit::Bounds;
+using toolkit::Rect;
+using toolkit::TBitmap;
+using toolkit::TCanvas;
+using toolkit::TColor;
 using toolkit::TPoint;
 using toolkit::TRect;
+
+namespace {
+
+// A corner of SpitDraw: its part of the picture, the half of the destination
+// it may fill, and the sides it is anchored to (which a crop keeps).
+struct Corner {
+    TRect source;
+    TRect half;
+    bool right;
+    bool bottom;
+};
+
+// Draws a corner at its natural size, cropped to its half of the destination,
+// and returns the rectangle it covers. A corner with nothing to show covers
+// an empty rectangle at its own corner of the destination.
+TRect DrawCorner(TCanvas& canvas, const QImage& picture, const Corner& corner, const TRect& rect)
+{
+    int pw = std::max(0, std::min(corner.source.Width(), corner.half.Width()));
+    int ph = std::max(0, std::min(corner.source.Height(), corner.half.Height()));
+    if (pw == 0 || ph == 0) pw = ph = 0;
+    const int x = corner.right ? rect.Right - pw : 0;
+    const int y = corner.bottom ? rect.Bottom - ph : 0;
+    const TRect covered = Bounds(x, y, pw, ph);
+    if (pw > 0) {
+        const int sx = corner.right ? corner.source.Right - pw : corner.source.Left;
+        const int sy = corner.bottom ? corner.source.Bottom - ph : corner.source.Top;
+        canvas.CopyRect(covered, picture, Bounds(sx, sy, pw, ph));
+    }
+    return covered;
+}
+
+// Which side of an edge's source survives when its destination is thinner
+// across than the source.
+enum class Cut { None, KeepLeft, KeepRight, KeepTop, KeepBottom };
+
+void DrawEdge(TCanvas& canvas, const QImage& keyed, TRect source, const TRect& dest, Cut cut)
+{
+    if (dest.Width() <= 0 || dest.Height() <= 0) return;
+    switch (cut) {
+    case Cut::None:
+        break;
+    case Cut::KeepLeft:
+        source.Right = source.Left + std::min(source.Width(), dest.Width());
+        break;
+    case Cut::KeepRight:
+        source.Left = source.Right - std::min(source.Width(), dest.Width());
+        break;
+    case Cut::KeepTop:
+        source.Bottom = source.Top + std::min(source.Height(), dest.Height());
+        break;
+    case Cut::KeepBottom:
+        source.Top = source.Bottom - std::min(source.Height(), dest.Height());
+        break;
+    }
+    // An empty source (the left edge of an even-height picture) shows nothing;
+    // it must not reach the canvas, which would read it as mirrored.
+    if (source.Width() > 0 && source.Height() > 0) canvas.CopyRect(dest, keyed, source);
+}
+
+TColor ColorAt(const QImage& image, int x, int y)
+{
+    return toolkit::QColorToColor(QColor::fromRgb(image.pixel(x, y)));
+}
+
+void Turn(TBitmap& bitmap, qreal degrees)
+{
+    if (!bitmap.Empty()) bitmap.SetImage(bitmap.Image().transformed(QTransform().rotate(degrees)));
+}
+
+} // namespace
+
+void SpitDraw(const TBitmap& bitmap, TCanvas& canvas, const TRect& rect, bool transparent)
+{
+    if (bitmap.Empty()) return;
+    const QImage& picture = bitmap.Image();
+    const QImage keyed = toolkit::MaskedByKey(picture, SpitDrawKey);
+    const QImage& corners = transparent ? keyed : picture;
+
+    const int W = bitmap.Width(), H = bitmap.Height();
+    const int hw = W / 2, hh = H / 2;
+    const int DW = rect.Width(), DH = rect.Height();
+    const int dhw = DW / 2, dhh = DH / 2;
+
+    const TRect TL =
+        DrawCorner(canvas, corners, {Rect(0, 0, hw, hh), Rect(0, 0, dhw, dhh), false, false}, rect);
+    const TRect BL = DrawCorner(
+        canvas, corners, {Rect(0, H - hh + 1, hw, H), Rect(0, DH - dhh + 1, dhw, DH), false, true}, rect);
+    DrawEdge(canvas, keyed, Rect(0, hh, hw, H - hh), Rect(0, TL.Bottom, TL.Right, BL.Top), Cut::KeepLeft);
+    const TRect TR = DrawCorner(
+        canvas, corners, {Rect(W - hw + 1, 0, W, hh), Rect(DW - dhw + 1, 0, DW, dhh), true, false}, rect);
+    const TRect BR = DrawCorner(
+        canvas, corners,
+        {Rect(W - hw + 1, H - hh + 1, W, H), Rect(DW - dhw + 1, DH - dhh + 1, DW, DH), true, true}, rect);
+    DrawEdge(canvas, keyed, Rect(W - hw + 1, H - hh, W, hh + 2), Rect(TR.Left, TR.Bottom, TR.Right, BR.Top),
+             Cut::KeepRight);
+    DrawEdge(canvas, keyed, Rect(hw, 0, W - hw + 1, hh), Rect(TL.Right, 0, TR.Left, TL.Bottom), Cut::KeepTop);
+    // The middle stops a row short and the bottom edge starts a row up and a
+    // column left: the one-pixel overlaps belong to the layout.
+    DrawEdge(canvas, keyed, Rect(hw, hh, W - hw + 1, H - hh), Rect(TL.Right, TL.Bottom, TR.Left, BR.Top - 1),
+             Cut::None);
+    DrawEdge(canvas, keyed, Rect(hw, H - hh, W - hw + 1, H),
+             Rect(TL.Right - 1, BL.Top - 1, BR.Left, BR.Bottom), Cut::KeepBottom);
+}
+
+void SpitDrawHorizontal(const TBitmap& bitmap, TCanvas& canvas, const TRect& rect, bool transparent)
+{
+    const int fw = bitmap.Width() / 3, fh = bitmap.Height();
+    if (fw == 0 || fh == 0) return;
+    const QImage& picture = bitmap.Image();
+    const QImage ends = transparent ? toolkit::MaskedByKey(picture, ColorAt(picture, 0, 0)) : picture;
+    canvas.CopyRect(Bounds(rect.Left, rect.Top, fw, fh), ends, Bounds(0, 0, fw, fh));
+    canvas.CopyRect(Bounds(rect.Right - fw, rect.Top, fw, fh), ends, Bounds(2 * fw, 0, fw, fh));
+    const TRect middle = Rect(rect.Left + fw, rect.Top, rect.Right - fw, rect.Bottom);
+    if (middle.Width() > 0 && middle.Height() > 0) canvas.CopyRect(middle, picture, Bounds(fw, 0, fw, fh));
+}
+
+void TileDraw(TCanvas& canvas, const toolkit::TPicture& picture, const TRect& rect)
+{
+    if (!picture.HasGraphic()) return;
+    const QImage tile = picture.Bitmap().DrawableImage();
+    const int pw = picture.Width(), ph = picture.Height();
+    for (int x = 0; x < pw + rect.Width(); x += pw)
+        for (int y = 0; y < ph + rect.Height(); y += ph)
+            canvas.Draw(x, y, tile);
+}
+
+// Quarter turns of an image are exact in Qt (no resampling).
+void RoundPicture(TBitmap& bitmap)
+{
+    Turn(bitmap, -90);
+}
+
+void RoundPicture3(TBitmap& bitmap)
+{
+    Turn(bitmap, 90);
+}
+
+void DoTrans(TCanvas& canvas, const QWidget* control)
+{
+    QWidget* parent = control ? control->parentWidget() : nullptr;
+    if (!parent) return;
+    // Without DrawChildren the siblings stay out of the picture.
+    parent->render(canvas.Device(), -control->pos(), QRegion(parent->rect()), QWidget::DrawWindowBackground);
+}
+
+void DrawControlBorder(QWidget* control, TColor borderColor, TColor innerColor)
+{
+    TCanvas canvas(static_cast<QPaintDevice*>(control));
+    const TRect outer = TRect::fromQRect(control->rect());
+    canvas.Brush.Color = borderColor;
+    canvas.FrameRect(outer);
+    canvas.Brush.Color = innerColor;
+    canvas.FrameRect(Rect(outer.Left + 1, outer.Top + 1, outer.Right - 1, outer.Bottom - 1));
+}
+
+void SetBitmapWindow(QWidget* window, const TBitmap& bitmap, TColor keyColor)
+{
+    const QImage image = bitmap.Image().convertToFormat(QImage::Format_RGB32);
+    const QRgb key = toolkit::ColorToQColor(keyColor).rgb() & 0x00FFFFFFu;
+    QRegion region;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        int x = 0;
+        while (x < image.width()) {
+            while (x < image.width() && (line[x] & 0x00FFFFFFu) == key)
+                ++x;
+            const int start = x;
+            while (x < image.width() && (line[x] & 0x00FFFFFFu) != key)
+                ++x;
+            if (x > start) region += QRect(start, y, x - start, 1); // rows in order: Qt appends cheaply
+        }
+    }
+    // An empty mask would mean "no mask" to Qt; a region beside the window
+    // keeps all of it hidden, as a shape without pixels should.
+    window->setMask(region.isEmpty() ? QRegion(-1, -1, 1, 1) : region);
+}
 
 bool InRect(int x, int y, const TRect& rect)
 {
