@@ -10,11 +10,16 @@ namespace {
 QMessageBox::Icon ToQtIcon(TMsgIcon icon)
 {
     switch (icon) {
-    case TMsgIcon::Error: return QMessageBox::Critical;
-    case TMsgIcon::Warning: return QMessageBox::Warning;
-    case TMsgIcon::Information: return QMessageBox::Information;
-    case TMsgIcon::Question: return QMessageBox::Question;
-    case TMsgIcon::None: break;
+    case TMsgIcon::Error:
+        return QMessageBox::Critical;
+    case TMsgIcon::Warning:
+        return QMessageBox::Warning;
+    case TMsgIcon::Information:
+        return QMessageBox::Information;
+    case TMsgIcon::Question:
+        return QMessageBox::Question;
+    case TMsgIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -22,10 +27,14 @@ QMessageBox::Icon ToQtIcon(TMsgIcon icon)
 QMessageBox::StandardButtons ToQtButtons(TMsgButtons buttons)
 {
     switch (buttons) {
-    case TMsgButtons::Ok: break;
-    case TMsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case TMsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case TMsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case TMsgButtons::Ok:
+        break;
+    case TMsgButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case TMsgButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case TMsgButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -33,10 +42,14 @@ QMessageBox::StandardButtons ToQtButtons(TMsgButtons buttons)
 TModalResult FromQtButton(int button)
 {
     switch (button) {
-    case QMessageBox::Yes: return TModalResult::Yes;
-    case QMessageBox::No: return TModalResult::No;
-    case QMessageBox::Cancel: return TModalResult::Cancel;
-    default: return TModalResult::Ok;
+    case QMessageBox::Yes:
+        return TModalResult::Yes;
+    case QMessageBox::No:
+        return TModalResult::No;
+    case QMessageBox::Cancel:
+        return TModalResult::Cancel;
+    default:
+        return TModalResult::Ok;
     }
 }
 
@@ -54,10 +67,8 @@ public:
         QFileDialog dialog(request.owner, request.title, request.initialDir, request.nameFilter);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::AnyFile); // a typed name need not exist
-        if (!request.fileName.isEmpty())
-            dialog.selectFile(request.fileName);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return std::nullopt;
+        if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         return dialog.selectedFiles().constFirst();
     }
 };
@@ -98,8 +109,7 @@ bool TOpenDialog::Execute(QWidget* owner)
 {
     const std::optional<QString> chosen =
         responder->OpenFile({owner, Title, ClassicFilterToQt(Filter), InitialDir, FileName});
-    if (!chosen)
-        return false;
+    if (!chosen) return false;
     FileName = *chosen;
     return true;
 }

@@ -52,10 +52,10 @@ QString ClassicFilterToQt(const QString& filter);
 
 class TOpenDialog {
 public:
-    QString Filter;    // classic form, "Firmware File (*.bin)|*.bin"
+    QString Filter; // classic form, "Firmware File (*.bin)|*.bin"
     QString Title;
     QString InitialDir;
-    QString FileName;  // the last chosen name, offered again next time
+    QString FileName; // the last chosen name, offered again next time
 
     // True when a name was chosen; FileName then holds it. The named file need not exist.
     bool Execute(QWidget* owner);

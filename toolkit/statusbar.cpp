@@ -12,8 +12,7 @@ TStatusPanel::TStatusPanel(QWidget* parent) : QLabel(parent)
 
 void TStatusPanel::SetText(const QString& value)
 {
-    if (value == text())
-        return;
+    if (value == text()) return;
     setText(value);
     emit TextChanged(value);
 }
@@ -21,8 +20,7 @@ void TStatusPanel::SetText(const QString& value)
 void TStatusPanel::SetWidth(int value)
 {
     width_ = value;
-    if (auto* bar = qobject_cast<TStatusBar*>(parentWidget()))
-        bar->ArrangePanels();
+    if (auto* bar = qobject_cast<TStatusBar*>(parentWidget())) bar->ArrangePanels();
 }
 
 TStatusBar::TStatusBar(QWidget* parent) : QFrame(parent) {}
