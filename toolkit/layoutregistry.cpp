@@ -1,0 +1,55 @@
+#include "toolkit/layoutregistry.h"
+
+#include <QHash>
+#include <map>
+
+namespace toolkit {
+
+namespace {
+
+struct Registry {
+    std::map<QString, TRegisteredClass> byName; // stable addresses for FindClass
+    QHash<const QMetaObject*, QString> nameOf;
+};
+
+Registry& TheRegistry()
+{
+    static Registry registry;
+    return registry;
+}
+
+constexpr char InternalMark[] = "_layoutInternal";
+
+} // namespace
+
+void RegisterClass(const QString& name, const QMetaObject* meta, TLayoutFactory factory)
+{
+    Registry& registry = TheRegistry();
+    registry.byName.insert_or_assign(name, TRegisteredClass{name, meta, std::move(factory)});
+    registry.nameOf.insert(meta, name);
+}
+
+const TRegisteredClass* FindClass(const QString& name)
+{
+    const Registry& registry = TheRegistry();
+    auto it = registry.byName.find(name);
+    return it == registry.byName.end() ? nullptr : &it->second;
+}
+
+const TRegisteredClass* FindClass(const QMetaObject* meta)
+{
+    const QString name = TheRegistry().nameOf.value(meta);
+    return name.isEmpty() ? nullptr : FindClass(name);
+}
+
+void MarkInternal(QObject* object)
+{
+    object->setProperty(InternalMark, true);
+}
+
+bool IsInternal(const QObject* object)
+{
+    return object->property(InternalMark).toBool();
+}
+
+} // namespace toolkit

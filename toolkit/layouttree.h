@@ -1,0 +1,72 @@
+#pragma once
+// The text form of a stored layout, parsed into a plain tree before anything
+// is created: parsing never touches objects, so bad input is reported with
+// its position and nothing has to be undone.
+
+#include <QByteArray>
+#include <QString>
+#include <stdexcept>
+#include <vector>
+
+namespace toolkit {
+
+// Raised for malformed text and for text that does not fit the objects it
+// describes; the message starts with "line:column: ".
+class ELayoutError : public std::runtime_error {
+public:
+    ELayoutError(int line, int column, const QString& message);
+    int Line() const { return line_; }
+    int Column() const { return column_; }
+
+private:
+    int line_;
+    int column_;
+};
+
+struct TLayoutPos {
+    int Line = 0;
+    int Column = 0;
+};
+
+struct TLayoutProperty;
+
+// One collection item: a list of properties between `item` and `end`.
+struct TLayoutItem {
+    TLayoutPos Pos;
+    std::vector<TLayoutProperty> Properties;
+};
+
+struct TLayoutValue {
+    enum class Kind { Integer, String, Identifier, Set, List, Collection, Binary };
+
+    Kind Type = Kind::Integer;
+    TLayoutPos Pos;
+    qint64 Integer = 0;
+    QString Text;                       // String and Identifier
+    std::vector<TLayoutValue> Elements; // Set (identifiers) and List
+    std::vector<TLayoutItem> Items;     // Collection
+    QByteArray Data;                    // Binary
+};
+
+struct TLayoutProperty {
+    QString Name; // may be dotted: "Font.Height"
+    TLayoutPos Pos;
+    TLayoutValue Value;
+};
+
+struct TLayoutNode {
+    QString Name;
+    QString ClassName;
+    TLayoutPos Pos;
+    std::vector<TLayoutProperty> Properties;
+    std::vector<TLayoutNode> Children;
+};
+
+// Deeper nesting (objects, collections, lists) is refused so that hostile
+// input cannot exhaust the stack.
+constexpr int MaxLayoutDepth = 64;
+
+// Parses one `object ... end` with nothing but white space after it.
+TLayoutNode ParseLayout(const QString& text);
+
+} // namespace toolkit

@@ -1,0 +1,346 @@
+#include "toolkit/layoutwriter.h"
+
+#include "toolkit/layoutcolors.h"
+#include "toolkit/layoutreader.h"
+
+#include <QMetaEnum>
+#include <QMetaProperty>
+#include <map>
+#include <memory>
+
+namespace toolkit {
+
+namespace {
+
+[[noreturn]] void Fail(const QString& message)
+{
+    throw ELayoutError(0, 0, message);
+}
+
+TLayoutValue MakeValue(TLayoutValue::Kind kind)
+{
+    TLayoutValue value;
+    value.Type = kind;
+    return value;
+}
+
+TLayoutValue IdentifierValue(const QString& name)
+{
+    TLayoutValue value = MakeValue(TLayoutValue::Kind::Identifier);
+    value.Text = name;
+    return value;
+}
+
+TLayoutValue StringValue(const QString& text)
+{
+    TLayoutValue value = MakeValue(TLayoutValue::Kind::String);
+    value.Text = text;
+    return value;
+}
+
+TLayoutValue IntegerValue(qint64 number)
+{
+    TLayoutValue value = MakeValue(TLayoutValue::Kind::Integer);
+    value.Integer = number;
+    return value;
+}
+
+bool IsQtClass(const QMetaObject* meta)
+{
+    const char* name = meta->className();
+    return name[0] == 'Q' && name[1] >= 'A' && name[1] <= 'Z';
+}
+
+// Properties below this index belong to Qt's own classes.
+int FirstOwnProperty(const QMetaObject* meta)
+{
+    for (const QMetaObject* m = meta; m; m = m->superClass())
+        if (IsQtClass(m)) return m->propertyCount();
+    return 0;
+}
+
+TLayoutValue EnumValue(const QMetaProperty& property, const QVariant& variant)
+{
+    const QMetaEnum enumerator = PropertyEnumerator(property);
+    const int bits = variant.toInt();
+    if (!property.isFlagType()) {
+        const char* key = enumerator.valueToKey(bits);
+        if (!key)
+            Fail(QStringLiteral("property '%1' holds %2, which has no name").arg(property.name()).arg(bits));
+        return IdentifierValue(QLatin1String(key));
+    }
+    TLayoutValue set = MakeValue(TLayoutValue::Kind::Set);
+    int named = 0;
+    for (int i = 0; i < enumerator.keyCount(); ++i) {
+        const int flag = enumerator.value(i);
+        if (flag != 0 && (bits & flag) == flag && (named & flag) != flag) {
+            set.Elements.push_back(IdentifierValue(QLatin1String(enumerator.key(i))));
+            named |= flag;
+        }
+    }
+    if (named != bits) Fail(QStringLiteral("property '%1' holds flags without names").arg(property.name()));
+    return set;
+}
+
+TLayoutValue ValueOf(const QMetaProperty& property, const QVariant& variant)
+{
+    if (property.isEnumType() || property.isFlagType()) return EnumValue(property, variant);
+    const bool isColor = QByteArray(property.name()).endsWith("Color");
+    switch (property.metaType().id()) {
+    case QMetaType::Bool:
+        return IdentifierValue(variant.toBool() ? QStringLiteral("True") : QStringLiteral("False"));
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::UChar:
+    case QMetaType::LongLong: {
+        const qint64 number =
+            property.metaType().id() == QMetaType::UInt ? qint64(variant.toUInt()) : variant.toLongLong();
+        const QString name = isColor ? ColorName(TColor(number)) : QString();
+        return name.isEmpty() ? IntegerValue(number) : IdentifierValue(name);
+    }
+    case QMetaType::QString:
+        return StringValue(variant.toString());
+    case QMetaType::QStringList: {
+        TLayoutValue list = MakeValue(TLayoutValue::Kind::List);
+        for (const QString& text : variant.toStringList())
+            list.Elements.push_back(StringValue(text));
+        return list;
+    }
+    case QMetaType::QByteArray: {
+        TLayoutValue data = MakeValue(TLayoutValue::Kind::Binary);
+        data.Data = variant.toByteArray();
+        return data;
+    }
+    default:
+        Fail(QStringLiteral("property '%1' of type %2 cannot be stored")
+                 .arg(QLatin1String(property.name()), QLatin1String(property.metaType().name())));
+    }
+}
+
+QString Indent(int depth)
+{
+    return QString(depth * 2, u' ');
+}
+
+QString QuotedString(const QString& text)
+{
+    if (text.isEmpty()) return QStringLiteral("''");
+    QString out;
+    bool quoted = false;
+    for (const QChar c : text) {
+        const bool plain = c.isPrint() && !c.isSurrogate();
+        if (plain != quoted) {
+            out += u'\'';
+            quoted = plain;
+        }
+        if (!plain)
+            out += u'#' + QString::number(c.unicode());
+        else
+            out += c == u'\'' ? QStringLiteral("''") : QString(c);
+    }
+    if (quoted) out += u'\'';
+    return out;
+}
+
+void FormatProperties(const std::vector<TLayoutProperty>& properties, int depth, QString& out);
+
+QString FormatValue(const TLayoutValue& value, int depth)
+{
+    switch (value.Type) {
+    case TLayoutValue::Kind::Integer:
+        return QString::number(value.Integer);
+    case TLayoutValue::Kind::String:
+        return QuotedString(value.Text);
+    case TLayoutValue::Kind::Identifier:
+        return value.Text;
+    case TLayoutValue::Kind::Set: {
+        QStringList names;
+        for (const TLayoutValue& element : value.Elements)
+            names << element.Text;
+        return u'[' + names.join(QStringLiteral(", ")) + u']';
+    }
+    case TLayoutValue::Kind::List: {
+        QString out = QStringLiteral("(");
+        for (const TLayoutValue& element : value.Elements)
+            out += u'\n' + Indent(depth + 1) + FormatValue(element, depth + 1);
+        return out + u')';
+    }
+    case TLayoutValue::Kind::Collection: {
+        QString out = QStringLiteral("<");
+        for (const TLayoutItem& item : value.Items) {
+            out += u'\n' + Indent(depth + 1) + QStringLiteral("item\n");
+            FormatProperties(item.Properties, depth + 2, out);
+            out += Indent(depth + 1) + QStringLiteral("end");
+        }
+        return out + u'>';
+    }
+    case TLayoutValue::Kind::Binary: {
+        constexpr int BytesPerLine = 32;
+        QString out = QStringLiteral("{");
+        for (qsizetype at = 0; at < value.Data.size(); at += BytesPerLine)
+            out += u'\n' + Indent(depth + 1) +
+                   QString::fromLatin1(value.Data.mid(at, BytesPerLine).toHex().toUpper());
+        return out + u'}';
+    }
+    }
+    return {};
+}
+
+void FormatProperties(const std::vector<TLayoutProperty>& properties, int depth, QString& out)
+{
+    for (const TLayoutProperty& property : properties)
+        out += Indent(depth) + property.Name + QStringLiteral(" = ") + FormatValue(property.Value, depth) +
+               u'\n';
+}
+
+void FormatNode(const TLayoutNode& node, int depth, QString& out)
+{
+    out += Indent(depth) + QStringLiteral("object ");
+    out += node.Name.isEmpty() ? node.ClassName : node.Name + QStringLiteral(": ") + node.ClassName;
+    out += u'\n';
+    FormatProperties(node.Properties, depth + 1, out);
+    for (const TLayoutNode& child : node.Children)
+        FormatNode(child, depth + 1, out);
+    out += Indent(depth) + QStringLiteral("end\n");
+}
+
+// Turns live objects into a tree, comparing against fresh instances of the
+// registered classes to leave defaults out.
+class TreeBuilder {
+public:
+    TLayoutNode Node(const QObject* object)
+    {
+        const TRegisteredClass* registered = FindClass(object->metaObject());
+        if (!registered)
+            Fail(QStringLiteral("class '%1' is not registered").arg(object->metaObject()->className()));
+        TLayoutNode node;
+        node.Name = object->objectName();
+        node.ClassName = registered->Name;
+        Properties(object, Reference(*registered), QString(), node.Properties);
+        for (const QObject* child : object->children())
+            if (IsStoredChild(child)) node.Children.push_back(Node(child));
+        return node;
+    }
+
+private:
+    std::map<const QMetaObject*, std::unique_ptr<QObject>> references_;
+
+    static bool IsStoredChild(const QObject* child)
+    {
+        return !child->objectName().isEmpty() && !IsInternal(child) && FindClass(child->metaObject());
+    }
+
+    QObject* Reference(const TRegisteredClass& registered)
+    {
+        auto& reference = references_[registered.Meta];
+        if (!reference) reference.reset(registered.Create(nullptr, nullptr));
+        return reference.get();
+    }
+
+    // Stored values of `object`, named with `prefix`, leaving out those equal
+    // to `reference`'s (nullptr: keep all).
+    void Properties(const QObject* object, const QObject* reference, const QString& prefix,
+                    std::vector<TLayoutProperty>& out)
+    {
+        const QMetaObject* meta = object->metaObject();
+        for (int i = FirstOwnProperty(meta); i < meta->propertyCount(); ++i) {
+            const QMetaProperty property = meta->property(i);
+            if (!property.isStored() || !property.isDesignable()) continue;
+            const QString name = prefix + QLatin1String(property.name());
+            if (property.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
+                SubObject(property, object, reference, name, out);
+            } else if (property.isWritable()) {
+                TLayoutValue value = ValueOf(property, property.read(object));
+                if (!reference ||
+                    FormatValue(value, 0) != FormatValue(ValueOf(property, property.read(reference)), 0))
+                    out.push_back({name, {}, std::move(value)});
+            }
+        }
+        if (auto* extras = dynamic_cast<const TStoredExtras*>(object)) {
+            TLayoutWriter writer(out, prefix);
+            extras->WriteExtraProperties(writer);
+        }
+        for (const auto& [event, handler] : BoundHandlers(object))
+            out.push_back({prefix + event, {}, IdentifierValue(handler)});
+    }
+
+    void SubObject(const QMetaProperty& property, const QObject* object, const QObject* reference,
+                   const QString& name, std::vector<TLayoutProperty>& out)
+    {
+        QObject* sub = property.read(object).value<QObject*>();
+        QObject* referenceSub = reference ? property.read(reference).value<QObject*>() : nullptr;
+        if (!sub) return;
+        if (auto* collection = dynamic_cast<TLayoutCollection*>(sub)) {
+            auto* referenceCollection = dynamic_cast<TLayoutCollection*>(referenceSub);
+            TLayoutValue value = Items(*collection, nullptr);
+            if (referenceCollection &&
+                FormatValue(value, 0) == FormatValue(Items(*referenceCollection, nullptr), 0))
+                return;
+            // Items leave out what a newly added item already has.
+            const QObject* blank = referenceCollection ? referenceCollection->AddItem() : nullptr;
+            out.push_back({name, {}, Items(*collection, blank)});
+            return;
+        }
+        Properties(sub, referenceSub, name + u'.', out);
+    }
+
+    TLayoutValue Items(const TLayoutCollection& collection, const QObject* blank)
+    {
+        TLayoutValue value = MakeValue(TLayoutValue::Kind::Collection);
+        for (const QObject* item : collection.Items()) {
+            value.Items.emplace_back();
+            Properties(item, blank, QString(), value.Items.back().Properties);
+        }
+        return value;
+    }
+};
+
+} // namespace
+
+void TLayoutWriter::Property(const QString& name, TLayoutValue value)
+{
+    out_.push_back({prefix_ + name, {}, std::move(value)});
+}
+
+void TLayoutWriter::Integer(const QString& name, qint64 value)
+{
+    Property(name, IntegerValue(value));
+}
+
+void TLayoutWriter::String(const QString& name, const QString& value)
+{
+    Property(name, StringValue(value));
+}
+
+void TLayoutWriter::Identifier(const QString& name, const QString& value)
+{
+    Property(name, IdentifierValue(value));
+}
+
+void TLayoutWriter::Binary(const QString& name, const QByteArray& value)
+{
+    TLayoutValue data = MakeValue(TLayoutValue::Kind::Binary);
+    data.Data = value;
+    Property(name, std::move(data));
+}
+
+TLayoutNode LayoutTreeOf(const QObject* root)
+{
+    return TreeBuilder().Node(root);
+}
+
+QString FormatLayout(const TLayoutNode& node)
+{
+    QString out;
+    FormatNode(node, 0, out);
+    return out;
+}
+
+QString WriteLayout(const QObject* root)
+{
+    return FormatLayout(LayoutTreeOf(root));
+}
+
+} // namespace toolkit

@@ -1,0 +1,40 @@
+#pragma once
+// Writes objects back in the stored-layout format: the object tree is first
+// turned into the same plain tree the reader parses, then formatted.
+//
+// What is stored: the Q_PROPERTYs declared by our own classes (Qt's classes,
+// named Q..., contribute none) that are STORED and DESIGNABLE, in declaration
+// order from base to derived, skipping every value equal to the one a freshly
+// created instance of the registered class has; then the class's extra stored
+// properties and the handlers bound by name; then the named, registered,
+// non-internal children in creation order.
+
+#include "toolkit/layoutregistry.h"
+#include "toolkit/layouttree.h"
+
+namespace toolkit {
+
+QString WriteLayout(const QObject* root);
+TLayoutNode LayoutTreeOf(const QObject* root);
+QString FormatLayout(const TLayoutNode& node);
+
+// The sink TStoredExtras::WriteExtraProperties writes into; names are
+// relative to the object (the writer adds "Font." and the like).
+class TLayoutWriter {
+public:
+    TLayoutWriter(std::vector<TLayoutProperty>& out, QString prefix) : out_(out), prefix_(std::move(prefix))
+    {
+    }
+
+    void Property(const QString& name, TLayoutValue value);
+    void Integer(const QString& name, qint64 value);
+    void String(const QString& name, const QString& value);
+    void Identifier(const QString& name, const QString& value);
+    void Binary(const QString& name, const QByteArray& value);
+
+private:
+    std::vector<TLayoutProperty>& out_;
+    QString prefix_;
+};
+
+} // namespace toolkit
