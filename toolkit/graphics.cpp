@@ -82,6 +82,22 @@ void TFont::Assign(const TFont& source)
     emit OnChange();
 }
 
+void TFont::AssignQFont(const QFont& font)
+{
+    TFont converted;
+    converted.Assign(*this);
+    converted.name_ = font.family();
+    converted.height_ =
+        font.pixelSize() > 0 ? -font.pixelSize() : -int(std::lround(font.pointSizeF() * kScreenDpi / 72));
+    TFontStyles style;
+    style.setFlag(fsBold, font.bold());
+    style.setFlag(fsItalic, font.italic());
+    style.setFlag(fsUnderline, font.underline());
+    style.setFlag(fsStrikeOut, font.strikeOut());
+    converted.style_ = style;
+    Assign(converted);
+}
+
 bool TFont::SameAs(const TFont& other) const
 {
     return charset_ == other.charset_ && color_ == other.color_ && height_ == other.height_ &&

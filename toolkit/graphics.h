@@ -54,6 +54,8 @@ public:
     void SetStyle(TFontStyles style);
 
     void Assign(const TFont& source);
+    // Face, size and style of a Qt font; colour and charset stay.
+    void AssignQFont(const QFont& font);
     bool SameAs(const TFont& other) const;
     QFont toQFont() const;
 

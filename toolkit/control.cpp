@@ -1,0 +1,195 @@
+#include "toolkit/control.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QScopedValueRollback>
+
+namespace toolkit {
+
+TCustomControl::TCustomControl(QObject* owner, QWidget* parent) : QWidget(parent), owner_(owner)
+{
+    // Every pixel comes from the off-screen picture; nothing is erased first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(&font_, &TFont::OnChange, this, &TCustomControl::OnFontObjectChanged);
+    FollowParentFont();
+}
+
+void TCustomControl::SetBounds(int left, int top, int w, int h)
+{
+    if (w != width() || h != height()) {
+        int newWidth = w, newHeight = h;
+        if (!CanResize(newWidth, newHeight)) return;
+        w = newWidth;
+        h = newHeight;
+    }
+    setGeometry(left, top, std::max(0, w), std::max(0, h));
+}
+
+bool TCustomControl::CanResize(int&, int&)
+{
+    return true;
+}
+
+void TCustomControl::SetAlign(TAlign align)
+{
+    if (align_ == align) return;
+    align_ = align;
+    if (QWidget* parent = parentWidget()) {
+        EnableAlign(parent);
+        AlignControls(parent);
+    }
+}
+
+void TCustomControl::SetCaption(const QString& caption)
+{
+    if (caption_ == caption) return;
+    caption_ = caption;
+    CaptionChanged();
+    update();
+}
+
+TColor TCustomControl::Color() const
+{
+    QWidget* parent = parentWidget();
+    if (!parentColor_ || !parent) return color_;
+    if (auto* control = qobject_cast<const TCustomControl*>(parent)) return control->Color();
+    const QVariant declared = parent->property("Color");
+    if (declared.isValid()) return declared.toUInt();
+    return QColorToColor(parent->palette().color(parent->backgroundRole()));
+}
+
+void TCustomControl::SetColor(TColor color)
+{
+    if (color_ == color && !parentColor_) return;
+    color_ = color;
+    parentColor_ = false;
+    ParentColorChanged();
+}
+
+void TCustomControl::SetParentColor(bool on)
+{
+    if (parentColor_ == on) return;
+    parentColor_ = on;
+    ParentColorChanged();
+}
+
+// Our colour may have changed: repaint, and tell children that follow it.
+void TCustomControl::ParentColorChanged()
+{
+    ColorChanged();
+    update();
+    for (TCustomControl* child : ChildControls())
+        if (child->parentColor_) child->ParentColorChanged();
+}
+
+void TCustomControl::SetParentFont(bool on)
+{
+    if (parentFont_ == on) return;
+    parentFont_ = on;
+    const QScopedValueRollback applying(applyingFont_, true);
+    setFont(on ? QFont() : font_.toQFont()); // an empty font inherits again
+    FollowParentFont();
+}
+
+void TCustomControl::FollowParentFont()
+{
+    QWidget* parent = parentWidget();
+    if (!parentFont_ || !parent) return;
+    const QScopedValueRollback following(followingParentFont_, true);
+    if (auto* control = qobject_cast<TCustomControl*>(parent))
+        font_.Assign(control->font_);
+    else
+        font_.AssignQFont(parent->font());
+}
+
+void TCustomControl::OnFontObjectChanged()
+{
+    // Following the parent, Qt already hands its font down to this widget.
+    if (!followingParentFont_) {
+        parentFont_ = false;
+        const QScopedValueRollback applying(applyingFont_, true);
+        setFont(font_.toQFont());
+    }
+    FontChanged();
+    update();
+    for (TCustomControl* child : ChildControls())
+        child->FollowParentFont();
+}
+
+QList<TCustomControl*> TCustomControl::ChildControls() const
+{
+    return findChildren<TCustomControl*>(Qt::FindDirectChildrenOnly);
+}
+
+void TCustomControl::Click()
+{
+    emit OnClick();
+}
+
+void TCustomControl::Paint(TCanvas&) {}
+
+QImage TCustomControl::RenderToImage()
+{
+    QImage image(size(), QImage::Format_RGB32);
+    image.fill(ColorToQColor(Color()));
+    TCanvas canvas(&image);
+    canvas.Font.Assign(font_);
+    canvas.Brush.Color = Color();
+    Paint(canvas);
+    return image;
+}
+
+void TCustomControl::paintEvent(QPaintEvent*)
+{
+    // Composed at 1:1 in device-independent pixels; on a scaled screen the
+    // painter scales the finished picture once (nearest-neighbour).
+    const QImage picture = RenderToImage();
+    QPainter painter(this);
+    painter.drawImage(rect(), picture);
+}
+
+void TCustomControl::enterEvent(QEnterEvent* event)
+{
+    QWidget::enterEvent(event);
+    MouseEnter();
+}
+
+void TCustomControl::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    MouseLeave();
+}
+
+void TCustomControl::changeEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FontChange:
+        // A font handed down by the parent.
+        if (!applyingFont_ && parentFont_) FollowParentFont();
+        break;
+    case QEvent::PaletteChange:
+        if (parentColor_) ParentColorChanged();
+        break;
+    case QEvent::EnabledChange:
+        update();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+bool TCustomControl::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentChange) {
+        FollowParentFont();
+        if (parentColor_) ParentColorChanged();
+        if (align_ != alNone && parentWidget()) {
+            EnableAlign(parentWidget());
+            AlignControls(parentWidget());
+        }
+    }
+    return QWidget::event(event);
+}
+
+} // namespace toolkit

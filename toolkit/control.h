@@ -1,0 +1,124 @@
+#pragma once
+// The common base of self-painting controls: owner, colour and font that may
+// follow the parent's, alignment, caption, a resize veto, mouse enter/leave
+// hooks, a guarded click, and the off-screen paint discipline.
+//
+// Properties declared here are public but not stored (DESIGNABLE false), so a
+// layout can set them on any control; a control stores ("publishes") one by
+// declaring the same Q_PROPERTY again, in its own documented order. Only the
+// geometry is stored by every control.
+
+#include "toolkit/align.h"
+#include "toolkit/canvas.h"
+#include "toolkit/component.h"
+#include "toolkit/graphics.h"
+#include "toolkit/types.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace toolkit {
+
+class TCustomControl : public QWidget, public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(int Left READ Left WRITE SetLeft)
+    Q_PROPERTY(int Top READ Top WRITE SetTop)
+    Q_PROPERTY(int Width READ Width WRITE SetWidth)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign DESIGNABLE false)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption DESIGNABLE false)
+    Q_PROPERTY(quint32 Color READ Color WRITE SetColor DESIGNABLE false)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor DESIGNABLE false)
+    Q_PROPERTY(toolkit::TFont* Font READ Font DESIGNABLE false)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont DESIGNABLE false)
+
+public:
+    // The owner is kept (it is the form the control belongs to); the parent
+    // is where it sits and may change.
+    explicit TCustomControl(QObject* owner, QWidget* parent = nullptr);
+
+    QObject* Owner() const { return owner_; }
+
+    int Left() const { return x(); }
+    int Top() const { return y(); }
+    int Width() const { return width(); }
+    int Height() const { return height(); }
+    void SetLeft(int left) { SetBounds(left, y(), width(), height()); }
+    void SetTop(int top) { SetBounds(x(), top, width(), height()); }
+    void SetWidth(int w) { SetBounds(x(), y(), w, height()); }
+    void SetHeight(int h) { SetBounds(x(), y(), width(), h); }
+    // A size change goes through CanResize; when refused, nothing changes.
+    void SetBounds(int left, int top, int width, int height);
+    TRect ClientRect() const { return Rect(0, 0, width(), height()); }
+
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align);
+
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+
+    // With ParentColor, the parent's colour (a toolkit control's Color, else
+    // the parent's background); setting Color turns ParentColor off.
+    TColor Color() const;
+    void SetColor(TColor color);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool on);
+
+    TFont* Font() { return &font_; }
+    const TFont& Font() const { return font_; }
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool on);
+
+    // Raises OnClick. Callers that go on afterwards use Guarded().
+    virtual void Click();
+    // The control's picture as Paint draws it, at its own size.
+    QImage RenderToImage();
+    void Repaint() { repaint(); }
+
+signals:
+    void OnClick();
+
+protected:
+    // Draws the whole control; the canvas starts filled with Color and
+    // carries the control's font.
+    virtual void Paint(TCanvas& canvas);
+    virtual bool CanResize(int& newWidth, int& newHeight);
+    virtual void MouseEnter() {}
+    virtual void MouseLeave() {}
+    virtual void CaptionChanged() {}
+    virtual void FontChanged() {}
+    virtual void ColorChanged() {}
+
+    // Runs an event handler that may delete this control or re-enter it;
+    // returns whether the control still exists.
+    template <typename Handler> bool Guarded(Handler&& handler)
+    {
+        const QPointer<TCustomControl> alive(this);
+        handler();
+        return !alive.isNull();
+    }
+
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void OnFontObjectChanged();
+    void FollowParentFont();
+    void ParentColorChanged();
+    QList<TCustomControl*> ChildControls() const;
+
+    QPointer<QObject> owner_;
+    TAlign align_ = alNone;
+    QString caption_;
+    TColor color_ = clBtnFace;
+    bool parentColor_ = true;
+    TFont font_;
+    bool parentFont_ = true;
+    bool followingParentFont_ = false;
+    bool applyingFont_ = false;
+};
+
+} // namespace toolkit
