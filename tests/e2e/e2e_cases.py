@@ -1,0 +1,209 @@
+#!/usr/bin/python3
+"""End-to-end runs of the real utility against the simulated camera.
+
+    e2e_cases.py CASE --bindir DIR --artefacts DIR
+
+Each case starts the executable from DIR on its own virtual display, drives it
+like a user and checks what the user sees and what the camera received.
+Screenshots and logs land in the artefacts folder.
+"""
+
+import argparse
+import filecmp
+import os
+import re
+import shutil
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import driver  # noqa: E402
+from driver import E2EError, WINDOW_CAPTION  # noqa: E402
+
+# Small enough to keep a run short, slow enough that the stages can be watched.
+SIM_DELAY_US = "20"
+
+
+def check(condition, message):
+    if not condition:
+        raise E2EError(message)
+
+
+def check_equal(actual, expected, what):
+    check(actual == expected, f"{what}: expected {expected!r}, got {actual!r}")
+
+
+def sim_status(sim_dir):
+    path = os.path.join(sim_dir, "status.txt")
+    check(os.path.exists(path), "the camera wrote no status.txt")
+    with open(path) as f:
+        return dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
+
+
+STAGES = ["", "8051 download mode", "Boot code to SRAM...", "wait...", "boot code running...",
+          "Firmware updating..."]
+
+
+def check_stage_order(seen, blocks, final=None):
+    """Every text seen in panel 0 is a stage text, and they come in the update's order.
+    Polling misses texts that stand for a moment only, so gaps are allowed."""
+    def rank(text):
+        if text in STAGES:
+            return STAGES.index(text)
+        match = re.fullmatch(r"(\d+)/(\d+)\.\.\.", text)
+        if match and int(match[2]) == blocks and 1 <= int(match[1]) <= blocks:
+            return len(STAGES) + int(match[1])
+        if final is not None and text == final:
+            return len(STAGES) + blocks + 1
+        raise E2EError(f"unexpected text in status panel 0: {text!r} (seen: {seen})")
+
+    ranks = [rank(text) for text in seen]
+    check(ranks == sorted(set(ranks)), f"status panel 0 went out of order: {seen}")
+
+
+def blocks_of(path):
+    return (os.path.getsize(path) + 127) // 128
+
+
+def same_file(a, b, what):
+    check(os.path.exists(a), f"{what}: {a} is missing")
+    check(filecmp.cmp(a, b, shallow=False), f"{what}: {a} differs from {b}")
+
+
+class Case:
+    def __init__(self, bindir, artefacts):
+        self.bindir = os.path.abspath(bindir)
+        self.exe = os.path.join(self.bindir, "ispupdate")
+        self.sample = os.path.join(self.bindir, "sample_firmware.bin")
+        self.bootcode = os.path.join(self.bindir, "bootcode.bin")
+        self.artefacts = artefacts
+        check(os.access(self.exe, os.X_OK), f"{self.exe} is not built")
+        self.sim_dir = tempfile.mkdtemp(prefix="ispsim-")
+
+    def start(self, desktop, exe=None, **sim_env):
+        env = {"ISPSIM_DELAY_US": SIM_DELAY_US, **sim_env}
+        app = desktop.start(exe or self.exe, self.sim_dir, env)
+        return app, app.wait_window()
+
+    def window(self):
+        """The window opens as laid out, idle, with the boot code loaded, and closes with 0."""
+        with driver.Desktop(self.artefacts) as desktop:
+            app, window = self.start(desktop)
+            desktop.screenshot("idle")
+            geometry = app.geometry(window)
+            check_equal((geometry["X"], geometry["Y"]), (197, 155), "window position")
+            check_equal((geometry["WIDTH"], geometry["HEIGHT"]), (326, 155), "window size")
+            check_equal(driver.name_of(app.frame()), WINDOW_CAPTION, "window caption")
+            check_equal(app.status_texts(), ["", "", "Boot code file ok"], "status panels at start")
+            check(app.button("Update Firmware") is not None, "no Update button")
+            check(not app.find_all(role="progress bar", where=driver.is_showing),
+                  "the progress bar shows before any update")
+            check(app.running(), "the utility ended by itself")
+            desktop.close_window(window)
+            check_equal(app.wait_exit(), 0, "exit code after closing the window")
+
+    def update(self):
+        """A whole update with the sample chosen through the file chooser."""
+        with driver.Desktop(self.artefacts) as desktop:
+            app, _ = self.start(desktop)
+            app.choose_firmware(self.sample)
+            check_equal(app.status_texts()[1], "Firmware file ok", "panel 1 after choosing")
+            check(self.sample in app.texts(app.frame()), "the chosen path is not shown")
+            update = app.button("Update Firmware")
+            during = {}
+
+            def look_during_firmware_stage(text):
+                if not during and re.fullmatch(r"\d+/\d+\.\.\.", text):
+                    during["update enabled"] = driver.is_enabled(update)
+                    during["progress shown"] = bool(app.find_all(role="progress bar", where=driver.is_showing))
+                    desktop.screenshot("mid-update")
+
+            app.click(update)
+            seen = app.watch_status(lambda text: text == "Firmware update ok!", look_during_firmware_stage)
+            desktop.screenshot("finished")
+            print("panel 0 showed:", seen)
+            for dialog in app.dialogs():
+                raise E2EError(f"unexpected message: {app.texts(dialog)}")
+            blocks = blocks_of(self.sample)
+            check_stage_order(seen, blocks, final="Firmware update ok!")
+            check_equal(seen[-1], "Firmware update ok!", "panel 0 at the end")
+            check("boot code running..." in seen, "the end of the 2.5 s wait was not seen")
+            check_equal(during, {"update enabled": False, "progress shown": True}, "window during the update")
+            same_file(os.path.join(self.sim_dir, "firmware.bin"), self.sample, "firmware received")
+            same_file(os.path.join(self.sim_dir, "bootcode.bin"), self.bootcode, "boot code received")
+            check_equal(sim_status(self.sim_dir).get("state"), "closed", "device state after the update")
+            driver.wait_until("the progress bar to hide",
+                              lambda: not app.find_all(role="progress bar", where=driver.is_showing), 10)
+            check(driver.is_enabled(app.button("Update Firmware")), "Update stays disabled")
+
+    def unplug(self):
+        """The camera goes away during the firmware stage."""
+        boot_accesses = 2 + os.path.getsize(self.bootcode) + 2  # mode pairs around the boot code
+        block_accesses = 1 + 3 + 128 + 1 + 1  # command, header, data, ack request, one status read
+        unplug_after = boot_accesses + 5 * block_accesses + 40  # inside the sixth block
+        with driver.Desktop(self.artefacts) as desktop:
+            app, _ = self.start(desktop, ISPSIM_UNPLUG_AFTER=str(unplug_after))
+            app.choose_firmware(self.sample)
+            app.click(app.button("Update Firmware"))
+            seen = app.watch_status(lambda text: False)
+            print("panel 0 showed:", seen)
+            check_stage_order(seen, blocks_of(self.sample))
+            message = app.answer_message(screenshot="failure")
+            check_equal(message, "Fail to update firmware!!\n", "failure message")
+            app.wait_no_dialog()
+            check_equal(app.status_texts()[0], f"6/{blocks_of(self.sample)}...", "panel 0 after the failure")
+            check_equal(sim_status(self.sim_dir).get("state"), "closed", "device state after the failure")
+            received = os.path.join(self.sim_dir, "firmware.bin")
+            if os.path.exists(received):
+                with open(received, "rb") as got, open(self.sample, "rb") as want:
+                    data = got.read()
+                    check(len(data) < os.path.getsize(self.sample), "the camera got the whole image")
+                    check(want.read(len(data)) == data, "the camera holds bytes not from the image")
+            check(driver.is_enabled(app.button("Update Firmware")), "Update stays disabled")
+
+    def no_ini(self):
+        """Without its INI the utility says why and ends with -1."""
+        lonely = tempfile.mkdtemp(prefix="isp-noini-")
+        exe = os.path.join(lonely, "ispupdate")
+        shutil.copy2(self.exe, exe)
+        for name in os.listdir(self.bindir):
+            if name.startswith("lib06_usbcfg"):
+                shutil.copy2(os.path.join(self.bindir, name), lonely)
+        shutil.copy2(self.bootcode, lonely)  # present, but no INI names it
+        with driver.Desktop(self.artefacts) as desktop:
+            desktop.env["LD_LIBRARY_PATH"] = lonely  # use the copied device library
+            app = desktop.start(exe, self.sim_dir)
+            app.wait_dialog()
+            check(not app.window_ids(WINDOW_CAPTION), "the main window shows before the start-up failed")
+            message = app.answer_message(screenshot="no_ini")
+            check_equal(message, f"Fail to load boot file:\n{lonely}/\n\nISP utility can not run!",
+                        "start-up message")
+            check_equal(app.wait_exit(), 255, "exit code")
+        shutil.rmtree(lonely, ignore_errors=True)
+
+
+def main():
+    cases = ["window", "update", "unplug", "no_ini"]
+    parser = argparse.ArgumentParser()
+    parser.add_argument("case", choices=cases)
+    parser.add_argument("--bindir", required=True)
+    parser.add_argument("--artefacts", required=True)
+    args = parser.parse_args()
+    shutil.rmtree(args.artefacts, ignore_errors=True)  # no stale screenshots from an earlier run
+    try:
+        case = Case(args.bindir, args.artefacts)
+        try:
+            getattr(case, args.case)()
+        finally:
+            # What the camera received and its status, kept beside the screenshots.
+            shutil.copytree(case.sim_dir, os.path.join(args.artefacts, "camera"), dirs_exist_ok=True)
+            shutil.rmtree(case.sim_dir, ignore_errors=True)
+    except E2EError as failure:
+        print(f"FAIL {args.case}: {failure}\n(artefacts in {args.artefacts})", file=sys.stderr)
+        return 1
+    print(f"PASS {args.case}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
