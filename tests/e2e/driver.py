@@ -401,9 +401,14 @@ class App:
     def choose_firmware(self, path):
         """Picks path through the real file chooser: "...", type the name, Enter."""
         self.click(self.button("..."))
-        self.wait_dialog()
+        chooser = self.wait_dialog()
         self.focus_newest_window()
         self.type(path)
+        # Enter only once the whole name has arrived: a lost key would open another file.
+        def typed():
+            return path in [text_of(n) for n in _walk(chooser) if role_of(n) == "text"]
+
+        wait_until(f'"{path}" in the file name field', typed, 10, 0.1)
         self.keys("Return")
         self.wait_no_dialog()
 
