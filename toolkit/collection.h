@@ -3,6 +3,8 @@
 // list changes. Items are QObjects so that stored layouts can set their
 // properties; the collection owns them (not through Qt parenthood).
 
+#include "toolkit/layoutregistry.h"
+
 #include <QList>
 #include <QObject>
 #include <memory>
@@ -30,7 +32,7 @@ private:
     TCollectionBase* collection_ = nullptr;
 };
 
-class TCollectionBase : public QObject {
+class TCollectionBase : public QObject, public TLayoutCollection {
     Q_OBJECT
 public:
     explicit TCollectionBase(QObject* owner = nullptr) : QObject(owner) {}
@@ -49,9 +51,9 @@ public:
     void EndUpdate();
 
     // For stored layouts: `< item ... end >` clears, then adds and fills items.
-    void ClearItems() { Clear(); }
-    virtual QObject* AddItem() = 0;
-    QList<QObject*> Items() const;
+    void ClearItems() override { Clear(); }
+    QObject* AddItem() override = 0;
+    QList<QObject*> Items() const override;
 
 signals:
     // item is null when the list itself changed (add, insert, delete, clear).
