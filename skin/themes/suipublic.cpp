@@ -8,8 +8,10 @@
 #include <QRegion>
 #include <QScreen>
 #include <QTransform>
+#include <QVarLengthArray>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 
 using toolkit::Bounds;
 using toolkit::Rect;
@@ -20,6 +22,54 @@ using toolkit::TPoint;
 using toolkit::TRect;
 
 namespace {
+
+constexpr QRgb SpitDrawKeyRgb = 0x00FF00FF;
+
+// Nearest-neighbour copy of a part of a picture onto an image, sampled at
+// pixel centres as the canvas stretches; pixels of the key colour are skipped.
+// Written against scan lines because it runs on every paint of a button.
+void Blit(QImage& target, const TRect& dest, const QImage& picture, const TRect& from,
+          std::optional<QRgb> key)
+{
+    const QRect visible = dest.toQRect() & target.rect();
+    if (visible.isEmpty()) return;
+    auto sample = [](int d, int destLength, int sourceStart, int sourceLength) {
+        return sourceStart + int((2LL * d + 1) * sourceLength / (2LL * destLength));
+    };
+    // Samples outside the picture leave the target as it was.
+    const int width = picture.width(), height = picture.height();
+    QVarLengthArray<int, 256> columns(visible.width());
+    for (int i = 0; i < visible.width(); ++i) {
+        const int sx = sample(visible.left() + i - dest.Left, dest.Width(), from.Left, from.Width());
+        columns[i] = sx < width ? sx : -1;
+    }
+    for (int y = visible.top(); y <= visible.bottom(); ++y) {
+        const int sy = sample(y - dest.Top, dest.Height(), from.Top, from.Height());
+        if (sy < 0 || sy >= height) continue;
+        const auto* in = reinterpret_cast<const QRgb*>(picture.constScanLine(sy));
+        auto* out = reinterpret_cast<QRgb*>(target.scanLine(y)) + visible.left();
+        for (int i = 0; i < int(columns.size()); ++i) {
+            if (columns[i] < 0) continue;
+            const QRgb pixel = in[columns[i]] | 0xFF000000u;
+            if (!key || (pixel & 0x00FFFFFFu) != *key) out[i] = pixel;
+        }
+    }
+}
+
+// One piece of a skin picture: straight onto the canvas's image when it has
+// one, otherwise through the canvas's own masked stretch.
+void DrawPiece(TCanvas& canvas, const TRect& dest, const QImage& picture, const TRect& from,
+               std::optional<QRgb> key)
+{
+    if (dest.Width() <= 0 || dest.Height() <= 0 || from.Width() <= 0 || from.Height() <= 0) return;
+    if (QImage* image = canvas.Image()) {
+        Blit(*image, dest, picture, from, key);
+        return;
+    }
+    QImage part = picture.copy(from.toQRect());
+    if (key) part = toolkit::MaskedByKey(part, toolkit::QColorToColor(QColor::fromRgb(*key)));
+    canvas.CopyRect(dest, part, Rect(0, 0, part.width(), part.height()));
+}
 
 // A corner of SpitDraw: its part of the picture, the half of the destination
 // it may fill, and the sides it is anchored to (which a crop keeps).
@@ -33,7 +83,8 @@ struct Corner {
 // Draws a corner at its natural size, cropped to its half of the destination,
 // and returns the rectangle it covers. A corner with nothing to show covers
 // an empty rectangle at its own corner of the destination.
-TRect DrawCorner(TCanvas& canvas, const QImage& picture, const Corner& corner, const TRect& rect)
+TRect DrawCorner(TCanvas& canvas, const QImage& picture, std::optional<QRgb> key, const Corner& corner,
+                 const TRect& rect)
 {
     int pw = std::max(0, std::min(corner.source.Width(), corner.half.Width()));
     int ph = std::max(0, std::min(corner.source.Height(), corner.half.Height()));
@@ -44,7 +95,7 @@ TRect DrawCorner(TCanvas& canvas, const QImage& picture, const Corner& corner, c
     if (pw > 0) {
         const int sx = corner.right ? corner.source.Right - pw : corner.source.Left;
         const int sy = corner.bottom ? corner.source.Bottom - ph : corner.source.Top;
-        canvas.CopyRect(covered, picture, Bounds(sx, sy, pw, ph));
+        DrawPiece(canvas, covered, picture, Bounds(sx, sy, pw, ph), key);
     }
     return covered;
 }
@@ -53,9 +104,9 @@ TRect DrawCorner(TCanvas& canvas, const QImage& picture, const Corner& corner, c
 // across than the source.
 enum class Cut { None, KeepLeft, KeepRight, KeepTop, KeepBottom };
 
-void DrawEdge(TCanvas& canvas, const QImage& keyed, TRect source, const TRect& dest, Cut cut)
+// Edges and middle are keyed by magenta whatever the caller asks.
+void DrawEdge(TCanvas& canvas, const QImage& picture, TRect source, const TRect& dest, Cut cut)
 {
-    if (dest.Width() <= 0 || dest.Height() <= 0) return;
     switch (cut) {
     case Cut::None:
         break;
@@ -72,14 +123,7 @@ void DrawEdge(TCanvas& canvas, const QImage& keyed, TRect source, const TRect& d
         source.Top = source.Bottom - std::min(source.Height(), dest.Height());
         break;
     }
-    // An empty source (the left edge of an even-height picture) shows nothing;
-    // it must not reach the canvas, which would read it as mirrored.
-    if (source.Width() > 0 && source.Height() > 0) canvas.CopyRect(dest, keyed, source);
-}
-
-TColor ColorAt(const QImage& image, int x, int y)
-{
-    return toolkit::QColorToColor(QColor::fromRgb(image.pixel(x, y)));
+    DrawPiece(canvas, dest, picture, source, SpitDrawKeyRgb);
 }
 
 void Turn(TBitmap& bitmap, qreal degrees)
@@ -93,32 +137,34 @@ void SpitDraw(const TBitmap& bitmap, TCanvas& canvas, const TRect& rect, bool tr
 {
     if (bitmap.Empty()) return;
     const QImage& picture = bitmap.Image();
-    const QImage keyed = toolkit::MaskedByKey(picture, SpitDrawKey);
-    const QImage& corners = transparent ? keyed : picture;
+    const std::optional<QRgb> cornerKey = transparent ? std::optional<QRgb>(SpitDrawKeyRgb) : std::nullopt;
 
     const int W = bitmap.Width(), H = bitmap.Height();
     const int hw = W / 2, hh = H / 2;
     const int DW = rect.Width(), DH = rect.Height();
     const int dhw = DW / 2, dhh = DH / 2;
 
-    const TRect TL =
-        DrawCorner(canvas, corners, {Rect(0, 0, hw, hh), Rect(0, 0, dhw, dhh), false, false}, rect);
-    const TRect BL = DrawCorner(
-        canvas, corners, {Rect(0, H - hh + 1, hw, H), Rect(0, DH - dhh + 1, dhw, DH), false, true}, rect);
-    DrawEdge(canvas, keyed, Rect(0, hh, hw, H - hh), Rect(0, TL.Bottom, TL.Right, BL.Top), Cut::KeepLeft);
-    const TRect TR = DrawCorner(
-        canvas, corners, {Rect(W - hw + 1, 0, W, hh), Rect(DW - dhw + 1, 0, DW, dhh), true, false}, rect);
+    const TRect TL = DrawCorner(canvas, picture, cornerKey,
+                                {Rect(0, 0, hw, hh), Rect(0, 0, dhw, dhh), false, false}, rect);
+    const TRect BL =
+        DrawCorner(canvas, picture, cornerKey,
+                   {Rect(0, H - hh + 1, hw, H), Rect(0, DH - dhh + 1, dhw, DH), false, true}, rect);
+    DrawEdge(canvas, picture, Rect(0, hh, hw, H - hh), Rect(0, TL.Bottom, TL.Right, BL.Top), Cut::KeepLeft);
+    const TRect TR =
+        DrawCorner(canvas, picture, cornerKey,
+                   {Rect(W - hw + 1, 0, W, hh), Rect(DW - dhw + 1, 0, DW, dhh), true, false}, rect);
     const TRect BR = DrawCorner(
-        canvas, corners,
+        canvas, picture, cornerKey,
         {Rect(W - hw + 1, H - hh + 1, W, H), Rect(DW - dhw + 1, DH - dhh + 1, DW, DH), true, true}, rect);
-    DrawEdge(canvas, keyed, Rect(W - hw + 1, H - hh, W, hh + 2), Rect(TR.Left, TR.Bottom, TR.Right, BR.Top),
+    DrawEdge(canvas, picture, Rect(W - hw + 1, H - hh, W, hh + 2), Rect(TR.Left, TR.Bottom, TR.Right, BR.Top),
              Cut::KeepRight);
-    DrawEdge(canvas, keyed, Rect(hw, 0, W - hw + 1, hh), Rect(TL.Right, 0, TR.Left, TL.Bottom), Cut::KeepTop);
+    DrawEdge(canvas, picture, Rect(hw, 0, W - hw + 1, hh), Rect(TL.Right, 0, TR.Left, TL.Bottom),
+             Cut::KeepTop);
     // The middle stops a row short and the bottom edge starts a row up and a
     // column left: the one-pixel overlaps belong to the layout.
-    DrawEdge(canvas, keyed, Rect(hw, hh, W - hw + 1, H - hh), Rect(TL.Right, TL.Bottom, TR.Left, BR.Top - 1),
-             Cut::None);
-    DrawEdge(canvas, keyed, Rect(hw, H - hh, W - hw + 1, H),
+    DrawEdge(canvas, picture, Rect(hw, hh, W - hw + 1, H - hh),
+             Rect(TL.Right, TL.Bottom, TR.Left, BR.Top - 1), Cut::None);
+    DrawEdge(canvas, picture, Rect(hw, H - hh, W - hw + 1, H),
              Rect(TL.Right - 1, BL.Top - 1, BR.Left, BR.Bottom), Cut::KeepBottom);
 }
 
@@ -127,11 +173,12 @@ void SpitDrawHorizontal(const TBitmap& bitmap, TCanvas& canvas, const TRect& rec
     const int fw = bitmap.Width() / 3, fh = bitmap.Height();
     if (fw == 0 || fh == 0) return;
     const QImage& picture = bitmap.Image();
-    const QImage ends = transparent ? toolkit::MaskedByKey(picture, ColorAt(picture, 0, 0)) : picture;
-    canvas.CopyRect(Bounds(rect.Left, rect.Top, fw, fh), ends, Bounds(0, 0, fw, fh));
-    canvas.CopyRect(Bounds(rect.Right - fw, rect.Top, fw, fh), ends, Bounds(2 * fw, 0, fw, fh));
-    const TRect middle = Rect(rect.Left + fw, rect.Top, rect.Right - fw, rect.Bottom);
-    if (middle.Width() > 0 && middle.Height() > 0) canvas.CopyRect(middle, picture, Bounds(fw, 0, fw, fh));
+    const std::optional<QRgb> endKey =
+        transparent ? std::optional<QRgb>(picture.pixel(0, 0) & 0x00FFFFFFu) : std::nullopt;
+    DrawPiece(canvas, Bounds(rect.Left, rect.Top, fw, fh), picture, Bounds(0, 0, fw, fh), endKey);
+    DrawPiece(canvas, Bounds(rect.Right - fw, rect.Top, fw, fh), picture, Bounds(2 * fw, 0, fw, fh), endKey);
+    DrawPiece(canvas, Rect(rect.Left + fw, rect.Top, rect.Right - fw, rect.Bottom), picture,
+              Bounds(fw, 0, fw, fh), std::nullopt);
 }
 
 void TileDraw(TCanvas& canvas, const toolkit::TPicture& picture, const TRect& rect)

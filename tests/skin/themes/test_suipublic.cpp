@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -105,6 +106,24 @@ TEST(SpitDraw, MagentaIsKeptOutOfEdgesAlwaysAndOutOfCornersWhenTransparent)
         EXPECT_EQ(out.pixel(29, 4), Background); // right half of the middle comes from column 11
         EXPECT_EQ(SourceOf(out, 29, 0), QPoint(11, 0));
     }
+}
+
+TEST(SpitDraw, PaintsTheSameOnDevicesThatAreNotImages)
+{
+    TBitmap picture;
+    FillCoded(picture, 21, 9);
+    QImage image = picture.Image();
+    image.setPixel(10, 0, Magenta);
+    image.setPixel(0, 8, Magenta);
+    picture.SetImage(image);
+
+    QImage onImage = Blank(37, 13);
+    TCanvas imageCanvas(&onImage);
+    SpitDraw(picture, imageCanvas, Rect(0, 0, 37, 13), true);
+    QPixmap pixmap = QPixmap::fromImage(Blank(37, 13));
+    TCanvas pixmapCanvas(&pixmap);
+    SpitDraw(picture, pixmapCanvas, Rect(0, 0, 37, 13), true);
+    EXPECT_EQ(pixmap.toImage().convertToFormat(QImage::Format_RGB32), onImage);
 }
 
 TEST(SpitDrawHorizontal, DrawsEndsAtTheirSizeAndStretchesTheMiddleFrame)
