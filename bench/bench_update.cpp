@@ -1,0 +1,141 @@
+// The utility's own cost of one update against an instant device: per boot code
+// byte, per firmware block, and the whole compared with the time a real camera
+// needs at 80 microseconds per register access.
+#include "app/devicebinding.h"
+#include "app/environment.h"
+#include "app/form1.h"
+#include "app/utilitystate.h"
+#include "platform/wholefile.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <fstream>
+#include <numeric>
+#include <string>
+
+namespace {
+
+constexpr std::uint32_t kBootCodeBytes = 16 * 1024;
+constexpr std::uint32_t kFirmwareBytes = 1024 * 1024;
+constexpr double kSecondsPerAccess = 80e-6;
+
+long accesses = 0;
+
+DeviceBinding InstantDevice()
+{
+    return {
+        [] { return 0; },
+        [] { return 0; },
+        [](int, unsigned char* value) {
+            ++accesses;
+            *value = 2;
+            return 0;
+        },
+        [](int, unsigned char) {
+            ++accesses;
+            return 0;
+        },
+    };
+}
+
+// A memory figure of /proc/self/status in KiB: "VmRSS:" now, "VmHWM:" the peak so far.
+long StatusKiB(const std::string& field)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind(field, 0) == 0) return std::stol(line.substr(field.size()));
+    return -1;
+}
+
+// Written in small pieces so that the file itself adds nothing to the peak.
+QString WriteImageFile(const QTemporaryDir& dir, const char* name, std::uint32_t size)
+{
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    file.open(QIODevice::WriteOnly);
+    char chunk[4096];
+    for (std::uint32_t written = 0; written < size; written += sizeof chunk) {
+        for (std::uint32_t i = 0; i < sizeof chunk; ++i)
+            chunk[i] = char((written + i) * 131 + 7);
+        file.write(chunk, std::min<qint64>(sizeof chunk, size - written));
+    }
+    return file.fileName();
+}
+
+struct Fixture {
+    TForm1 form;
+    QTemporaryDir dir;
+    long loadGrowthKiB = 0;
+
+    Fixture(std::uint32_t bootBytes, std::uint32_t firmwareBytes)
+    {
+        Device() = InstantDevice();
+        Environment().Sleep = [](unsigned) {}; // the 2500 ms wait is the device's time, not ours
+        form.show();
+        QCoreApplication::processEvents();
+        const QString bootPath = WriteImageFile(dir, "boot.bin", bootBytes);
+        const QString firmwarePath = WriteImageFile(dir, "fw.bin", firmwareBytes);
+        const long before = StatusKiB("VmRSS:");
+        Utility.BootCode = platform::ReadWholeFile(bootPath, &Utility.BootCodeLength);
+        Utility.Firmware = platform::ReadWholeFile(firmwarePath, &Utility.FirmwareLength);
+        // Resident only once touched, as sending them does.
+        benchmark::DoNotOptimize(
+            std::accumulate(Utility.Firmware.get(), Utility.Firmware.get() + Utility.FirmwareLength, 0));
+        loadGrowthKiB = StatusKiB("VmRSS:") - before;
+    }
+};
+
+void RunUpdates(benchmark::State& state, std::uint32_t bootBytes, std::uint32_t firmwareBytes, double units,
+                const char* perUnit)
+{
+    Fixture fixture(bootBytes, firmwareBytes);
+    const long peakBeforeUpdates = StatusKiB("VmHWM:");
+    accesses = 0;
+    double seconds = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        fixture.form.cmdUpdateClick(nullptr);
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    const double iterations = double(state.iterations());
+    const double deviceSeconds = double(accesses) / iterations * kSecondsPerAccess;
+    state.counters[perUnit] = seconds / iterations / units * 1e6;
+    state.counters["accesses"] = double(accesses) / iterations;
+    state.counters["overhead_pct"] = seconds / iterations / deviceSeconds * 100;
+    state.counters["images_KiB"] = (bootBytes + firmwareBytes) / 1024.0;
+    state.counters["load_rss_KiB"] = double(fixture.loadGrowthKiB);
+    state.counters["update_peak_KiB"] = double(StatusKiB("VmHWM:") - peakBeforeUpdates);
+}
+
+void BM_BootCodeStage(benchmark::State& state)
+{
+    RunUpdates(state, kBootCodeBytes, 0, kBootCodeBytes, "us_per_byte");
+}
+
+void BM_FirmwareStage(benchmark::State& state)
+{
+    RunUpdates(state, 0, kFirmwareBytes, kFirmwareBytes / 128, "us_per_block");
+}
+
+void BM_WholeUpdate(benchmark::State& state)
+{
+    RunUpdates(state, kBootCodeBytes, kFirmwareBytes, 1, "us_per_update");
+}
+
+BENCHMARK(BM_BootCodeStage)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FirmwareStage)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WholeUpdate)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
