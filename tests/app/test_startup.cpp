@@ -2,8 +2,8 @@
 // or the utility refuses to run. And the window as laid out.
 #include "apptestsupport.h"
 
+#include <QAccessible>
 #include <QDir>
-#include <QFontInfo>
 
 namespace {
 
@@ -156,6 +156,12 @@ TEST_F(StartupTest, WindowIsLaidOutAsDesigned)
     EXPECT_EQ(form.StatusBar1->Panels[1]->geometry().left(), 120);
     EXPECT_EQ(form.StatusBar1->Panels[2]->geometry().left(), 220);
     EXPECT_LE(form.StatusBar1->Panels[2]->geometry().right(), 323);
+
+    // Status texts reach assistive technology (and the end-to-end tests) as names.
+    form.StatusBar1->Panels[0]->SetText("wait...");
+    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(form.StatusBar1->Panels[0]);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->text(QAccessible::Name), "wait...");
 }
 
 } // namespace
