@@ -11,6 +11,7 @@ import contextlib
 import ctypes
 import ctypes.util
 import os
+import shutil
 import signal
 import subprocess
 import tempfile
@@ -85,6 +86,7 @@ class Desktop:
         for proc in reversed(self._procs):
             _kill_group(proc)
         self._procs.clear()
+        shutil.rmtree(self.env["XDG_RUNTIME_DIR"], ignore_errors=True)
         signal.signal(signal.SIGTERM, self._old_term)
 
     def _spawn(self, argv, **kw):
@@ -422,7 +424,7 @@ class App:
         self.keys("Return")
         return "\n".join(texts)
 
-    def watch_status(self, until, on_text=None, timeout=120, interval=0.05):
+    def watch_status(self, until, on_text=None, timeout=90, interval=0.05):
         """Polls status panel 0 and reports each new text until until(text) holds
         or a message box opens. Returns the texts seen, in order."""
         panel = self.status_panels()[0]
