@@ -233,17 +233,17 @@ void drawGlyph(QPainter& p, Glyph glyph, const QRectF& b, QColor colour, qreal w
         p.drawPath(crossGlyph(b.adjusted(w / 2, w / 2, -w / 2, -w / 2), w * 1.2));
         break;
     case Glyph::Max:
-        frame(b, w * 2);
+        frame(b, w * 1.5);
         break;
     case Glyph::Min:
-        p.drawRect(QRectF(b.left(), b.bottom() - w * 1.6, b.width() * 0.7, w * 1.6));
+        p.drawRect(QRectF(b.left(), b.bottom() - w * 1.2, b.width() * 0.75, w * 1.2));
         break;
     case Glyph::Restore: {
         const qreal s = b.width() * 0.72;
-        frame(QRectF(b.right() - s, b.top(), s, s), w * 1.6);
+        frame(QRectF(b.right() - s, b.top(), s, s), w * 1.2);
         const QRectF front(b.left(), b.bottom() - s, s, s);
         p.setBrush(colour);
-        frame(front, w * 1.6);
+        frame(front, w * 1.2);
         break;
     }
     case Glyph::Help: {
@@ -295,7 +295,8 @@ QImage titleButton(QSize size, const QImage& backdrop, qreal radius, const Face&
         const qreal g = std::round(size.width() * 0.42);
         const qreal x0 = std::round((size.width() - g) / 2);
         const qreal y0 = std::round((size.height() - g) / 2);
-        drawGlyph(p, glyph, QRectF(x0, y0, g, g), glyphColour, std::max<qreal>(1.5, std::round(size.width() / 10.0)));
+        // Whole-pixel strokes where the button is big enough keep glyphs crisp.
+        drawGlyph(p, glyph, QRectF(x0, y0, g, g), glyphColour, size.width() >= 19 ? 2 : 1.5);
     }
     if (keyed)
         keyOutside(img, shape);

@@ -69,12 +69,13 @@ bool writeQrc(const QDir& resources, Catalog all)
 
 bool writeSheets(const QDir& docs, const std::vector<Style>& styles, const Catalog& common)
 {
-    auto write = [&](const QString& file, const QString& title, const Catalog& pics) {
-        return contactSheet(title, pics).save(docs.filePath(file), "PNG") ||
+    auto write = [&](const QString& file, const QString& title, const Catalog& pics, const QImage& shown = {}) {
+        return contactSheet(title, pics, shown).save(docs.filePath(file), "PNG") ||
                fail(QStringLiteral("cannot write %1").arg(file));
     };
     for (const Style& style : styles)
-        if (!write(QStringLiteral("skin-contact-sheet-%1.png").arg(style.name.toLower()), style.name, style.pictures))
+        if (!write(QStringLiteral("skin-contact-sheet-%1.png").arg(style.name.toLower()), style.name, style.pictures,
+                   preview(style)))
             return false;
     return write(QStringLiteral("skin-contact-sheet-common.png"), QStringLiteral("Shared pictures and icon"), common);
 }

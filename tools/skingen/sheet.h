@@ -5,6 +5,12 @@
 
 namespace skingen {
 
-QImage contactSheet(const QString& title, const Catalog& pictures);
+// `preview`, when given, is shown above the pictures.
+QImage contactSheet(const QString& title, const Catalog& pictures, const QImage& preview = {});
+
+// The style's pieces put together roughly as the controls draw them: caption,
+// push buttons stretched in nine pieces, check boxes, tabs, track bar, scroll
+// bar and progress bar.
+QImage preview(const Style& style);
 
 } // namespace skingen

@@ -51,6 +51,7 @@ QImage titlePiece(int w, int roundSide, bool sheen)
 Style BlueGlass()
 {
     StyleBuilder b("BlueGlass", "BLUEGLASS_", 44);
+    b.setPreview(kForm, 6, true);
     const QRectF button(0, 0, 77, 27);
     b.add("BUTTON_NORMAL", pushButton({77, 27}, button, 6, kGlass, kForm, true));
     b.add("BUTTON_MOUSEON", pushButton({77, 27}, button, 6, kGlassHover, kForm, true));

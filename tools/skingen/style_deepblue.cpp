@@ -45,6 +45,7 @@ QImage titlePiece(int w, int glowAt)
 Style DeepBlue()
 {
     StyleBuilder b("DeepBlue", "DEEPBLUE_", 44);
+    b.setPreview(kForm, 2, false);
     const QRectF button(0, 0, 74, 21);
     b.add("BUTTON_NORMAL", pushButton({74, 21}, button, 3, kButton, kForm, false));
     b.add("BUTTON_MOUSEON", pushButton({74, 21}, button, 3, kButtonHover, kForm, false));

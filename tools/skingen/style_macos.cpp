@@ -104,6 +104,7 @@ QImage oneColumn(int h, std::initializer_list<std::pair<qreal, QColor>> stops)
 Style MacOS()
 {
     StyleBuilder b("MacOS", "MACOS_", 48);
+    b.setPreview(kForm, 4, false);
     b.add("BUTTON_NORMAL", button(kGrey, 0));
     b.add("BUTTON_MOUSEON", button(kBlue, 0));
     b.add("BUTTON_MOUSEDOWN", button(kBlue, 1));

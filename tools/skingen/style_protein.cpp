@@ -51,6 +51,7 @@ QImage titleLeft()
 Style Protein()
 {
     StyleBuilder b("Protein", "PROTEIN_", 45);
+    b.setPreview(kForm, 2, true);
     const QRectF button(0, 0, 74, 21);
     b.add("BUTTON_NORMAL", pushButton({74, 21}, button, 4, kButton, kForm, false));
     b.add("BUTTON_MOUSEON", pushButton({74, 21}, button, 4, kButtonHover, kForm, false));

@@ -85,6 +85,7 @@ QImage titlePiece(int w, int roundSide)
 Style WinXP()
 {
     StyleBuilder b("WinXP", "WINXP_", 55);
+    b.setPreview(kForm, 5, false);
     b.add("BUTTON_NORMAL", pushButton({18, 21}, QRectF(0, 0, 18, 21), 3, kButton, kForm, false));
     b.add("BUTTON_MOUSEON", pushButton({18, 21}, QRectF(0, 0, 18, 21), 3, kButtonHover, kForm, false));
     b.add("BUTTON_MOUSEDOWN", pushButton({18, 21}, QRectF(0, 0, 18, 21), 3, kButtonDown, kForm, false));

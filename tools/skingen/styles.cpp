@@ -5,7 +5,15 @@ namespace skingen {
 StyleBuilder::StyleBuilder(QString name, QString prefix, int expectedCount) : prefix_(std::move(prefix))
 {
     style_.name = std::move(name);
+    style_.prefix = prefix_;
     style_.expectedCount = expectedCount;
+}
+
+void StyleBuilder::setPreview(QColor formColour, int titleButtonTop, bool titleButtonsKeyed)
+{
+    style_.formColour = formColour;
+    style_.titleButtonTop = titleButtonTop;
+    style_.titleButtonsKeyed = titleButtonsKeyed;
 }
 
 void StyleBuilder::add(const QString& suffix, QImage image)

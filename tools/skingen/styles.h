@@ -8,8 +8,13 @@ namespace skingen {
 
 struct Style {
     QString name;
+    QString prefix;
     int expectedCount; // the inventory each style must deliver
     Catalog pictures;
+    // What the contact sheet's preview needs to put the pieces together.
+    QColor formColour;
+    int titleButtonTop = 0;
+    bool titleButtonsKeyed = false;
 };
 
 // Collects a style's pictures under its prefix.
@@ -19,6 +24,7 @@ public:
     void add(const QString& suffix, QImage image);
     // The three pictures of a stateful element, suffixed _NORMAL, _MOUSEON, _MOUSEDOWN.
     void addStates(const QString& stem, const QImage& normal, const QImage& mouseOn, const QImage& mouseDown);
+    void setPreview(QColor formColour, int titleButtonTop, bool titleButtonsKeyed);
     Style take() { return std::move(style_); }
 
 private:
