@@ -2,6 +2,7 @@
 
 #include "toolkit/component.h"
 #include "toolkit/layoutcolors.h"
+#include "toolkit/layoutpicture.h"
 
 #include <QMetaEnum>
 #include <QMetaMethod>
@@ -144,8 +145,10 @@ QObject* SubObject(QObject* object, const QMetaProperty& property)
     return IsObjectProperty(property) ? property.read(object).value<QObject*>() : nullptr;
 }
 
+// Events are the signals named On...; OnClick also stands for Qt's clicked.
 QMetaMethod FindSignal(const QObject* object, const QString& event)
 {
+    if (!event.startsWith(QLatin1String("On"))) return {};
     const QMetaObject* meta = object->metaObject();
     const QByteArray names[] = {event.toLatin1(), event == QLatin1String("OnClick") ? "clicked" : ""};
     for (const QByteArray& name : names)
@@ -290,6 +293,8 @@ private:
 
     void ApplyUnknown(QObject* target, const QString& name, const TLayoutProperty& property)
     {
+        if (auto* picture = qobject_cast<TPicture*>(target))
+            if (ReadPictureProperty(*picture, name, property.Value)) return;
         if (auto* extras = dynamic_cast<TStoredExtras*>(target))
             if (extras->ReadExtraProperty(name, property.Value)) return;
         if (!name.contains(u'.') && FindSignal(target, name).isValid()) {

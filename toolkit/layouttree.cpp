@@ -280,7 +280,12 @@ private:
             if (code > 0x10FFFF) FailAt(start, QStringLiteral("character code out of range"));
             Advance();
         }
-        result += QString::fromUcs4(&code, 1);
+        // Codes below 0x10000 are taken as one UTF-16 unit, so that a lone
+        // surrogate written as #55357 reads back unchanged.
+        if (code < 0x10000)
+            result += QChar(char16_t(code));
+        else
+            result += QString::fromUcs4(&code, 1);
     }
 
     std::vector<TLayoutValue> Set()

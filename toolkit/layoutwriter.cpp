@@ -1,10 +1,12 @@
 #include "toolkit/layoutwriter.h"
 
 #include "toolkit/layoutcolors.h"
+#include "toolkit/layoutpicture.h"
 #include "toolkit/layoutreader.h"
 
 #include <QMetaEnum>
 #include <QMetaProperty>
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -124,21 +126,29 @@ QString Indent(int depth)
     return QString(depth * 2, u' ');
 }
 
+// Printable characters go between quotes; the rest become #code (one code
+// point, or one UTF-16 unit for a lone surrogate).
 QString QuotedString(const QString& text)
 {
     if (text.isEmpty()) return QStringLiteral("''");
     QString out;
     bool quoted = false;
-    for (const QChar c : text) {
-        const bool plain = c.isPrint() && !c.isSurrogate();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t code = text[i].unicode();
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        if (pair) code = QChar::surrogateToUcs4(text[i], text[i + 1]);
+        const bool plain = QChar::isPrint(code) && !QChar::isSurrogate(code);
         if (plain != quoted) {
             out += u'\'';
             quoted = plain;
         }
         if (!plain)
-            out += u'#' + QString::number(c.unicode());
+            out += u'#' + QString::number(code);
+        else if (code == u'\'')
+            out += QStringLiteral("''");
         else
-            out += c == u'\'' ? QStringLiteral("''") : QString(c);
+            out += text.mid(i, pair ? 2 : 1);
+        i += pair ? 1 : 0;
     }
     if (quoted) out += u'\'';
     return out;
@@ -258,12 +268,30 @@ private:
                     out.push_back({name, {}, std::move(value)});
             }
         }
-        if (auto* extras = dynamic_cast<const TStoredExtras*>(object)) {
-            TLayoutWriter writer(out, prefix);
-            extras->WriteExtraProperties(writer);
-        }
+        std::vector<TLayoutProperty> extras = Extras(object, prefix);
+        const std::vector<TLayoutProperty> referenceExtras = reference ? Extras(reference, prefix) : extras;
+        for (TLayoutProperty& extra : extras)
+            if (!reference || !Contains(referenceExtras, extra)) out.push_back(std::move(extra));
         for (const auto& [event, handler] : BoundHandlers(object))
             out.push_back({prefix + event, {}, IdentifierValue(handler)});
+    }
+
+    // What a class stores beyond its Q_PROPERTYs.
+    static std::vector<TLayoutProperty> Extras(const QObject* object, const QString& prefix)
+    {
+        std::vector<TLayoutProperty> out;
+        TLayoutWriter writer(out, prefix);
+        if (auto* extras = dynamic_cast<const TStoredExtras*>(object)) extras->WriteExtraProperties(writer);
+        if (auto* picture = qobject_cast<const TPicture*>(object)) WritePictureProperties(*picture, writer);
+        return out;
+    }
+
+    static bool Contains(const std::vector<TLayoutProperty>& properties, const TLayoutProperty& wanted)
+    {
+        return std::any_of(properties.begin(), properties.end(), [&](const TLayoutProperty& property) {
+            return property.Name == wanted.Name &&
+                   FormatValue(property.Value, 0) == FormatValue(wanted.Value, 0);
+        });
     }
 
     void SubObject(const QMetaProperty& property, const QObject* object, const QObject* reference,

@@ -1,4 +1,5 @@
 #include "toolkit/component.h"
+#include "toolkit/graphics.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/layoutwriter.h"
 #include "toolkit/types.h"
@@ -91,6 +92,7 @@ class LayoutPanel : public QWidget, public TComponent, public TStoredExtras {
     Q_PROPERTY(QByteArray Data MEMBER Data)
     Q_PROPERTY(LayoutFont* Font READ Font)
     Q_PROPERTY(LayoutItems* Buttons READ Buttons)
+    Q_PROPERTY(toolkit::TPicture* Picture READ Picture)
     Q_PROPERTY(int Scratch MEMBER Scratch STORED false)
 public:
     enum Speed { mdNone, mdFast, mdSlow };
@@ -113,6 +115,7 @@ public:
     }
     LayoutFont* Font() { return &font_; }
     LayoutItems* Buttons() { return &buttons_; }
+    TPicture* Picture() { return &picture_; }
 
     bool ReadExtraProperty(const QString& name, const TLayoutValue& value) override
     {
@@ -147,6 +150,7 @@ private:
     QString caption_;
     LayoutFont font_;
     LayoutItems buttons_;
+    TPicture picture_;
 
     void Record(const QString& what)
     {
@@ -306,7 +310,8 @@ TEST_F(LayoutTest, WritesLongBinaryAndUnnamedColoursAcrossLines)
     panel.setObjectName(QStringLiteral("P"));
     panel.Data = QByteArray(40, '\x5A');
     panel.Color = 0x80000019; // a system colour without a name
-    panel.SetCaption(QString(QChar(0x263A)) + QChar(7));
+    // Printable, control, astral and a lone surrogate.
+    panel.SetCaption(QString(QChar(0x263A)) + QChar(7) + QString::fromUcs4(U"\U0001F600") + QChar(0xD800));
     const QString written = WriteLayout(&panel);
     const QString hex = QStringLiteral("5A");
     EXPECT_TRUE(written.contains(QStringLiteral("  Data = {\n    ") + hex.repeated(32) +
@@ -316,6 +321,47 @@ TEST_F(LayoutTest, WritesLongBinaryAndUnnamedColoursAcrossLines)
     EXPECT_EQ(copy->Data, panel.Data);
     EXPECT_EQ(copy->Color, 0x80000019u);
     EXPECT_EQ(copy->Caption(), panel.Caption());
+}
+
+TEST_F(LayoutTest, PicturesAreStoredByResourceNameOrAsImageData)
+{
+    std::unique_ptr<QObject> named(
+        ReadLayout(QStringLiteral("object P: TLayoutPanel\n"
+                                  "  Picture.ResourceName = 'winxp_progressbar'\nend\n")));
+    TPicture* picture = static_cast<LayoutPanel*>(named.get())->Picture();
+    EXPECT_EQ(QSize(picture->Width(), picture->Height()), QSize(6, 10));
+    EXPECT_EQ(WriteLayout(named.get()),
+              QStringLiteral("object P: TLayoutPanel\n  Picture.ResourceName = 'WINXP_PROGRESSBAR'\nend\n"));
+
+    LayoutPanel panel;
+    panel.setObjectName(QStringLiteral("P"));
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    image.setPixel(2, 1, qRgb(255, 0, 255));
+    TBitmap bitmap;
+    bitmap.SetImage(image);
+    panel.Picture()->Assign(bitmap);
+    const QString written = WriteLayout(&panel);
+    EXPECT_TRUE(written.contains(QStringLiteral("Picture.Data = {\n    89504E47"))) << written.toStdString();
+    std::unique_ptr<QObject> copy(ReadLayout(written));
+    EXPECT_EQ(static_cast<LayoutPanel*>(copy.get())->Picture()->Bitmap().Image(), image);
+    EXPECT_EQ(WriteLayout(copy.get()), written);
+
+    // Clearing a picture is stored too; an empty one is the default.
+    ReadLayoutInto(copy.get(), QStringLiteral("object P: TLayoutPanel\n  Picture.Data = {}\nend"));
+    EXPECT_FALSE(static_cast<LayoutPanel*>(copy.get())->Picture()->HasGraphic());
+    EXPECT_FALSE(WriteLayout(copy.get()).contains(QStringLiteral("Picture")));
+
+    for (const auto& [text, column] :
+         {std::pair{"Picture.ResourceName = 'NO_SUCH'", 26}, {"Picture.Data = { 0102 }", 18}}) {
+        try {
+            delete ReadLayout(QStringLiteral("object P: TLayoutPanel\n  %1\nend").arg(QLatin1String(text)));
+            ADD_FAILURE() << text;
+        } catch (const ELayoutError& e) {
+            EXPECT_EQ(e.Line(), 2);
+            EXPECT_EQ(e.Column(), column) << e.what();
+        }
+    }
 }
 
 TEST_F(LayoutTest, ReadsIntoAnExistingRootOfAFittingClass)

@@ -1,0 +1,18 @@
+#pragma once
+// Pictures in stored layouts. A picture holds either a compiled-in picture by
+// name or image data of its own:
+//   Picture.ResourceName = 'WINXP_PROGRESSBAR'
+//   Picture.Data = { 89504E47... }     (PNG or BMP bytes; {} is no picture)
+
+#include "toolkit/graphics.h"
+#include "toolkit/layouttree.h"
+
+namespace toolkit {
+
+class TLayoutWriter;
+
+// False when `name` is not a picture value.
+bool ReadPictureProperty(TPicture& picture, const QString& name, const TLayoutValue& value);
+void WritePictureProperties(const TPicture& picture, TLayoutWriter& writer);
+
+} // namespace toolkit
