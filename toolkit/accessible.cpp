@@ -21,8 +21,7 @@ public:
         // A name set on the widget wins, as for Qt's own controls.
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
             return StripAccelerator(source_->AccessibleCaption());
-        if (t == QAccessible::Accelerator)
-            return Mnemonic();
+        if (t == QAccessible::Accelerator) return Mnemonic();
         return QAccessibleWidget::text(t);
     }
 
@@ -38,15 +37,13 @@ public:
     QStringList actionNames() const override
     {
         QStringList names{pressAction()};
-        if (source_->AccessibleCheckable())
-            names << toggleAction();
+        if (source_->AccessibleCheckable()) names << toggleAction();
         return names + QAccessibleWidget::actionNames();
     }
 
     void doAction(const QString& name) override
     {
-        if (!widget()->isEnabled())
-            return;
+        if (!widget()->isEnabled()) return;
         if (name == pressAction() || name == toggleAction())
             source_->AccessiblePress();
         else
@@ -55,8 +52,7 @@ public:
 
     QStringList keyBindingsForAction(const QString& name) const override
     {
-        if (name == pressAction() && !Mnemonic().isEmpty())
-            return {Mnemonic()};
+        if (name == pressAction() && !Mnemonic().isEmpty()) return {Mnemonic()};
         return QAccessibleWidget::keyBindingsForAction(name);
     }
 
@@ -78,8 +74,7 @@ public:
 
     void* interface_cast(QAccessible::InterfaceType t) override
     {
-        if (t == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
+        if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
         return QAccessibleWidget::interface_cast(t);
     }
 
@@ -107,12 +102,9 @@ private:
 QAccessibleInterface* SkinnedControlFactory(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget)
-        return nullptr;
-    if (auto* button = dynamic_cast<AccessibleButton*>(widget))
-        return new ButtonInterface(widget, button);
-    if (auto* range = dynamic_cast<AccessibleRange*>(widget))
-        return new RangeInterface(widget, range);
+    if (!widget) return nullptr;
+    if (auto* button = dynamic_cast<AccessibleButton*>(widget)) return new ButtonInterface(widget, button);
+    if (auto* range = dynamic_cast<AccessibleRange*>(widget)) return new RangeInterface(widget, range);
     return nullptr;
 }
 
@@ -139,8 +131,7 @@ QString StripAccelerator(const QString& caption)
     QString plain;
     plain.reserve(caption.size());
     for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
+        if (caption[i] == u'&' && i + 1 < caption.size()) ++i;
         plain += caption[i];
     }
     return plain;
@@ -149,10 +140,8 @@ QString StripAccelerator(const QString& caption)
 QChar AcceleratorChar(const QString& caption)
 {
     for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != u'&')
-            continue;
-        if (caption[i + 1] != u'&')
-            return caption[i + 1];
+        if (caption[i] != u'&') continue;
+        if (caption[i + 1] != u'&') return caption[i + 1];
         ++i;
     }
     return {};
@@ -160,24 +149,21 @@ QChar AcceleratorChar(const QString& caption)
 
 void NotifyAccessibleNameChanged(QWidget* control)
 {
-    if (!QAccessible::isActive())
-        return;
+    if (!QAccessible::isActive()) return;
     QAccessibleEvent event(control, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
 
 void NotifyAccessibleStateChanged(QWidget* control, const QAccessible::State& changed)
 {
-    if (!QAccessible::isActive())
-        return;
+    if (!QAccessible::isActive()) return;
     QAccessibleStateChangeEvent event(control, changed);
     QAccessible::updateAccessibility(&event);
 }
 
 void NotifyAccessibleValueChanged(QWidget* control, int value)
 {
-    if (!QAccessible::isActive())
-        return;
+    if (!QAccessible::isActive()) return;
     QAccessibleValueChangeEvent event(control, value);
     QAccessible::updateAccessibility(&event);
 }

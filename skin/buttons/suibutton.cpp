@@ -1,0 +1,719 @@
+#include "skin/buttons/suibutton.h"
+
+#include "skin/themes/suipublic.h"
+#include "toolkit/canvas.h"
+#include "toolkit/imagelist.h"
+#include "toolkit/resources.h"
+
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QTimer>
+
+using namespace toolkit;
+
+namespace {
+
+constexpr TColor CaptionShadow = clWhite;
+constexpr TColor CaptionGrey = RGBColor(0x80, 0x80, 0x80);
+constexpr TColor FocusUnderline = RGBColor(0x00, 0x00, 0xFF);
+
+bool IsPushKey(int key)
+{
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+TColor TopLeftPixel(const QImage& image)
+{
+    return QColorToColor(QColor::fromRgb(image.pixel(0, 0)));
+}
+
+// One image of an image list: keyed by its top-left pixel when asked, in the
+// enabled or the greyed disabled look.
+void DrawListImage(TCanvas& canvas, int x, int y, const TBitmap& bitmap, bool keyed, bool enabledLook)
+{
+    TImageList list(bitmap.Width(), bitmap.Height());
+    if (keyed)
+        list.AddMasked(bitmap, TopLeftPixel(bitmap.Image()));
+    else
+        list.Add(bitmap);
+    list.Draw(canvas, x, y, 0, enabledLook);
+}
+
+} // namespace
+
+TsuiButtonFace ButtonFaceFor(bool enabled, bool pressed, bool hover)
+{
+    if (pressed) return TsuiButtonFace::MouseDown;
+    if (!enabled) return TsuiButtonFace::Disabled;
+    return hover ? TsuiButtonFace::MouseOn : TsuiButtonFace::Normal;
+}
+
+TsuiGlyphPlacement PlaceGlyph(TButtonLayout layout, QSize button, QSize text, QSize glyph, int spacing)
+{
+    const int w = button.width(), h = button.height();
+    const int tw = text.width(), th = text.height();
+    const int gw = glyph.width(), gh = glyph.height();
+    TsuiGlyphPlacement p;
+    switch (layout) {
+    case blGlyphLeft:
+        p.Glyph = {(w - tw - gw - spacing) / 2, (h - gh) / 2};
+        p.Text = {p.Glyph.X + gw + spacing, (h - th) / 2};
+        break;
+    case blGlyphRight:
+        p.Glyph = {(w + tw + spacing - gw) / 2, (h - gh) / 2};
+        p.Text = {p.Glyph.X - tw - spacing, (h - th) / 2};
+        break;
+    case blGlyphTop:
+        p.Glyph = {(w - gw) / 2, (h - th - gh - spacing) / 2};
+        p.Text = {(w - tw) / 2, p.Glyph.Y + gh + spacing};
+        break;
+    case blGlyphBottom:
+        p.Glyph = {(w - gw) / 2, (h + th + spacing - gh) / 2};
+        p.Text = {(w - tw) / 2, p.Glyph.Y - th - spacing};
+        break;
+    }
+    return p;
+}
+
+// ---- TsuiCustomButton --------------------------------------------------------
+
+TsuiCustomButton::TsuiCustomButton(QObject* owner, QWidget* parent) : TCustomControl(owner, parent)
+{
+    WatchWindowKeys();
+}
+
+TsuiCustomButton::~TsuiCustomButton() = default;
+
+void TsuiCustomButton::CaptionChanged()
+{
+    NotifyAccessibleNameChanged(this);
+    // Alt+accelerator must win over a focused edit that would type the
+    // character, as for Qt's own buttons: a window shortcut does.
+    delete accelerator_;
+    accelerator_ = nullptr;
+    const QKeySequence mnemonic = QKeySequence::mnemonic(Caption());
+    if (!mnemonic.isEmpty())
+        accelerator_ = new QShortcut(mnemonic, this, this, &TsuiCustomButton::AcceleratorPressed);
+}
+
+void TsuiCustomButton::AcceleratorPressed()
+{
+    if (!isEnabled() || !isVisible()) return;
+    setFocus(Qt::ShortcutFocusReason);
+    Click();
+}
+
+void TsuiCustomButton::SetTabStop(bool on)
+{
+    tabStop_ = on;
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+    update();
+}
+
+void TsuiCustomButton::SetTransparent(bool on)
+{
+    transparent_ = on;
+    TransparentChanged();
+    update();
+}
+
+void TsuiCustomButton::SetUIStyle(TsuiUIStyle style)
+{
+    uiStyle_ = style;
+    SetButtonPic(style);
+    UIStyleChanged();
+    update();
+}
+
+void TsuiCustomButton::FSetAutoSize(bool on)
+{
+    autoSize_ = on;
+    AutoSizeChanged();
+    update();
+}
+
+void TsuiCustomButton::AutoSizeChanged()
+{
+    if (!autoSize_ || picNormal_.isEmpty()) return;
+    TBitmap picture;
+    try {
+        LoadPicture(picture, picNormal_);
+    } catch (const EResNotFound&) {
+        picture.SetSize(FallbackPictureWidth, FallbackPictureHeight);
+    }
+    SetHeight(picture.Height());
+    SetWidth(picture.Width());
+}
+
+void TsuiCustomButton::FontChanged()
+{
+    update();
+}
+
+void TsuiCustomButton::TransparentChanged()
+{
+    pictureKeyed_ = transparent_;
+}
+
+void TsuiCustomButton::UIStyleChanged()
+{
+    if (uiStyle_ == TsuiUIStyle::Custom) FSetAutoSize(true);
+}
+
+void TsuiCustomButton::SetPicMouseDown(const QString& name)
+{
+    picMouseDown_ = name;
+    update();
+}
+
+void TsuiCustomButton::SetPicMouseOn(const QString& name)
+{
+    picMouseOn_ = name;
+    update();
+}
+
+void TsuiCustomButton::SetPicNormal(const QString& name)
+{
+    picNormal_ = name;
+    AutoSizeChanged();
+    update();
+}
+
+// This program is one module: any other handle names a module that holds
+// none of our pictures, so loading from it fails like a missing name.
+void TsuiCustomButton::SetResHandle(quint32 module)
+{
+    resHandle_ = module;
+    update();
+}
+
+void TsuiCustomButton::LoadPicture(TBitmap& bitmap, const QString& name) const
+{
+    if (resHandle_ != 0) throw EResNotFound(name);
+    bitmap.LoadFromResourceName(name);
+}
+
+void TsuiCustomButton::PaintButtonNormal(TBitmap& bitmap)
+{
+    LoadPicture(bitmap, picNormal_);
+}
+
+void TsuiCustomButton::PaintButtonMouseOn(TBitmap& bitmap)
+{
+    LoadPicture(bitmap, picMouseOn_);
+}
+
+void TsuiCustomButton::PaintButtonMouseDown(TBitmap& bitmap)
+{
+    LoadPicture(bitmap, picMouseDown_);
+}
+
+void TsuiCustomButton::PaintButtonDisabled(TBitmap& bitmap)
+{
+    LoadPicture(bitmap, picNormal_);
+}
+
+void TsuiCustomButton::FillFacePicture(TBitmap& bitmap)
+{
+    try {
+        switch (Face()) {
+        case TsuiButtonFace::MouseDown:
+            return PaintButtonMouseDown(bitmap);
+        case TsuiButtonFace::MouseOn:
+            return PaintButtonMouseOn(bitmap);
+        case TsuiButtonFace::Normal:
+            return PaintButtonNormal(bitmap);
+        case TsuiButtonFace::Disabled:
+            return PaintButtonDisabled(bitmap);
+        }
+    } catch (const EResNotFound&) {
+        // A missing picture never stops painting: a blank face, caption on top.
+        bitmap.SetSize(FallbackPictureWidth, FallbackPictureHeight);
+    }
+}
+
+void TsuiCustomButton::Paint(TCanvas& canvas)
+{
+    TBitmap picture;
+    FillFacePicture(picture);
+    picture.SetTransparent(pictureKeyed_);
+
+    if (transparent_) {
+        DoTrans(canvas, this);
+    } else {
+        canvas.Brush.Style = bsSolid;
+        canvas.Brush.Color = Color();
+        canvas.FillRect(Rect(0, 0, width(), height()));
+    }
+    PaintPic(canvas, picture);
+    if (hasFocus() && tabStop_) PaintFocus(canvas);
+    canvas.Font.Assign(*Font());
+    if (!Caption().trimmed().isEmpty()) PaintText(canvas, Caption());
+}
+
+void TsuiCustomButton::PaintPic(TCanvas& canvas, TBitmap& bitmap)
+{
+    if (bitmap.Empty()) return;
+    DrawListImage(canvas, 0, 0, bitmap, pictureKeyed_, isEnabled());
+}
+
+void TsuiCustomButton::PaintText(TCanvas& canvas, const QString& text)
+{
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Assign(*Font());
+    TRect r = Rect(0, 0, width(), height());
+    const unsigned flags = DT_SINGLELINE | DT_CENTER | DT_VCENTER;
+    if (!isEnabled()) {
+        TRect shadow = Rect(1, 1, width() + 1, height() + 1);
+        canvas.Font.SetColor(CaptionShadow);
+        canvas.DrawText(text, shadow, flags);
+        canvas.Font.SetColor(CaptionGrey);
+    } else if (pressed_) {
+        r = Rect(1, 1, width() + 1, height() + 1);
+    }
+    canvas.DrawText(text, r, flags);
+}
+
+void TsuiCustomButton::PaintFocus(TCanvas& canvas)
+{
+    canvas.Brush.Style = bsSolid;
+    canvas.DrawFocusRect(Rect(2, 2, width() - 2, height() - 2));
+}
+
+void TsuiCustomButton::SetPressed(bool on)
+{
+    if (pressed_ == on) return;
+    pressed_ = on;
+    QAccessible::State changed;
+    changed.pressed = true;
+    NotifyAccessibleStateChanged(this, changed);
+    repaint();
+}
+
+void TsuiCustomButton::Click()
+{
+    ApplyModalResult();
+    TCustomControl::Click();
+}
+
+// A dialog closes on a non-zero result; any other window that publishes a
+// ModalResult receives it as it is.
+void TsuiCustomButton::ApplyModalResult()
+{
+    if (!parentWidget()) return;
+    QWidget* form = window();
+    if (auto* dialog = qobject_cast<QDialog*>(form)) {
+        if (modalResult_ != 0)
+            dialog->done(modalResult_);
+        else
+            dialog->setResult(0);
+    } else if (form->metaObject()->indexOfProperty("ModalResult") >= 0) {
+        form->setProperty("ModalResult", modalResult_);
+    }
+}
+
+void TsuiCustomButton::MouseEnter()
+{
+    TCustomControl::MouseEnter();
+    if (IsDesigning()) return;
+    hover_ = true;
+    repaint();
+    emit OnMouseEnter(this);
+}
+
+void TsuiCustomButton::MouseLeave()
+{
+    TCustomControl::MouseLeave();
+    hover_ = false;
+    StopRepeat();
+    SetPressed(false);
+    repaint();
+    emit OnMouseExit(this);
+}
+
+void TsuiCustomButton::StartRepeat()
+{
+    if (repeatTimer_) return;
+    repeatTimer_ = new QTimer(this);
+    connect(repeatTimer_, &QTimer::timeout, this, [this] { emit OnMouseContinuouslyDown(this); });
+    // A period of 0 or less never ticks (a zero QTimer would fire constantly).
+    if (interval_ > 0) repeatTimer_->start(interval_);
+}
+
+void TsuiCustomButton::StopRepeat()
+{
+    delete repeatTimer_;
+    repeatTimer_ = nullptr;
+}
+
+void TsuiCustomButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        clicked_ = true;
+        pressed_ = true;
+        StartRepeat();
+        repaint();
+    }
+    TCustomControl::mousePressEvent(event);
+}
+
+// The click runs while the button still shows pressed and the repeat timer
+// still ticks; the handler may process messages, re-enter or delete us.
+void TsuiCustomButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    QPointer<TsuiCustomButton> self(this);
+    if (event->button() == Qt::LeftButton && clicked_) {
+        clicked_ = false;
+        if (rect().contains(event->position().toPoint())) Click();
+        if (!self) return;
+    }
+    if (event->button() == Qt::LeftButton) {
+        StopRepeat();
+        pressed_ = false;
+        repaint();
+    }
+    TCustomControl::mouseReleaseEvent(event);
+}
+
+void TsuiCustomButton::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    if (p.x() < 0 || p.y() < 0 || p.x() > width() || p.y() > height()) {
+        hover_ = false;
+        pressed_ = false;
+        repaint();
+    }
+    TCustomControl::mouseMoveEvent(event);
+}
+
+void TsuiCustomButton::keyPressEvent(QKeyEvent* event)
+{
+    if (!IsPushKey(event->key()) || !hasFocus() || !isEnabled()) return TCustomControl::keyPressEvent(event);
+    if (!event->isAutoRepeat()) SetPressed(true);
+}
+
+// A keyboard click shows the button released before the click runs.
+void TsuiCustomButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!IsPushKey(event->key()) || event->isAutoRepeat()) return TCustomControl::keyReleaseEvent(event);
+    if (hasFocus() && pressed_ && isEnabled()) {
+        SetPressed(false);
+        Click();
+    }
+}
+
+void TsuiCustomButton::focusInEvent(QFocusEvent* event)
+{
+    TCustomControl::focusInEvent(event);
+    repaint();
+}
+
+void TsuiCustomButton::focusOutEvent(QFocusEvent* event)
+{
+    TCustomControl::focusOutEvent(event);
+    repaint();
+}
+
+void TsuiCustomButton::changeEvent(QEvent* event)
+{
+    TCustomControl::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        EnableChanged();
+        repaint();
+    }
+}
+
+bool TsuiCustomButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentChange) WatchWindowKeys();
+    return TCustomControl::event(event);
+}
+
+// Enter, Escape and accelerators are dialog keys: they reach the window
+// only when the focused control did not take them, and then any button of
+// the window may answer them.
+void TsuiCustomButton::WatchWindowKeys()
+{
+    if (watchedWindow_) watchedWindow_->removeEventFilter(this);
+    watchedWindow_ = window();
+    if (watchedWindow_ != this)
+        watchedWindow_->installEventFilter(this);
+    else
+        watchedWindow_ = nullptr;
+}
+
+bool TsuiCustomButton::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == watchedWindow_ && event->type() == QEvent::KeyPress)
+        return HandleDialogKey(*static_cast<QKeyEvent*>(event));
+    return TCustomControl::eventFilter(watched, event);
+}
+
+bool TsuiCustomButton::HandleDialogKey(const QKeyEvent& key)
+{
+    if (!isEnabled() || !isVisible()) return false;
+    const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+    const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    if (mods == Qt::NoModifier && ((enter && default_) || (key.key() == Qt::Key_Escape && cancel_))) {
+        Click();
+        return true;
+    }
+    const QChar accelerator = AcceleratorChar(Caption());
+    if (accelerator.isNull() || (mods & ~Qt::AltModifier) || key.text().size() != 1 ||
+        key.text()[0].toUpper() != accelerator.toUpper())
+        return false;
+    AcceleratorPressed();
+    return true;
+}
+
+// ---- TsuiButton --------------------------------------------------------------
+
+TsuiButton::TsuiButton(QObject* owner, QWidget* parent) : TsuiCustomButton(owner, parent)
+{
+    JoinContainerApplyUIStyle(
+        TsuiStyleTarget::Button, staticMetaObject,
+        [](QWidget* button, TsuiUIStyle style) { static_cast<TsuiButton*>(button)->SetUIStyle(style); });
+    resize(80, 27);
+    SetTabStop(true);
+    SetUIStyle(GetSUIFormStyle(owner));
+}
+
+TsuiButton::~TsuiButton() = default;
+
+void TsuiButton::SetGlyph(const TBitmap& glyph)
+{
+    glyph_.Assign(glyph);
+    update();
+}
+
+void TsuiButton::SetLayout(TButtonLayout layout)
+{
+    layout_ = layout;
+    update();
+}
+
+void TsuiButton::SetSpacing(int spacing)
+{
+    spacing_ = spacing;
+    update();
+}
+
+QString TsuiButton::GetPicNormal() const
+{
+    return UIStyle() == TsuiUIStyle::Custom ? NormalPictureName() : QString();
+}
+
+QString TsuiButton::GetPicMouseOn() const
+{
+    return UIStyle() == TsuiUIStyle::Custom ? MouseOnPictureName() : QString();
+}
+
+QString TsuiButton::GetPicMouseDown() const
+{
+    return UIStyle() == TsuiUIStyle::Custom ? MouseDownPictureName() : QString();
+}
+
+void TsuiButton::SetPicNormal(const QString& name)
+{
+    SetUIStyle(TsuiUIStyle::Custom);
+    TsuiCustomButton::SetPicNormal(name);
+}
+
+void TsuiButton::SetPicMouseOn(const QString& name)
+{
+    SetUIStyle(TsuiUIStyle::Custom);
+    TsuiCustomButton::SetPicMouseOn(name);
+}
+
+void TsuiButton::SetPicMouseDown(const QString& name)
+{
+    SetUIStyle(TsuiUIStyle::Custom);
+    TsuiCustomButton::SetPicMouseDown(name);
+}
+
+void TsuiButton::SetButtonPic(TsuiUIStyle style)
+{
+    if (style == TsuiUIStyle::Custom) return;
+    SetResHandle(0);
+    TsuiCustomButton::SetPicNormal(GetThemeString(style, teButtonNormal));
+    TsuiCustomButton::SetPicMouseOn(GetThemeString(style, teButtonMouseOn));
+    TsuiCustomButton::SetPicMouseDown(GetThemeString(style, teButtonMouseDown));
+}
+
+void TsuiButton::UIStyleChanged()
+{
+    ApplyHeightLock();
+    if (UIStyle() == TsuiUIStyle::MacOS) SetHeight(MacOSHeight);
+    SetTransparent(UIStyle() == TsuiUIStyle::BlueGlass);
+}
+
+bool TsuiButton::CanResize(int& newWidth, int& newHeight)
+{
+    Q_UNUSED(newWidth);
+    return UIStyle() != TsuiUIStyle::MacOS || newHeight == MacOSHeight;
+}
+
+// Qt layouts bypass CanResize; the size constraints hold the MacOS height.
+void TsuiButton::ApplyHeightLock()
+{
+    if (UIStyle() == TsuiUIStyle::MacOS) {
+        setMinimumHeight(MacOSHeight);
+        setMaximumHeight(MacOSHeight);
+    } else {
+        setMinimumHeight(0);
+        setMaximumHeight(QWIDGETSIZE_MAX);
+    }
+}
+
+void TsuiButton::PaintPic(TCanvas& canvas, TBitmap& bitmap)
+{
+    canvas.Font.Assign(*Font());
+    if (UIStyle() != TsuiUIStyle::Custom)
+        SpitDraw(bitmap, canvas, Rect(0, 0, width(), height()), PictureKeyed());
+    else
+        TsuiCustomButton::PaintPic(canvas, bitmap);
+    if (!glyph_.Empty()) PaintGlyph(canvas);
+}
+
+// A glyph twice as wide as high holds two frames: enabled, then disabled.
+void TsuiButton::PaintGlyph(TCanvas& canvas)
+{
+    const QSize text(canvas.TextWidth(Caption()), canvas.TextHeight(Caption()));
+    const bool twoFrames = glyph_.Width() == 2 * glyph_.Height();
+    const QSize frame(twoFrames ? glyph_.Height() : glyph_.Width(), glyph_.Height());
+    const TsuiGlyphPlacement place = PlaceGlyph(layout_, size(), text, frame, spacing_);
+    textOrigin_ = place.Text;
+    TPoint at = place.Glyph;
+    if (IsPressed()) {
+        ++at.X;
+        ++at.Y;
+    }
+    TImageList list(frame.width(), frame.height());
+    list.AddMasked(glyph_, TopLeftPixel(glyph_.Image()));
+    if (twoFrames)
+        list.Draw(canvas, at.X, at.Y, isEnabled() ? 0 : 1, true);
+    else
+        list.Draw(canvas, at.X, at.Y, 0, isEnabled());
+}
+
+void TsuiButton::PaintText(TCanvas& canvas, const QString& text)
+{
+    if (glyph_.Empty()) return TsuiCustomButton::PaintText(canvas, text);
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Assign(*Font());
+    if (isEnabled() && IsPressed()) {
+        ++textOrigin_.X;
+        ++textOrigin_.Y;
+    }
+    if (!isEnabled()) {
+        TRect shadow = Rect(textOrigin_.X + 1, textOrigin_.Y + 1, width(), height());
+        canvas.Font.SetColor(CaptionShadow);
+        canvas.DrawText(text, shadow, DT_SINGLELINE);
+        canvas.Font.SetColor(CaptionGrey);
+    }
+    TRect r = Rect(textOrigin_.X, textOrigin_.Y, width(), height());
+    canvas.DrawText(text, r, DT_SINGLELINE);
+}
+
+void TsuiButton::PaintFocus(TCanvas& canvas)
+{
+    if (UIStyle() != TsuiUIStyle::MacOS && UIStyle() != TsuiUIStyle::BlueGlass)
+        return TsuiCustomButton::PaintFocus(canvas);
+    canvas.Pen.Color = FocusUnderline;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Width = 1;
+    canvas.MoveTo(10, height() - 5);
+    canvas.LineTo(width() - 10, height() - 5);
+}
+
+// ---- TsuiImageButton ---------------------------------------------------------
+
+TsuiImageButton::TsuiImageButton(QObject* owner, QWidget* parent) : TsuiCustomButton(owner, parent)
+{
+    for (TPicture* picture : {&picNormal_, &picMouseOn_, &picMouseDown_, &picDisabled_})
+        connect(picture, &TPicture::OnChange, this, &TsuiImageButton::PictureChanged);
+    SetUIStyle(TsuiUIStyle::Custom);
+}
+
+TsuiImageButton::~TsuiImageButton() = default;
+
+void TsuiImageButton::SetPicNormal(const TPicture& picture)
+{
+    picNormal_.Assign(picture);
+}
+
+void TsuiImageButton::SetPicMouseOn(const TPicture& picture)
+{
+    picMouseOn_.Assign(picture);
+}
+
+void TsuiImageButton::SetPicMouseDown(const TPicture& picture)
+{
+    picMouseDown_.Assign(picture);
+}
+
+void TsuiImageButton::SetPicDisabled(const TPicture& picture)
+{
+    picDisabled_.Assign(picture);
+}
+
+// Pictures change through their setters and through a layout writing into
+// them directly; both land here.
+void TsuiImageButton::PictureChanged()
+{
+    AutoSizeChanged();
+    update();
+}
+
+void TsuiImageButton::SetStretch(bool on)
+{
+    stretch_ = on;
+    update();
+}
+
+void TsuiImageButton::AutoSizeChanged()
+{
+    if (!parentWidget() || !AutoSize() || !picNormal_.HasGraphic()) return;
+    SetHeight(picNormal_.Height());
+    SetWidth(picNormal_.Width());
+}
+
+void TsuiImageButton::CopyOrNormal(const TPicture& own, TBitmap& bitmap) const
+{
+    if (own.HasGraphic())
+        bitmap.Assign(own.Bitmap());
+    else if (picNormal_.HasGraphic())
+        bitmap.Assign(picNormal_.Bitmap());
+}
+
+void TsuiImageButton::PaintButtonNormal(TBitmap& bitmap)
+{
+    CopyOrNormal(picNormal_, bitmap);
+}
+
+void TsuiImageButton::PaintButtonMouseOn(TBitmap& bitmap)
+{
+    CopyOrNormal(picMouseOn_, bitmap);
+}
+
+void TsuiImageButton::PaintButtonMouseDown(TBitmap& bitmap)
+{
+    CopyOrNormal(picMouseDown_, bitmap);
+}
+
+void TsuiImageButton::PaintButtonDisabled(TBitmap& bitmap)
+{
+    CopyOrNormal(picDisabled_, bitmap);
+}
+
+void TsuiImageButton::PaintPic(TCanvas& canvas, TBitmap& bitmap)
+{
+    if (bitmap.Empty()) return;
+    bitmap.SetTransparentColor(TopLeftPixel(bitmap.Image()));
+    if (stretch_)
+        canvas.StretchDraw(Rect(0, 0, width(), height()), bitmap);
+    else
+        canvas.Draw(0, 0, bitmap);
+}

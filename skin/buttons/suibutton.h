@@ -1,0 +1,279 @@
+#pragma once
+// Owner-drawn push buttons: a common base with hover and pressed states, a
+// repeat timer while held and push-button keyboard handling; the themed push
+// button painted nine-piece from the style's pictures, with an optional
+// glyph; and a button drawn from four pictures of its own.
+
+#include "skin/themes/suithemes.h"
+#include "toolkit/accessible.h"
+#include "toolkit/control.h"
+#include "toolkit/graphics.h"
+
+#include <QPointer>
+#include <QString>
+#include <cstdint>
+
+class QShortcut;
+class QTimer;
+
+namespace Suibutton {
+Q_NAMESPACE
+
+enum class TButtonLayout : std::uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+Q_ENUM_NS(TButtonLayout)
+
+} // namespace Suibutton
+
+using Suibutton::TButtonLayout;
+inline constexpr auto blGlyphLeft = TButtonLayout::blGlyphLeft;
+inline constexpr auto blGlyphRight = TButtonLayout::blGlyphRight;
+inline constexpr auto blGlyphTop = TButtonLayout::blGlyphTop;
+inline constexpr auto blGlyphBottom = TButtonLayout::blGlyphBottom;
+
+// Which picture a button shows; chosen from its state by ButtonFaceFor.
+enum class TsuiButtonFace { Normal, MouseOn, MouseDown, Disabled };
+
+// A disabled button still shows its pressed face while it is held pressed:
+// a click handler that disables its own button (the firmware update does)
+// keeps it drawn pressed until the handler returns.
+TsuiButtonFace ButtonFaceFor(bool enabled, bool pressed, bool hover);
+
+// Where a glyph and the caption go for a layout, all halvings truncating.
+struct TsuiGlyphPlacement {
+    toolkit::TPoint Glyph;
+    toolkit::TPoint Text;
+};
+TsuiGlyphPlacement PlaceGlyph(TButtonLayout layout, QSize button, QSize text, QSize glyph, int spacing);
+
+// Pictures that cannot be loaded are replaced by a blank one of this size.
+constexpr int FallbackPictureWidth = 74;
+constexpr int FallbackPictureHeight = 21;
+
+class TsuiCustomButton : public toolkit::TCustomControl, public toolkit::AccessibleButton {
+    Q_OBJECT
+    Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)
+    Q_PROPERTY(bool Default READ Default WRITE SetDefault)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(toolkit::TFont* Font READ Font)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
+    Q_PROPERTY(TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE FSetAutoSize)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+
+public:
+    explicit TsuiCustomButton(QObject* owner, QWidget* parent = nullptr);
+    ~TsuiCustomButton() override;
+
+    bool Cancel() const { return cancel_; }
+    bool Default() const { return default_; }
+    bool TabStop() const { return tabStop_; }
+    bool Transparent() const { return transparent_; }
+    int ModalResult() const { return modalResult_; }
+    TsuiUIStyle UIStyle() const { return uiStyle_; }
+    bool AutoSize() const { return autoSize_; }
+    int MouseContinuouslyDownInterval() const { return interval_; }
+    // 0 is the program's own module.
+    quint32 ResHandle() const { return resHandle_; }
+
+    void SetCancel(bool on) { cancel_ = on; }
+    void SetDefault(bool on) { default_ = on; }
+    void SetTabStop(bool on);
+    void SetTransparent(bool on);
+    void SetModalResult(int result) { modalResult_ = result; }
+    void SetUIStyle(TsuiUIStyle style);
+    void FSetAutoSize(bool on);
+    void SetMouseContinuouslyDownInterval(int ms) { interval_ = ms; }
+
+    bool IsPressed() const { return pressed_; }
+    bool IsHovered() const { return hover_; }
+    TsuiButtonFace Face() const { return ButtonFaceFor(isEnabled(), pressed_, hover_); }
+    // The stored names, whatever the style: what painting loads.
+    QString NormalPictureName() const { return picNormal_; }
+    QString MouseOnPictureName() const { return picMouseOn_; }
+    QString MouseDownPictureName() const { return picMouseDown_; }
+
+    void Click() override;
+
+    QString AccessibleCaption() const override { return Caption(); }
+    bool AccessiblePressed() const override { return pressed_; }
+    void AccessiblePress() override { Click(); }
+
+signals:
+    void OnMouseEnter(QObject* sender);
+    void OnMouseExit(QObject* sender);
+    void OnMouseContinuouslyDown(QObject* sender);
+
+protected:
+    virtual void AutoSizeChanged();
+    void CaptionChanged() override;
+    void FontChanged() override;
+    virtual void TransparentChanged();
+    virtual void EnableChanged() {}
+    virtual void UIStyleChanged();
+    virtual void SetPicMouseDown(const QString& name);
+    virtual void SetPicMouseOn(const QString& name);
+    virtual void SetPicNormal(const QString& name);
+    virtual QString GetPicMouseDown() const { return picMouseDown_; }
+    virtual QString GetPicMouseOn() const { return picMouseOn_; }
+    virtual QString GetPicNormal() const { return picNormal_; }
+    virtual void SetResHandle(quint32 module);
+    virtual void PaintPic(toolkit::TCanvas& canvas, toolkit::TBitmap& bitmap);
+    virtual void PaintText(toolkit::TCanvas& canvas, const QString& text);
+    virtual void PaintFocus(toolkit::TCanvas& canvas);
+    // Each fills `bitmap` with the picture of its state; a failure to load
+    // is handled by the caller.
+    virtual void PaintButtonNormal(toolkit::TBitmap& bitmap);
+    virtual void PaintButtonMouseOn(toolkit::TBitmap& bitmap);
+    virtual void PaintButtonMouseDown(toolkit::TBitmap& bitmap);
+    virtual void PaintButtonDisabled(toolkit::TBitmap& bitmap);
+    virtual void SetButtonPic(TsuiUIStyle style) = 0;
+
+    void Paint(toolkit::TCanvas& canvas) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Loads a picture by name from ResHandle; throws EResNotFound.
+    void LoadPicture(toolkit::TBitmap& bitmap, const QString& name) const;
+    bool PictureKeyed() const { return pictureKeyed_; }
+    void SetPictureKeyed(bool on) { pictureKeyed_ = on; }
+    void SetPressed(bool on);
+
+private:
+    void FillFacePicture(toolkit::TBitmap& bitmap);
+    void StartRepeat();
+    void StopRepeat();
+    void WatchWindowKeys();
+    bool HandleDialogKey(const QKeyEvent& key);
+    void ApplyModalResult();
+    void AcceleratorPressed();
+
+    QString picNormal_;
+    QString picMouseDown_;
+    QString picMouseOn_;
+    bool autoSize_ = false;
+    bool tabStop_ = false;
+    bool cancel_ = false;
+    bool default_ = false;
+    bool transparent_ = false;
+    int modalResult_ = 0;
+    TsuiUIStyle uiStyle_ = TsuiUIStyle::Custom;
+    bool pictureKeyed_ = false;
+    QTimer* repeatTimer_ = nullptr;
+    int interval_ = 100;
+    quint32 resHandle_ = 0;
+    bool hover_ = false;
+    bool pressed_ = false;
+    bool clicked_ = false; // a press inside that a release inside turns into a click
+    QPointer<QWidget> watchedWindow_;
+    QShortcut* accelerator_ = nullptr;
+};
+
+class TsuiButton : public TsuiCustomButton {
+    Q_OBJECT
+    Q_PROPERTY(toolkit::TBitmap* Glyph READ Glyph)
+    Q_PROPERTY(TButtonLayout Layout READ Layout WRITE SetLayout)
+    Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
+    Q_PROPERTY(quint32 ResHandle READ ResHandle WRITE SetResHandle)
+    Q_PROPERTY(QString PicNormalResName READ GetPicNormal WRITE SetPicNormal)
+    Q_PROPERTY(QString PicMouseDownResName READ GetPicMouseDown WRITE SetPicMouseDown)
+    Q_PROPERTY(QString PicMouseOnResName READ GetPicMouseOn WRITE SetPicMouseOn)
+    Q_PROPERTY(int MouseContinuouslyDownInterval READ MouseContinuouslyDownInterval WRITE
+                   SetMouseContinuouslyDownInterval)
+
+public:
+    static constexpr int MacOSHeight = 23;
+
+    explicit TsuiButton(QObject* owner, QWidget* parent = nullptr);
+    ~TsuiButton() override;
+
+    toolkit::TBitmap* Glyph() { return &glyph_; }
+    TButtonLayout Layout() const { return layout_; }
+    int Spacing() const { return spacing_; }
+    void SetGlyph(const toolkit::TBitmap& glyph);
+    void SetLayout(TButtonLayout layout);
+    void SetSpacing(int spacing);
+
+    // Themed buttons read back no names; writing one switches to Custom.
+    QString GetPicNormal() const override;
+    QString GetPicMouseOn() const override;
+    QString GetPicMouseDown() const override;
+    void SetPicNormal(const QString& name) override;
+    void SetPicMouseOn(const QString& name) override;
+    void SetPicMouseDown(const QString& name) override;
+
+    bool CanResize(int& newWidth, int& newHeight) override;
+
+protected:
+    void UIStyleChanged() override;
+    void PaintPic(toolkit::TCanvas& canvas, toolkit::TBitmap& bitmap) override;
+    void PaintText(toolkit::TCanvas& canvas, const QString& text) override;
+    void PaintFocus(toolkit::TCanvas& canvas) override;
+    void SetButtonPic(TsuiUIStyle style) override;
+
+private:
+    void PaintGlyph(toolkit::TCanvas& canvas);
+    void ApplyHeightLock();
+
+    toolkit::TBitmap glyph_;
+    TButtonLayout layout_ = blGlyphLeft;
+    toolkit::TPoint textOrigin_;
+    int spacing_ = 4;
+};
+
+class TsuiImageButton : public TsuiCustomButton {
+    Q_OBJECT
+    Q_PROPERTY(toolkit::TPicture* PicNormal READ PicNormal)
+    Q_PROPERTY(toolkit::TPicture* PicMouseOn READ PicMouseOn)
+    Q_PROPERTY(toolkit::TPicture* PicMouseDown READ PicMouseDown)
+    Q_PROPERTY(toolkit::TPicture* PicDisabled READ PicDisabled)
+    Q_PROPERTY(bool Stretch READ Stretch WRITE SetStretch)
+    Q_PROPERTY(int MouseContinuouslyDownInterval READ MouseContinuouslyDownInterval WRITE
+                   SetMouseContinuouslyDownInterval)
+
+public:
+    explicit TsuiImageButton(QObject* owner, QWidget* parent = nullptr);
+    ~TsuiImageButton() override;
+
+    toolkit::TPicture* PicNormal() { return &picNormal_; }
+    toolkit::TPicture* PicMouseOn() { return &picMouseOn_; }
+    toolkit::TPicture* PicMouseDown() { return &picMouseDown_; }
+    toolkit::TPicture* PicDisabled() { return &picDisabled_; }
+    bool Stretch() const { return stretch_; }
+    void SetPicNormal(const toolkit::TPicture& picture);
+    void SetPicMouseOn(const toolkit::TPicture& picture);
+    void SetPicMouseDown(const toolkit::TPicture& picture);
+    void SetPicDisabled(const toolkit::TPicture& picture);
+    void SetStretch(bool on);
+
+protected:
+    void AutoSizeChanged() override;
+    void PaintPic(toolkit::TCanvas& canvas, toolkit::TBitmap& bitmap) override;
+    void PaintButtonNormal(toolkit::TBitmap& bitmap) override;
+    void PaintButtonMouseOn(toolkit::TBitmap& bitmap) override;
+    void PaintButtonMouseDown(toolkit::TBitmap& bitmap) override;
+    void PaintButtonDisabled(toolkit::TBitmap& bitmap) override;
+    void SetButtonPic(TsuiUIStyle) override {}
+
+private:
+    void CopyOrNormal(const toolkit::TPicture& own, toolkit::TBitmap& bitmap) const;
+    void PictureChanged();
+
+    toolkit::TPicture picNormal_;
+    toolkit::TPicture picMouseOn_;
+    toolkit::TPicture picMouseDown_;
+    toolkit::TPicture picDisabled_;
+    bool stretch_ = false;
+};

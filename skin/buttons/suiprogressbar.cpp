@@ -1,0 +1,232 @@
+#include "skin/buttons/suiprogressbar.h"
+
+#include "toolkit/canvas.h"
+#include "toolkit/resources.h"
+
+#include <algorithm>
+#include <climits>
+
+using namespace toolkit;
+
+TsuiProgressBar::TsuiProgressBar(QObject* owner, QWidget* parent) : TCustomControl(owner, parent)
+{
+    JoinContainerApplyUIStyle(
+        TsuiStyleTarget::ProgressBar, staticMetaObject,
+        [](QWidget* bar, TsuiUIStyle style) { static_cast<TsuiProgressBar*>(bar)->SetUIStyle(style); });
+    ApplyThicknessConstraints();
+    resize(150, Thickness);
+    SetCaption(QStringLiteral("50%"));
+    SetColor(clBtnFace);
+    SetUIStyle(GetSUIFormStyle(owner));
+    UpdateProgress();
+}
+
+TsuiProgressBar::~TsuiProgressBar() = default;
+
+void TsuiProgressBar::SetUIStyle(TsuiUIStyle style)
+{
+    uiStyle_ = style;
+    UpdatePicture();
+}
+
+void TsuiProgressBar::SetCaptionColor(TColor color)
+{
+    captionColor_ = color;
+    RepaintNow();
+}
+
+void TsuiProgressBar::SetShowCaption(bool on)
+{
+    showCaption_ = on;
+    RepaintNow();
+}
+
+void TsuiProgressBar::SetSmartShowCaption(bool on)
+{
+    smartShowCaption_ = on;
+    RepaintNow();
+}
+
+// The range is never checked against the position: a layout may store Max
+// before Min, and the bar shows whatever the three values give.
+void TsuiProgressBar::SetMax(int value)
+{
+    max_ = value;
+    UpdateProgress();
+}
+
+void TsuiProgressBar::SetMin(int value)
+{
+    min_ = value;
+    UpdateProgress();
+}
+
+void TsuiProgressBar::SetPosition(int value)
+{
+    position_ = value;
+    UpdateProgress();
+}
+
+void TsuiProgressBar::SetOrientation(TsuiProgressBarOrientation orientation)
+{
+    orientation_ = orientation;
+    UpdatePicture();
+    UpdateBar(std::max(width(), height()));
+}
+
+void TsuiProgressBar::SetBorderColor(TColor color)
+{
+    borderColor_ = color;
+    RepaintNow();
+}
+
+void TsuiProgressBar::SetColor(TColor color)
+{
+    color_ = color;
+    RepaintNow();
+}
+
+void TsuiProgressBar::SetPicture(const TPicture& picture)
+{
+    picture_.Assign(picture);
+    RepaintNow();
+}
+
+int TsuiProgressBar::GetPercentFromPosition() const
+{
+    if (max_ == min_) return 0;
+    const qint64 percent = (qint64(position_) - min_) * 100 / (qint64(max_) - min_);
+    return int(std::clamp<qint64>(percent, INT_MIN, INT_MAX));
+}
+
+int TsuiProgressBar::GetWidthFromPosition(int full) const
+{
+    if (max_ <= min_ || position_ <= min_) return 0;
+    if (position_ > max_) return full;
+    return int(qint64(full) * (qint64(position_) - min_) / (qint64(max_) - min_));
+}
+
+void TsuiProgressBar::UpdateProgress()
+{
+    SetCaption(QString::number(GetPercentFromPosition()) + u'%');
+    NotifyAccessibleValueChanged(this, position_);
+    // A boot stage sets the position once per byte; most sets move nothing.
+    if (CurrentFace() == painted_) return;
+    RepaintNow();
+}
+
+void TsuiProgressBar::UpdatePicture()
+{
+    if (uiStyle_ != TsuiUIStyle::Custom) {
+        const int element = orientation_ == suiHorizontal ? teProgressBar : teProgressBarVertical;
+        try {
+            picture_.LoadFromResourceName(GetThemeString(uiStyle_, element));
+        } catch (const EResNotFound&) {
+            picture_.Clear(); // every style has its pictures; keep painting if not
+        }
+        SetColor(GetThemeColor(uiStyle_, teControlColor));
+        SetBorderColor(GetThemeColor(uiStyle_, teControlBorderColor));
+    }
+    RepaintNow();
+}
+
+void TsuiProgressBar::UpdateBar(int length)
+{
+    ApplyThicknessConstraints();
+    if (orientation_ == suiHorizontal)
+        resize(length, Thickness);
+    else
+        resize(Thickness, length);
+}
+
+bool TsuiProgressBar::CanResize(int& newWidth, int& newHeight)
+{
+    return orientation_ == suiHorizontal ? newHeight == Thickness : newWidth == Thickness;
+}
+
+// Layouts and direct Qt resizes bypass CanResize; these keep the thickness.
+void TsuiProgressBar::ApplyThicknessConstraints()
+{
+    if (orientation_ == suiHorizontal) {
+        setMinimumSize(0, Thickness);
+        setMaximumSize(QWIDGETSIZE_MAX, Thickness);
+    } else {
+        setMinimumSize(Thickness, 0);
+        setMaximumSize(Thickness, QWIDGETSIZE_MAX);
+    }
+}
+
+TsuiProgressBar::Face TsuiProgressBar::CurrentFace() const
+{
+    const int length = orientation_ == suiHorizontal ? width() : height();
+    const bool captionShown = showCaption_ && (!smartShowCaption_ || position_ != min_);
+    return {GetWidthFromPosition(length - 1), captionShown ? Caption() : QString()};
+}
+
+void TsuiProgressBar::RepaintNow()
+{
+    repaint();
+}
+
+QImage TsuiProgressBar::ComposeFace()
+{
+    TBitmap b(width(), height());
+    if (orientation_ == suiHorizontal)
+        PaintHorizontal(b);
+    else
+        PaintVertical(b);
+    PaintCaption(b);
+    TCanvas& canvas = b.Canvas();
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = borderColor_;
+    canvas.FrameRect(Rect(0, 0, width(), height()));
+    painted_ = CurrentFace();
+    return b.Image();
+}
+
+void TsuiProgressBar::Paint(TCanvas& canvas)
+{
+    canvas.Draw(0, 0, ComposeFace());
+}
+
+void TsuiProgressBar::PaintHorizontal(TBitmap& b)
+{
+    const int w = std::max(GetWidthFromPosition(b.Width() - 1), 1);
+    if (picture_.HasGraphic()) {
+        b.SetHeight(picture_.Height() + 2);
+        b.Canvas().StretchDraw(Rect(1, 1, w, b.Height() - 1), picture_.Bitmap());
+    }
+    TCanvas& canvas = b.Canvas();
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = color_;
+    canvas.FillRect(Rect(w, 1, b.Width() - 1, b.Height() - 1));
+}
+
+// The filled part grows from the bottom up: the picture's destination runs
+// upwards, which draws it mirrored.
+void TsuiProgressBar::PaintVertical(TBitmap& b)
+{
+    int y = (b.Height() - 1) - GetWidthFromPosition(b.Height() - 1);
+    if (y == 0) y = 1;
+    if (picture_.HasGraphic()) {
+        b.SetWidth(picture_.Width() + 2);
+        b.Canvas().StretchDraw(Rect(1, b.Height() - 2, b.Width() - 1, y - 1), picture_.Bitmap());
+    }
+    TCanvas& canvas = b.Canvas();
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = color_;
+    canvas.FillRect(Rect(1, 1, b.Width() - 1, y));
+    // A vertical bar has no room for text; the setting stays off afterwards.
+    showCaption_ = false;
+}
+
+// Drawn in the bitmap's own default font, never the control's.
+void TsuiProgressBar::PaintCaption(TBitmap& b)
+{
+    if (!showCaption_ || (smartShowCaption_ && position_ == min_)) return;
+    TCanvas& canvas = b.Canvas();
+    canvas.Font.SetColor(captionColor_);
+    canvas.Brush.Style = bsClear;
+    const QSize extent = canvas.TextExtent(Caption());
+    canvas.TextOut((b.Width() - extent.width()) / 2, (b.Height() - extent.height()) / 2, Caption());
+}

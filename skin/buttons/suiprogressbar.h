@@ -1,0 +1,126 @@
+#pragma once
+// A skinned progress bar: 12 pixels thick, the filled part a style picture
+// stretched to the position's share of the length, the rest a plain colour,
+// a one-pixel border and an optional percentage caption.
+
+#include "skin/themes/suithemes.h"
+#include "toolkit/accessible.h"
+#include "toolkit/control.h"
+#include "toolkit/graphics.h"
+
+#include <QImage>
+#include <QObject>
+#include <cstdint>
+
+namespace Suiprogressbar {
+Q_NAMESPACE
+
+enum class TsuiProgressBarOrientation : std::uint8_t { suiHorizontal, suiVertical };
+Q_ENUM_NS(TsuiProgressBarOrientation)
+
+} // namespace Suiprogressbar
+
+using Suiprogressbar::TsuiProgressBarOrientation;
+inline constexpr auto suiHorizontal = TsuiProgressBarOrientation::suiHorizontal;
+inline constexpr auto suiVertical = TsuiProgressBarOrientation::suiVertical;
+
+class TsuiProgressBar : public toolkit::TCustomControl, public toolkit::AccessibleRange {
+    Q_OBJECT
+    // Declaration order is the stored-layout order; nothing has a default, so
+    // a layout stores every one.
+    Q_PROPERTY(TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(quint32 CaptionColor READ CaptionColor WRITE SetCaptionColor)
+    Q_PROPERTY(bool ShowCaption READ ShowCaption WRITE SetShowCaption)
+    Q_PROPERTY(bool SmartShowCaption READ SmartShowCaption WRITE SetSmartShowCaption)
+    Q_PROPERTY(int Max READ Max WRITE SetMax)
+    Q_PROPERTY(int Min READ Min WRITE SetMin)
+    Q_PROPERTY(int Position READ Position WRITE SetPosition)
+    Q_PROPERTY(TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
+    Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
+    Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
+    Q_PROPERTY(toolkit::TPicture* Picture READ Picture)
+
+public:
+    static constexpr int Thickness = 12;
+
+    explicit TsuiProgressBar(QObject* owner, QWidget* parent = nullptr);
+    ~TsuiProgressBar() override;
+
+    TsuiUIStyle UIStyle() const { return uiStyle_; }
+    toolkit::TColor CaptionColor() const { return captionColor_; }
+    bool ShowCaption() const { return showCaption_; }
+    bool SmartShowCaption() const { return smartShowCaption_; }
+    int Max() const { return max_; }
+    int Min() const { return min_; }
+    int Position() const { return position_; }
+    TsuiProgressBarOrientation Orientation() const { return orientation_; }
+    toolkit::TColor BorderColor() const { return borderColor_; }
+    // The unfilled part's colour; separate from the control's own Color.
+    toolkit::TColor Color() const { return color_; }
+    toolkit::TPicture* Picture() { return &picture_; }
+
+    void SetUIStyle(TsuiUIStyle style);
+    void SetCaptionColor(toolkit::TColor color);
+    void SetShowCaption(bool on);
+    void SetSmartShowCaption(bool on);
+    void SetMax(int value);
+    void SetMin(int value);
+    void SetPosition(int value);
+    void SetOrientation(TsuiProgressBarOrientation orientation);
+    void SetBorderColor(toolkit::TColor color);
+    void SetColor(toolkit::TColor color);
+    void SetPicture(const toolkit::TPicture& picture);
+
+    void StepBy(int delta) { SetPosition(position_ + delta); }
+    void StepIt() { StepBy(1); }
+
+    // Unclamped: above Max gives more than 100, below Min a negative value.
+    int GetPercentFromPosition() const;
+    // The filled length of a bar `full` long, clamped to 0..full.
+    int GetWidthFromPosition(int full) const;
+
+    void UpdateProgress();
+    void UpdatePicture();
+    void UpdateBar(int length);
+
+    bool CanResize(int& newWidth, int& newHeight) override;
+
+    // The whole face as painted, for tests and for the screen copy.
+    QImage ComposeFace();
+
+    int AccessibleValue() const override { return position_; }
+    int AccessibleMinimum() const override { return min_; }
+    int AccessibleMaximum() const override { return max_; }
+    // The caption: the percentage, such as "50%" or "150%".
+    QString AccessibleValueText() const override { return Caption(); }
+
+protected:
+    void Paint(toolkit::TCanvas& canvas) override;
+
+private:
+    // What a paint would show; a set that leaves it unchanged skips the paint.
+    struct Face {
+        int filled = 0;
+        QString caption;
+        bool operator==(const Face&) const = default;
+    };
+    Face CurrentFace() const;
+    void RepaintNow();
+    void ApplyThicknessConstraints();
+    void PaintHorizontal(toolkit::TBitmap& b);
+    void PaintVertical(toolkit::TBitmap& b);
+    void PaintCaption(toolkit::TBitmap& b);
+
+    TsuiUIStyle uiStyle_ = TsuiUIStyle::Custom;
+    toolkit::TColor captionColor_ = toolkit::clBlack;
+    bool showCaption_ = true;
+    bool smartShowCaption_ = false;
+    int max_ = 100;
+    int min_ = 0;
+    int position_ = 50;
+    TsuiProgressBarOrientation orientation_ = suiHorizontal;
+    toolkit::TColor borderColor_ = toolkit::clBlack;
+    toolkit::TColor color_ = toolkit::clBtnFace;
+    toolkit::TPicture picture_;
+    Face painted_;
+};

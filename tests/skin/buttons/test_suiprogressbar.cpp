@@ -1,0 +1,224 @@
+#include "skin/buttons/suiprogressbar.h"
+#include "toolkit/resources.h"
+
+#include <QAccessibleInterface>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace toolkit;
+
+namespace {
+
+QRgb Rgb(TColor color)
+{
+    return ColorToQColor(color).rgb();
+}
+
+struct Bar {
+    QWidget form;
+    TsuiProgressBar* bar = new TsuiProgressBar(&form, &form);
+    explicit Bar(TsuiUIStyle style = TsuiUIStyle::WinXP, int length = 145)
+    {
+        bar->SetUIStyle(style);
+        bar->SetWidth(length);
+    }
+};
+
+// Counts real paints of the shown bar.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+int CountPixels(const QImage& image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixel(x, y) == colour;
+    return n;
+}
+
+TEST(TsuiProgressBar, CreatedWithTheOwnersStyleAndDefaults)
+{
+    QWidget form;
+    TsuiProgressBar bar(&form, &form);
+    EXPECT_EQ(bar.UIStyle(), TsuiUIStyle::DeepBlue); // no skinned frame on the form
+    EXPECT_EQ(bar.size(), QSize(150, 12));
+    EXPECT_EQ(bar.Position(), 50);
+    EXPECT_EQ(bar.Caption(), "50%");
+    EXPECT_EQ(bar.Picture()->ResourceName(), "DEEPBLUE_PROGRESSBAR");
+    EXPECT_EQ(bar.Color(), GetThemeColor(TsuiUIStyle::DeepBlue, teControlColor));
+}
+
+TEST(TsuiProgressBar, HalfwayOn145PixelsFills72)
+{
+    Bar b;
+    b.bar->SetPosition(50);
+    EXPECT_EQ(b.bar->GetWidthFromPosition(144), 72);
+    EXPECT_EQ(b.bar->Caption(), "50%");
+    EXPECT_EQ(b.bar->BorderColor(), RGBColor(0x68, 0x68, 0x68));
+    EXPECT_EQ(b.bar->Color(), RGBColor(0xEF, 0xEB, 0xDE));
+
+    b.bar->SetShowCaption(false);
+    const QImage face = b.bar->ComposeFace();
+    const QImage picture = LoadBitmapResource("WINXP_PROGRESSBAR");
+    ASSERT_EQ(picture.size(), QSize(6, 10));
+    const int y = 5;
+    EXPECT_EQ(face.pixel(0, y), Rgb(b.bar->BorderColor()));
+    EXPECT_EQ(face.pixel(1, y), picture.pixel(0, y - 1));
+    EXPECT_EQ(face.pixel(71, y), picture.pixel(5, y - 1));
+    EXPECT_EQ(face.pixel(72, y), Rgb(b.bar->Color()));
+    EXPECT_EQ(face.pixel(143, y), Rgb(b.bar->Color()));
+    EXPECT_EQ(face.pixel(144, y), Rgb(b.bar->BorderColor()));
+    EXPECT_EQ(face.pixel(72, 0), Rgb(b.bar->BorderColor()));
+    EXPECT_EQ(face.pixel(72, 11), Rgb(b.bar->BorderColor()));
+}
+
+TEST(TsuiProgressBar, CaptionIsCentredInTheBitmapFont)
+{
+    Bar b;
+    b.bar->SetPosition(0); // an empty bar: the caption is the only black
+    const QImage face = b.bar->ComposeFace();
+    const QFontMetrics metrics(TFont().toQFont());
+    const int tw = metrics.horizontalAdvance("0%"), th = metrics.height();
+    const QRect cell((145 - tw) / 2, (12 - th) / 2, tw, th);
+    int inside = 0, outside = 0;
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 145; ++x)
+            if (face.pixel(x, y) == qRgb(0, 0, 0)) (cell.contains(x, y) ? inside : outside)++;
+    EXPECT_GT(inside, 5);
+    EXPECT_EQ(outside, 0);
+
+    b.bar->SetSmartShowCaption(true); // left out at Min only
+    EXPECT_EQ(CountPixels(b.bar->ComposeFace(), qRgb(0, 0, 0)), 0);
+    b.bar->SetPosition(1);
+    EXPECT_GT(CountPixels(b.bar->ComposeFace(), qRgb(0, 0, 0)), 0);
+}
+
+TEST(TsuiProgressBar, OutOfRangeValues)
+{
+    Bar b;
+    b.bar->SetShowCaption(false);
+    b.bar->SetPosition(0); // the picture rectangle is empty: colour from column 1
+    EXPECT_EQ(b.bar->ComposeFace().pixel(1, 5), Rgb(b.bar->Color()));
+
+    b.bar->SetPosition(150);
+    EXPECT_EQ(b.bar->Caption(), "150%");
+    EXPECT_EQ(b.bar->GetWidthFromPosition(144), 144);
+    EXPECT_NE(b.bar->ComposeFace().pixel(143, 5), Rgb(b.bar->Color()));
+
+    b.bar->SetPosition(-10);
+    EXPECT_EQ(b.bar->Caption(), "-10%");
+    EXPECT_EQ(b.bar->GetWidthFromPosition(144), 0);
+
+    b.bar->SetMin(100); // Min = Max: no division, empty bar
+    b.bar->SetPosition(100);
+    EXPECT_EQ(b.bar->Caption(), "0%");
+    EXPECT_EQ(b.bar->ComposeFace().pixel(1, 5), Rgb(b.bar->Color()));
+
+    b.bar->SetMin(0);
+    b.bar->SetMax(INT_MAX); // wide ranges do not overflow
+    b.bar->SetPosition(INT_MAX);
+    EXPECT_EQ(b.bar->Caption(), "100%");
+    b.bar->SetMin(INT_MIN);
+    EXPECT_EQ(b.bar->GetPercentFromPosition(), 100);
+}
+
+TEST(TsuiProgressBar, ThicknessIsFixedAt12)
+{
+    Bar b;
+    b.bar->SetHeight(20);
+    EXPECT_EQ(b.bar->size(), QSize(145, 12));
+    b.bar->resize(145, 20);
+    EXPECT_EQ(b.bar->height(), 12);
+    b.bar->SetWidth(200);
+    EXPECT_EQ(b.bar->size(), QSize(200, 12));
+}
+
+TEST(TsuiProgressBar, VerticalSwapsSidesFillsFromBelowAndTurnsTheCaptionOff)
+{
+    Bar b(TsuiUIStyle::WinXP, 150);
+    b.bar->SetOrientation(suiVertical);
+    EXPECT_EQ(b.bar->size(), QSize(12, 150));
+    EXPECT_EQ(b.bar->Picture()->ResourceName(), "WINXP_PROGRESSBAR_V");
+    b.bar->SetWidth(20);
+    EXPECT_EQ(b.bar->width(), 12);
+
+    const QImage face = b.bar->ComposeFace(); // position 50: y = 149 - 74
+    EXPECT_EQ(face.pixel(5, 74), Rgb(b.bar->Color()));
+    EXPECT_NE(face.pixel(5, 75), Rgb(b.bar->Color()));
+    EXPECT_NE(face.pixel(5, 148), Rgb(b.bar->Color()));
+    EXPECT_EQ(face.pixel(5, 149), Rgb(b.bar->BorderColor()));
+    EXPECT_FALSE(b.bar->ShowCaption());
+
+    b.bar->SetOrientation(suiHorizontal);
+    EXPECT_EQ(b.bar->size(), QSize(150, 12));
+    EXPECT_FALSE(b.bar->ShowCaption());
+    EXPECT_EQ(CountPixels(b.bar->ComposeFace(), qRgb(0, 0, 0)), 0);
+    b.bar->SetShowCaption(true);
+    EXPECT_GT(CountPixels(b.bar->ComposeFace(), qRgb(0, 0, 0)), 0);
+}
+
+TEST(TsuiProgressBar, CustomStyleKeepsPictureAndColoursOnOrientationChange)
+{
+    Bar b(TsuiUIStyle::Custom);
+    b.bar->SetColor(clRed);
+    b.bar->SetBorderColor(clBlue);
+    const QString before = b.bar->Picture()->ResourceName();
+    b.bar->SetOrientation(suiVertical);
+    EXPECT_EQ(b.bar->Color(), clRed);
+    EXPECT_EQ(b.bar->BorderColor(), clBlue);
+    EXPECT_EQ(b.bar->Picture()->ResourceName(), before);
+}
+
+TEST(TsuiProgressBar, PositionRepaintsBeforeReturningOnlyWhenTheFaceChanges)
+{
+    Bar b(TsuiUIStyle::WinXP, 145);
+    b.form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&b.form));
+    b.bar->SetPosition(0);
+    PaintCounter counter;
+    b.bar->installEventFilter(&counter);
+    b.bar->SetPosition(1);
+    EXPECT_EQ(counter.paints, 1) << "painted before the setter returned";
+    b.bar->SetPosition(1);
+    EXPECT_EQ(counter.paints, 1) << "nothing changed on screen";
+    b.bar->StepIt();
+    EXPECT_EQ(b.bar->Position(), 2);
+    EXPECT_EQ(counter.paints, 2);
+    b.bar->StepBy(-2);
+    EXPECT_EQ(b.bar->Position(), 0);
+    EXPECT_EQ(counter.paints, 3);
+}
+
+TEST(TsuiProgressBar, AccessibleAsAProgressBar)
+{
+    Bar b;
+    b.bar->SetPosition(42);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(b.bar);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::ProgressBar);
+    ASSERT_NE(iface->valueInterface(), nullptr);
+    EXPECT_EQ(iface->valueInterface()->currentValue().toInt(), 42);
+    EXPECT_EQ(iface->valueInterface()->maximumValue().toInt(), 100);
+    EXPECT_EQ(iface->text(QAccessible::Value), "42%");
+}
+
+TEST(TsuiProgressBar, ContainerApplyUIStyleKeepsCustomBars)
+{
+    QWidget form;
+    auto* themed = new TsuiProgressBar(&form, &form);
+    auto* custom = new TsuiProgressBar(&form, &form);
+    custom->SetUIStyle(TsuiUIStyle::Custom);
+    ContainerApplyUIStyle(&form, TsuiUIStyle::MacOS);
+    EXPECT_EQ(themed->UIStyle(), TsuiUIStyle::MacOS);
+    EXPECT_EQ(themed->Picture()->ResourceName(), "MACOS_PROGRESSBAR");
+    EXPECT_EQ(custom->UIStyle(), TsuiUIStyle::Custom);
+}
+
+} // namespace
