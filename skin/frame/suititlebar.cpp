@@ -1,0 +1,873 @@
+#include "skin/frame/suititlebar.h"
+
+#include "skin/themes/suipublic.h"
+#include "toolkit/canvas.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/layoutreader.h"
+#include "toolkit/layoutwriter.h"
+#include "toolkit/resources.h"
+
+#include <QAccessibleWidget>
+#include <QMouseEvent>
+#include <QRegion>
+#include <QWindow>
+#include <cmath>
+#include <mutex>
+#include <optional>
+
+using namespace toolkit;
+
+namespace {
+
+constexpr int AppIconSize = 16;
+constexpr int AppIconCaptionGap = 21;
+constexpr int ControlBoxCaptionGap = 5;
+constexpr int CaptionXWithoutLeftItems = 6;
+constexpr int DeepBlueCaptionY = 4;
+
+const QString OnlyOneControlBox =
+    QStringLiteral("Sorry, only one button's ButtonType property can be \"suiControlBox\"");
+const QString OnlyOneClient = QStringLiteral("Sorry, only one section's Align property can be \"suiClient\"");
+
+// Theme elements of the three pictures of each button type.
+struct PictureElements {
+    int Normal, MouseOn, MouseDown;
+};
+
+std::optional<PictureElements> ElementsFor(TsuiTitleBarBtnType type)
+{
+    switch (type) {
+    case suiMax:
+        return PictureElements{teTitleMaxNormal, teTitleMaxMouseOn, teTitleMaxMouseDown};
+    case suiMin:
+        return PictureElements{teTitleMinNormal, teTitleMinMouseOn, teTitleMinMouseDown};
+    case suiClose:
+        return PictureElements{teTitleCloseNormal, teTitleCloseMouseOn, teTitleCloseMouseDown};
+    case suiHelp:
+        return PictureElements{teTitleHelpNormal, teTitleHelpMouseOn, teTitleHelpMouseDown};
+    case suiControlBox:
+        return PictureElements{teTitleCtlBoxNormal, teTitleCtlBoxMouseOn, teTitleCtlBoxMouseDown};
+    case suiCustom:
+        break;
+    }
+    return std::nullopt;
+}
+
+// A missing picture is left empty: the theme names only pictures we ship.
+void LoadOrClear(TPicture& picture, const QString& name)
+{
+    try {
+        picture.LoadFromResourceName(name);
+    } catch (const EResNotFound&) {
+        picture.Clear();
+    }
+}
+
+bool IsMaximized(const QWidget* form)
+{
+    return form && form->windowState().testFlag(Qt::WindowMaximized);
+}
+
+void Refuse(const QString& text)
+{
+    toolkit::MessageBox(nullptr, text, {}, TMsgIcon::Error, TMsgButtons::Ok);
+}
+
+// The picture drawn into a slot: scaled, or copied unscaled from its corner.
+void DrawSection(TCanvas& canvas, const TsuiTitleBarSection& section, const TRect& slot, bool stretch)
+{
+    const TPicture& picture = section.Picture();
+    if (!picture.HasGraphic()) return;
+    if (stretch)
+        canvas.StretchDraw(slot, picture.Bitmap().DrawableImage());
+    else
+        canvas.CopyRect(slot, picture.Bitmap().Image(), Rect(0, 0, slot.Width(), slot.Height()));
+}
+
+// The caption buttons are not widgets of their own; assistive technology
+// sees them as push buttons inside the bar.
+class ButtonInterface : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    explicit ButtonInterface(TsuiTitleBarButton* button) : button_(button) {}
+
+    bool isValid() const override { return button_ && button_->Bar(); }
+    QObject* object() const override { return button_; }
+    QWindow* window() const override { return Bar()->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(Bar()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessible::Role role() const override { return QAccessible::Button; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? button_->Purpose() : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QRect rect() const override
+    {
+        const TsuiTitleBar* bar = Bar();
+        const QRect local = bar->ComputeLayout().Buttons[button_->Index()].toQRect();
+        return QRect(bar->mapToGlobal(local.topLeft()), local.size());
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = !Bar()->isVisible();
+        s.pressed = Bar()->Pressed() && Bar()->HotButton() == button_->Index();
+        s.hotTracked = Bar()->HotButton() == button_->Index();
+        return s;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction()) Bar()->ClickButton(button_->Index());
+    }
+
+private:
+    TsuiTitleBar* Bar() const { return button_->Bar(); }
+    QPointer<TsuiTitleBarButton> button_;
+};
+
+class BarInterface : public QAccessibleWidget {
+public:
+    explicit BarInterface(TsuiTitleBar* bar) : QAccessibleWidget(bar, QAccessible::TitleBar) {}
+
+    int childCount() const override { return Bar()->Buttons()->Count(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= childCount()) return nullptr;
+        return QAccessible::queryAccessibleInterface(Bar()->Buttons()->Items(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child ? Bar()->Buttons()->IndexOf(qobject_cast<TsuiTitleBarButton*>(child->object())) : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        return child(Bar()->ButtonAt(Bar()->mapFromGlobal(QPoint(x, y))));
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? Bar()->Caption() : QAccessibleWidget::text(t);
+    }
+
+private:
+    TsuiTitleBar* Bar() const { return static_cast<TsuiTitleBar*>(widget()); }
+};
+
+QAccessibleInterface* TitleBarFactory(const QString&, QObject* object)
+{
+    if (auto* button = qobject_cast<TsuiTitleBarButton*>(object)) return new ButtonInterface(button);
+    if (auto* bar = qobject_cast<TsuiTitleBar*>(object)) return new BarInterface(bar);
+    return nullptr;
+}
+
+void InstallAccessibilityOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { QAccessible::installFactory(TitleBarFactory); });
+}
+
+} // namespace
+
+QImage ApplicationIcon()
+{
+    const QImage icon(QStringLiteral(":/pictures/MAINICON"));
+    if (icon.isNull()) return icon;
+    return icon.scaled(AppIconSize, AppIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+bool ReadStoredPicture(TPicture& picture, const QString& expected, const QString& name,
+                       const TLayoutValue& value)
+{
+    if (name != expected) return false;
+    if (value.Type == TLayoutValue::Kind::String) {
+        try {
+            picture.LoadFromResourceName(value.Text);
+        } catch (const EResNotFound&) {
+            throw ELayoutError(value.Pos.Line, value.Pos.Column,
+                               QStringLiteral("unknown picture '%1'").arg(value.Text));
+        }
+        return true;
+    }
+    if (!picture.LoadFromData(LayoutBinary(value)))
+        throw ELayoutError(value.Pos.Line, value.Pos.Column, QStringLiteral("undecodable picture data"));
+    return true;
+}
+
+void WriteStoredPicture(TLayoutWriter& writer, const QString& name, const TPicture& picture)
+{
+    if (!picture.HasGraphic()) return;
+    if (!picture.ResourceName().isEmpty())
+        writer.String(name, picture.ResourceName());
+    else
+        writer.Binary(name, picture.SaveToData());
+}
+
+// ---- TsuiTitleBarSection --------------------------------------------------
+
+TsuiTitleBarSection::TsuiTitleBarSection()
+{
+    connect(&picture_, &TPicture::OnChange, this, [this] { Changed(); });
+}
+
+void TsuiTitleBarSection::FitWidthToPicture()
+{
+    if (picture_.HasGraphic()) width_ = picture_.Width();
+}
+
+void TsuiTitleBarSection::SetAutoSize(bool on)
+{
+    autoSize_ = on;
+    FitWidthToPicture();
+    Changed();
+}
+
+void TsuiTitleBarSection::SetWidth(int width)
+{
+    width_ = width;
+    Changed();
+}
+
+void TsuiTitleBarSection::SetAlign(TsuiTitleBarAlign align)
+{
+    if (align == suiClient && Collection()) {
+        for (QObject* item : Collection()->Items())
+            if (static_cast<TsuiTitleBarSection*>(item)->align_ == suiClient) {
+                Refuse(OnlyOneClient);
+                return;
+            }
+    }
+    if (align == suiClient) stretch_ = true;
+    align_ = align;
+    Changed();
+}
+
+void TsuiTitleBarSection::SetPicture(const TPicture& picture)
+{
+    picture_.Assign(picture);
+    if (autoSize_) FitWidthToPicture();
+    Changed();
+}
+
+void TsuiTitleBarSection::SetStretch(bool on)
+{
+    stretch_ = on || align_ == suiClient;
+    Changed();
+}
+
+void TsuiTitleBarSection::Assign(const TsuiTitleBarSection& source)
+{
+    SetWidth(source.width_);
+    SetAlign(source.align_);
+    SetPicture(source.picture_);
+    SetStretch(source.stretch_);
+    SetAutoSize(source.autoSize_);
+}
+
+bool TsuiTitleBarSection::ReadExtraProperty(const QString& name, const TLayoutValue& value)
+{
+    if (!ReadStoredPicture(picture_, QStringLiteral("Picture"), name, value)) return false;
+    if (autoSize_) FitWidthToPicture();
+    return true;
+}
+
+void TsuiTitleBarSection::WriteExtraProperties(TLayoutWriter& writer) const
+{
+    WriteStoredPicture(writer, QStringLiteral("Picture"), picture_);
+}
+
+// ---- TsuiTitleBarButton ---------------------------------------------------
+
+TsuiTitleBarButton::TsuiTitleBarButton()
+{
+    for (TPicture* picture : {&picNormal_, &picMouseOn_, &picMouseDown_})
+        connect(picture, &TPicture::OnChange, this, [this] { Changed(); });
+}
+
+TsuiTitleBar* TsuiTitleBarButton::Bar() const
+{
+    if (auto* buttons = dynamic_cast<TsuiTitleBarButtons*>(Collection())) return buttons->GetOwner();
+    return nullptr;
+}
+
+void TsuiTitleBarButton::SetButtonType(TsuiTitleBarBtnType type)
+{
+    if (type == suiControlBox && Collection()) {
+        for (QObject* item : Collection()->Items())
+            if (static_cast<TsuiTitleBarButton*>(item)->type_ == suiControlBox) {
+                Refuse(OnlyOneControlBox);
+                return;
+            }
+    }
+    type_ = type;
+    UpdateUIStyle();
+    Changed();
+}
+
+void TsuiTitleBarButton::SetTransparent(bool on)
+{
+    transparent_ = on;
+    Changed();
+}
+
+void TsuiTitleBarButton::SetTop(int top)
+{
+    top_ = top;
+    Changed();
+}
+
+void TsuiTitleBarButton::SetUIStyle(TsuiUIStyle style)
+{
+    uiStyle_ = style;
+    UpdateUIStyle();
+    Changed();
+}
+
+void TsuiTitleBarButton::SetControlBoxMenu(QMenu* menu)
+{
+    controlBoxMenu_ = menu;
+}
+
+void TsuiTitleBarButton::SetPicNormal(const TPicture& picture)
+{
+    picNormal_.Assign(picture);
+}
+
+void TsuiTitleBarButton::SetPicMouseOn(const TPicture& picture)
+{
+    picMouseOn_.Assign(picture);
+}
+
+void TsuiTitleBarButton::SetPicMouseDown(const TPicture& picture)
+{
+    picMouseDown_.Assign(picture);
+}
+
+void TsuiTitleBarButton::Assign(const TsuiTitleBarButton& source)
+{
+    SetButtonType(source.type_);
+    SetTransparent(source.transparent_);
+    SetTop(source.top_);
+    SetUIStyle(source.uiStyle_);
+    SetPicNormal(source.picNormal_);
+    SetPicMouseOn(source.picMouseOn_);
+    SetPicMouseDown(source.picMouseDown_);
+    SetControlBoxMenu(source.controlBoxMenu_);
+}
+
+void TsuiTitleBarButton::LoadPictures(int normal, int mouseOn, int mouseDown)
+{
+    LoadOrClear(picNormal_, GetThemeString(uiStyle_, normal));
+    LoadOrClear(picMouseOn_, GetThemeString(uiStyle_, mouseOn));
+    LoadOrClear(picMouseDown_, GetThemeString(uiStyle_, mouseDown));
+}
+
+void TsuiTitleBarButton::UpdateUIStyle()
+{
+    if (uiStyle_ == TsuiUIStyle::Custom) return;
+    transparent_ = GetThemeBool(uiStyle_, teTitleButtonTransparent);
+    const auto elements = ElementsFor(type_);
+    if (!elements) return;
+    LoadPictures(elements->Normal, elements->MouseOn, elements->MouseDown);
+    top_ = GetThemeInt(uiStyle_, teTitleButtonTop);
+    if (type_ == suiMax) ProcessMaxBtn();
+}
+
+void TsuiTitleBarButton::ProcessMaxBtn()
+{
+    const TsuiTitleBar* bar = Bar();
+    if (bar && IsMaximized(bar->ParentForm()))
+        LoadPictures(teTitleRestoreNormal, teTitleRestoreMouseOn, teTitleRestoreMouseDown);
+    else
+        LoadPictures(teTitleMaxNormal, teTitleMaxMouseOn, teTitleMaxMouseDown);
+}
+
+void TsuiTitleBarButton::DoClick()
+{
+    TsuiTitleBar* bar = Bar();
+    QWidget* form = bar ? bar->ParentForm() : nullptr;
+    if (!form) return;
+    const TRect workArea = GetWorkAreaRect();
+    form->setMaximumSize(workArea.Width(), workArea.Height());
+    switch (type_) {
+    case suiMax:
+        if (IsMaximized(form)) {
+            form->showNormal();
+        } else {
+            form->showMaximized();
+            if (bar->InForm()) form->move(workArea.Left, workArea.Top);
+        }
+        if (uiStyle_ == TsuiUIStyle::WinXP) ProcessMaxBtn();
+        bar->OnFormReSize();
+        break;
+    case suiMin:
+        form->showMinimized();
+        break;
+    case suiClose:
+        form->close();
+        break;
+    case suiControlBox:
+        if (controlBoxMenu_) controlBoxMenu_->popup(bar->mapToGlobal(QPoint(0, bar->height())));
+        break;
+    case suiHelp:
+    case suiCustom:
+        break;
+    }
+}
+
+QString TsuiTitleBarButton::Purpose() const
+{
+    switch (type_) {
+    case suiMax: {
+        const TsuiTitleBar* bar = Bar();
+        return IsMaximized(bar ? bar->ParentForm() : nullptr) ? QStringLiteral("Restore")
+                                                              : QStringLiteral("Maximise");
+    }
+    case suiMin:
+        return QStringLiteral("Minimise");
+    case suiClose:
+        return QStringLiteral("Close");
+    case suiHelp:
+        return QStringLiteral("Help");
+    case suiControlBox:
+        return QStringLiteral("Window menu");
+    case suiCustom:
+        break;
+    }
+    return QStringLiteral("Button %1").arg(Index() + 1);
+}
+
+bool TsuiTitleBarButton::ReadExtraProperty(const QString& name, const TLayoutValue& value)
+{
+    return ReadStoredPicture(picNormal_, QStringLiteral("PicNormal"), name, value) ||
+           ReadStoredPicture(picMouseOn_, QStringLiteral("PicMouseOn"), name, value) ||
+           ReadStoredPicture(picMouseDown_, QStringLiteral("PicMouseDown"), name, value);
+}
+
+void TsuiTitleBarButton::WriteExtraProperties(TLayoutWriter& writer) const
+{
+    WriteStoredPicture(writer, QStringLiteral("PicNormal"), picNormal_);
+    WriteStoredPicture(writer, QStringLiteral("PicMouseOn"), picMouseOn_);
+    WriteStoredPicture(writer, QStringLiteral("PicMouseDown"), picMouseDown_);
+}
+
+// ---- collections ------------------------------------------------------------
+
+TsuiTitleBarSections::TsuiTitleBarSections(TsuiTitleBar* owner) : TCollection(owner), owner_(owner) {}
+
+void TsuiTitleBarSections::Assign(const TsuiTitleBarSections& source)
+{
+    if (&source == this) return;
+    BeginUpdate();
+    Clear();
+    for (int i = 0; i < source.Count(); ++i)
+        Add()->Assign(*source[i]);
+    EndUpdate();
+}
+
+void TsuiTitleBarSections::Update(TCollectionItem* item)
+{
+    TCollection::Update(item);
+    owner_->Changed();
+}
+
+TsuiTitleBarButtons::TsuiTitleBarButtons(TsuiTitleBar* owner) : TCollection(owner), owner_(owner) {}
+
+void TsuiTitleBarButtons::Assign(const TsuiTitleBarButtons& source)
+{
+    if (&source == this) return;
+    BeginUpdate();
+    Clear();
+    for (int i = 0; i < source.Count(); ++i)
+        Add()->Assign(*source[i]);
+    EndUpdate();
+}
+
+void TsuiTitleBarButtons::Update(TCollectionItem* item)
+{
+    TCollection::Update(item);
+    owner_->Changed();
+}
+
+// ---- TsuiTitleBar -----------------------------------------------------------
+
+TsuiTitleBar::TsuiTitleBar(QObject* owner, QWidget* parent)
+    : TCustomControl(owner, parent), sections_(std::make_unique<TsuiTitleBarSections>(this)),
+      buttons_(std::make_unique<TsuiTitleBarButtons>(this))
+{
+    for (TsuiTitleBarBtnType type : {suiControlBox, suiClose, suiMax, suiMin})
+        buttons_->Add()->SetButtonType(type);
+    SetAlign(alTop);
+    SetParentFont(false);
+    Font()->SetColor(clWhite);
+    Font()->SetName(QStringLiteral("Tahoma"));
+    Font()->SetStyle(fsBold);
+    setMouseTracking(true);
+    InstallAccessibilityOnce();
+    SetUIStyle(GetSUIFormStyle(owner));
+}
+
+TsuiTitleBar::~TsuiTitleBar()
+{
+    buttons_.reset();
+    sections_.reset();
+}
+
+QWidget* TsuiTitleBar::ParentForm() const
+{
+    QWidget* form = window();
+    return form == this ? nullptr : form;
+}
+
+bool TsuiTitleBar::InForm() const
+{
+    const QWidget* parent = parentWidget();
+    return parent && parent->inherits("TsuiForm");
+}
+
+void TsuiTitleBar::OnFormReSize()
+{
+    if (InForm()) SetFormRoundCorner(roundCorner_);
+}
+
+void TsuiTitleBar::SetFormRoundCorner(int size)
+{
+    QWidget* form = ParentForm();
+    if (!form || IsDesigning()) return;
+    if (size <= 0) {
+        form->clearMask();
+        return;
+    }
+    // Row by row, the top corners follow a circle of diameter `size`; the
+    // bottom corners stay square.
+    const int w = form->width(), h = form->height();
+    const double r = size / 2.0;
+    QRegion region(0, 0, w, h);
+    for (int y = 0; y < int(std::ceil(r)) && y < h; ++y) {
+        const double dy = r - (y + 0.5);
+        const int inset = int(std::lround(r - std::sqrt(std::max(0.0, r * r - dy * dy))));
+        if (inset <= 0) continue;
+        region -= QRegion(0, y, inset, 1);
+        region -= QRegion(w - inset, y, inset, 1);
+    }
+    form->setMask(region);
+}
+
+void TsuiTitleBar::FSetAutoSize(bool on)
+{
+    autoSize_ = on;
+    if (sections_->Count() == 0) {
+        autoSize_ = false;
+        return;
+    }
+    // An empty first picture would collapse the bar; its height stays then.
+    const TPicture& first = *sections_->Items(0)->Picture();
+    if (first.HasGraphic()) SetHeight(first.Height());
+    update();
+}
+
+void TsuiTitleBar::SetSections(const TsuiTitleBarSections& sections)
+{
+    sections_->Assign(sections);
+}
+
+void TsuiTitleBar::SetButtons(const TsuiTitleBarButtons& buttons)
+{
+    buttons_->Assign(buttons);
+}
+
+void TsuiTitleBar::SetUIStyle(TsuiUIStyle style)
+{
+    uiStyle_ = style;
+    sections_->Clear();
+    if (style == TsuiUIStyle::Custom) {
+        update();
+        return;
+    }
+    auto addSection = [&](int element, TsuiTitleBarAlign align) {
+        TsuiTitleBarSection* section = sections_->Add();
+        LoadOrClear(*section->Picture(), GetThemeString(style, element));
+        if (align != suiClient) section->SetAutoSize(true);
+        if (align != suiLeft) section->SetAlign(align);
+    };
+    addSection(teTitleLeft, suiLeft);
+    addSection(teTitleRight, suiRight);
+    addSection(teTitleClient, suiClient);
+    leftBtnXOffset_ = GetThemeInt(style, teTitleLeftBtnXOffset);
+    rightBtnXOffset_ = GetThemeInt(style, teTitleRightBtnXOffset);
+    if (QWidget* form = ParentForm()) form->setMinimumWidth(GetThemeInt(style, teFormMinWidth));
+    roundCorner_ = GetThemeInt(style, teFormRoundCorner);
+    if (InForm()) SetFormRoundCorner(roundCorner_);
+    for (int i = 0; i < buttons_->Count(); ++i)
+        buttons_->Items(i)->SetUIStyle(style);
+    FSetAutoSize(true);
+}
+
+void TsuiTitleBar::SetButtonInterval(int interval)
+{
+    buttonInterval_ = interval;
+    update();
+}
+
+void TsuiTitleBar::SetActive(bool active)
+{
+    formActive_ = active;
+    update();
+}
+
+void TsuiTitleBar::SetLeftBtnXOffset(int offset)
+{
+    leftBtnXOffset_ = offset;
+    update();
+}
+
+void TsuiTitleBar::SetRightBtnXOffset(int offset)
+{
+    rightBtnXOffset_ = offset;
+    update();
+}
+
+void TsuiTitleBar::SetDrawAppIcon(bool on)
+{
+    drawAppIcon_ = on;
+    update();
+}
+
+void TsuiTitleBar::CaptionChanged()
+{
+    update();
+}
+
+TsuiTitleBarLayout TsuiTitleBar::ComputeLayout() const
+{
+    TsuiTitleBarLayout layout;
+    layout.Buttons.resize(buttons_->Count());
+    int x = width() + rightBtnXOffset_ + 1;
+    for (int i = 0; i < buttons_->Count(); ++i) {
+        const TsuiTitleBarButton& button = *buttons_->Items(i);
+        if (button.ButtonType() == suiControlBox) {
+            layout.ControlBox = i;
+            continue;
+        }
+        const TPicture& picture = button.PicNormal();
+        x -= picture.Width() + 1 + buttonInterval_;
+        layout.Buttons[i] = Bounds(x, button.Top(), picture.Width(), picture.Height());
+    }
+    layout.CaptionLimit = x;
+    layout.CaptionX = leftBtnXOffset_;
+    if (layout.ControlBox >= 0) {
+        const TsuiTitleBarButton& box = *buttons_->Items(layout.ControlBox);
+        layout.Buttons[layout.ControlBox] =
+            Bounds(layout.CaptionX, box.Top(), box.PicNormal().Width(), box.PicNormal().Height());
+        layout.AppIcon = drawAppIcon_;
+        layout.CaptionX += drawAppIcon_ ? AppIconCaptionGap : box.PicNormal().Width() + ControlBoxCaptionGap;
+    }
+    if (layout.CaptionX == 0) layout.CaptionX = CaptionXWithoutLeftItems;
+    return layout;
+}
+
+int TsuiTitleBar::ButtonAt(const QPoint& point) const
+{
+    // Later buttons win an overlap, the control box last, as painting finds them.
+    const TsuiTitleBarLayout layout = ComputeLayout();
+    int hit = -1;
+    auto test = [&](int i) {
+        if (InRect(point.x(), point.y(), layout.Buttons[i])) hit = i;
+    };
+    for (int i = 0; i < int(layout.Buttons.size()); ++i)
+        if (i != layout.ControlBox) test(i);
+    if (layout.ControlBox >= 0) test(layout.ControlBox);
+    return hit;
+}
+
+TColor TsuiTitleBar::CaptionColor() const
+{
+    if (!formActive_) return clInactiveCaption;
+    if (uiStyle_ == TsuiUIStyle::MacOS) return clBlack;
+    return Font().Color();
+}
+
+QString TsuiTitleBar::ShownCaption(const TCanvas& canvas, const TsuiTitleBarLayout& layout) const
+{
+    const QString caption = Caption();
+    if (canvas.TextWidth(caption) > layout.CaptionLimit - layout.CaptionX)
+        return caption.left(2) + QStringLiteral("...");
+    return caption;
+}
+
+const TPicture& TsuiTitleBar::FaceOf(const TsuiTitleBarButton& button, int index) const
+{
+    if (index != hotButton_) return button.PicNormal();
+    return pressed_ ? button.PicMouseDown() : button.PicMouseOn();
+}
+
+void TsuiTitleBar::Paint(TCanvas& canvas)
+{
+    TBitmap bitmap(width(), height());
+    bitmap.Canvas().Brush.Style = bsClear;
+    bitmap.Canvas().Font.Assign(*Font());
+    DrawSectionsTo(bitmap);
+    DrawButtons(bitmap);
+    canvas.Draw(0, 0, bitmap.Image());
+}
+
+void TsuiTitleBar::DrawSectionsTo(TBitmap& bitmap)
+{
+    TCanvas& canvas = bitmap.Canvas();
+    const int w = bitmap.Width(), h = bitmap.Height();
+    int leftEdge = -1, rightEdge = w + 1;
+    const TsuiTitleBarSection* client = nullptr;
+    for (int i = 0; i < sections_->Count(); ++i) {
+        const TsuiTitleBarSection& section = *sections_->Items(i);
+        switch (section.Align()) {
+        case suiLeft:
+            DrawSection(canvas, section, Rect(leftEdge + 1, 0, leftEdge + 1 + section.Width(), h),
+                        section.Stretch());
+            leftEdge += section.Width();
+            break;
+        case suiRight:
+            if (w - leftEdge < section.Width()) break;
+            DrawSection(canvas, section, Rect(rightEdge - 1 - section.Width(), 0, rightEdge - 1, h),
+                        section.Stretch());
+            rightEdge -= section.Width();
+            break;
+        case suiClient:
+            client = &section;
+            break;
+        }
+    }
+    if (client) DrawSection(canvas, *client, Rect(leftEdge + 1, 0, rightEdge - 1, h), true);
+}
+
+void TsuiTitleBar::DrawButtons(TBitmap& bitmap)
+{
+    TCanvas& canvas = bitmap.Canvas();
+    const TsuiTitleBarLayout layout = ComputeLayout();
+    hotButton_ = pointerInside_ ? ButtonAt(pointer_) : -1;
+    for (int i = 0; i < int(layout.Buttons.size()); ++i) {
+        const TsuiTitleBarButton& button = *buttons_->Items(i);
+        if (i == layout.ControlBox && layout.AppIcon) continue;
+        TBitmap face;
+        face.Assign(FaceOf(button, i).Bitmap());
+        face.SetTransparent(button.Transparent());
+        canvas.Draw(layout.Buttons[i].Left, layout.Buttons[i].Top, face.DrawableImage());
+    }
+    if (layout.AppIcon) {
+        // Loaded on every paint, as the icon may be replaced at run time;
+        // read with its alpha so that it keeps its shape on the bar.
+        const QImage icon = ApplicationIcon();
+        if (!icon.isNull()) canvas.Draw(leftBtnXOffset_ + 3, layout.Buttons[layout.ControlBox].Top, icon);
+    }
+    canvas.Font.SetColor(CaptionColor());
+    const QString text = ShownCaption(canvas, layout);
+    const int y =
+        uiStyle_ == TsuiUIStyle::DeepBlue ? DeepBlueCaptionY : (height() - canvas.TextHeight(text)) / 2;
+    canvas.TextOut(layout.CaptionX, y, text);
+}
+
+void TsuiTitleBar::SetPointer(const QPoint& point)
+{
+    pointer_ = point;
+    pointerInside_ = true;
+    hotButton_ = ButtonAt(point);
+}
+
+void TsuiTitleBar::MouseLeave()
+{
+    pointerInside_ = false;
+    hotButton_ = -1;
+    update();
+}
+
+void TsuiTitleBar::mousePressEvent(QMouseEvent* event)
+{
+    TCustomControl::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    pressed_ = true;
+    SetPointer(event->position().toPoint());
+    update();
+    QWidget* form = ParentForm();
+    if (hotButton_ == -1 && form && !IsMaximized(form)) StartWindowMove(event->globalPosition().toPoint());
+}
+
+// The window system moves the window while the button is held; where it
+// cannot (no window manager, offscreen), the bar moves it by hand.
+void TsuiTitleBar::StartWindowMove(const QPoint& globalPos)
+{
+    QWidget* form = ParentForm();
+    QWindow* handle = form->windowHandle();
+    if (handle && handle->startSystemMove()) {
+        pressed_ = false;
+        return;
+    }
+    movingByHand_ = true;
+    moveGrab_ = globalPos - form->pos();
+}
+
+void TsuiTitleBar::mouseMoveEvent(QMouseEvent* event)
+{
+    TCustomControl::mouseMoveEvent(event);
+    if (movingByHand_) {
+        if (QWidget* form = ParentForm()) form->move(event->globalPosition().toPoint() - moveGrab_);
+        return;
+    }
+    SetPointer(event->position().toPoint());
+    update();
+}
+
+void TsuiTitleBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    TCustomControl::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    if (movingByHand_) {
+        movingByHand_ = false;
+        pressed_ = false;
+        return;
+    }
+    SetPointer(event->position().toPoint());
+    if (!Guarded([this] { ClickHotButton(); })) return;
+    pressed_ = false;
+    update();
+}
+
+void TsuiTitleBar::ClickHotButton()
+{
+    ClickButton(hotButton_);
+}
+
+void TsuiTitleBar::ClickButton(int index)
+{
+    if (index < 0 || index >= buttons_->Count()) return;
+    const QPointer<TsuiTitleBarButton> button = buttons_->Items(index);
+    const TsuiTitleBarBtnType type = button->ButtonType();
+    const QPointer<TsuiTitleBar> alive(this);
+    button->DoClick();
+    if (!alive) return;
+    if (type == suiCustom)
+        emit OnCustomBtnsClick(this, index);
+    else if (type == suiHelp)
+        emit OnHelpBtnClick(this, index);
+}
+
+void TsuiTitleBar::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    TCustomControl::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton || ButtonAt(event->position().toPoint()) != -1) return;
+    for (int i = 0; i < buttons_->Count(); ++i)
+        if (buttons_->Items(i)->ButtonType() == suiMax) {
+            buttons_->Items(i)->DoClick();
+            return;
+        }
+}
