@@ -6,8 +6,8 @@
 // named Q..., contribute none) that are STORED and DESIGNABLE, in declaration
 // order from base to derived, skipping every value equal to the one a freshly
 // created instance of the registered class has; then the class's extra stored
-// properties and the handlers bound by name; then the named, registered,
-// non-internal children in creation order.
+// values (likewise compared) and the handlers bound by name; then the named,
+// registered, non-internal children in creation order.
 
 #include "toolkit/layoutregistry.h"
 #include "toolkit/layouttree.h"
