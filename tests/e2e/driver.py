@@ -194,6 +194,10 @@ def _send_delete_window(display_name, window):
 
 def _atspi():
     import pyatspi  # imported late: it must see the private buses
+
+    # The utility answers only when it processes messages; a question asked
+    # during its 2.5 s pause must wait for the answer rather than give up.
+    pyatspi.Atspi.set_timeout(10000, 15000)
     return pyatspi
 
 
@@ -426,17 +430,23 @@ class App:
 
     def watch_status(self, until, on_text=None, timeout=90, interval=0.05):
         """Polls status panel 0 and reports each new text until until(text) holds
-        or a message box opens. Returns the texts seen, in order."""
+        or a message box opens. Returns the texts seen, in order.
+
+        The panel is the only thing asked through accessibility here (message
+        boxes are spotted as new X windows), so the question pending while the
+        utility does not process messages is always the panel's, and the text
+        it shows when it next does is seen."""
         panel = self.status_panels()[0]
+        windows = len(self.window_ids())
         seen = []
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
-            text = text_of(panel)  # None while the utility is busy and cannot answer
+            text = text_of(panel)
             if text is not None and (not seen or text != seen[-1]):
                 seen.append(text)
                 if on_text:
                     on_text(text)
-            if (text is not None and until(text)) or self.dialogs() or not self.running():
+            if (text is not None and until(text)) or len(self.window_ids()) > windows or not self.running():
                 return seen
             time.sleep(interval)
         raise E2EError(f"timed out after {timeout} s watching the status bar; saw {seen}")
