@@ -7,13 +7,13 @@
 #include "platform/inifile.h"
 #include "platform/modulepath.h"
 #include "platform/wholefile.h"
+#include "skin/buttons/suibutton.h"
+#include "skin/buttons/suiprogressbar.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
 
 namespace {
 
@@ -41,6 +41,23 @@ Control* Place(Control* control, const char* name, int left, int top, int width,
     control->setObjectName(QLatin1String(name));
     control->setGeometry(left, top, width, height);
     return control;
+}
+
+// Both buttons as laid out: MacOS, opaque, glyph left with spacing 4,
+// repeating every 100 ms while held, in the window's font unless changed.
+TsuiButton* MacOSButton(QWidget* frame, const QString& caption)
+{
+    auto* button = new TsuiButton(frame->window(), frame);
+    button->SetUIStyle(TsuiUIStyle::MacOS);
+    button->FSetAutoSize(false);
+    button->SetTransparent(false);
+    button->SetModalResult(0);
+    button->SetLayout(blGlyphLeft);
+    button->SetSpacing(4);
+    button->SetMouseContinuouslyDownInterval(100);
+    button->SetCaption(caption);
+    button->SetTabStop(true);
+    return button;
 }
 
 void ProcessMessages()
@@ -81,22 +98,30 @@ void TForm1::CreateControls()
     SetColor(lblFirmwareFile, QPalette::WindowText, Qt::red);
     SetColor(lblFirmwareFile, QPalette::Window, palette().color(QPalette::Button));
 
-    cmdUpdate =
-        Place(new QPushButton(QStringLiteral("Update Firmware"), suiForm1), "cmdUpdate", 101, 87, 123, 23);
-    cmdUpdate->setFont(SansSerif(true));
-    SetColor(cmdUpdate, QPalette::ButtonText, Qt::red);
-    connect(cmdUpdate, &QPushButton::clicked, this, [this] { cmdUpdateClick(cmdUpdate); });
+    cmdUpdate = Place(MacOSButton(suiForm1, QStringLiteral("Update Firmware")), "cmdUpdate", 101, 87, 123, 23);
+    cmdUpdate->Font()->SetStyle(toolkit::fsBold);
+    cmdUpdate->Font()->SetColor(toolkit::clRed);
+    connect(cmdUpdate, &TsuiButton::OnClick, this, [this] { cmdUpdateClick(cmdUpdate); });
 
-    cmdLoad = Place(new QPushButton(QStringLiteral("..."), suiForm1), "cmdLoad", 164, 32, 25, 23);
+    cmdLoad = Place(MacOSButton(suiForm1, QStringLiteral("...")), "cmdLoad", 164, 32, 25, 23);
     cmdLoad->setToolTip(QStringLiteral("Select a firmware file to update."));
     cmdLoad->setAccessibleDescription(cmdLoad->toolTip());
-    connect(cmdLoad, &QPushButton::clicked, this, [this] { cmdLoadClick(cmdLoad); });
+    connect(cmdLoad, &TsuiButton::OnClick, this, [this] { cmdLoadClick(cmdLoad); });
     setTabOrder(cmdUpdate, cmdLoad);
 
-    suiProgressBar1 = Place(new QProgressBar(suiForm1), "suiProgressBar1", 90, 119, 145, 12);
-    suiProgressBar1->setRange(0, 100);
-    suiProgressBar1->setValue(0);
-    suiProgressBar1->setTextVisible(true);
+    // The frame does not hand its style down, so the bar keeps WinXP.
+    suiProgressBar1 = Place(new TsuiProgressBar(this, suiForm1), "suiProgressBar1", 90, 119, 145, 12);
+    suiProgressBar1->SetUIStyle(TsuiUIStyle::WinXP);
+    suiProgressBar1->SetCaptionColor(toolkit::clBlack);
+    suiProgressBar1->SetShowCaption(true);
+    suiProgressBar1->SetSmartShowCaption(false);
+    suiProgressBar1->SetMax(100);
+    suiProgressBar1->SetMin(0);
+    suiProgressBar1->SetPosition(0);
+    suiProgressBar1->SetOrientation(suiHorizontal);
+    suiProgressBar1->SetBorderColor(toolkit::RGBColor(0x68, 0x68, 0x68));
+    suiProgressBar1->SetColor(toolkit::RGBColor(0xEF, 0xEB, 0xDE));
+    suiProgressBar1->Picture()->LoadFromResourceName(QStringLiteral("WINXP_PROGRESSBAR"));
     suiProgressBar1->hide();
 
     StatusBar1 = Place(new toolkit::TStatusBar(suiForm1), "StatusBar1", 0, 137, 324, 17);
@@ -179,7 +204,7 @@ void TForm1::cmdUpdateClick(QObject*)
     device.Write(kModeRegister, 4);
     device.Write(kModeRegister, 5);
     suiProgressBar1->show();
-    suiProgressBar1->setValue(0);
+    suiProgressBar1->SetPosition(0);
     SetStage(QStringLiteral("Boot code to SRAM..."));
     cmdUpdate->setEnabled(false);
     ProcessMessages();
@@ -196,7 +221,7 @@ void TForm1::cmdUpdateClick(QObject*)
     device.Write(kModeRegister, 4);
 
     SetStage(QStringLiteral("Firmware updating..."));
-    suiProgressBar1->setValue(0);
+    suiProgressBar1->SetPosition(0);
     ProcessMessages();
 
     const bool succeeded = SendFirmware();
@@ -210,7 +235,7 @@ void TForm1::cmdUpdateClick(QObject*)
     else
         toolkit::MessageBox(this, QStringLiteral("Fail to update firmware!!\n"));
     suiProgressBar1->hide();
-    suiProgressBar1->setValue(0);
+    suiProgressBar1->SetPosition(0);
 
     updating_ = false;
     if (closeRequested_) {
@@ -230,7 +255,7 @@ void TForm1::SendBootCode()
     const std::uint32_t length = Utility.BootCodeLength;
     for (std::uint32_t i = 0; i < length; ++i) {
         device.Write(kDataRegister, Utility.BootCode[i]);
-        suiProgressBar1->setValue(ProgressPercent(i + 1, length));
+        suiProgressBar1->SetPosition(ProgressPercent(i + 1, length));
         ProcessMessages();
     }
 }
@@ -244,7 +269,7 @@ bool TForm1::SendFirmware()
         SetStage(QStringLiteral("%1/%2...").arg(i + 1).arg(blocks));
         ProcessMessages();
         SendBlock(Utility.Firmware.get(), offset, std::min(kBlockSize, length - offset));
-        suiProgressBar1->setValue(ProgressPercent(i + 1, blocks));
+        suiProgressBar1->SetPosition(ProgressPercent(i + 1, blocks));
         ProcessMessages();
         if (!WaitBlockAck()) return false;
     }

@@ -9,8 +9,8 @@
 
 class QFrame;
 class QLabel;
-class QProgressBar;
-class QPushButton;
+class TsuiButton;
+class TsuiProgressBar;
 
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
@@ -24,10 +24,10 @@ public:
     toolkit::TStatusBar* StatusBar1 = nullptr;
     QLabel* L2 = nullptr;
     QLabel* lblFirmwareFile = nullptr;
-    QPushButton* cmdUpdate = nullptr;
-    QPushButton* cmdLoad = nullptr;
+    TsuiButton* cmdUpdate = nullptr;
+    TsuiButton* cmdLoad = nullptr;
     toolkit::TOpenDialog OpenDialog1;
-    QProgressBar* suiProgressBar1 = nullptr;
+    TsuiProgressBar* suiProgressBar1 = nullptr;
 
     void FormCreate(QObject* Sender);
     void FormClose(QObject* Sender, TCloseAction& Action);

@@ -63,8 +63,10 @@ void TsuiProgressBar::SetMin(int value)
 
 void TsuiProgressBar::SetPosition(int value)
 {
+    const bool changed = position_ != value;
     position_ = value;
     UpdateProgress();
+    if (changed) emit PositionChanged(value);
 }
 
 void TsuiProgressBar::SetOrientation(TsuiProgressBarOrientation orientation)

@@ -34,7 +34,7 @@ class TsuiProgressBar : public toolkit::TCustomControl, public toolkit::Accessib
     Q_PROPERTY(bool SmartShowCaption READ SmartShowCaption WRITE SetSmartShowCaption)
     Q_PROPERTY(int Max READ Max WRITE SetMax)
     Q_PROPERTY(int Min READ Min WRITE SetMin)
-    Q_PROPERTY(int Position READ Position WRITE SetPosition)
+    Q_PROPERTY(int Position READ Position WRITE SetPosition NOTIFY PositionChanged)
     Q_PROPERTY(TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
@@ -93,6 +93,9 @@ public:
     int AccessibleMaximum() const override { return max_; }
     // The caption: the percentage, such as "50%" or "150%".
     QString AccessibleValueText() const override { return Caption(); }
+
+signals:
+    void PositionChanged(int position);
 
 protected:
     void Paint(toolkit::TCanvas& canvas) override;

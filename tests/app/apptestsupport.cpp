@@ -134,7 +134,7 @@ void UtilityTest::SelectFirmware(const QByteArray& firmware, const QString& name
 
 Observation UtilityTest::Observe() const
 {
-    return {form_->StatusBar1->Panels[0]->Text(), form_->suiProgressBar1->value(),
+    return {form_->StatusBar1->Panels[0]->Text(), form_->suiProgressBar1->Position(),
             form_->suiProgressBar1->isVisible(), form_->cmdUpdate->isEnabled()};
 }
 

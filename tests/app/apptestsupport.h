@@ -10,8 +10,8 @@
 
 #include <QByteArray>
 #include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
+#include "skin/buttons/suibutton.h"
+#include "skin/buttons/suiprogressbar.h"
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>

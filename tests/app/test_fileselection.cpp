@@ -22,7 +22,7 @@ TEST_F(FileSelectionTest, ChosenFilesReplaceTheImageAndCancelKeepsIt)
     EXPECT_EQ(Utility.FirmwarePath, PathOf("first.bin"));
     EXPECT_EQ(Panel1(), "Firmware file ok");
 
-    form_->cmdLoad->click(); // no answer queued: cancelled
+    form_->cmdLoad->Click(); // no answer queued: cancelled
     EXPECT_EQ(FirmwareBytes(), first);
     EXPECT_EQ(PathShown(), PathOf("first.bin"));
     EXPECT_EQ(Panel1(), "Firmware file ok");
@@ -54,7 +54,7 @@ TEST_F(FileSelectionTest, UnloadableFileDropsThePreviousImage)
         SCOPED_TRACE(name);
         dialogs_.messages.clear();
         dialogs_.choices.push_back(PathOf(name));
-        form_->cmdLoad->click();
+        form_->cmdLoad->Click();
 
         ASSERT_EQ(dialogs_.messages.size(), 1u);
         EXPECT_EQ(dialogs_.messages[0].text, "Fail to load firmware file.\n");

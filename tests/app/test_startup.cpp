@@ -136,18 +136,18 @@ TEST_F(StartupTest, WindowIsLaidOutAsDesigned)
     EXPECT_EQ(form.lblFirmwareFile->text(), "");
     EXPECT_FALSE(form.lblFirmwareFile->font().bold());
     EXPECT_EQ(form.lblFirmwareFile->palette().color(QPalette::WindowText), QColor(Qt::red));
-    EXPECT_EQ(form.cmdUpdate->text(), "Update Firmware");
+    EXPECT_EQ(form.cmdUpdate->Caption(), "Update Firmware");
     EXPECT_TRUE(form.cmdUpdate->font().bold());
-    EXPECT_EQ(form.cmdUpdate->palette().color(QPalette::ButtonText), QColor(Qt::red));
-    EXPECT_EQ(form.cmdLoad->text(), "...");
+    EXPECT_EQ(form.cmdUpdate->Font()->Color(), toolkit::clRed);
+    EXPECT_EQ(form.cmdLoad->Caption(), "...");
     EXPECT_EQ(form.cmdLoad->toolTip(), "Select a firmware file to update.");
     for (QWidget* control : {static_cast<QWidget*>(form.L2), static_cast<QWidget*>(form.cmdUpdate)})
         EXPECT_EQ(control->font().pixelSize(), 11);
 
     EXPECT_FALSE(form.suiProgressBar1->isVisibleTo(&form));
-    EXPECT_EQ(form.suiProgressBar1->value(), 0);
-    EXPECT_EQ(form.suiProgressBar1->maximum(), 100);
-    EXPECT_TRUE(form.suiProgressBar1->isTextVisible());
+    EXPECT_EQ(form.suiProgressBar1->Position(), 0);
+    EXPECT_EQ(form.suiProgressBar1->Max(), 100);
+    EXPECT_TRUE(form.suiProgressBar1->ShowCaption());
 
     ASSERT_EQ(form.StatusBar1->Panels.Count(), 3);
     form.show();

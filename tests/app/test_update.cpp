@@ -3,6 +3,7 @@
 #include "apptestsupport.h"
 
 #include <QSignalSpy>
+#include <QTest>
 
 namespace {
 
@@ -50,7 +51,7 @@ protected:
     {
         EXPECT_TRUE(form_->cmdUpdate->isEnabled());
         EXPECT_FALSE(form_->suiProgressBar1->isVisible());
-        EXPECT_EQ(form_->suiProgressBar1->value(), 0);
+        EXPECT_EQ(form_->suiProgressBar1->Position(), 0);
         EXPECT_FALSE(form_->UpdateRunning());
     }
 
@@ -71,7 +72,7 @@ TEST_P(WholeUpdate, SendsBootCodeThenAcknowledgedBlocks)
     StartWithBootCode(boot);
     SelectFirmware(firmware);
 
-    form_->cmdUpdate->click();
+    form_->cmdUpdate->Click();
 
     EXPECT_EQ(device_.calls, ExpectedCalls(boot, firmware));
     EXPECT_EQ(sleeps_, std::vector<unsigned>{2500});
@@ -92,7 +93,7 @@ TEST_F(UpdateTest, BlockHeadersCarryOffsetHighByteFirstWrappingAt64K)
 {
     StartWithBootCode({});
     SelectFirmware(QByteArray(65537, '\x5A'));
-    form_->cmdUpdate->click();
+    form_->cmdUpdate->Click();
 
     std::vector<std::array<int, 3>> headers;
     const std::vector<DeviceCall> writes = device_.Writes();
@@ -107,14 +108,33 @@ TEST_F(UpdateTest, BlockHeadersCarryOffsetHighByteFirstWrappingAt64K)
     EXPECT_EQ(device_.CountOf(DeviceCall::Read), 513);
 }
 
+// Started by the mouse, the update runs inside the click: the disabled button
+// keeps its pressed face until the update returns.
+TEST_F(UpdateTest, UpdateButtonShowsPressedWhileTheUpdateRuns)
+{
+    StartWithBootCode(PatternBytes(4, 3));
+    SelectFirmware(PatternBytes(300, 4));
+    std::vector<TsuiButtonFace> faces;
+    device_.onCall = [&](const DeviceCall& call) {
+        if (call.kind == DeviceCall::Write && call.reg == kData)
+            faces.push_back(form_->cmdUpdate->Face());
+    };
+    QTest::mouseClick(form_->cmdUpdate, Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_FALSE(faces.empty());
+    for (TsuiButtonFace face : faces)
+        EXPECT_EQ(face, TsuiButtonFace::MouseDown);
+    EXPECT_FALSE(form_->cmdUpdate->IsPressed());
+    ExpectIdleAfterUpdate();
+}
+
 TEST_F(UpdateTest, WindowFollowsTheStagesAndProgress)
 {
     RecordStages();
-    QSignalSpy progress(form_->suiProgressBar1, &QProgressBar::valueChanged);
+    QSignalSpy progress(form_->suiProgressBar1, &TsuiProgressBar::PositionChanged);
     StartWithBootCode(PatternBytes(4, 3));
     SelectFirmware(PatternBytes(300, 4));
 
-    form_->cmdUpdate->click();
+    form_->cmdUpdate->Click();
 
     EXPECT_EQ(stages_, (std::vector<QString>{"8051 download mode", "Boot code to SRAM...", "wait...",
                                              "boot code running...", "Firmware updating...", "1/3...",
@@ -148,7 +168,7 @@ TEST_F(UpdateTest, AcknowledgementCountsUpToTheThreeThousandthRead)
         return 0;
     };
 
-    form_->cmdUpdate->click();
+    form_->cmdUpdate->Click();
 
     EXPECT_EQ(device_.CountOf(DeviceCall::Read), 3 * 3000);
     EXPECT_EQ(form_->StatusBar1->Panels[0]->Text(), "Firmware update ok!");
@@ -164,7 +184,7 @@ TEST_F(UpdateTest, UnacknowledgedBlockStopsTheUpdateAndClosesTheDevice)
         return 0;
     };
 
-    form_->cmdUpdate->click();
+    form_->cmdUpdate->Click();
 
     // Block 0 acknowledged, block 1 polled 3000 times, block 2 never sent.
     EXPECT_EQ(device_.CountOf(DeviceCall::Read), 1 + 3000);
@@ -198,7 +218,7 @@ TEST_F(UpdateTest, ReadThatStoresNothingIsNoAcknowledgement)
         return 0;
     };
 
-    form_->cmdUpdate->click();
+    form_->cmdUpdate->Click();
 
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].text, "Fail to update firmware!!\n");
@@ -208,12 +228,12 @@ TEST_F(UpdateTest, ReadThatStoresNothingIsNoAcknowledgement)
 TEST_F(UpdateTest, MissingFirmwareOrDeviceStopsBeforeAnythingChanges)
 {
     StartWithBootCode(PatternBytes(8, 10));
-    form_->cmdUpdate->click();
+    form_->cmdUpdate->Click();
     EXPECT_TRUE(device_.calls.empty());
 
     SelectFirmware(PatternBytes(10, 11));
     device_.initializeResult = -1;
-    form_->cmdUpdate->click();
+    form_->cmdUpdate->Click();
     EXPECT_EQ(device_.calls, std::vector<DeviceCall>{{DeviceCall::Initialize}});
 
     ASSERT_EQ(dialogs_.messages.size(), 2u);
@@ -241,12 +261,12 @@ TEST_F(UpdateTest, SelectionAndCloseDuringAnUpdateWaitForItsEnd)
     device_.onCall = [&](const DeviceCall& call) {
         if (acted || call != W(kCommand, 1)) return;
         acted = true;
-        form_->cmdLoad->click();
+        form_->cmdLoad->Click();
         form_->close();
         windowOpenAfterClose = form_->isVisible();
     };
 
-    form_->cmdUpdate->click();
+    form_->cmdUpdate->Click();
 
     EXPECT_TRUE(acted);
     EXPECT_EQ(dialogs_.openRequests.size(), 1u); // only the selection before the update
