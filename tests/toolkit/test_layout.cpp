@@ -424,6 +424,10 @@ TEST_F(LayoutTest, BadInputIsReportedAtItsPositionAndLeavesNothingBehind)
          "event 'OnPick' is already bound"},
         {"object A: TLayoutForm\n  OnClick = Picked\nend", 2, 13,
          "handler 'Picked' does not match event 'OnClick'"},
+        {"object A: TLayoutForm\n  destroyed = PanelClick\nend", 2, 3, "unknown property 'destroyed'"},
+        {"object A: TLayoutPanel\n  Buttons = <\n    item\n      Font.Nope = 1\n    end>\nend", 4, 7,
+         "unknown property 'Nope' in LayoutFont"},
+        {"object A: TLayoutPanel\n  Font = 1\nend", 2, 3, "property 'Font' is read-only"},
     };
     for (const Malformed& c : cases) {
         SCOPED_TRACE(c.text);
