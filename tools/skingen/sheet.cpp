@@ -232,8 +232,7 @@ QImage preview(const Style& style)
     // Progress bar at 60 %: the picture stretched over the filled part.
     const QImage bar = pc["PROGRESSBAR"];
     p.fillRect(0, 80, 160, 12, Qt::white);
-    for (int fx = 1; fx < 96; fx += bar.width())
-        p.drawImage(QRect(fx, 81, std::min(bar.width(), 96 - fx), 10), bar.copy(0, 0, std::min(bar.width(), 96 - fx), 10));
+    p.drawImage(QRect(1, 81, 95, 10), bar);
     p.setPen(Qt::black);
     p.setBrush(Qt::NoBrush);
     p.drawRect(0, 80, 159, 11);

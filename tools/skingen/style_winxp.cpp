@@ -1,5 +1,5 @@
 // Blue and beige: a rounded royal-blue caption with a red close button,
-// beige-white buttons with an orange hover rim, green segmented progress.
+// beige-white buttons with an orange hover rim, green progress.
 #include "styles.h"
 
 namespace skingen {
@@ -45,12 +45,14 @@ QImage radioState(const Face& face, bool checked, QColor dot = kGreen)
     return radioButton({13, 13}, QRectF(0, 0, 13, 13), face, kForm, dot, checked);
 }
 
-QImage segment(bool vert)
+// The progress bar stretches this over its filled part, so it must be uniform
+// along the bar: a gap drawn into it would stretch into one wide hole.
+QImage progressFill(bool vert)
 {
     const int w = vert ? 10 : 6, h = vert ? 6 : 10;
     QImage img = blank(w, h, Qt::white);
     QPainter p(&img);
-    const QRect lit = vert ? QRect(0, 0, 10, 4) : QRect(0, 0, 4, 10);
+    const QRect lit(0, 0, w, h);
     const std::initializer_list<std::pair<qreal, QColor>> stops{{0, QColor(0xA8, 0xEA, 0xA8)},
                                                                  {0.45, QColor(0x2F, 0xB6, 0x2F)},
                                                                  {0.6, QColor(0x25, 0xA8, 0x25)},
@@ -110,8 +112,8 @@ Style WinXP()
     b.add("RADIOBUTTON_MOUSEDOWN_CHECK", radioState(kBoxDown, true));
     b.add("RADIOBUTTON_MOUSEDOWN_UNCHECK", radioState(kBoxDown, false));
 
-    b.add("PROGRESSBAR", segment(false));
-    b.add("PROGRESSBAR_V", segment(true));
+    b.add("PROGRESSBAR", progressFill(false));
+    b.add("PROGRESSBAR_V", progressFill(true));
 
     const QImage client = titlePiece(37, 0);
     b.add("TITLE_LEFT", titlePiece(35, -1));
