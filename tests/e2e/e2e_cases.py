@@ -170,16 +170,18 @@ class Case:
             if name.startswith("lib06_usbcfg"):
                 shutil.copy2(os.path.join(self.bindir, name), lonely)
         shutil.copy2(self.bootcode, lonely)  # present, but no INI names it
-        with driver.Desktop(self.artefacts) as desktop:
-            desktop.env["LD_LIBRARY_PATH"] = lonely  # use the copied device library
-            app = desktop.start(exe, self.sim_dir)
-            app.wait_dialog()
-            check(not app.window_ids(WINDOW_CAPTION), "the main window shows before the start-up failed")
-            message = app.answer_message(screenshot="no_ini")
-            check_equal(message, f"Fail to load boot file:\n{lonely}/\n\nISP utility can not run!",
-                        "start-up message")
-            check_equal(app.wait_exit(), 255, "exit code")
-        shutil.rmtree(lonely, ignore_errors=True)
+        try:
+            with driver.Desktop(self.artefacts) as desktop:
+                desktop.env["LD_LIBRARY_PATH"] = lonely  # use the copied device library
+                app = desktop.start(exe, self.sim_dir)
+                app.wait_dialog()
+                check(not app.window_ids(WINDOW_CAPTION), "the main window shows before the start-up failed")
+                message = app.answer_message(screenshot="no_ini")
+                check_equal(message, f"Fail to load boot file:\n{lonely}/\n\nISP utility can not run!",
+                            "start-up message")
+                check_equal(app.wait_exit(), 255, "exit code")
+        finally:
+            shutil.rmtree(lonely, ignore_errors=True)
 
 
 def main():
