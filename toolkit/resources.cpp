@@ -1,5 +1,8 @@
 #include "toolkit/resources.h"
 
+#include <QHash>
+#include <mutex>
+
 namespace toolkit {
 
 EResNotFound::EResNotFound(const QString& name)
@@ -10,9 +13,19 @@ EResNotFound::EResNotFound(const QString& name)
 QImage LoadBitmapResource(const QString& name)
 {
     if (name.isEmpty()) throw EResNotFound(name);
-    QImage image(QStringLiteral(":/pictures/") + name.toUpper());
-    if (image.isNull()) throw EResNotFound(name);
-    return image.convertToFormat(QImage::Format_RGB32);
+    // Compiled-in pictures never change, and push buttons load theirs at every
+    // paint: decode each once. The copies share their pixels until written.
+    static std::mutex lock;
+    static QHash<QString, QImage> decoded;
+    const QString key = name.toUpper();
+    const std::lock_guard guard(lock);
+    auto found = decoded.constFind(key);
+    if (found == decoded.constEnd()) {
+        const QImage image(QStringLiteral(":/pictures/") + key);
+        if (image.isNull()) throw EResNotFound(name);
+        found = decoded.insert(key, image.convertToFormat(QImage::Format_RGB32));
+    }
+    return *found;
 }
 
 } // namespace toolkit

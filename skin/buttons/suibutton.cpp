@@ -240,13 +240,9 @@ void TsuiCustomButton::Paint(TCanvas& canvas)
     FillFacePicture(picture);
     picture.SetTransparent(pictureKeyed_);
 
-    if (transparent_) {
-        DoTrans(canvas, this);
-    } else {
-        canvas.Brush.Style = bsSolid;
-        canvas.Brush.Color = Color();
-        canvas.FillRect(Rect(0, 0, width(), height()));
-    }
+    // The canvas arrives filled with Color; a transparent button shows its
+    // parent instead.
+    if (transparent_) DoTrans(canvas, this);
     PaintPic(canvas, picture);
     if (hasFocus() && tabStop_) PaintFocus(canvas);
     canvas.Font.Assign(*Font());
