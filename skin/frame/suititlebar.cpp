@@ -3,8 +3,6 @@
 #include "skin/themes/suipublic.h"
 #include "toolkit/canvas.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/layoutreader.h"
-#include "toolkit/layoutwriter.h"
 #include "toolkit/resources.h"
 
 #include <QAccessibleWidget>
@@ -188,38 +186,15 @@ QImage ApplicationIcon()
         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-bool ReadStoredPicture(TPicture& picture, const QString& expected, const QString& name,
-                       const TLayoutValue& value)
-{
-    if (name != expected) return false;
-    if (value.Type == TLayoutValue::Kind::String) {
-        try {
-            picture.LoadFromResourceName(value.Text);
-        } catch (const EResNotFound&) {
-            throw ELayoutError(value.Pos.Line, value.Pos.Column,
-                               QStringLiteral("unknown picture '%1'").arg(value.Text));
-        }
-        return true;
-    }
-    if (!picture.LoadFromData(LayoutBinary(value)))
-        throw ELayoutError(value.Pos.Line, value.Pos.Column, QStringLiteral("undecodable picture data"));
-    return true;
-}
-
-void WriteStoredPicture(TLayoutWriter& writer, const QString& name, const TPicture& picture)
-{
-    if (!picture.HasGraphic()) return;
-    if (!picture.ResourceName().isEmpty())
-        writer.String(name, picture.ResourceName());
-    else
-        writer.Binary(name, picture.SaveToData());
-}
-
 // ---- TsuiTitleBarSection --------------------------------------------------
 
 TsuiTitleBarSection::TsuiTitleBarSection()
 {
-    connect(&picture_, &TPicture::OnChange, this, [this] { Changed(); });
+    // Also for a picture read from a stored layout straight into the object.
+    connect(&picture_, &TPicture::OnChange, this, [this] {
+        if (autoSize_) FitWidthToPicture();
+        Changed();
+    });
 }
 
 void TsuiTitleBarSection::FitWidthToPicture()
@@ -274,18 +249,6 @@ void TsuiTitleBarSection::Assign(const TsuiTitleBarSection& source)
     SetPicture(source.picture_);
     SetStretch(source.stretch_);
     SetAutoSize(source.autoSize_);
-}
-
-bool TsuiTitleBarSection::ReadExtraProperty(const QString& name, const TLayoutValue& value)
-{
-    if (!ReadStoredPicture(picture_, QStringLiteral("Picture"), name, value)) return false;
-    if (autoSize_) FitWidthToPicture();
-    return true;
-}
-
-void TsuiTitleBarSection::WriteExtraProperties(TLayoutWriter& writer) const
-{
-    WriteStoredPicture(writer, QStringLiteral("Picture"), picture_);
 }
 
 // ---- TsuiTitleBarButton ---------------------------------------------------
@@ -447,20 +410,6 @@ QString TsuiTitleBarButton::Purpose() const
         break;
     }
     return QStringLiteral("Button %1").arg(Index() + 1);
-}
-
-bool TsuiTitleBarButton::ReadExtraProperty(const QString& name, const TLayoutValue& value)
-{
-    return ReadStoredPicture(picNormal_, QStringLiteral("PicNormal"), name, value) ||
-           ReadStoredPicture(picMouseOn_, QStringLiteral("PicMouseOn"), name, value) ||
-           ReadStoredPicture(picMouseDown_, QStringLiteral("PicMouseDown"), name, value);
-}
-
-void TsuiTitleBarButton::WriteExtraProperties(TLayoutWriter& writer) const
-{
-    WriteStoredPicture(writer, QStringLiteral("PicNormal"), picNormal_);
-    WriteStoredPicture(writer, QStringLiteral("PicMouseOn"), picMouseOn_);
-    WriteStoredPicture(writer, QStringLiteral("PicMouseDown"), picMouseDown_);
 }
 
 // ---- collections ------------------------------------------------------------

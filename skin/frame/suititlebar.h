@@ -46,18 +46,12 @@ class TsuiTitleBar;
 // program has none.
 QImage ApplicationIcon();
 
-// Reads a stored picture: binary image data, or the name of a compiled-in
-// picture as a string. Returns false for any other property name.
-bool ReadStoredPicture(toolkit::TPicture& picture, const QString& expected, const QString& name,
-                       const toolkit::TLayoutValue& value);
-void WriteStoredPicture(toolkit::TLayoutWriter& writer, const QString& name,
-                        const toolkit::TPicture& picture);
-
-class TsuiTitleBarSection : public toolkit::TCollectionItem, public toolkit::TStoredExtras {
+class TsuiTitleBarSection : public toolkit::TCollectionItem {
     Q_OBJECT
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
     Q_PROPERTY(Suititlebar::TsuiTitleBarAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(toolkit::TPicture* Picture READ Picture)
     Q_PROPERTY(bool Stretch READ Stretch WRITE SetStretch)
 
 public:
@@ -78,9 +72,6 @@ public:
     void SetStretch(bool on);
     void Assign(const TsuiTitleBarSection& source);
 
-    bool ReadExtraProperty(const QString& name, const toolkit::TLayoutValue& value) override;
-    void WriteExtraProperties(toolkit::TLayoutWriter& writer) const override;
-
 private:
     void FitWidthToPicture();
 
@@ -91,7 +82,7 @@ private:
     bool stretch_ = false;
 };
 
-class TsuiTitleBarButton : public toolkit::TCollectionItem, public toolkit::TStoredExtras {
+class TsuiTitleBarButton : public toolkit::TCollectionItem {
     Q_OBJECT
     Q_PROPERTY(Suititlebar::TsuiTitleBarBtnType ButtonType READ ButtonType WRITE SetButtonType)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
@@ -99,6 +90,9 @@ class TsuiTitleBarButton : public toolkit::TCollectionItem, public toolkit::TSto
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
     // A reference to a menu elsewhere on the form; not stored.
     Q_PROPERTY(QMenu* ControlBoxMenu READ ControlBoxMenu WRITE SetControlBoxMenu STORED false)
+    Q_PROPERTY(toolkit::TPicture* PicNormal READ PicNormal)
+    Q_PROPERTY(toolkit::TPicture* PicMouseOn READ PicMouseOn)
+    Q_PROPERTY(toolkit::TPicture* PicMouseDown READ PicMouseDown)
 
 public:
     TsuiTitleBarButton();
@@ -136,9 +130,6 @@ public:
     TsuiTitleBar* Bar() const;
     // What the button does, for assistive technology ("Close", "Minimise" ...).
     QString Purpose() const;
-
-    bool ReadExtraProperty(const QString& name, const toolkit::TLayoutValue& value) override;
-    void WriteExtraProperties(toolkit::TLayoutWriter& writer) const override;
 
 private:
     void LoadPictures(int normal, int mouseOn, int mouseDown);

@@ -1,0 +1,138 @@
+#pragma once
+// The skinned frame of a window: dropped on a form it removes the system
+// caption and border, lays itself over the client area with a title bar at
+// its top, paints its own border around itself on the form and lets the user
+// resize the borderless window by that border.
+
+#include "skin/frame/suititlebar.h"
+#include "skin/themes/suithemes.h"
+#include "toolkit/control.h"
+
+#include <QPointer>
+#include <stdexcept>
+
+class TsuiForm : public toolkit::TCustomControl {
+    Q_OBJECT
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(bool UIStyleAutoUpdateSub READ UIStyleAutoUpdateSub WRITE SetUIStyleAutoUpdateSub)
+    Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
+    Q_PROPERTY(bool TitleBarVisible READ GetTitleBarVisible WRITE SetTitleBarVisible)
+    Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
+    Q_PROPERTY(QString Caption READ GetCaption WRITE SetCaption)
+    // A reference to a panel elsewhere on the form; not stored.
+    Q_PROPERTY(QWidget* FormPanel READ FormPanel WRITE SetPanel STORED false)
+    Q_PROPERTY(TsuiTitleBarButtons* TitleBarButtons READ GetButtons)
+    Q_PROPERTY(TsuiTitleBarSections* TitleBarSections READ GetSections)
+    Q_PROPERTY(bool TitleBarDrawAppIcon READ GetDrawAppIcon WRITE SetDrawAppIcon)
+    Q_PROPERTY(toolkit::TFont* Font READ GetFont)
+    // The menu itself joins with the menu bar.
+    Q_PROPERTY(quint32 MenuBarColor READ MenuBarColor WRITE SetMenuBarColor)
+    Q_PROPERTY(int MenuBarHeight READ MenuBarHeight WRITE SetMenuBarHeight)
+    Q_PROPERTY(int Height READ GetHeight WRITE SetHeight)
+    Q_PROPERTY(int Width READ GetWidth WRITE SetWidth)
+
+public:
+    static constexpr int HostMinWidth = 125;
+    static constexpr int HostMinHeight = 50;
+    static constexpr int DefaultMenuBarHeight = 22;
+    // Depth of the edge zones that resize the window.
+    static constexpr int ResizeZone = 5;
+
+    // The owner must be the form the frame skins; a second frame on one form
+    // throws EsuiFormError and the form keeps the first.
+    explicit TsuiForm(QObject* owner, QWidget* parent = nullptr);
+    ~TsuiForm() override;
+
+    TsuiUIStyle UIStyle() const { return uiStyle_; }
+    bool UIStyleAutoUpdateSub() const { return autoUpdateSub_; }
+    toolkit::TColor BorderColor() const { return borderColor_; }
+    int BorderWidth() const { return borderWidth_; }
+    bool GetTitleBarVisible() const;
+    QString GetCaption() const;
+    QWidget* FormPanel() const { return formPanel_; }
+    TsuiTitleBarButtons* GetButtons() const;
+    TsuiTitleBarSections* GetSections() const;
+    bool GetDrawAppIcon() const;
+    toolkit::TFont* GetFont() const;
+    toolkit::TColor MenuBarColor() const { return menuBarColor_; }
+    int MenuBarHeight() const { return menuBarHeight_; }
+    int GetHeight() const { return height(); }
+    int GetWidth() const { return width(); }
+
+    void SetUIStyle(TsuiUIStyle style);
+    void SetUIStyleAutoUpdateSub(bool on) { autoUpdateSub_ = on; }
+    void SetBorderColor(toolkit::TColor color);
+    void SetBorderWidth(int width);
+    void SetTitleBarVisible(bool visible);
+    void SetCaption(const QString& caption);
+    // The frame itself is refused with a message.
+    void SetPanel(QWidget* panel);
+    void SetButtons(const TsuiTitleBarButtons& buttons);
+    void SetSections(const TsuiTitleBarSections& sections);
+    void SetDrawAppIcon(bool on);
+    void SetFont(const toolkit::TFont& font);
+    void SetMenuBarColor(toolkit::TColor color);
+    void SetMenuBarHeight(int height);
+    // Size the host form so that the frame gets this size.
+    void SetHeight(int height);
+    void SetWidth(int width);
+
+    TsuiTitleBar* TitleBar() const { return titleBar_; }
+    QWidget* HostForm() const { return host_; }
+    // Whether the host is a window inside a multiple-document area.
+    bool GetMDIChild() const;
+
+    // Places the frame inside the host's client area.
+    void AlignSelf();
+    // Repaints the border the frame leaves free on the host.
+    void PaintFormBorder();
+    // The window edges a press at this point of the host's client area
+    // resizes; none where the host cannot be resized by its edges.
+    Qt::Edges EdgesAt(const QPoint& clientPos) const;
+
+signals:
+    void OnTitleBarCustomBtnsClick(QObject* Sender, int ButtonIndex);
+    void OnTitleBarHelpBtnClick(QObject* Sender, int ButtonIndex);
+
+protected:
+    void Paint(toolkit::TCanvas& canvas) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void TakeOverHost();
+    void HostResized();
+    void DrawBorder();
+    bool HandleHostMouse(QEvent* event);
+    Qt::Edges OwnEdgesAt(const QPoint& pos) const;
+    void ResizeByHand(const QPoint& globalPos);
+    void LoadBackground();
+
+    QPointer<QWidget> host_;
+    TsuiTitleBar* titleBar_ = nullptr;
+    TsuiUIStyle uiStyle_ = TsuiUIStyle::DeepBlue;
+    bool autoUpdateSub_ = false;
+    toolkit::TColor borderColor_ = toolkit::clBlack;
+    int borderWidth_ = 1;
+    QPointer<QWidget> formPanel_;
+    toolkit::TColor menuBarColor_ = toolkit::clBtnFace;
+    int menuBarHeight_ = DefaultMenuBarHeight;
+    toolkit::TPicture background_;
+
+    bool savedSizeable_ = true;
+    QRect createBounds_;
+    bool createdMaximized_ = false;
+    int nonClientWidth_ = 0;
+    int nonClientHeight_ = 0;
+
+    // A resize done by hand where the window system cannot do it.
+    Qt::Edges resizing_;
+    QPoint resizeGrab_;
+    QRect resizeStart_;
+};
+
+// Raised when a form gets a second frame.
+class EsuiFormError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};

@@ -1,0 +1,228 @@
+#include "skin/buttons/suiprogressbar.h"
+#include "skin/frame/suiform.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/resources.h"
+
+#include <QAccessible>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace toolkit;
+
+namespace {
+
+QRgb Rgb(TColor color)
+{
+    return ColorToQColor(color).rgb();
+}
+
+// The utility's window: MacOS frame 324 x 154 on a host laid out 334 x 182.
+struct Skinned {
+    QWidget host;
+    TsuiForm* frame;
+    explicit Skinned(TsuiUIStyle style = TsuiUIStyle::MacOS)
+    {
+        host.setWindowTitle(QStringLiteral("IP Camera ISP Utility"));
+        host.resize(334, 182);
+        frame = new TsuiForm(&host, &host);
+        frame->SetUIStyle(style);
+        frame->SetWidth(324);
+        frame->SetHeight(154);
+    }
+    void Show()
+    {
+        host.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&host));
+    }
+    void Mouse(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+    {
+        QMouseEvent event(type, pos, host.mapToGlobal(pos), button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(&host, &event);
+    }
+};
+
+TEST(SkinnedForm, TakesOverTheUtilityWindow)
+{
+    Skinned window;
+    EXPECT_EQ(window.host.size(), QSize(326, 155));
+    EXPECT_EQ(window.frame->geometry(), QRect(1, 0, 324, 154));
+    EXPECT_TRUE(window.host.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(window.frame->BorderColor(), RGBColor(0x7F, 0x7F, 0x7F));
+    EXPECT_EQ(window.frame->Color(), RGBColor(0xE7, 0xE7, 0xE7));
+    EXPECT_EQ(window.frame->TitleBar()->geometry(), QRect(0, 0, 324, 23));
+    EXPECT_EQ(window.frame->GetCaption(), QStringLiteral("IP Camera ISP Utility"));
+    EXPECT_EQ(GetSUIFormStyle(&window.host), TsuiUIStyle::MacOS);
+    EXPECT_EQ(window.host.minimumWidth(), 130);
+
+    window.Show();
+    const QImage image = window.host.grab().toImage();
+    const QRgb grey = qRgb(0x7F, 0x7F, 0x7F);
+    EXPECT_EQ(image.pixel(0, 80), grey);
+    EXPECT_EQ(image.pixel(325, 80), grey);
+    EXPECT_EQ(image.pixel(160, 154), grey);
+    // The pinstripe texture, tiled from the frame's corner.
+    const QImage tile = LoadBitmapResource(QStringLiteral("MACOS_FORM_BACKGROUND"));
+    for (const QPoint p : {QPoint(50, 130), QPoint(51, 131), QPoint(52, 132)})
+        EXPECT_EQ(image.pixel(p + QPoint(1, 0)), tile.pixel(p.x() % tile.width(), p.y() % tile.height()));
+
+    // Assistive technology reads the window by its caption.
+    window.frame->SetCaption(QStringLiteral("Renamed"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window.host)->text(QAccessible::Name),
+              QStringLiteral("Renamed"));
+}
+
+TEST(SkinnedForm, HidingTheTitleBarShowsTheTopBorder)
+{
+    Skinned window(TsuiUIStyle::WinXP);
+    const QRect before = window.frame->geometry();
+    window.frame->SetTitleBarVisible(false);
+    EXPECT_EQ(window.frame->geometry().top(), 3);
+    EXPECT_EQ(window.frame->geometry().bottom(), before.bottom());
+    window.Show();
+    EXPECT_EQ(window.host.grab().toImage().pixel(100, 1),
+              Rgb(GetThemeColor(TsuiUIStyle::WinXP, teFormBorderColor)));
+}
+
+TEST(SkinnedForm, EdgeZonesOfASizeableHost)
+{
+    Skinned window(TsuiUIStyle::WinXP);
+    const int cw = window.host.width(), ch = window.host.height();
+    EXPECT_EQ(window.frame->EdgesAt({2, ch - 3}), Qt::BottomEdge | Qt::LeftEdge);
+    EXPECT_EQ(window.frame->EdgesAt({4, 4}), Qt::TopEdge | Qt::LeftEdge);
+    EXPECT_EQ(window.frame->EdgesAt({cw - 4, 2}), Qt::TopEdge | Qt::RightEdge);
+    EXPECT_EQ(window.frame->EdgesAt({cw - 4, ch - 4}), Qt::BottomEdge | Qt::RightEdge);
+    EXPECT_EQ(window.frame->EdgesAt({1, 60}), Qt::LeftEdge);
+    EXPECT_EQ(window.frame->EdgesAt({cw - 5, 60}), Qt::Edges()); // four outermost pixels on the right
+    EXPECT_EQ(window.frame->EdgesAt({100, ch - 4}), Qt::BottomEdge);
+
+    // Pressing the painted border and dragging resizes the window from there.
+    window.Show();
+    const QRect start = window.host.geometry();
+    window.Mouse(QEvent::MouseButtonPress, {cw - 2, ch - 2}, Qt::LeftButton, Qt::LeftButton);
+    window.Mouse(QEvent::MouseMove, {cw + 38, ch + 18}, Qt::NoButton, Qt::LeftButton);
+    window.Mouse(QEvent::MouseButtonRelease, {cw + 38, ch + 18}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(window.host.geometry(), QRect(start.topLeft(), start.size() + QSize(40, 20)));
+    EXPECT_EQ(window.frame->geometry(), QRect(3, 0, start.width() + 40 - 6, start.height() + 20 - 3));
+
+    window.host.showMaximized();
+    EXPECT_EQ(window.frame->EdgesAt({2, window.host.height() - 3}), Qt::Edges());
+}
+
+TEST(SkinnedForm, FixedBorderHostIsNotResizable)
+{
+    QWidget host;
+    host.setProperty("BorderStyle", QStringLiteral("bsSingle"));
+    host.resize(300, 200);
+    TsuiForm frame(&host, &host);
+    EXPECT_EQ(frame.EdgesAt({1, 100}), Qt::Edges());
+}
+
+TEST(SkinnedForm, SizingFollowsTheBorderWidth)
+{
+    Skinned window(TsuiUIStyle::WinXP);
+    window.frame->SetHeight(100);
+    EXPECT_EQ(window.host.height(), 104);
+    window.frame->SetWidth(200);
+    EXPECT_EQ(window.host.width(), 206);
+}
+
+TEST(SkinnedForm, CustomStyleChangesNothingButTheStyle)
+{
+    Skinned window;
+    const QSize size = window.host.size();
+    window.frame->SetUIStyle(TsuiUIStyle::Custom);
+    EXPECT_EQ(window.frame->UIStyle(), TsuiUIStyle::Custom);
+    EXPECT_EQ(window.frame->BorderColor(), RGBColor(0x7F, 0x7F, 0x7F));
+    EXPECT_EQ(window.frame->Color(), RGBColor(0xE7, 0xE7, 0xE7));
+    EXPECT_EQ(window.frame->TitleBar()->UIStyle(), TsuiUIStyle::MacOS);
+    EXPECT_EQ(window.host.size(), size);
+}
+
+TEST(SkinnedForm, SecondFrameOnAFormIsRefused)
+{
+    QWidget host;
+    TsuiForm first(&host, &host);
+    try {
+        TsuiForm second(&host, &host);
+        FAIL() << "a second frame was created";
+    } catch (const EsuiFormError& error) {
+        EXPECT_STREQ(error.what(), "Sorry, You can create only one TsuiForm component in one form!");
+    }
+    EXPECT_EQ(host.findChildren<TsuiForm*>().size(), 1);
+}
+
+TEST(SkinnedForm, StyleReachesTheControlsOnlyWhenAsked)
+{
+    Skinned window;
+    auto* bar = new TsuiProgressBar(&window.host, window.frame);
+    bar->SetUIStyle(TsuiUIStyle::WinXP);
+    window.frame->SetUIStyle(TsuiUIStyle::DeepBlue);
+    EXPECT_EQ(bar->UIStyle(), TsuiUIStyle::WinXP);
+    window.frame->SetUIStyleAutoUpdateSub(true);
+    window.frame->SetUIStyle(TsuiUIStyle::Protein);
+    EXPECT_EQ(bar->UIStyle(), TsuiUIStyle::Protein);
+}
+
+TEST(SkinnedForm, ActivationReachesTheTitleBar)
+{
+    Skinned window;
+    window.Show();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QTest::qWait(20);
+    EXPECT_FALSE(window.frame->TitleBar()->FormActive());
+    window.host.activateWindow();
+    QTest::qWait(20);
+    EXPECT_TRUE(window.frame->TitleBar()->FormActive());
+}
+
+TEST(SkinnedForm, FramePanelFillsTheFrameButNotWithItself)
+{
+    struct Responder : DialogResponder {
+        QStringList texts;
+        DialogResponder* previous = SetDialogResponder(this);
+        ~Responder() override { SetDialogResponder(previous); }
+        TModalResult Message(const MessageRequest& r) override
+        {
+            texts << r.text;
+            return TModalResult::Ok;
+        }
+        std::optional<QString> OpenFile(const OpenFileRequest&) override { return {}; }
+    } responder;
+    Skinned window;
+    window.frame->SetPanel(window.frame);
+    EXPECT_EQ(window.frame->FormPanel(), nullptr);
+    EXPECT_EQ(responder.texts,
+              QStringList(QStringLiteral("Sorry, you can't select the Form assign to FormPanel property")));
+    auto* panel = new QWidget(window.frame);
+    window.frame->SetPanel(panel);
+    EXPECT_EQ(window.frame->FormPanel(), panel);
+    EXPECT_EQ(panel->geometry().bottom(), window.frame->height() - 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(SkinnedForm, WindowShapeRoundsOnlyTheTopCorners)
+{
+    Skinned rounded(TsuiUIStyle::WinXP);
+    const QRegion shape = rounded.host.mask();
+    const int w = rounded.host.width(), h = rounded.host.height();
+    EXPECT_FALSE(shape.contains(QPoint(0, 0)));
+    EXPECT_FALSE(shape.contains(QPoint(w - 1, 0)));
+    EXPECT_TRUE(shape.contains(QPoint(6, 6)));
+    EXPECT_TRUE(shape.contains(QPoint(0, h - 1)));
+    EXPECT_TRUE(shape.contains(QPoint(w - 1, h - 1)));
+    // Resizing keeps the shape in step with the window.
+    rounded.frame->SetWidth(400);
+    EXPECT_TRUE(rounded.host.mask().contains(QPoint(rounded.host.width() - 1, h - 1)));
+    EXPECT_FALSE(rounded.host.mask().contains(QPoint(rounded.host.width() - 1, 0)));
+
+    Skinned square(TsuiUIStyle::MacOS);
+    EXPECT_TRUE(square.host.mask().isEmpty());
+}
+
+} // namespace
