@@ -59,7 +59,7 @@ class TsuiCustomButton : public toolkit::TCustomControl, public toolkit::Accessi
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
-    Q_PROPERTY(TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE FSetAutoSize)
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
 
@@ -184,7 +184,7 @@ private:
 class TsuiButton : public TsuiCustomButton {
     Q_OBJECT
     Q_PROPERTY(toolkit::TBitmap* Glyph READ Glyph)
-    Q_PROPERTY(TButtonLayout Layout READ Layout WRITE SetLayout)
+    Q_PROPERTY(Suibutton::TButtonLayout Layout READ Layout WRITE SetLayout)
     Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
     Q_PROPERTY(quint32 ResHandle READ ResHandle WRITE SetResHandle)
     Q_PROPERTY(QString PicNormalResName READ GetPicNormal WRITE SetPicNormal)

@@ -13,6 +13,8 @@ TsuiProgressBar::TsuiProgressBar(QObject* owner, QWidget* parent) : TCustomContr
     JoinContainerApplyUIStyle(
         TsuiStyleTarget::ProgressBar, staticMetaObject,
         [](QWidget* bar, TsuiUIStyle style) { static_cast<TsuiProgressBar*>(bar)->SetUIStyle(style); });
+    // A layout writes the stored picture straight into the owned one.
+    connect(&picture_, &TPicture::OnChange, this, qOverload<>(&QWidget::update));
     ApplyThicknessConstraints();
     resize(150, Thickness);
     SetCaption(QStringLiteral("50%"));

@@ -28,14 +28,14 @@ class TsuiProgressBar : public toolkit::TCustomControl, public toolkit::Accessib
     Q_OBJECT
     // Declaration order is the stored-layout order; nothing has a default, so
     // a layout stores every one.
-    Q_PROPERTY(TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
     Q_PROPERTY(quint32 CaptionColor READ CaptionColor WRITE SetCaptionColor)
     Q_PROPERTY(bool ShowCaption READ ShowCaption WRITE SetShowCaption)
     Q_PROPERTY(bool SmartShowCaption READ SmartShowCaption WRITE SetSmartShowCaption)
     Q_PROPERTY(int Max READ Max WRITE SetMax)
     Q_PROPERTY(int Min READ Min WRITE SetMin)
     Q_PROPERTY(int Position READ Position WRITE SetPosition NOTIFY PositionChanged)
-    Q_PROPERTY(TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
+    Q_PROPERTY(Suiprogressbar::TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TPicture* Picture READ Picture)

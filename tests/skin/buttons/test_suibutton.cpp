@@ -1,5 +1,6 @@
 #include "skin/buttons/suibutton.h"
 #include "toolkit/canvas.h"
+#include "toolkit/layoutreader.h"
 #include "toolkit/resources.h"
 
 #include <QAccessibleInterface>
@@ -382,6 +383,30 @@ TEST(TsuiButton, ContainerApplyUIStyleKeepsCustomButtons)
     EXPECT_EQ(themed->UIStyle(), TsuiUIStyle::WinXP);
     EXPECT_EQ(themed->NormalPictureName(), "WINXP_BUTTON_NORMAL");
     EXPECT_EQ(custom->UIStyle(), TsuiUIStyle::Custom);
+}
+
+} // namespace
+
+namespace {
+
+TEST(TsuiButton, ReadFromAStoredLayout)
+{
+    toolkit::RegisterClass<QWidget>("TTestForm");
+    toolkit::RegisterClass<TsuiButton>("TsuiButton");
+    std::unique_ptr<QObject> root(toolkit::ReadLayout(QStringLiteral("object F: TTestForm\n"
+                                                                     "  object B: TsuiButton\n"
+                                                                     "    Caption = 'Go'\n"
+                                                                     "    UIStyle = WinXP\n"
+                                                                     "    Layout = blGlyphTop\n"
+                                                                     "    Font.Style = [fsBold]\n"
+                                                                     "  end\n"
+                                                                     "end\n")));
+    auto* button = root->findChild<TsuiButton*>("B");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->Caption(), "Go");
+    EXPECT_EQ(button->UIStyle(), TsuiUIStyle::WinXP);
+    EXPECT_EQ(button->Layout(), blGlyphTop);
+    EXPECT_TRUE(button->Font()->Style().testFlag(fsBold));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "skin/buttons/suiprogressbar.h"
+#include "toolkit/layoutreader.h"
 #include "toolkit/resources.h"
 
 #include <QAccessibleInterface>
@@ -219,6 +220,38 @@ TEST(TsuiProgressBar, ContainerApplyUIStyleKeepsCustomBars)
     EXPECT_EQ(themed->UIStyle(), TsuiUIStyle::MacOS);
     EXPECT_EQ(themed->Picture()->ResourceName(), "MACOS_PROGRESSBAR");
     EXPECT_EQ(custom->UIStyle(), TsuiUIStyle::Custom);
+}
+
+} // namespace
+
+namespace {
+
+// The main window's bar as its layout stores it: a stored Picture and colours
+// come after the style and win over it.
+TEST(TsuiProgressBar, ReadFromAStoredLayout)
+{
+    toolkit::RegisterClass<QWidget>("TTestForm");
+    toolkit::RegisterClass<TsuiProgressBar>("TsuiProgressBar");
+    std::unique_ptr<QObject> root(
+        toolkit::ReadLayout(QStringLiteral("object F: TTestForm\n"
+                                           "  object P: TsuiProgressBar\n"
+                                           "    UIStyle = WinXP\n"
+                                           "    Max = 100\n"
+                                           "    Min = 0\n"
+                                           "    Position = 0\n"
+                                           "    Orientation = suiHorizontal\n"
+                                           "    BorderColor = 255\n"
+                                           "    Color = 14609391\n"
+                                           "    Picture.ResourceName = 'MACOS_PROGRESSBAR'\n"
+                                           "  end\n"
+                                           "end\n")));
+    auto* bar = root->findChild<TsuiProgressBar*>("P");
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->UIStyle(), TsuiUIStyle::WinXP);
+    EXPECT_EQ(bar->Caption(), "0%");
+    EXPECT_EQ(bar->BorderColor(), clRed);
+    EXPECT_EQ(bar->Color(), RGBColor(0xEF, 0xEB, 0xDE));
+    EXPECT_EQ(bar->Picture()->ResourceName(), "MACOS_PROGRESSBAR");
 }
 
 } // namespace
