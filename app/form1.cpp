@@ -9,11 +9,15 @@
 #include "platform/wholefile.h"
 #include "skin/buttons/suibutton.h"
 #include "skin/buttons/suiprogressbar.h"
+#include "skin/frame/suiform.h"
+#include "toolkit/layoutreader.h"
+#include "toolkit/stdctrls.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFrame>
+#include <QFile>
 #include <QLabel>
+#include <stdexcept>
 
 namespace {
 
@@ -28,36 +32,21 @@ QFont SansSerif(bool bold)
     return font;
 }
 
-void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color)
+void RegisterLayoutClasses()
 {
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
+    toolkit::RegisterStandardControls();
+    toolkit::RegisterClass<TsuiForm>(QStringLiteral("TsuiForm"));
+    toolkit::RegisterClass<TsuiButton>(QStringLiteral("TsuiButton"));
+    toolkit::RegisterClass<TsuiProgressBar>(QStringLiteral("TsuiProgressBar"));
 }
 
-template <typename Control>
-Control* Place(Control* control, const char* name, int left, int top, int width, int height)
+// A layout compiled into the program; a missing one is a build fault.
+QString StoredLayout(const QString& path)
 {
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(left, top, width, height);
-    return control;
-}
-
-// Both buttons as laid out: MacOS, opaque, glyph left with spacing 4,
-// repeating every 100 ms while held, in the window's font unless changed.
-TsuiButton* MacOSButton(QWidget* frame, const QString& caption)
-{
-    auto* button = new TsuiButton(frame->window(), frame);
-    button->SetUIStyle(TsuiUIStyle::MacOS);
-    button->FSetAutoSize(false);
-    button->SetTransparent(false);
-    button->SetModalResult(0);
-    button->SetLayout(blGlyphLeft);
-    button->SetSpacing(4);
-    button->SetMouseContinuouslyDownInterval(100);
-    button->SetCaption(caption);
-    button->SetTabStop(true);
-    return button;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("missing stored layout " + path.toStdString());
+    return QString::fromUtf8(file.readAll());
 }
 
 void ProcessMessages()
@@ -73,62 +62,32 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     Utility.Clear();
 }
 
-// The whole window in one place, as laid out: everything visible sits on the frame.
+// The whole window comes from its stored layout; what the layout cannot say
+// (the window's font, the file chooser, tab order) is set here.
 void TForm1::CreateControls()
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("IP Camera ISP Utility"));
+    RegisterLayoutClasses();
     setFont(SansSerif(false));
-    setMinimumWidth(130);
-    move(197, 155);
-    resize(326, 155); // the client area the skinned frame will give the 324 x 154 frame
+    toolkit::ReadLayoutInto(this, StoredLayout(QStringLiteral(":/layouts/form1.txt")));
+    FindControls();
 
-    suiForm1 = Place(new QFrame(this), "suiForm1", 1, 0, 324, 154);
-
-    L2 = Place(new QLabel(QStringLiteral("Firmware File Name:"), suiForm1), "L2", 22, 37, 135, 13);
-    L2->setFont(SansSerif(true));
-    SetColor(L2, QPalette::WindowText, Qt::blue);
-
-    lblFirmwareFile = Place(new QLabel(suiForm1), "lblFirmwareFile", 20, 60, 273, 17);
-    lblFirmwareFile->setFont(SansSerif(false));
-    lblFirmwareFile->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    lblFirmwareFile->setLineWidth(1);
-    lblFirmwareFile->setAutoFillBackground(true);
-    lblFirmwareFile->setTextFormat(Qt::PlainText);
-    SetColor(lblFirmwareFile, QPalette::WindowText, Qt::red);
-    SetColor(lblFirmwareFile, QPalette::Window, palette().color(QPalette::Button));
-
-    cmdUpdate = Place(MacOSButton(suiForm1, QStringLiteral("Update Firmware")), "cmdUpdate", 101, 87, 123, 23);
-    cmdUpdate->Font()->SetStyle(toolkit::fsBold);
-    cmdUpdate->Font()->SetColor(toolkit::clRed);
-    connect(cmdUpdate, &TsuiButton::OnClick, this, [this] { cmdUpdateClick(cmdUpdate); });
-
-    cmdLoad = Place(MacOSButton(suiForm1, QStringLiteral("...")), "cmdLoad", 164, 32, 25, 23);
-    cmdLoad->setToolTip(QStringLiteral("Select a firmware file to update."));
     cmdLoad->setAccessibleDescription(cmdLoad->toolTip());
-    connect(cmdLoad, &TsuiButton::OnClick, this, [this] { cmdLoadClick(cmdLoad); });
     setTabOrder(cmdUpdate, cmdLoad);
-
-    // The frame does not hand its style down, so the bar keeps WinXP.
-    suiProgressBar1 = Place(new TsuiProgressBar(this, suiForm1), "suiProgressBar1", 90, 119, 145, 12);
-    suiProgressBar1->SetUIStyle(TsuiUIStyle::WinXP);
-    suiProgressBar1->SetCaptionColor(toolkit::clBlack);
-    suiProgressBar1->SetShowCaption(true);
-    suiProgressBar1->SetSmartShowCaption(false);
-    suiProgressBar1->SetMax(100);
-    suiProgressBar1->SetMin(0);
-    suiProgressBar1->SetPosition(0);
-    suiProgressBar1->SetOrientation(suiHorizontal);
-    suiProgressBar1->SetBorderColor(toolkit::RGBColor(0x68, 0x68, 0x68));
-    suiProgressBar1->SetColor(toolkit::RGBColor(0xEF, 0xEB, 0xDE));
-    suiProgressBar1->Picture()->LoadFromResourceName(QStringLiteral("WINXP_PROGRESSBAR"));
+    // Hidden until an update shows it.
     suiProgressBar1->hide();
 
-    StatusBar1 = Place(new toolkit::TStatusBar(suiForm1), "StatusBar1", 0, 137, 324, 17);
-    for (int width : {120, 100, 100})
-        StatusBar1->AddPanel(width);
-
     OpenDialog1.Filter = QStringLiteral("Firmware File (*.bin)|*.bin");
+}
+
+void TForm1::FindControls()
+{
+    suiForm1 = findChild<TsuiForm*>(QStringLiteral("suiForm1"));
+    StatusBar1 = findChild<toolkit::TStatusBar*>(QStringLiteral("StatusBar1"));
+    L2 = findChild<QLabel*>(QStringLiteral("L2"));
+    lblFirmwareFile = findChild<QLabel*>(QStringLiteral("lblFirmwareFile"));
+    cmdUpdate = findChild<TsuiButton*>(QStringLiteral("cmdUpdate"));
+    cmdLoad = findChild<TsuiButton*>(QStringLiteral("cmdLoad"));
+    suiProgressBar1 = findChild<TsuiProgressBar*>(QStringLiteral("suiProgressBar1"));
 }
 
 void TForm1::FormCreate(QObject*)

@@ -7,20 +7,27 @@
 #include <QWidget>
 #include <cstdint>
 
-class QFrame;
 class QLabel;
 class TsuiButton;
+class TsuiForm;
 class TsuiProgressBar;
 
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
+// Built from its stored layout; the properties below are the window's own
+// stored values.
 class TForm1 : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(int Left READ x WRITE SetLeft)
+    Q_PROPERTY(int Top READ y WRITE SetTop)
+    Q_PROPERTY(int Width READ width WRITE SetWidth)
+    Q_PROPERTY(int Height READ height WRITE SetHeight)
+    Q_PROPERTY(QString Caption READ windowTitle WRITE setWindowTitle)
 
 public:
     explicit TForm1(QWidget* parent = nullptr);
 
-    QFrame* suiForm1 = nullptr;
+    TsuiForm* suiForm1 = nullptr;
     toolkit::TStatusBar* StatusBar1 = nullptr;
     QLabel* L2 = nullptr;
     QLabel* lblFirmwareFile = nullptr;
@@ -31,8 +38,13 @@ public:
 
     void FormCreate(QObject* Sender);
     void FormClose(QObject* Sender, TCloseAction& Action);
-    void cmdLoadClick(QObject* Sender);
-    void cmdUpdateClick(QObject* Sender);
+    Q_INVOKABLE void cmdLoadClick(QObject* Sender);
+    Q_INVOKABLE void cmdUpdateClick(QObject* Sender);
+
+    void SetLeft(int left) { move(left, y()); }
+    void SetTop(int top) { move(x(), top); }
+    void SetWidth(int w) { resize(w, height()); }
+    void SetHeight(int h) { resize(width(), h); }
 
     bool UpdateRunning() const { return updating_; }
 
@@ -41,6 +53,7 @@ protected:
 
 private:
     void CreateControls();
+    void FindControls();
     void SetStage(const QString& text);
     void SendBootCode();
     bool SendFirmware();

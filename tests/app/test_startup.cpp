@@ -1,6 +1,7 @@
 // Start-up: the INI beside the executable names the boot code, which must load
 // or the utility refuses to run. And the window as laid out.
 #include "apptestsupport.h"
+#include "skin/frame/suiform.h"
 
 #include <QAccessible>
 #include <QDir>

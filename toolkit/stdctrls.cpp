@@ -1,0 +1,113 @@
+#include "toolkit/stdctrls.h"
+
+#include "toolkit/layouttree.h"
+
+namespace toolkit {
+
+TLabel::TLabel(QWidget* parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    connect(&font_, &TFont::OnChange, this, &TLabel::ApplyFont);
+    ApplyBackground();
+}
+
+void TLabel::SetAutoSize(bool on)
+{
+    autoSize_ = on;
+    if (on) adjustSize();
+}
+
+void TLabel::SetCaption(const QString& caption)
+{
+    setText(caption);
+    if (autoSize_) adjustSize();
+}
+
+void TLabel::SetColor(TColor color)
+{
+    color_ = color;
+    ApplyBackground();
+}
+
+void TLabel::SetTransparent(bool on)
+{
+    transparent_ = on;
+    ApplyBackground();
+}
+
+void TLabel::ApplyBackground()
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ColorToQColor(color_));
+    setPalette(colours);
+    setAutoFillBackground(!transparent_);
+}
+
+// Until a font is stored the label keeps the one its window hands down.
+void TLabel::ApplyFont()
+{
+    setFont(font_.toQFont());
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, ColorToQColor(font_.Color()));
+    setPalette(colours);
+    if (autoSize_) adjustSize();
+}
+
+TStaticText::TStaticText(QWidget* parent) : TLabel(parent) {}
+
+void TStaticText::SetBorderStyle(TStaticBorderStyle style)
+{
+    borderStyle_ = style;
+    switch (style) {
+    case sbsNone:
+        setFrameStyle(QFrame::NoFrame);
+        break;
+    case sbsSingle:
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        break;
+    case sbsSunken:
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        break;
+    }
+    setLineWidth(1);
+}
+
+void TStatusPanelsCollection::ClearItems()
+{
+    if (bar_->Panels.Count() != 0)
+        throw ELayoutError(0, 0, QStringLiteral("status bar panels can only be stored into an empty bar"));
+}
+
+QObject* TStatusPanelsCollection::AddItem()
+{
+    return bar_->AddPanel(50);
+}
+
+QList<QObject*> TStatusPanelsCollection::Items() const
+{
+    QList<QObject*> items;
+    for (int i = 0; i < bar_->Panels.Count(); ++i)
+        items << bar_->Panels[i];
+    return items;
+}
+
+TStoredStatusBar::TStoredStatusBar(QWidget* parent) : TStatusBar(parent) {}
+
+// The arranger reads the alignment back through this property.
+void TStoredStatusBar::SetAlign(TAlign align)
+{
+    align_ = align;
+    if (QWidget* parent = parentWidget()) {
+        EnableAlign(parent);
+        AlignControls(parent);
+    }
+}
+
+void RegisterStandardControls()
+{
+    RegisterClass<TLabel>(QStringLiteral("TLabel"));
+    RegisterClass<TStaticText>(QStringLiteral("TStaticText"));
+    RegisterClass<TStoredStatusBar>(QStringLiteral("TStatusBar"));
+}
+
+} // namespace toolkit
