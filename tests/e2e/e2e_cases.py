@@ -13,6 +13,7 @@ import filecmp
 import os
 import re
 import shutil
+import subprocess
 import sys
 import tempfile
 
@@ -61,6 +62,15 @@ def check_stage_order(seen, blocks, final=None):
     check(ranks == sorted(set(ranks)), f"status panel 0 went out of order: {seen}")
 
 
+def rgb_bytes(path, crop=None):
+    """The pixels of a picture, or of a rectangle (x, y, width, height) of it, as RGB bytes."""
+    args = ["convert", path]
+    if crop:
+        x, y, w, h = crop
+        args += ["-crop", f"{w}x{h}+{x}+{y}", "+repage"]
+    return subprocess.run(args + ["-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
+
+
 def blocks_of(path):
     return (os.path.getsize(path) + 127) // 128
 
@@ -101,6 +111,35 @@ class Case:
             check(app.running(), "the utility ended by itself")
             desktop.close_window(window)
             check_equal(app.wait_exit(), 0, "exit code after closing the window")
+
+    def frame(self):
+        """The skinned frame: its title bar shows the three buttons where the layout puts them,
+        dragging the bar moves the window and the close button closes it."""
+        pictures = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources", "pictures")
+        with driver.Desktop(self.artefacts) as desktop:
+            app, window = self.start(desktop)
+            start = app.geometry(window)
+            shot = desktop.screenshot("frame")
+            frame_x, frame_y = start["X"] + 1, start["Y"]  # the frame sits 1 pixel in
+            for kind, x in (("CTLBOX", 3), ("CLOSE", 305), ("MIN", 287)):
+                picture = os.path.join(pictures, f"MACOS_TITLEBTN_{kind}_NORMAL.png")
+                check_equal(rgb_bytes(shot, (frame_x + x, frame_y + 4, 17, 17)), rgb_bytes(picture),
+                            f"title bar {kind.lower()} button at x {x}")
+
+            grab = (frame_x + 150, frame_y + 10)  # between caption and buttons
+            desktop.xdotool("mousemove", "--sync", *grab)
+            desktop.xdotool("mousedown", "1")
+            for step in range(1, 5):
+                desktop.xdotool("mousemove", "--sync", grab[0] + 10 * step, grab[1] + 8 * step)
+            desktop.xdotool("mouseup", "1")
+            moved = driver.wait_until("the window to follow the drag",
+                                      lambda: (g := app.geometry(window))["X"] != start["X"] and g, 5)
+            check_equal((moved["X"] - start["X"], moved["Y"] - start["Y"]), (40, 32), "window moved by the drag")
+
+            close = (moved["X"] + 1 + 305 + 8, moved["Y"] + 4 + 8)
+            desktop.xdotool("mousemove", "--sync", *close)
+            desktop.xdotool("click", "1")
+            check_equal(app.wait_exit(), 0, "exit code after the close button")
 
     def update(self):
         """A whole update with the sample chosen through the file chooser."""
@@ -185,7 +224,7 @@ class Case:
 
 
 def main():
-    cases = ["window", "update", "unplug", "no_ini"]
+    cases = ["window", "frame", "update", "unplug", "no_ini"]
     parser = argparse.ArgumentParser()
     parser.add_argument("case", choices=cases)
     parser.add_argument("--bindir", required=True)
