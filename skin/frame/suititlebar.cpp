@@ -814,6 +814,8 @@ void TsuiTitleBar::mouseDoubleClickEvent(QMouseEvent* event)
 {
     TCustomControl::mouseDoubleClickEvent(event);
     if (event->button() != Qt::LeftButton || ButtonAt(event->position().toPoint()) != -1) return;
+    // The second press began a move; a maximised window must not follow it.
+    movingByHand_ = false;
     for (int i = 0; i < buttons_->Count(); ++i)
         if (buttons_->Items(i)->ButtonType() == suiMax) {
             buttons_->Items(i)->DoClick();

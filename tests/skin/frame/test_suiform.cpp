@@ -226,3 +226,45 @@ TEST(SkinnedForm, WindowShapeRoundsOnlyTheTopCorners)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SkinnedForm, MaximiseButtonSwapsToRestorePicturesInWinXP)
+{
+    Skinned window(TsuiUIStyle::WinXP);
+    window.Show();
+    TsuiTitleBarButton* max = window.frame->GetButtons()->Items(2);
+    ASSERT_EQ(max->ButtonType(), suiMax);
+    EXPECT_EQ(max->PicNormal()->ResourceName(), "WINXP_TITLEBTN_MAX_NORMAL");
+    max->DoClick();
+    EXPECT_TRUE(window.host.isMaximized());
+    EXPECT_EQ(max->PicNormal()->ResourceName(), "WINXP_TITLEBTN_RST_NORMAL");
+    max->DoClick();
+    EXPECT_FALSE(window.host.isMaximized());
+    EXPECT_EQ(max->PicNormal()->ResourceName(), "WINXP_TITLEBTN_MAX_NORMAL");
+}
+
+TEST(SkinnedForm, TitleBarEventsReachTheFrame)
+{
+    Skinned window;
+    window.Show();
+    TsuiTitleBarButtons& buttons = *window.frame->GetButtons();
+    buttons.Items(3)->SetButtonType(suiHelp);
+    int help = -1;
+    QObject::connect(window.frame, &TsuiForm::OnTitleBarHelpBtnClick,
+                     [&](QObject*, int index) { help = index; });
+    const QPoint centre = window.frame->TitleBar()->ComputeLayout().Buttons[3].toQRect().center();
+    QTest::mouseClick(window.frame->TitleBar(), Qt::LeftButton, {}, centre);
+    EXPECT_EQ(help, 3);
+}
+
+TEST(SkinnedForm, DesignStateLeavesTheWindowShapeAlone)
+{
+    Skinned window(TsuiUIStyle::WinXP);
+    window.host.clearMask();
+    window.frame->TitleBar()->SetDesigning(true);
+    window.frame->SetWidth(300);
+    EXPECT_TRUE(window.host.mask().isEmpty());
+}
+
+} // namespace
