@@ -80,9 +80,13 @@ TsuiForm::TsuiForm(QObject* owner, QWidget* parent) : TCustomControl(owner, pare
     TakeOverHost();
 }
 
+// A frame may go before its window: the window then stops answering to it
+// and repaints without the border.
 TsuiForm::~TsuiForm()
 {
-    if (host_) host_->removeEventFilter(this);
+    if (!host_) return;
+    host_->removeEventFilter(this);
+    host_->update();
 }
 
 // Runs at creation, so in a form designer too; the designer's own frame
