@@ -414,41 +414,30 @@ QString TsuiTitleBarButton::Purpose() const
 
 // ---- collections ------------------------------------------------------------
 
-TsuiTitleBarSections::TsuiTitleBarSections(TsuiTitleBar* owner) : TCollection(owner), owner_(owner) {}
-
-void TsuiTitleBarSections::Assign(const TsuiTitleBarSections& source)
+template <class Item>
+TsuiTitleBarCollection<Item>::TsuiTitleBarCollection(TsuiTitleBar* owner)
+    : toolkit::TCollection<Item>(owner), owner_(owner)
 {
-    if (&source == this) return;
-    BeginUpdate();
-    Clear();
-    for (int i = 0; i < source.Count(); ++i)
-        Add()->Assign(*source[i]);
-    EndUpdate();
 }
 
-void TsuiTitleBarSections::Update(TCollectionItem* item)
+template <class Item> void TsuiTitleBarCollection<Item>::Assign(const TsuiTitleBarCollection& source)
 {
-    TCollection::Update(item);
+    if (&source == this) return;
+    this->BeginUpdate();
+    this->Clear();
+    for (int i = 0; i < source.Count(); ++i)
+        this->Add()->Assign(*source[i]);
+    this->EndUpdate();
+}
+
+template <class Item> void TsuiTitleBarCollection<Item>::Update(TCollectionItem* item)
+{
+    toolkit::TCollection<Item>::Update(item);
     owner_->Changed();
 }
 
-TsuiTitleBarButtons::TsuiTitleBarButtons(TsuiTitleBar* owner) : TCollection(owner), owner_(owner) {}
-
-void TsuiTitleBarButtons::Assign(const TsuiTitleBarButtons& source)
-{
-    if (&source == this) return;
-    BeginUpdate();
-    Clear();
-    for (int i = 0; i < source.Count(); ++i)
-        Add()->Assign(*source[i]);
-    EndUpdate();
-}
-
-void TsuiTitleBarButtons::Update(TCollectionItem* item)
-{
-    TCollection::Update(item);
-    owner_->Changed();
-}
+template class TsuiTitleBarCollection<TsuiTitleBarSection>;
+template class TsuiTitleBarCollection<TsuiTitleBarButton>;
 
 // ---- TsuiTitleBar -----------------------------------------------------------
 

@@ -144,13 +144,15 @@ private:
     toolkit::TPicture picMouseDown_;
 };
 
-class TsuiTitleBarSections : public toolkit::TCollection<TsuiTitleBarSection> {
-    Q_OBJECT
+// The bar's sections and buttons: collections that repaint their bar when
+// an item changes.
+template <class Item> class TsuiTitleBarCollection : public toolkit::TCollection<Item> {
 public:
-    explicit TsuiTitleBarSections(TsuiTitleBar* owner);
+    explicit TsuiTitleBarCollection(TsuiTitleBar* owner);
 
     TsuiTitleBar* GetOwner() const { return owner_; }
-    void Assign(const TsuiTitleBarSections& source);
+    // Replaces the items by copies of the source's.
+    void Assign(const TsuiTitleBarCollection& source);
 
 protected:
     void Update(toolkit::TCollectionItem* item) override;
@@ -159,19 +161,16 @@ private:
     TsuiTitleBar* owner_;
 };
 
-class TsuiTitleBarButtons : public toolkit::TCollection<TsuiTitleBarButton> {
+class TsuiTitleBarSections : public TsuiTitleBarCollection<TsuiTitleBarSection> {
     Q_OBJECT
 public:
-    explicit TsuiTitleBarButtons(TsuiTitleBar* owner);
+    using TsuiTitleBarCollection::TsuiTitleBarCollection;
+};
 
-    TsuiTitleBar* GetOwner() const { return owner_; }
-    void Assign(const TsuiTitleBarButtons& source);
-
-protected:
-    void Update(toolkit::TCollectionItem* item) override;
-
-private:
-    TsuiTitleBar* owner_;
+class TsuiTitleBarButtons : public TsuiTitleBarCollection<TsuiTitleBarButton> {
+    Q_OBJECT
+public:
+    using TsuiTitleBarCollection::TsuiTitleBarCollection;
 };
 
 // Where everything on the bar goes, from its state alone; painting and the
