@@ -5,6 +5,7 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/resources.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMetaEnum>
 #include <QMouseEvent>
@@ -59,7 +60,7 @@ TsuiForm::TsuiForm(QObject* owner, QWidget* parent) : TCustomControl(owner, pare
     host_ = host;
     host_->setMinimumSize(HostMinWidth, HostMinHeight);
     createBounds_ = host_->geometry();
-    createdMaximized_ = IsMaximized(host_);
+    createdMaximized_ = IsMaximized(HostWindow());
 
     titleBar_ = new TsuiTitleBar(this, this);
     connect(titleBar_, &TsuiTitleBar::OnCustomBtnsClick, this, &TsuiForm::OnTitleBarCustomBtnsClick);
@@ -96,13 +97,22 @@ void TsuiForm::TakeOverHost()
     if (IsDesigning()) return;
     const TRect workArea = GetWorkAreaRect();
     host_->setMaximumSize(workArea.Width(), workArea.Height());
-    if (!GetMDIChild()) {
-        const bool shown = host_->isVisible();
-        host_->setWindowFlag(Qt::FramelessWindowHint, true);
-        if (shown) host_->show();
-    }
+    // A document window loses its own frame too: the border strips resize it.
+    QWidget* window = HostWindow();
+    const bool shown = window->isVisible();
+    window->setWindowFlag(Qt::FramelessWindowHint, true);
+    if (shown) window->show();
+    if (auto* child = qobject_cast<QMdiSubWindow*>(window))
+        if (QMdiArea* area = child->mdiArea())
+            connect(area, &QMdiArea::subWindowActivated, this,
+                    [this](QMdiSubWindow* active) { titleBar_->SetActive(active == HostWindow()); });
     host_->setMouseTracking(true);
     host_->installEventFilter(this);
+}
+
+QWidget* TsuiForm::HostWindow() const
+{
+    return host_ ? FormWindowOf(host_) : nullptr;
 }
 
 bool TsuiForm::GetMDIChild() const
@@ -316,7 +326,7 @@ void TsuiForm::Paint(TCanvas& canvas)
 
 Qt::Edges TsuiForm::EdgesAt(const QPoint& pos) const
 {
-    if (!host_ || IsMaximized(host_) || !savedSizeable_) return {};
+    if (!host_ || IsMaximized(HostWindow()) || !savedSizeable_) return {};
     const int cw = host_->width(), ch = host_->height();
     Qt::Edges edges;
     if (pos.x() < ResizeZone)
@@ -359,10 +369,13 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
 
 void TsuiForm::HostResized()
 {
-    if (createdMaximized_ && !IsMaximized(host_)) {
+    const bool maximized = IsMaximized(HostWindow());
+    if (createdMaximized_ && !maximized) {
         createdMaximized_ = false;
         PlaceControl(host_, TRect::fromQRect(createBounds_));
     }
+    // A maximised document window shows its caption in the area's own bar.
+    if (GetMDIChild() && GetTitleBarVisible() == maximized) SetTitleBarVisible(!maximized);
     AlignSelf();
     PaintFormBorder();
 }
@@ -393,11 +406,11 @@ bool TsuiForm::HandleHostMouse(QEvent* event)
     case QEvent::MouseButtonPress: {
         const Qt::Edges edges = OwnEdgesAt(pos);
         if (mouse->button() != Qt::LeftButton || !edges) return false;
-        QWindow* window = host_->windowHandle();
+        QWindow* window = HostWindow()->windowHandle();
         if (window && window->startSystemResize(edges)) return true;
         resizing_ = edges;
         resizeGrab_ = global;
-        resizeStart_ = host_->geometry();
+        resizeStart_ = HostWindow()->geometry();
         return true;
     }
     case QEvent::MouseButtonRelease:
@@ -426,5 +439,5 @@ void TsuiForm::ResizeByHand(const QPoint& globalPos)
                             r.bottom() + 1 - minimum.height()));
     if (resizing_ & Qt::BottomEdge)
         r.setHeight(std::clamp(r.height() + delta.y(), minimum.height(), maximum.height()));
-    host_->setGeometry(r);
+    HostWindow()->setGeometry(r);
 }

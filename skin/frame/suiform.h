@@ -101,6 +101,8 @@ protected:
 
 private:
     void TakeOverHost();
+    // The window the host is: itself, or the document window around it.
+    QWidget* HostWindow() const;
     void HostResized();
     void DrawBorder();
     bool HandleHostMouse(QEvent* event);

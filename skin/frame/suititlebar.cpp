@@ -6,6 +6,7 @@
 #include "toolkit/resources.h"
 
 #include <QAccessibleWidget>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QRegion>
 #include <QWindow>
@@ -177,6 +178,15 @@ void InstallAccessibilityOnce()
 }
 
 } // namespace
+
+QWidget* FormWindowOf(QWidget* control)
+{
+    for (QWidget* w = control; w; w = w->parentWidget()) {
+        if (auto* child = qobject_cast<QMdiSubWindow*>(w)) return child;
+        if (w->isWindow()) return w;
+    }
+    return nullptr;
+}
 
 QImage ApplicationIcon()
 {
@@ -370,7 +380,8 @@ void TsuiTitleBarButton::DoClick()
             form->showNormal();
         } else {
             form->showMaximized();
-            if (bar->InForm()) form->move(workArea.Left, workArea.Top);
+            // A document window is maximised inside its area, not on the screen.
+            if (bar->InForm() && form->isWindow()) form->move(workArea.Left, workArea.Top);
         }
         if (uiStyle_ == TsuiUIStyle::WinXP) ProcessMaxBtn();
         bar->OnFormReSize();
@@ -465,7 +476,7 @@ TsuiTitleBar::~TsuiTitleBar()
 
 QWidget* TsuiTitleBar::ParentForm() const
 {
-    QWidget* form = window();
+    QWidget* form = FormWindowOf(const_cast<TsuiTitleBar*>(this));
     return form == this ? nullptr : form;
 }
 
@@ -732,6 +743,7 @@ void TsuiTitleBar::MouseLeave()
 void TsuiTitleBar::mousePressEvent(QMouseEvent* event)
 {
     TCustomControl::mousePressEvent(event);
+    event->accept(); // the bar is the window's caption: nothing below it sees the mouse
     if (event->button() != Qt::LeftButton) return;
     pressed_ = true;
     SetPointer(event->position().toPoint());
@@ -757,6 +769,7 @@ void TsuiTitleBar::StartWindowMove(const QPoint& globalPos)
 void TsuiTitleBar::mouseMoveEvent(QMouseEvent* event)
 {
     TCustomControl::mouseMoveEvent(event);
+    event->accept();
     if (movingByHand_) {
         if (QWidget* form = ParentForm()) form->move(event->globalPosition().toPoint() - moveGrab_);
         return;
@@ -768,6 +781,7 @@ void TsuiTitleBar::mouseMoveEvent(QMouseEvent* event)
 void TsuiTitleBar::mouseReleaseEvent(QMouseEvent* event)
 {
     TCustomControl::mouseReleaseEvent(event);
+    event->accept();
     if (event->button() != Qt::LeftButton) return;
     if (movingByHand_) {
         movingByHand_ = false;
@@ -802,6 +816,7 @@ void TsuiTitleBar::ClickButton(int index)
 void TsuiTitleBar::mouseDoubleClickEvent(QMouseEvent* event)
 {
     TCustomControl::mouseDoubleClickEvent(event);
+    event->accept();
     if (event->button() != Qt::LeftButton || ButtonAt(event->position().toPoint()) != -1) return;
     // The second press began a move; a maximised window must not follow it.
     movingByHand_ = false;

@@ -42,6 +42,10 @@ inline constexpr auto suiClient = TsuiTitleBarAlign::suiClient;
 
 class TsuiTitleBar;
 
+// The form a control sits on: the multiple-document child window around it,
+// or its top-level window.
+QWidget* FormWindowOf(QWidget* control);
+
 // The program's icon at 16 x 16 pixels, with its transparency; null when the
 // program has none.
 QImage ApplicationIcon();

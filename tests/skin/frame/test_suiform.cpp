@@ -4,6 +4,8 @@
 #include "toolkit/resources.h"
 
 #include <QAccessible>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -265,6 +267,73 @@ TEST(SkinnedForm, DesignStateLeavesTheWindowShapeAlone)
     window.frame->TitleBar()->SetDesigning(true);
     window.frame->SetWidth(300);
     EXPECT_TRUE(window.host.mask().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// A document window of a multiple-document area, skinned like a form.
+struct Document {
+    QMdiArea area;
+    QWidget* content = new QWidget;
+    QMdiSubWindow* window;
+    TsuiForm* frame;
+    Document()
+    {
+        area.resize(800, 600);
+        window = area.addSubWindow(content);
+        frame = new TsuiForm(content, content);
+        frame->SetUIStyle(TsuiUIStyle::MacOS);
+        frame->SetWidth(300);
+        frame->SetHeight(150);
+        area.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&area));
+        window->move(50, 40);
+    }
+};
+
+TEST(SkinnedForm, DocumentWindowIsMovedResizedAndClosedInsideItsArea)
+{
+    Document doc;
+    EXPECT_TRUE(doc.frame->GetMDIChild());
+    EXPECT_TRUE(doc.window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    TsuiTitleBar* bar = doc.frame->TitleBar();
+    EXPECT_EQ(bar->ParentForm(), doc.window);
+
+    // Dragging the bar moves the document window, not the area's window.
+    const QPoint areaAt = doc.area.pos(), start = doc.window->pos();
+    auto mouse = [&](QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+                     Qt::MouseButtons held) {
+        QMouseEvent event(type, pos, target->mapToGlobal(pos), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &event);
+    };
+    mouse(bar, QEvent::MouseButtonPress, {150, 10}, Qt::LeftButton, Qt::LeftButton);
+    mouse(bar, QEvent::MouseMove, {170, 25}, Qt::NoButton, Qt::LeftButton);
+    const QPoint release = bar->mapFromGlobal(doc.window->mapToGlobal(QPoint(0, 0))) + QPoint(171, 25);
+    mouse(bar, QEvent::MouseButtonRelease, release, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(doc.window->pos(), start + QPoint(20, 15));
+    EXPECT_EQ(doc.area.pos(), areaAt);
+
+    // The bottom border resizes the document window.
+    const QSize before = doc.window->size();
+    const int ch = doc.content->height();
+    mouse(doc.content, QEvent::MouseButtonPress, {100, ch - 1}, Qt::LeftButton, Qt::LeftButton);
+    mouse(doc.content, QEvent::MouseMove, {100, ch + 29}, Qt::NoButton, Qt::LeftButton);
+    mouse(doc.content, QEvent::MouseButtonRelease, {100, ch + 29}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(doc.window->size(), before + QSize(0, 30));
+
+    // Maximised inside the area it hides its bar; restored it shows it again.
+    doc.frame->GetButtons()->Items(2)->DoClick();
+    EXPECT_TRUE(doc.window->isMaximized());
+    EXPECT_FALSE(doc.frame->GetTitleBarVisible());
+    doc.frame->GetButtons()->Items(2)->DoClick();
+    EXPECT_FALSE(doc.window->isMaximized());
+    EXPECT_TRUE(doc.frame->GetTitleBarVisible());
+
+    doc.frame->GetButtons()->Items(1)->DoClick(); // close
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(doc.area.subWindowList().isEmpty());
 }
 
 } // namespace
