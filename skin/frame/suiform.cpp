@@ -267,15 +267,21 @@ void TsuiForm::SetMenuBarHeight(int height)
 void TsuiForm::SetWidth(int width)
 {
     if (!host_) return TCustomControl::SetWidth(width);
-    host_->resize(width + 2 * borderWidth_ + (IsDesigning() ? nonClientWidth_ : 0), host_->height());
-    AlignSelf();
+    ResizeHost({width + 2 * borderWidth_ + (IsDesigning() ? nonClientWidth_ : 0), HostWindow()->height()});
 }
 
 void TsuiForm::SetHeight(int height)
 {
     if (!host_) return TCustomControl::SetHeight(height);
-    host_->resize(host_->width(),
-                  height + borderWidth_ + borderWidth_ / 2 + (IsDesigning() ? nonClientHeight_ : 0));
+    ResizeHost({HostWindow()->width(),
+                height + borderWidth_ + borderWidth_ / 2 + (IsDesigning() ? nonClientHeight_ : 0)});
+}
+
+// A document window is sized as a whole: it has no frame of its own once
+// taken over, so the host fills it.
+void TsuiForm::ResizeHost(const QSize& size)
+{
+    HostWindow()->resize(size);
     AlignSelf();
 }
 

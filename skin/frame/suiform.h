@@ -103,6 +103,7 @@ private:
     void TakeOverHost();
     // The window the host is: itself, or the document window around it.
     QWidget* HostWindow() const;
+    void ResizeHost(const QSize& size);
     void HostResized();
     void DrawBorder();
     bool HandleHostMouse(QEvent* event);

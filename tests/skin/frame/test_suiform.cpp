@@ -300,6 +300,7 @@ TEST(SkinnedForm, DocumentWindowIsMovedResizedAndClosedInsideItsArea)
     EXPECT_TRUE(doc.window->windowFlags().testFlag(Qt::FramelessWindowHint));
     TsuiTitleBar* bar = doc.frame->TitleBar();
     EXPECT_EQ(bar->ParentForm(), doc.window);
+    EXPECT_EQ(doc.window->size(), QSize(302, 151)); // frame 300 x 150 plus its border
 
     // Dragging the bar moves the document window, not the area's window.
     const QPoint areaAt = doc.area.pos(), start = doc.window->pos();
