@@ -566,32 +566,27 @@ void TsuiTitleBar::SetUIStyle(TsuiUIStyle style)
 
 void TsuiTitleBar::SetButtonInterval(int interval)
 {
-    buttonInterval_ = interval;
-    update();
+    StoreAndRepaint(buttonInterval_, interval);
 }
 
 void TsuiTitleBar::SetActive(bool active)
 {
-    formActive_ = active;
-    update();
+    StoreAndRepaint(formActive_, active);
 }
 
 void TsuiTitleBar::SetLeftBtnXOffset(int offset)
 {
-    leftBtnXOffset_ = offset;
-    update();
+    StoreAndRepaint(leftBtnXOffset_, offset);
 }
 
 void TsuiTitleBar::SetRightBtnXOffset(int offset)
 {
-    rightBtnXOffset_ = offset;
-    update();
+    StoreAndRepaint(rightBtnXOffset_, offset);
 }
 
 void TsuiTitleBar::SetDrawAppIcon(bool on)
 {
-    drawAppIcon_ = on;
-    update();
+    StoreAndRepaint(drawAppIcon_, on);
 }
 
 void TsuiTitleBar::CaptionChanged()
@@ -774,8 +769,10 @@ void TsuiTitleBar::mouseMoveEvent(QMouseEvent* event)
         if (QWidget* form = ParentForm()) form->move(event->globalPosition().toPoint() - moveGrab_);
         return;
     }
+    // Only a change of the hot button changes what the bar shows.
+    const int hot = hotButton_;
     SetPointer(event->position().toPoint());
-    update();
+    if (hotButton_ != hot) update();
 }
 
 void TsuiTitleBar::mouseReleaseEvent(QMouseEvent* event)

@@ -274,6 +274,14 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // Repaints only when the value changes: activation and the like arrive
+    // often without changing anything.
+    template <typename T> void StoreAndRepaint(T& field, T value)
+    {
+        if (field == value) return;
+        field = value;
+        update();
+    }
     void SetPointer(const QPoint& point);
     void StartWindowMove(const QPoint& globalPos);
     void ClickHotButton();

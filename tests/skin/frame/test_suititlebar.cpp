@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace toolkit;
@@ -310,6 +311,57 @@ TEST(TitleBar, ButtonsAreAccessiblePushButtonsNamedAfterTheirCommand)
     bar->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(host.form.isMaximized());
     EXPECT_EQ(bar->child(2)->text(QAccessible::Name), QStringLiteral("Restore"));
+}
+
+} // namespace
+
+namespace {
+
+// Counts the paints a widget gets.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int After(const std::function<void()>& action)
+    {
+        QCoreApplication::processEvents();
+        paints = 0;
+        action();
+        QCoreApplication::processEvents();
+        return paints;
+    }
+};
+
+TEST(TitleBar, HoverAndPressShowTheirPicturesAndRepaintOnlyOnChange)
+{
+    Host host;
+    host.Show();
+    const TsuiTitleBarButton& close = *host.bar->Buttons()->Items(1);
+    const QPoint onClose = host.bar->ComputeLayout().Buttons[1].toQRect().center();
+    const QPoint centre(305 + 8, 4 + 8);
+    ASSERT_NE(PixelOf(close.PicMouseOn(), 8, 8), PixelOf(close.PicNormal(), 8, 8));
+
+    PaintCounter counter;
+    host.bar->installEventFilter(&counter);
+    EXPECT_GE(counter.After([&] { SendMouse(host.bar, QEvent::MouseMove, onClose, Qt::NoButton); }), 1);
+    EXPECT_EQ(host.bar->RenderToImage().pixel(centre), PixelOf(close.PicMouseOn(), 8, 8));
+    // Moving within the same button changes nothing on screen.
+    EXPECT_EQ(
+        counter.After([&] { SendMouse(host.bar, QEvent::MouseMove, onClose + QPoint(1, 1), Qt::NoButton); }),
+        0);
+
+    SendMouse(host.bar, QEvent::MouseButtonPress, onClose, Qt::LeftButton);
+    EXPECT_EQ(host.bar->RenderToImage().pixel(centre), PixelOf(close.PicMouseDown(), 8, 8));
+
+    Host idle;
+    idle.Show();
+    PaintCounter idleCounter;
+    idle.bar->installEventFilter(&idleCounter);
+    EXPECT_EQ(idleCounter.After([&] { idle.bar->SetActive(true); }), 0);
+    EXPECT_GE(idleCounter.After([&] { idle.bar->SetActive(false); }), 1);
 }
 
 } // namespace
