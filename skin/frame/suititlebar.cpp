@@ -703,10 +703,14 @@ void TsuiTitleBar::DrawButtons(TBitmap& bitmap)
     for (int i = 0; i < int(layout.Buttons.size()); ++i) {
         const TsuiTitleBarButton& button = *buttons_->Items(i);
         if (i == layout.ControlBox && layout.AppIcon) continue;
-        TBitmap face;
-        face.Assign(FaceOf(button, i).Bitmap());
+        // Every state is drawn in the normal picture's size and, when
+        // transparent, keyed by the bottom-left pixel of what is drawn.
+        const TRect& place = layout.Buttons[i];
+        if (place.IsEmpty()) continue;
+        TBitmap face(place.Width(), place.Height());
+        face.Canvas().Draw(0, 0, FaceOf(button, i).Bitmap().Image());
         face.SetTransparent(button.Transparent());
-        canvas.Draw(layout.Buttons[i].Left, layout.Buttons[i].Top, face.DrawableImage());
+        canvas.Draw(place.Left, place.Top, face.DrawableImage());
     }
     if (layout.AppIcon) {
         // Loaded on every paint, as the icon may be replaced at run time;

@@ -365,3 +365,24 @@ TEST(TitleBar, HoverAndPressShowTheirPicturesAndRepaintOnlyOnChange)
 }
 
 } // namespace
+
+namespace {
+
+TEST(TitleBar, TransparentButtonsLetTheSectionsShowThrough)
+{
+    Host host(TsuiUIStyle::Protein);
+    const TsuiTitleBarButton& close = *host.bar->Buttons()->Items(1);
+    ASSERT_TRUE(close.Transparent());
+    const TRect place = host.bar->ComputeLayout().Buttons[1];
+    const QImage image = host.bar->RenderToImage();
+    const QRgb key = PixelOf(close.PicNormal(), 0, place.Height() - 1);
+    const QPoint corner(place.Left, place.Bottom - 1);
+    EXPECT_NE(image.pixel(corner), key);
+    EXPECT_EQ(image.pixel(place.toQRect().center()),
+              PixelOf(close.PicNormal(), place.Width() / 2, place.Height() / 2));
+    // What shows through is the bar without its buttons.
+    host.bar->Buttons()->Clear();
+    EXPECT_EQ(image.pixel(corner), host.bar->RenderToImage().pixel(corner));
+}
+
+} // namespace
