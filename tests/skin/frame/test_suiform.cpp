@@ -98,8 +98,14 @@ TEST(SkinnedForm, EdgeZonesOfASizeableHost)
     EXPECT_EQ(window.frame->EdgesAt({cw - 5, 60}), Qt::Edges()); // four outermost pixels on the right
     EXPECT_EQ(window.frame->EdgesAt({100, ch - 4}), Qt::BottomEdge);
 
-    // Pressing the painted border and dragging resizes the window from there.
+    // The pointer shows which way the border resizes.
     window.Show();
+    window.Mouse(QEvent::MouseMove, {2, ch - 3}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(window.host.cursor().shape(), Qt::SizeBDiagCursor);
+    window.Mouse(QEvent::MouseMove, {cw - 2, 60}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(window.host.cursor().shape(), Qt::SizeHorCursor);
+
+    // Pressing the painted border and dragging resizes the window from there.
     const QRect start = window.host.geometry();
     window.Mouse(QEvent::MouseButtonPress, {cw - 2, ch - 2}, Qt::LeftButton, Qt::LeftButton);
     window.Mouse(QEvent::MouseMove, {cw + 38, ch + 18}, Qt::NoButton, Qt::LeftButton);
