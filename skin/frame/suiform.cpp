@@ -58,7 +58,10 @@ TsuiForm::TsuiForm(QObject* owner, QWidget* parent) : TCustomControl(owner, pare
     for (const TsuiForm* other : host->findChildren<TsuiForm*>())
         if (other != this && other->host_ == host) throw EsuiFormError(OnlyOneFrame);
     host_ = host;
-    host_->setMinimumSize(HostMinWidth, HostMinHeight);
+    // A frame dropped on a form in a designer is being designed too.
+    if (const auto* component = dynamic_cast<const TComponent*>(host); component && component->IsDesigning())
+        SetDesigning(true);
+    if (!IsDesigning()) host_->setMinimumSize(HostMinWidth, HostMinHeight);
     createBounds_ = host_->geometry();
     createdMaximized_ = IsMaximized(HostWindow());
 

@@ -456,6 +456,8 @@ TsuiTitleBar::TsuiTitleBar(QObject* owner, QWidget* parent)
     : TCustomControl(owner, parent), sections_(std::make_unique<TsuiTitleBarSections>(this)),
       buttons_(std::make_unique<TsuiTitleBarButtons>(this))
 {
+    if (const auto* component = dynamic_cast<const TComponent*>(owner); component && component->IsDesigning())
+        SetDesigning(true);
     for (TsuiTitleBarBtnType type : {suiControlBox, suiClose, suiMax, suiMin})
         buttons_->Add()->SetButtonType(type);
     SetAlign(alTop);

@@ -266,13 +266,30 @@ TEST(SkinnedForm, TitleBarEventsReachTheFrame)
     EXPECT_EQ(help, 3);
 }
 
-TEST(SkinnedForm, DesignStateLeavesTheWindowShapeAlone)
+// A form being edited in a designer.
+struct DesignedForm : QWidget, toolkit::TComponent {
+    DesignedForm()
+    {
+        SetDesigning(true);
+        resize(334, 182);
+    }
+};
+
+TEST(SkinnedForm, DesignStateLeavesTheWindowAlone)
 {
-    Skinned window(TsuiUIStyle::WinXP);
-    window.host.clearMask();
-    window.frame->TitleBar()->SetDesigning(true);
-    window.frame->SetWidth(300);
-    EXPECT_TRUE(window.host.mask().isEmpty());
+    DesignedForm host;
+    const QSize minimum = host.minimumSize();
+    TsuiForm frame(&host, &host);
+    frame.SetUIStyle(TsuiUIStyle::WinXP);
+    EXPECT_TRUE(frame.IsDesigning());
+    EXPECT_TRUE(frame.TitleBar()->IsDesigning());
+    EXPECT_FALSE(host.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(host.mask().isEmpty()); // no rounded corners while designing
+    EXPECT_EQ(host.minimumHeight(), minimum.height());
+    // The frame still lays itself out and sizes the form around it.
+    frame.SetWidth(300);
+    EXPECT_EQ(host.width(), 306);
+    EXPECT_EQ(frame.geometry().left(), 3);
 }
 
 } // namespace
