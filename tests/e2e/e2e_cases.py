@@ -119,12 +119,18 @@ class Case:
         with driver.Desktop(self.artefacts) as desktop:
             app, window = self.start(desktop)
             start = app.geometry(window)
-            shot = desktop.screenshot("frame")
             frame_x, frame_y = start["X"] + 1, start["Y"]  # the frame sits 1 pixel in
-            for kind, x in (("CTLBOX", 3), ("CLOSE", 305), ("MIN", 287)):
-                picture = os.path.join(pictures, f"MACOS_TITLEBTN_{kind}_NORMAL.png")
-                check_equal(rgb_bytes(shot, (frame_x + x, frame_y + 4, 17, 17)), rgb_bytes(picture),
-                            f"title bar {kind.lower()} button at x {x}")
+            # The window may map before its first paint: look until the buttons show.
+            buttons = {kind: (frame_x + x, frame_y + 4, 17, 17)
+                       for kind, x in (("CTLBOX", 3), ("CLOSE", 305), ("MIN", 287))}
+
+            def misplaced():
+                shot = desktop.screenshot("frame")
+                return [kind for kind, rect in buttons.items()
+                        if rgb_bytes(shot, rect) != rgb_bytes(os.path.join(pictures, f"MACOS_TITLEBTN_{kind}_NORMAL.png"))]
+
+            driver.wait_until("the control box, close and minimise buttons at x 3, 305 and 287 of the title bar",
+                              lambda: not misplaced(), 10, 0.2)
 
             grab = (frame_x + 150, frame_y + 10)  # between caption and buttons
             desktop.xdotool("mousemove", "--sync", *grab)
