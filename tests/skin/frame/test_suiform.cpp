@@ -179,11 +179,9 @@ TEST(SkinnedForm, ActivationReachesTheTitleBar)
     QWidget other;
     other.show();
     other.activateWindow();
-    QTest::qWait(20);
-    EXPECT_FALSE(window.frame->TitleBar()->FormActive());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.frame->TitleBar()->FormActive(); }, 2000));
     window.host.activateWindow();
-    QTest::qWait(20);
-    EXPECT_TRUE(window.frame->TitleBar()->FormActive());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.frame->TitleBar()->FormActive(); }, 2000));
 }
 
 TEST(SkinnedForm, FramePanelFillsTheFrameButNotWithItself)
