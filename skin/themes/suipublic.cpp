@@ -1,6 +1,7 @@
 #include "skin/themes/suipublic.h"
 
 #include "toolkit/canvas.h"
+#include "toolkit/control.h"
 #include "toolkit/graphics.h"
 
 #include <QGuiApplication>
@@ -56,13 +57,26 @@ void Blit(QImage& target, const TRect& dest, const QImage& picture, const TRect&
     }
 }
 
-// One piece of a skin picture: straight onto the canvas's image when it has
-// one, otherwise through the canvas's own masked stretch.
+// Blit writes whole QRgb words, so only these layouts can take it.
+bool TakesQRgb(const QImage& image)
+{
+    switch (image.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// One piece of a skin picture: straight onto the canvas's image when its
+// pixels are QRgb words, otherwise through the canvas's own masked stretch.
 void DrawPiece(TCanvas& canvas, const TRect& dest, const QImage& picture, const TRect& from,
                std::optional<QRgb> key)
 {
     if (dest.Width() <= 0 || dest.Height() <= 0 || from.Width() <= 0 || from.Height() <= 0) return;
-    if (QImage* image = canvas.Image()) {
+    if (QImage* image = canvas.Image(); image && TakesQRgb(*image)) {
         Blit(*image, dest, picture, from, key);
         return;
     }
@@ -254,13 +268,25 @@ bool InRect(const TPoint& point, const TRect& rect)
 
 void PlaceControl(QWidget* control, const TPoint& point)
 {
+    if (auto* toolkitControl = qobject_cast<toolkit::TCustomControl*>(control)) {
+        toolkitControl->SetLeft(point.X);
+        toolkitControl->SetTop(point.Y);
+        return;
+    }
     control->move(point.X, control->y());
     control->move(control->x(), point.Y);
 }
 
+// A toolkit control is sized through its own setters, so its resize veto
+// (CanResize) is asked about each change.
 void PlaceControl(QWidget* control, const TRect& rect)
 {
     PlaceControl(control, toolkit::Point(rect.Left, rect.Top));
+    if (auto* toolkitControl = qobject_cast<toolkit::TCustomControl*>(control)) {
+        toolkitControl->SetWidth(rect.Width());
+        toolkitControl->SetHeight(rect.Height());
+        return;
+    }
     control->resize(rect.Width(), control->height());
     control->resize(control->width(), rect.Height());
 }

@@ -1,5 +1,6 @@
 #include "skin/themes/suipublic.h"
 #include "toolkit/canvas.h"
+#include "toolkit/control.h"
 #include "toolkit/graphics.h"
 
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace toolkit;
 
@@ -124,6 +126,12 @@ TEST(SpitDraw, PaintsTheSameOnDevicesThatAreNotImages)
     TCanvas pixmapCanvas(&pixmap);
     SpitDraw(picture, pixmapCanvas, Rect(0, 0, 37, 13), true);
     EXPECT_EQ(pixmap.toImage().convertToFormat(QImage::Format_RGB32), onImage);
+
+    // An image whose pixels are not 32-bit words cannot take the direct copy.
+    QImage packed = Blank(37, 13).convertToFormat(QImage::Format_RGB888);
+    TCanvas packedCanvas(static_cast<QPaintDevice*>(&packed));
+    SpitDraw(picture, packedCanvas, Rect(0, 0, 37, 13), true);
+    EXPECT_EQ(packed.convertToFormat(QImage::Format_RGB32), onImage);
 }
 
 TEST(SpitDrawHorizontal, DrawsEndsAtTheirSizeAndStretchesTheMiddleFrame)
@@ -282,6 +290,34 @@ TEST(DrawControlBorder, FramesTheControlWithABorderAndAnInnerBand)
     EXPECT_EQ(shot.pixel(1, 1), face);
     EXPECT_EQ(shot.pixel(18, 5), face);
     EXPECT_EQ(shot.pixel(2, 2), qRgb(255, 255, 255));
+}
+
+namespace {
+
+// Refuses any height but 20 and records every size it is asked about.
+class SizeVetoingControl : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    std::vector<QSize> asked;
+
+protected:
+    bool CanResize(int& newWidth, int& newHeight) override
+    {
+        asked.emplace_back(newWidth, newHeight);
+        return newHeight == 20;
+    }
+};
+
+} // namespace
+
+TEST(Geometry, PlaceControlAsksAToolkitControlAboutEachSizeChange)
+{
+    QWidget parent;
+    SizeVetoingControl control(&parent, &parent);
+    control.setGeometry(0, 0, 10, 20);
+    PlaceControl(&control, Rect(3, 4, 33, 44));
+    EXPECT_EQ(control.geometry(), QRect(3, 4, 30, 20)); // width taken, height refused
+    EXPECT_EQ(control.asked, (std::vector<QSize>{{30, 20}, {30, 40}}));
 }
 
 TEST(Geometry, InRectIncludesBothEdgesAndPlaceControlSetsBounds)
