@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QMetaObject>
+#include <QMetaProperty>
 #include <QRegion>
 #include <QScreen>
 #include <QTransform>
@@ -302,9 +303,14 @@ QString PCharToStr(const char* text)
     return text ? QString::fromUtf8(text) : QString();
 }
 
+// Published means designable: the toolkit's base classes declare some
+// properties undesignable until a control republishes them.
 bool IsHasProperty(const QObject* component, const char* name)
 {
-    return component && name && component->metaObject()->indexOfProperty(name) >= 0;
+    if (!component || !name) return false;
+    const QMetaObject* meta = component->metaObject();
+    const int index = meta->indexOfProperty(name);
+    return index >= 0 && meta->property(index).isDesignable();
 }
 
 void SetWinControlTransparent(QWidget* control)

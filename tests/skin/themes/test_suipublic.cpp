@@ -310,6 +310,15 @@ protected:
 
 } // namespace
 
+// Publishes the Caption its base only declares.
+class CaptionedControl : public TCustomControl {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+
+public:
+    using TCustomControl::TCustomControl;
+};
+
 TEST(Geometry, PlaceControlAsksAToolkitControlAboutEachSizeChange)
 {
     QWidget parent;
@@ -339,4 +348,12 @@ TEST(Geometry, InRectIncludesBothEdgesAndPlaceControlSetsBounds)
     EXPECT_EQ(PCharToStr("MACOS_"), "MACOS_");
     EXPECT_TRUE(IsHasProperty(&control, "geometry"));
     EXPECT_FALSE(IsHasProperty(&control, "UIStyle"));
+    // The toolkit base declares Caption without publishing it.
+    TCustomControl base(&parent);
+    EXPECT_FALSE(IsHasProperty(&base, "Caption"));
+    EXPECT_TRUE(IsHasProperty(&base, "Width"));
+    CaptionedControl captioned(&parent);
+    EXPECT_TRUE(IsHasProperty(&captioned, "Caption"));
 }
+
+#include "test_suipublic.moc"
