@@ -4,6 +4,7 @@
 #include "toolkit/resources.h"
 
 #include <QAccessibleInterface>
+#include <QDialog>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -101,6 +102,52 @@ TEST(TsuiButton, DotButtonFaceCropsCornersAndUnderlinesFocus)
         EXPECT_EQ(focused.pixel(x, 18), Rgb(clBlue)) << "x " << x;
     EXPECT_EQ(focused.pixel(15, 18), face.pixel(15, 18));
     EXPECT_EQ(focused.pixel(9, 18), face.pixel(9, 18));
+}
+
+// MacOS and BlueGlass underline in blue at Height - 5; the other styles draw
+// the dotted rectangle two pixels in. BlueGlass buttons are keyed over their
+// parent.
+TEST(TsuiButton, FocusMarkFollowsTheStyle)
+{
+    Window w;
+    TsuiButton* glass = w.Button(TsuiUIStyle::BlueGlass, QString(), 80, 27);
+    TsuiButton* xp = w.Button(TsuiUIStyle::WinXP, QString(), 80, 27);
+    EXPECT_TRUE(glass->Transparent());
+    EXPECT_FALSE(xp->Transparent());
+    w.form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form));
+    const QImage glassPlain = glass->RenderToImage(), xpPlain = xp->RenderToImage();
+
+    glass->setFocus();
+    const QImage glassFocused = glass->RenderToImage();
+    EXPECT_NE(glassFocused.pixel(9, 22), Rgb(clBlue));
+    for (int x = 10; x < 70; ++x)
+        ASSERT_EQ(glassFocused.pixel(x, 22), Rgb(clBlue)) << "x " << x;
+    EXPECT_EQ(glassFocused.pixel(70, 22), glassPlain.pixel(70, 22));
+
+    xp->setFocus();
+    const QImage xpFocused = xp->RenderToImage();
+    EXPECT_NE(xpFocused.pixel(2, 2), xpPlain.pixel(2, 2)) << "dotted corner";
+    EXPECT_EQ(xpFocused.pixel(1, 1), xpPlain.pixel(1, 1));
+    EXPECT_EQ(xpFocused.pixel(20, 22), xpPlain.pixel(20, 22)) << "no underline";
+}
+
+// The window's result takes the button's ModalResult on every click; a
+// non-zero one ends the dialog.
+TEST(TsuiButton, ClickPassesModalResultToTheDialog)
+{
+    QDialog dialog;
+    auto* stay = new TsuiButton(&dialog, &dialog);
+    auto* ok = new TsuiButton(&dialog, &dialog);
+    ok->SetModalResult(QDialog::Accepted);
+    dialog.show();
+    dialog.setResult(7);
+    stay->Click();
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_TRUE(dialog.isVisible());
+    ok->Click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST(TsuiButton, MacOSHeightIsLocked)
@@ -320,10 +367,12 @@ TEST(TsuiButton, DialogKeysAcceleratorAndSpace)
     EXPECT_TRUE(go->hasFocus());
     EXPECT_EQ(edit->text(), QString());
 
+    bool pressedInClick = true;
+    QObject::connect(go, &TsuiCustomButton::OnClick, [&] { pressedInClick = go->IsPressed(); });
     QTest::keyPress(go, Qt::Key_Space);
     EXPECT_TRUE(go->IsPressed());
     QTest::keyRelease(go, Qt::Key_Space);
-    EXPECT_FALSE(go->IsPressed());
+    EXPECT_FALSE(pressedInClick) << "a keyboard click repaints released first";
     EXPECT_EQ(goCount.clicks, 2);
     EXPECT_EQ(okCount.clicks, 1);
 

@@ -156,6 +156,10 @@ TEST(TsuiProgressBar, VerticalSwapsSidesFillsFromBelowAndTurnsTheCaptionOff)
     EXPECT_NE(face.pixel(5, 148), Rgb(b.bar->Color()));
     EXPECT_EQ(face.pixel(5, 149), Rgb(b.bar->BorderColor()));
     EXPECT_FALSE(b.bar->ShowCaption());
+    b.bar->SetPosition(100); // y would be 0: the picture starts at row 1
+    EXPECT_NE(b.bar->ComposeFace().pixel(5, 1), Rgb(b.bar->Color()));
+    b.bar->SetPosition(0); // the picture rows are empty, colour to the bottom
+    EXPECT_EQ(b.bar->ComposeFace().pixel(5, 148), Rgb(b.bar->Color()));
 
     b.bar->SetOrientation(suiHorizontal);
     EXPECT_EQ(b.bar->size(), QSize(150, 12));
