@@ -2,6 +2,7 @@
 // replace, measured in the same run: one position change of the main window's
 // 145 x 12 bar with its immediate repaint, one paint of the 123 x 23 MacOS
 // button, and a whole 16 KiB boot stage (one position set per byte).
+#include "bench/common/widgetbench.h"
 #include "skin/buttons/suibutton.h"
 #include "skin/buttons/suiprogressbar.h"
 #include "toolkit/fonts.h"
@@ -92,12 +93,5 @@ BENCHMARK(SkinnedBootStage)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    toolkit::InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv);
 }

@@ -3,6 +3,7 @@
 // QPushButton skinned with a style-sheet border-image of the same picture,
 // rendered into an image of the same size.
 
+#include "bench/common/widgetbench.h"
 #include "skin/themes/suipublic.h"
 #include "toolkit/canvas.h"
 #include "toolkit/graphics.h"
@@ -75,10 +76,5 @@ BENCHMARK(BM_StyleSheetButton)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // The utility's own cost of one update against an instant device: per boot code
 // byte, per firmware block, and the whole compared with the time a real camera
 // needs at 80 microseconds per register access.
+#include "bench/common/widgetbench.h"
 #include "app/devicebinding.h"
 #include "app/environment.h"
 #include "app/form1.h"
@@ -132,10 +133,5 @@ BENCHMARK(BM_WholeUpdate)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv);
 }
