@@ -73,8 +73,6 @@ void TForm1::CreateControls()
 
     cmdLoad->setAccessibleDescription(cmdLoad->toolTip());
     setTabOrder(cmdUpdate, cmdLoad);
-    // Hidden until an update shows it.
-    suiProgressBar1->hide();
 
     OpenDialog1.Filter = QStringLiteral("Firmware File (*.bin)|*.bin");
 }

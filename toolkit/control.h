@@ -31,6 +31,7 @@ class TCustomControl : public QWidget, public TComponent {
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor DESIGNABLE false)
     Q_PROPERTY(toolkit::TFont* Font READ Font DESIGNABLE false)
     Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont DESIGNABLE false)
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible DESIGNABLE false)
 
 public:
     // The owner is kept (it is the form the control belongs to); the parent
@@ -50,6 +51,9 @@ public:
     // A size change goes through CanResize; when refused, nothing changes.
     void SetBounds(int left, int top, int width, int height);
     TRect ClientRect() const { return Rect(0, 0, width(), height()); }
+    // False only when hidden on purpose: a control on a window not yet shown
+    // is still visible in this sense.
+    bool Visible() const { return !isHidden() || !testAttribute(Qt::WA_WState_ExplicitShowHide); }
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);

@@ -26,8 +26,8 @@ inline constexpr auto suiVertical = TsuiProgressBarOrientation::suiVertical;
 
 class TsuiProgressBar : public toolkit::TCustomControl, public toolkit::AccessibleRange {
     Q_OBJECT
-    // Declaration order is the stored-layout order; nothing has a default, so
-    // a layout stores every one.
+    // Declaration order is the stored-layout order; nothing but Visible has a
+    // default, so a layout stores every other one.
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
     Q_PROPERTY(quint32 CaptionColor READ CaptionColor WRITE SetCaptionColor)
     Q_PROPERTY(bool ShowCaption READ ShowCaption WRITE SetShowCaption)
@@ -39,6 +39,7 @@ class TsuiProgressBar : public toolkit::TCustomControl, public toolkit::Accessib
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TPicture* Picture READ Picture)
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
 
 public:
     static constexpr int Thickness = 12;

@@ -76,4 +76,82 @@ TEST_F(MainWindowTest, TitleBarShowsControlBoxCloseAndMinimise)
     EXPECT_TRUE(form.isVisible());
 }
 
+// The values the layout stores for the skinned controls, read back through
+// their published properties.
+void ExpectProperties(const QObject& object, const std::vector<std::pair<const char*, QVariant>>& expected)
+{
+    for (const auto& [name, value] : expected)
+        EXPECT_EQ(object.property(name).toString(), value.toString())
+            << object.objectName().toStdString() << "." << name;
+}
+
+TEST_F(MainWindowTest, SkinnedControlsHoldEveryStoredValue)
+{
+    TForm1& form = *form_;
+    TsuiForm& frame = *form.suiForm1;
+    EXPECT_EQ(frame.geometry(), QRect(1, 0, 324, 154));
+    ExpectProperties(frame, {{"TitleBarVisible", true},
+                             {"TitleBarDrawAppIcon", false},
+                             {"MenuBarColor", 0xE7E7E7u},
+                             {"MenuBarHeight", 22}});
+    const toolkit::TFont& font = *frame.GetFont();
+    EXPECT_EQ(font.Color(), toolkit::clWhite);
+    EXPECT_EQ(font.Style(), toolkit::TFontStyles(toolkit::fsBold));
+    EXPECT_EQ(font.Charset(), 1);
+
+    const char* buttonPictures[] = {"CTLBOX", "CLOSE", "MIN"};
+    const TsuiTitleBarBtnType types[] = {suiControlBox, suiClose, suiMin};
+    const TsuiTitleBarButtons& buttons = *frame.GetButtons();
+    ASSERT_EQ(buttons.Count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const TsuiTitleBarButton& button = *buttons[i];
+        EXPECT_EQ(button.ButtonType(), types[i]);
+        EXPECT_FALSE(button.Transparent());
+        EXPECT_EQ(button.Top(), 4);
+        EXPECT_EQ(button.UIStyle(), TsuiUIStyle::MacOS);
+        const QString prefix = QStringLiteral("MACOS_TITLEBTN_%1_").arg(QLatin1String(buttonPictures[i]));
+        EXPECT_EQ(button.PicNormal().ResourceName(), prefix + "NORMAL");
+        EXPECT_EQ(button.PicMouseOn().ResourceName(), prefix + "MOUSEON");
+        EXPECT_EQ(button.PicMouseDown().ResourceName(), prefix + "MOUSEDOWN");
+    }
+
+    struct Section {
+        TsuiTitleBarAlign align;
+        bool autoSize, stretch;
+        int width;
+        const char* picture;
+    };
+    const Section stored[] = {{suiLeft, true, false, 48, "MACOS_TITLE_LEFT"},
+                              {suiRight, true, false, 48, "MACOS_TITLE_RIGHT"},
+                              {suiClient, false, true, 10, "MACOS_TITLE_CLIENT"}};
+    const TsuiTitleBarSections& sections = *frame.GetSections();
+    ASSERT_EQ(sections.Count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(sections[i]->Align(), stored[i].align);
+        EXPECT_EQ(sections[i]->AutoSize(), stored[i].autoSize);
+        EXPECT_EQ(sections[i]->Stretch(), stored[i].stretch);
+        EXPECT_EQ(sections[i]->Width(), stored[i].width);
+        EXPECT_EQ(sections[i]->Picture()->ResourceName(), stored[i].picture);
+    }
+
+    for (const QObject* button : {static_cast<QObject*>(form.cmdUpdate), static_cast<QObject*>(form.cmdLoad)})
+        ExpectProperties(*button, {{"AutoSize", false},
+                                   {"Transparent", false},
+                                   {"ModalResult", 0},
+                                   {"Layout", "blGlyphLeft"},
+                                   {"Spacing", 4},
+                                   {"ResHandle", 0},
+                                   {"MouseContinuouslyDownInterval", 100}});
+
+    ExpectProperties(*form.suiProgressBar1, {{"CaptionColor", 0},
+                                             {"ShowCaption", true},
+                                             {"SmartShowCaption", false},
+                                             {"Max", 100},
+                                             {"Min", 0},
+                                             {"Position", 0},
+                                             {"Orientation", "suiHorizontal"},
+                                             {"Color", 14609391},
+                                             {"Visible", false}});
+}
+
 } // namespace
