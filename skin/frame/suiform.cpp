@@ -383,10 +383,21 @@ void TsuiForm::HostResized()
         createdMaximized_ = false;
         PlaceControl(host_, TRect::fromQRect(createBounds_));
     }
-    // A maximised document window shows its caption in the area's own bar.
-    if (GetMDIChild() && GetTitleBarVisible() == maximized) SetTitleBarVisible(!maximized);
+    // A maximised document window shows its caption in the area's own bar;
+    // its controls take the bar's place and go back under it on restore.
+    if (GetMDIChild() && GetTitleBarVisible() == maximized) {
+        SetTitleBarVisible(!maximized);
+        ScrollContents(maximized ? -titleBar_->height() : titleBar_->height());
+    }
     AlignSelf();
     PaintFormBorder();
+}
+
+// Aligned controls are put back in place by the next AlignSelf.
+void TsuiForm::ScrollContents(int dy)
+{
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child != titleBar_) child->move(child->x(), child->y() + dy);
 }
 
 // Presses on the controls that nobody took reach the host too; only the

@@ -105,6 +105,8 @@ private:
     QWidget* HostWindow() const;
     void ResizeHost(const QSize& size);
     void HostResized();
+    // Moves the controls below the title bar by dy pixels.
+    void ScrollContents(int dy);
     void DrawBorder();
     bool HandleHostMouse(QEvent* event);
     Qt::Edges OwnEdgesAt(const QPoint& pos) const;

@@ -345,13 +345,19 @@ TEST(SkinnedForm, DocumentWindowIsMovedResizedAndClosedInsideItsArea)
     mouse(doc.content, QEvent::MouseButtonRelease, {100, ch + 29}, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(doc.window->size(), before + QSize(0, 30));
 
-    // Maximised inside the area it hides its bar; restored it shows it again.
+    // Maximised inside the area it hides its bar and its controls move up
+    // into the bar's place; restored, both come back.
+    auto* control = new QWidget(doc.frame);
+    control->setGeometry(20, 40, 50, 20);
+    const int barHeight = bar->height();
     doc.frame->GetButtons()->Items(2)->DoClick();
     EXPECT_TRUE(doc.window->isMaximized());
     EXPECT_FALSE(doc.frame->GetTitleBarVisible());
+    EXPECT_EQ(control->y(), 40 - barHeight);
     doc.frame->GetButtons()->Items(2)->DoClick();
     EXPECT_FALSE(doc.window->isMaximized());
     EXPECT_TRUE(doc.frame->GetTitleBarVisible());
+    EXPECT_EQ(control->y(), 40);
 
     doc.frame->GetButtons()->Items(1)->DoClick(); // close
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
