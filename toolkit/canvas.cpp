@@ -1,9 +1,14 @@
 #include "toolkit/canvas.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHash>
 #include <QPainter>
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
+#include <map>
+#include <tuple>
 
 namespace toolkit {
 
@@ -59,6 +64,55 @@ PrefixedText StripPrefix(const QString& s)
         }
     }
     return out;
+}
+
+std::atomic<unsigned> fontDatabaseGeneration{0};
+
+// Fonts added or removed change what a face name resolves to.
+unsigned FontDatabaseGeneration()
+{
+    static const bool watching = qGuiApp && QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged,
+                                                             [] { ++fontDatabaseGeneration; });
+    Q_UNUSED(watching);
+    return fontDatabaseGeneration;
+}
+
+// Resolving a font and shaping text cost more than painting a caption, and a
+// control paints the same caption in the same font on every repaint. Both are
+// kept per font, look and device resolution (per thread, as QFont is not
+// thread-safe) until the font database changes.
+struct ResolvedFont {
+    QFont font;
+    QFontMetrics metrics;
+    QHash<QString, int> advances;
+
+    int Advance(const QString& text)
+    {
+        if (const auto found = advances.constFind(text); found != advances.cend()) return *found;
+        if (advances.size() >= 256) advances.clear();
+        return advances[text] = metrics.horizontalAdvance(text);
+    }
+};
+
+// aliased: the look text is drawn with; otherwise the font as set, which is
+// what text is measured with.
+ResolvedFont& Resolve(const TFont& font, bool aliased, const QPaintDevice* device)
+{
+    using Key = std::tuple<QString, int, int, bool, int>;
+    thread_local std::map<Key, ResolvedFont> resolved;
+    thread_local unsigned generation = 0;
+    const unsigned current = FontDatabaseGeneration();
+    if (generation != current || resolved.size() >= 64) {
+        resolved.clear();
+        generation = current;
+    }
+    const Key key{font.Name(), font.Height(), font.Style().toInt(), aliased, device->logicalDpiY()};
+    if (auto found = resolved.find(key); found != resolved.end()) return found->second;
+    QFont qfont = font.toQFont();
+    // The painter's text hint alone does not reach every font engine.
+    if (aliased) qfont.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetrics metrics(qfont, device);
+    return resolved.try_emplace(key, ResolvedFont{qfont, metrics, {}}).first->second;
 }
 
 // Source row (or column) sampled by destination index d of n, centre-based.
@@ -246,19 +300,17 @@ void TCanvas::Polygon(const std::vector<TPoint>& points)
 
 QSize TCanvas::TextExtent(const QString& text) const
 {
-    const QFontMetrics metrics(Font.toQFont(), device_);
-    return {metrics.horizontalAdvance(text), metrics.height()};
+    ResolvedFont& measured = Resolve(Font, false, device_);
+    return {measured.Advance(text), measured.metrics.height()};
 }
 
 void TCanvas::DrawTextCell(QPainter& painter, int x, int y, const QString& text, int underlined)
 {
-    // The painter's text hint alone does not reach every font engine.
-    QFont font = Font.toQFont();
-    font.setStyleStrategy(QFont::NoAntialias);
-    const QFontMetrics metrics(font, device_);
-    FillWithBrush(painter, QRect(x, y, metrics.horizontalAdvance(text), metrics.height()));
+    ResolvedFont& drawn = Resolve(Font, true, device_);
+    const QFontMetrics& metrics = drawn.metrics;
+    FillWithBrush(painter, QRect(x, y, drawn.Advance(text), metrics.height()));
     const QColor color = ColorToQColor(Font.Color());
-    painter.setFont(font);
+    painter.setFont(drawn.font);
     painter.setPen(color);
     painter.drawText(QPoint(x, y + metrics.ascent()), text);
     if (underlined >= 0 && underlined < text.size()) {

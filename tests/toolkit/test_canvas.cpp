@@ -283,6 +283,40 @@ TEST(Canvas, DrawTextAlignsAndUnderlinesThePrefixedCharacter)
     EXPECT_EQ(Painted(image, qRgb(255, 0, 0)), QRect(0, 0, 3, extent.height()));
 }
 
+// Measurements are remembered between canvases; each must still follow the
+// font it is taken with.
+TEST(Canvas, TextMeasuresFollowFontChanges)
+{
+    const QString text = QStringLiteral("Update Firmware");
+    QImage image = White(200, 40);
+    TCanvas canvas(&image);
+    canvas.Brush.Color = clRed;
+    std::set<int> widths;
+    auto check = [&] {
+        const QFontMetrics metrics(canvas.Font.toQFont(), &image);
+        const QSize extent = canvas.TextExtent(text);
+        EXPECT_EQ(extent, QSize(metrics.horizontalAdvance(text), metrics.height()));
+        image.fill(Qt::white);
+        canvas.TextOut(0, 0, text);
+        EXPECT_EQ(Painted(image, qRgb(255, 0, 0)), QRect(QPoint(0, 0), extent));
+        widths.insert(extent.width());
+    };
+    check();
+    canvas.Font.SetHeight(-20);
+    check();
+    canvas.Font.SetHeight(20); // a cell height
+    check();
+    canvas.Font.SetStyle(fsBold);
+    check();
+    canvas.Font.SetName(QStringLiteral("Liberation Serif"));
+    check();
+    canvas.Font.SetStyle({});
+    canvas.Font.SetName(TFont().Name());
+    canvas.Font.SetHeight(TFont().Height());
+    check();
+    EXPECT_EQ(widths.size(), 5u); // the first font came back; the others all differ
+}
+
 TEST(Canvas, FocusRectInvertsACheckerboardAndUndoesItself)
 {
     QImage image = White(10, 8);
