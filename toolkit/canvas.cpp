@@ -1,9 +1,11 @@
 #include "toolkit/canvas.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
@@ -81,16 +83,34 @@ unsigned FontDatabaseGeneration()
 // control paints the same caption in the same font on every repaint. Both are
 // kept per font, look and device resolution (per thread, as QFont is not
 // thread-safe) until the font database changes.
+// Text shaped once: its glyph runs and the baseline they are placed on.
+struct ShapedText {
+    QList<QGlyphRun> runs;
+    qreal ascent = 0;
+};
+
 struct ResolvedFont {
     QFont font;
     QFontMetrics metrics;
     QHash<QString, int> advances;
+    QHash<QString, ShapedText> shaped;
 
     int Advance(const QString& text)
     {
         if (const auto found = advances.constFind(text); found != advances.cend()) return *found;
         if (advances.size() >= 256) advances.clear();
         return advances[text] = metrics.horizontalAdvance(text);
+    }
+
+    const ShapedText& Shape(const QString& text, const QPaintDevice* device)
+    {
+        if (const auto found = shaped.constFind(text); found != shaped.cend()) return *found;
+        if (shaped.size() >= 256) shaped.clear();
+        QTextLayout layout(text, font, device);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        return shaped[text] = ShapedText{layout.glyphRuns(), line.ascent()};
     }
 };
 
@@ -310,9 +330,18 @@ void TCanvas::DrawTextCell(QPainter& painter, int x, int y, const QString& text,
     const QFontMetrics& metrics = drawn.metrics;
     FillWithBrush(painter, QRect(x, y, drawn.Advance(text), metrics.height()));
     const QColor color = ColorToQColor(Font.Color());
-    painter.setFont(drawn.font);
     painter.setPen(color);
-    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    const int baseline = y + metrics.ascent();
+    if (Font.Style() & (fsUnderline | fsStrikeOut)) {
+        // Glyph runs would place these lines a pixel away from where text drawing does.
+        painter.setFont(drawn.font);
+        painter.drawText(QPoint(x, baseline), text);
+    } else {
+        // The same pixels as drawing the text, without shaping it again.
+        const ShapedText& shape = drawn.Shape(text, device_);
+        for (const QGlyphRun& run : shape.runs)
+            painter.drawGlyphRun(QPointF(x, baseline - shape.ascent), run);
+    }
     if (underlined >= 0 && underlined < text.size()) {
         const int ux = x + metrics.horizontalAdvance(text.left(underlined));
         const int uw = metrics.horizontalAdvance(text.mid(underlined, 1));

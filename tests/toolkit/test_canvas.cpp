@@ -1,6 +1,7 @@
 #include "toolkit/canvas.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -315,6 +316,34 @@ TEST(Canvas, TextMeasuresFollowFontChanges)
     canvas.Font.SetHeight(TFont().Height());
     check();
     EXPECT_EQ(widths.size(), 5u); // the first font came back; the others all differ
+}
+
+// Text drawn from remembered glyphs must match drawing it afresh, pixel for pixel.
+TEST(Canvas, TextPixelsMatchPlainTextDrawing)
+{
+    const QString texts[] = {QStringLiteral("Update Firmware"), QStringLiteral("  ffi WAV 100%"),
+                             QStringLiteral("\u05E9\u05DC\u05D5\u05DD abc")};
+    for (const TFontStyles style :
+         {TFontStyles(), TFontStyles(fsBold | fsItalic), TFontStyles(fsUnderline)}) {
+        for (const QString& text : texts) {
+            QImage image = White(160, 30);
+            QImage expected = image;
+            TCanvas canvas(&image);
+            canvas.Font.SetStyle(style);
+            canvas.Brush.Style = bsClear;
+            canvas.TextOut(4, 3, text);
+            canvas.TextOut(4, 3, text); // the second time from what the first one kept
+
+            QFont font = canvas.Font.toQFont();
+            font.setStyleStrategy(QFont::NoAntialias);
+            QPainter painter(&expected);
+            painter.setFont(font);
+            painter.setPen(ColorToQColor(canvas.Font.Color()));
+            painter.drawText(QPoint(4, 3 + QFontMetrics(font, &expected).ascent()), text);
+            painter.end();
+            EXPECT_EQ(image, expected) << text.toStdString() << " style " << style.toInt();
+        }
+    }
 }
 
 TEST(Canvas, FocusRectInvertsACheckerboardAndUndoesItself)
