@@ -130,22 +130,31 @@ void TCustomControl::Paint(TCanvas&) {}
 
 QImage TCustomControl::RenderToImage()
 {
-    QImage image(size(), QImage::Format_RGB32);
-    image.fill(ColorToQColor(Color()));
+    QImage image;
+    RenderInto(image);
+    return image;
+}
+
+void TCustomControl::RenderInto(QImage& image)
+{
+    if (image.size() != size() || image.format() != QImage::Format_RGB32)
+        image = QImage(size(), QImage::Format_RGB32);
+    // Looked up once: a parent's colour may come through a named property.
+    const TColor color = Color();
+    image.fill(ColorToQColor(color));
     TCanvas canvas(&image);
     canvas.Font.Assign(font_);
-    canvas.Brush.Color = Color();
+    canvas.Brush.Color = color;
     Paint(canvas);
-    return image;
 }
 
 void TCustomControl::paintEvent(QPaintEvent*)
 {
     // Composed at 1:1 in device-independent pixels; on a scaled screen the
     // painter scales the finished picture once (nearest-neighbour).
-    const QImage picture = RenderToImage();
+    RenderInto(picture_);
     QPainter painter(this);
-    painter.drawImage(rect(), picture);
+    painter.drawImage(rect(), picture_);
 }
 
 void TCustomControl::enterEvent(QEnterEvent* event)

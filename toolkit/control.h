@@ -113,6 +113,7 @@ private:
     void FollowParentFont();
     void ParentColorChanged();
     QList<TCustomControl*> ChildControls() const;
+    void RenderInto(QImage& image);
 
     QPointer<QObject> owner_;
     TAlign align_ = alNone;
@@ -122,6 +123,9 @@ private:
     TFont font_;
     bool parentFont_ = true;
     bool followingParentFont_ = false;
+    // The off-screen picture, reused while the size holds: a new image costs
+    // an allocation and a paint engine on every paint.
+    QImage picture_;
     bool applyingFont_ = false;
 };
 

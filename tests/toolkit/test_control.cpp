@@ -103,6 +103,26 @@ TEST(Control, RendersOffScreenInItsColourAndFollowsTheParent)
     EXPECT_EQ(onForm.Font()->Height(), -19);
 }
 
+// The on-screen picture is kept between paints; nothing of an earlier paint
+// may show through after a colour or size change.
+TEST(Control, RepaintsShowNoEarlierPicture)
+{
+    QWidget form;
+    FixedHeight control(&form, &form);
+    control.SetColor(clBlue);
+    control.SetBounds(0, 0, 30, 23);
+    QImage shown = control.grab().toImage();
+    EXPECT_EQ(shown.pixel(5, 5), qRgb(0, 0, 255));
+
+    control.SetColor(RGBColor(0, 255, 0));
+    control.SetWidth(12);
+    shown = control.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), QSize(12, 23));
+    EXPECT_EQ(shown.pixel(5, 5), qRgb(0, 255, 0));
+    EXPECT_EQ(shown.pixel(11, 5), qRgb(255, 0, 0)); // the frame at the new right edge
+    EXPECT_EQ(control.paints, 2);
+}
+
 TEST(Control, ClickSignalIsGuardedAgainstDeletion)
 {
     QWidget owner;
