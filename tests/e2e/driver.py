@@ -1,6 +1,6 @@
 """Drives the real utility on a private virtual display.
 
-A `Desktop` owns an Xvfb server, a D-Bus session bus and the accessibility bus;
+A `Desktop` owns an Xvfb server, a private D-Bus message bus and the accessibility bus;
 an `App` is one run of the executable on it. Texts are read through the
 accessibility tree, so checks see what a user sees; input goes in through
 xdotool as real key presses and mouse clicks. Every process started here is
@@ -55,7 +55,7 @@ def _kill_group(proc, grace=2.0):
 
 
 class Desktop:
-    """Xvfb + session bus + accessibility bus, torn down in reverse order."""
+    """Xvfb + private message bus + accessibility bus, torn down in reverse order."""
 
     def __init__(self, artefacts):
         self.artefacts = artefacts
