@@ -1,6 +1,7 @@
 #include "toolkit/control.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
 
@@ -45,7 +46,7 @@ void TCustomControl::SetCaption(const QString& caption)
     if (caption_ == caption) return;
     caption_ = caption;
     CaptionChanged();
-    update();
+    Invalidate();
 }
 
 TColor TCustomControl::Color() const
@@ -77,7 +78,7 @@ void TCustomControl::SetParentColor(bool on)
 void TCustomControl::ParentColorChanged()
 {
     ColorChanged();
-    update();
+    Invalidate();
     for (TCustomControl* child : ChildControls())
         if (child->parentColor_) child->ParentColorChanged();
 }
@@ -111,7 +112,7 @@ void TCustomControl::OnFontObjectChanged()
         setFont(font_.toQFont());
     }
     FontChanged();
-    update();
+    Invalidate();
     for (TCustomControl* child : ChildControls())
         child->FollowParentFont();
 }
@@ -148,13 +149,28 @@ void TCustomControl::RenderInto(QImage& image)
     Paint(canvas);
 }
 
-void TCustomControl::paintEvent(QPaintEvent*)
+void TCustomControl::Invalidate()
+{
+    pictureValid_ = false;
+    update();
+}
+
+void TCustomControl::Repaint()
+{
+    pictureValid_ = false;
+    repaint();
+}
+
+void TCustomControl::paintEvent(QPaintEvent* event)
 {
     // Composed at 1:1 in device-independent pixels; on a scaled screen the
-    // painter scales the finished picture once (nearest-neighbour).
-    RenderInto(picture_);
+    // painter scales the finished picture once (nearest-neighbour). Only the
+    // exposed part is copied: a child's repaint exposes little of us.
+    if (!pictureValid_ || picture_.size() != size() || !KeepsPicture()) RenderInto(picture_);
+    pictureValid_ = true;
     QPainter painter(this);
-    painter.drawImage(rect(), picture_);
+    const QRect exposed = event->rect();
+    painter.drawImage(exposed, picture_, exposed);
 }
 
 void TCustomControl::enterEvent(QEnterEvent* event)
@@ -180,7 +196,9 @@ void TCustomControl::changeEvent(QEvent* event)
         if (parentColor_) ParentColorChanged();
         break;
     case QEvent::EnabledChange:
-        update();
+    case QEvent::ActivationChange:
+    case QEvent::LayoutDirectionChange:
+        Invalidate();
         break;
     default:
         break;
@@ -190,6 +208,9 @@ void TCustomControl::changeEvent(QEvent* event)
 
 bool TCustomControl::event(QEvent* event)
 {
+    if (event->type() == QEvent::ParentChange || event->type() == QEvent::FocusIn ||
+        event->type() == QEvent::FocusOut)
+        pictureValid_ = false;
     if (event->type() == QEvent::ParentChange) {
         FollowParentFont();
         if (parentColor_) ParentColorChanged();

@@ -16,6 +16,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <utility>
 
 namespace toolkit {
 
@@ -44,10 +45,12 @@ public:
     int Top() const { return y(); }
     int Width() const { return width(); }
     int Height() const { return height(); }
-    void SetLeft(int left) { SetBounds(left, y(), width(), height()); }
-    void SetTop(int top) { SetBounds(x(), top, width(), height()); }
-    void SetWidth(int w) { SetBounds(x(), y(), w, height()); }
-    void SetHeight(int h) { SetBounds(x(), y(), width(), h); }
+    // Virtual, like the other setters a control may publish anew, so that
+    // code holding a TCustomControl* reaches the control's own meaning.
+    virtual void SetLeft(int left) { SetBounds(left, y(), width(), height()); }
+    virtual void SetTop(int top) { SetBounds(x(), top, width(), height()); }
+    virtual void SetWidth(int w) { SetBounds(x(), y(), w, height()); }
+    virtual void SetHeight(int h) { SetBounds(x(), y(), width(), h); }
     // A size change goes through CanResize; when refused, nothing changes.
     void SetBounds(int left, int top, int width, int height);
     TRect ClientRect() const { return Rect(0, 0, width(), height()); }
@@ -59,12 +62,12 @@ public:
     void SetAlign(TAlign align);
 
     QString Caption() const { return caption_; }
-    void SetCaption(const QString& caption);
+    virtual void SetCaption(const QString& caption);
 
     // With ParentColor, the parent's colour (a toolkit control's Color, else
     // the parent's background); setting Color turns ParentColor off.
-    TColor Color() const;
-    void SetColor(TColor color);
+    virtual TColor Color() const;
+    virtual void SetColor(TColor color);
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool on);
 
@@ -77,7 +80,11 @@ public:
     virtual void Click();
     // The control's picture as Paint draws it, at its own size.
     QImage RenderToImage();
-    void Repaint() { repaint(); }
+    // What the control shows has changed: paint it anew, soon or at once.
+    // A repaint that Qt asks for on its own (an uncovered window) copies the
+    // kept picture instead of painting again.
+    void Invalidate();
+    void Repaint();
 
 signals:
     void OnClick();
@@ -86,12 +93,25 @@ protected:
     // Draws the whole control; the canvas starts filled with Color and
     // carries the control's font.
     virtual void Paint(TCanvas& canvas);
+    // Whether the picture may be kept until Invalidate: false for a control
+    // that shows something it is not told about, such as its parent.
+    virtual bool KeepsPicture() const { return true; }
     virtual bool CanResize(int& newWidth, int& newHeight);
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
     virtual void CaptionChanged() {}
     virtual void FontChanged() {}
     virtual void ColorChanged() {}
+
+    // The store-and-repaint setter: stores a visual setting and repaints
+    // when it changed; returns whether it did.
+    template <typename T, typename U> bool Store(T& field, U&& value)
+    {
+        if (field == value) return false;
+        field = std::forward<U>(value);
+        Invalidate();
+        return true;
+    }
 
     // Runs an event handler that may delete this control or re-enter it;
     // returns whether the control still exists.
@@ -126,6 +146,7 @@ private:
     // The off-screen picture, reused while the size holds: a new image costs
     // an allocation and a paint engine on every paint.
     QImage picture_;
+    bool pictureValid_ = false;
     bool applyingFont_ = false;
 };
 

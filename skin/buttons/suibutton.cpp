@@ -79,8 +79,10 @@ TsuiGlyphPlacement PlaceGlyph(TButtonLayout layout, QSize button, QSize text, QS
 
 // ---- TsuiCustomButton --------------------------------------------------------
 
-TsuiCustomButton::TsuiCustomButton(QObject* owner, QWidget* parent) : TCustomControl(owner, parent)
+TsuiCustomButton::TsuiCustomButton(QObject* owner, QWidget* parent)
+    : TsuiControl(owner, parent, TsuiContainerStyle::KeepCustom)
 {
+    SetRepeatInterval(100);
     WatchWindowKeys();
 }
 
@@ -109,29 +111,21 @@ void TsuiCustomButton::SetTabStop(bool on)
 {
     tabStop_ = on;
     setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
-    update();
+    Invalidate();
 }
 
 void TsuiCustomButton::SetTransparent(bool on)
 {
     transparent_ = on;
     TransparentChanged();
-    update();
-}
-
-void TsuiCustomButton::SetUIStyle(TsuiUIStyle style)
-{
-    uiStyle_ = style;
-    SetButtonPic(style);
-    UIStyleChanged();
-    update();
+    Invalidate();
 }
 
 void TsuiCustomButton::FSetAutoSize(bool on)
 {
     autoSize_ = on;
     AutoSizeChanged();
-    update();
+    Invalidate();
 }
 
 void TsuiCustomButton::AutoSizeChanged()
@@ -149,7 +143,7 @@ void TsuiCustomButton::AutoSizeChanged()
 
 void TsuiCustomButton::FontChanged()
 {
-    update();
+    Invalidate();
 }
 
 void TsuiCustomButton::TransparentChanged()
@@ -159,26 +153,26 @@ void TsuiCustomButton::TransparentChanged()
 
 void TsuiCustomButton::UIStyleChanged()
 {
-    if (uiStyle_ == TsuiUIStyle::Custom) FSetAutoSize(true);
+    if (UIStyle() == TsuiUIStyle::Custom) FSetAutoSize(true);
 }
 
 void TsuiCustomButton::SetPicMouseDown(const QString& name)
 {
     picMouseDown_ = name;
-    update();
+    Invalidate();
 }
 
 void TsuiCustomButton::SetPicMouseOn(const QString& name)
 {
     picMouseOn_ = name;
-    update();
+    Invalidate();
 }
 
 void TsuiCustomButton::SetPicNormal(const QString& name)
 {
     picNormal_ = name;
     AutoSizeChanged();
-    update();
+    Invalidate();
 }
 
 // This program is one module: any other handle names a module that holds
@@ -186,7 +180,7 @@ void TsuiCustomButton::SetPicNormal(const QString& name)
 void TsuiCustomButton::SetResHandle(quint32 module)
 {
     resHandle_ = module;
-    update();
+    Invalidate();
 }
 
 void TsuiCustomButton::LoadPicture(TBitmap& bitmap, const QString& name) const
@@ -266,7 +260,7 @@ void TsuiCustomButton::PaintText(TCanvas& canvas, const QString& text)
         canvas.Font.SetColor(CaptionShadow);
         canvas.DrawText(text, shadow, flags);
         canvas.Font.SetColor(CaptionGrey);
-    } else if (pressed_) {
+    } else if (IsPressed()) {
         r = Rect(1, 1, width() + 1, height() + 1);
     }
     canvas.DrawText(text, r, flags);
@@ -278,20 +272,18 @@ void TsuiCustomButton::PaintFocus(TCanvas& canvas)
     canvas.DrawFocusRect(Rect(2, 2, width() - 2, height() - 2));
 }
 
-void TsuiCustomButton::SetPressed(bool on)
+void TsuiCustomButton::PointerStateChanged()
 {
-    if (pressed_ == on) return;
-    pressed_ = on;
     QAccessible::State changed;
     changed.pressed = true;
     NotifyAccessibleStateChanged(this, changed);
-    repaint();
+    Repaint();
 }
 
 void TsuiCustomButton::Click()
 {
     ApplyModalResult();
-    TCustomControl::Click();
+    TsuiControl::Click();
 }
 
 // A dialog closes on a non-zero result; any other window that publishes a
@@ -312,119 +304,60 @@ void TsuiCustomButton::ApplyModalResult()
 
 void TsuiCustomButton::MouseEnter()
 {
-    TCustomControl::MouseEnter();
+    TsuiControl::MouseEnter();
     if (IsDesigning()) return;
-    hover_ = true;
-    repaint();
     emit OnMouseEnter(this);
 }
 
+// A key held down is let go with the pointer's leaving, as before.
 void TsuiCustomButton::MouseLeave()
 {
-    TCustomControl::MouseLeave();
-    hover_ = false;
-    StopRepeat();
-    SetPressed(false);
-    repaint();
+    TsuiControl::MouseLeave();
+    SetKeyPressed(false);
     emit OnMouseExit(this);
-}
-
-void TsuiCustomButton::StartRepeat()
-{
-    if (repeatTimer_) return;
-    repeatTimer_ = new QTimer(this);
-    connect(repeatTimer_, &QTimer::timeout, this, [this] { emit OnMouseContinuouslyDown(this); });
-    // A period of 0 or less never ticks (a zero QTimer would fire constantly).
-    if (interval_ > 0) repeatTimer_->start(interval_);
-}
-
-void TsuiCustomButton::StopRepeat()
-{
-    delete repeatTimer_;
-    repeatTimer_ = nullptr;
-}
-
-void TsuiCustomButton::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        clicked_ = true;
-        pressed_ = true;
-        StartRepeat();
-        repaint();
-    }
-    TCustomControl::mousePressEvent(event);
-}
-
-// The click runs while the button still shows pressed and the repeat timer
-// still ticks; the handler may process messages, re-enter or delete us.
-void TsuiCustomButton::mouseReleaseEvent(QMouseEvent* event)
-{
-    QPointer<TsuiCustomButton> self(this);
-    if (event->button() == Qt::LeftButton && clicked_) {
-        clicked_ = false;
-        if (rect().contains(event->position().toPoint())) Click();
-        if (!self) return;
-    }
-    if (event->button() == Qt::LeftButton) {
-        StopRepeat();
-        pressed_ = false;
-        repaint();
-    }
-    TCustomControl::mouseReleaseEvent(event);
-}
-
-void TsuiCustomButton::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPoint p = event->position().toPoint();
-    if (p.x() < 0 || p.y() < 0 || p.x() > width() || p.y() > height()) {
-        hover_ = false;
-        pressed_ = false;
-        repaint();
-    }
-    TCustomControl::mouseMoveEvent(event);
 }
 
 void TsuiCustomButton::keyPressEvent(QKeyEvent* event)
 {
-    if (!IsPushKey(event->key()) || !hasFocus() || !isEnabled()) return TCustomControl::keyPressEvent(event);
-    if (!event->isAutoRepeat()) SetPressed(true);
+    if (!IsPushKey(event->key()) || !hasFocus() || !isEnabled()) return TsuiControl::keyPressEvent(event);
+    if (!event->isAutoRepeat()) SetKeyPressed(true);
 }
 
 // A keyboard click shows the button released before the click runs.
 void TsuiCustomButton::keyReleaseEvent(QKeyEvent* event)
 {
-    if (!IsPushKey(event->key()) || event->isAutoRepeat()) return TCustomControl::keyReleaseEvent(event);
-    if (hasFocus() && pressed_ && isEnabled()) {
-        SetPressed(false);
+    if (!IsPushKey(event->key()) || event->isAutoRepeat()) return TsuiControl::keyReleaseEvent(event);
+    if (hasFocus() && IsPressed() && isEnabled()) {
+        SetKeyPressed(false);
         Click();
     }
 }
 
 void TsuiCustomButton::focusInEvent(QFocusEvent* event)
 {
-    TCustomControl::focusInEvent(event);
-    repaint();
+    TsuiControl::focusInEvent(event);
+    Repaint();
 }
 
 void TsuiCustomButton::focusOutEvent(QFocusEvent* event)
 {
-    TCustomControl::focusOutEvent(event);
-    repaint();
+    TsuiControl::focusOutEvent(event);
+    Repaint();
 }
 
 void TsuiCustomButton::changeEvent(QEvent* event)
 {
-    TCustomControl::changeEvent(event);
+    TsuiControl::changeEvent(event);
     if (event->type() == QEvent::EnabledChange) {
         EnableChanged();
-        repaint();
+        Repaint();
     }
 }
 
 bool TsuiCustomButton::event(QEvent* event)
 {
     if (event->type() == QEvent::ParentChange) WatchWindowKeys();
-    return TCustomControl::event(event);
+    return TsuiControl::event(event);
 }
 
 // Enter, Escape and accelerators are dialog keys: they reach the window
@@ -444,7 +377,7 @@ bool TsuiCustomButton::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == watchedWindow_ && event->type() == QEvent::KeyPress)
         return HandleDialogKey(*static_cast<QKeyEvent*>(event));
-    return TCustomControl::eventFilter(watched, event);
+    return TsuiControl::eventFilter(watched, event);
 }
 
 bool TsuiCustomButton::HandleDialogKey(const QKeyEvent& key)
@@ -468,9 +401,6 @@ bool TsuiCustomButton::HandleDialogKey(const QKeyEvent& key)
 
 TsuiButton::TsuiButton(QObject* owner, QWidget* parent) : TsuiCustomButton(owner, parent)
 {
-    JoinContainerApplyUIStyle(
-        TsuiStyleTarget::Button, staticMetaObject,
-        [](QWidget* button, TsuiUIStyle style) { static_cast<TsuiButton*>(button)->SetUIStyle(style); });
     resize(80, 27);
     SetTabStop(true);
     SetUIStyle(GetSUIFormStyle(owner));
@@ -481,19 +411,19 @@ TsuiButton::~TsuiButton() = default;
 void TsuiButton::SetGlyph(const TBitmap& glyph)
 {
     glyph_.Assign(glyph);
-    update();
+    Invalidate();
 }
 
 void TsuiButton::SetLayout(TButtonLayout layout)
 {
     layout_ = layout;
-    update();
+    Invalidate();
 }
 
 void TsuiButton::SetSpacing(int spacing)
 {
     spacing_ = spacing;
-    update();
+    Invalidate();
 }
 
 QString TsuiButton::GetPicNormal() const
@@ -574,21 +504,30 @@ void TsuiButton::PaintPic(TCanvas& canvas, TBitmap& bitmap)
 }
 
 // A glyph twice as wide as high holds two frames: enabled, then disabled.
-void TsuiButton::PaintGlyph(TCanvas& canvas)
+QSize TsuiButton::GlyphFrame() const
+{
+    const bool twoFrames = glyph_.Width() == 2 * glyph_.Height();
+    return {twoFrames ? glyph_.Height() : glyph_.Width(), glyph_.Height()};
+}
+
+TsuiGlyphPlacement TsuiButton::GlyphLayout(const TCanvas& canvas) const
 {
     const QSize text(canvas.TextWidth(Caption()), canvas.TextHeight(Caption()));
-    const bool twoFrames = glyph_.Width() == 2 * glyph_.Height();
-    const QSize frame(twoFrames ? glyph_.Height() : glyph_.Width(), glyph_.Height());
-    const TsuiGlyphPlacement place = PlaceGlyph(layout_, size(), text, frame, spacing_);
-    textOrigin_ = place.Text;
-    TPoint at = place.Glyph;
+    TsuiGlyphPlacement place = PlaceGlyph(layout_, size(), text, GlyphFrame(), spacing_);
     if (IsPressed()) {
-        ++at.X;
-        ++at.Y;
+        place.Glyph = {place.Glyph.X + 1, place.Glyph.Y + 1};
+        if (isEnabled()) place.Text = {place.Text.X + 1, place.Text.Y + 1};
     }
+    return place;
+}
+
+void TsuiButton::PaintGlyph(TCanvas& canvas)
+{
+    const QSize frame = GlyphFrame();
+    const TPoint at = GlyphLayout(canvas).Glyph;
     TImageList list(frame.width(), frame.height());
     list.AddMasked(glyph_, TopLeftPixel(glyph_.Image()));
-    if (twoFrames)
+    if (frame.width() != glyph_.Width())
         list.Draw(canvas, at.X, at.Y, isEnabled() ? 0 : 1, true);
     else
         list.Draw(canvas, at.X, at.Y, 0, isEnabled());
@@ -599,17 +538,14 @@ void TsuiButton::PaintText(TCanvas& canvas, const QString& text)
     if (glyph_.Empty()) return TsuiCustomButton::PaintText(canvas, text);
     canvas.Brush.Style = bsClear;
     canvas.Font.Assign(*Font());
-    if (isEnabled() && IsPressed()) {
-        ++textOrigin_.X;
-        ++textOrigin_.Y;
-    }
+    const TPoint origin = GlyphLayout(canvas).Text;
     if (!isEnabled()) {
-        TRect shadow = Rect(textOrigin_.X + 1, textOrigin_.Y + 1, width(), height());
+        TRect shadow = Rect(origin.X + 1, origin.Y + 1, width(), height());
         canvas.Font.SetColor(CaptionShadow);
         canvas.DrawText(text, shadow, DT_SINGLELINE);
         canvas.Font.SetColor(CaptionGrey);
     }
-    TRect r = Rect(textOrigin_.X, textOrigin_.Y, width(), height());
+    TRect r = Rect(origin.X, origin.Y, width(), height());
     canvas.DrawText(text, r, DT_SINGLELINE);
 }
 
@@ -660,13 +596,13 @@ void TsuiImageButton::SetPicDisabled(const TPicture& picture)
 void TsuiImageButton::PictureChanged()
 {
     AutoSizeChanged();
-    update();
+    Invalidate();
 }
 
 void TsuiImageButton::SetStretch(bool on)
 {
     stretch_ = on;
-    update();
+    Invalidate();
 }
 
 void TsuiImageButton::AutoSizeChanged()

@@ -4,6 +4,7 @@
 // button painted nine-piece from the style's pictures, with an optional
 // glyph; and a button drawn from four pictures of its own.
 
+#include "skin/themes/suicontrol.h"
 #include "skin/themes/suithemes.h"
 #include "toolkit/accessible.h"
 #include "toolkit/control.h"
@@ -14,7 +15,6 @@
 #include <cstdint>
 
 class QShortcut;
-class QTimer;
 
 namespace Suibutton {
 Q_NAMESPACE
@@ -49,7 +49,7 @@ TsuiGlyphPlacement PlaceGlyph(TButtonLayout layout, QSize button, QSize text, QS
 constexpr int FallbackPictureWidth = 74;
 constexpr int FallbackPictureHeight = 21;
 
-class TsuiCustomButton : public toolkit::TCustomControl, public toolkit::AccessibleButton {
+class TsuiCustomButton : public TsuiControl, public toolkit::AccessibleButton {
     Q_OBJECT
     Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)
     Q_PROPERTY(bool Default READ Default WRITE SetDefault)
@@ -72,9 +72,8 @@ public:
     bool TabStop() const { return tabStop_; }
     bool Transparent() const { return transparent_; }
     int ModalResult() const { return modalResult_; }
-    TsuiUIStyle UIStyle() const { return uiStyle_; }
     bool AutoSize() const { return autoSize_; }
-    int MouseContinuouslyDownInterval() const { return interval_; }
+    int MouseContinuouslyDownInterval() const { return RepeatInterval(); }
     // 0 is the program's own module.
     quint32 ResHandle() const { return resHandle_; }
 
@@ -83,13 +82,10 @@ public:
     void SetTabStop(bool on);
     void SetTransparent(bool on);
     void SetModalResult(int result) { modalResult_ = result; }
-    void SetUIStyle(TsuiUIStyle style);
     void FSetAutoSize(bool on);
-    void SetMouseContinuouslyDownInterval(int ms) { interval_ = ms; }
+    void SetMouseContinuouslyDownInterval(int ms) { SetRepeatInterval(ms); }
 
-    bool IsPressed() const { return pressed_; }
-    bool IsHovered() const { return hover_; }
-    TsuiButtonFace Face() const { return ButtonFaceFor(isEnabled(), pressed_, hover_); }
+    TsuiButtonFace Face() const { return ButtonFaceFor(isEnabled(), IsPressed(), IsHovered()); }
     // The stored names, whatever the style: what painting loads.
     QString NormalPictureName() const { return picNormal_; }
     QString MouseOnPictureName() const { return picMouseOn_; }
@@ -98,7 +94,7 @@ public:
     void Click() override;
 
     QString AccessibleCaption() const override { return Caption(); }
-    bool AccessiblePressed() const override { return pressed_; }
+    bool AccessiblePressed() const override { return IsPressed(); }
     void AccessiblePress() override { Click(); }
 
 signals:
@@ -112,7 +108,8 @@ protected:
     void FontChanged() override;
     virtual void TransparentChanged();
     virtual void EnableChanged() {}
-    virtual void UIStyleChanged();
+    void ReadTheme() override { SetButtonPic(UIStyle()); }
+    void UIStyleChanged() override;
     virtual void SetPicMouseDown(const QString& name);
     virtual void SetPicMouseOn(const QString& name);
     virtual void SetPicNormal(const QString& name);
@@ -132,11 +129,12 @@ protected:
     virtual void SetButtonPic(TsuiUIStyle style) = 0;
 
     void Paint(toolkit::TCanvas& canvas) override;
+    // A transparent button shows its parent, which may change unseen.
+    bool KeepsPicture() const override { return !transparent_; }
     void MouseEnter() override;
     void MouseLeave() override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    void PartRepeated(int) override { emit OnMouseContinuouslyDown(this); }
+    void PointerStateChanged() override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -149,12 +147,9 @@ protected:
     void LoadPicture(toolkit::TBitmap& bitmap, const QString& name) const;
     bool PictureKeyed() const { return pictureKeyed_; }
     void SetPictureKeyed(bool on) { pictureKeyed_ = on; }
-    void SetPressed(bool on);
 
 private:
     void FillFacePicture(toolkit::TBitmap& bitmap);
-    void StartRepeat();
-    void StopRepeat();
     void WatchWindowKeys();
     bool HandleDialogKey(const QKeyEvent& key);
     void ApplyModalResult();
@@ -169,14 +164,8 @@ private:
     bool default_ = false;
     bool transparent_ = false;
     int modalResult_ = 0;
-    TsuiUIStyle uiStyle_ = TsuiUIStyle::Custom;
     bool pictureKeyed_ = false;
-    QTimer* repeatTimer_ = nullptr;
-    int interval_ = 100;
     quint32 resHandle_ = 0;
-    bool hover_ = false;
-    bool pressed_ = false;
-    bool clicked_ = false; // a press inside that a release inside turns into a click
     QPointer<QWidget> watchedWindow_;
     QShortcut* accelerator_ = nullptr;
 };
@@ -224,12 +213,15 @@ protected:
     void SetButtonPic(TsuiUIStyle style) override;
 
 private:
+    // Where the glyph and the caption go, in the canvas's font, pressed
+    // offset included.
+    TsuiGlyphPlacement GlyphLayout(const toolkit::TCanvas& canvas) const;
+    QSize GlyphFrame() const;
     void PaintGlyph(toolkit::TCanvas& canvas);
     void ApplyHeightLock();
 
     toolkit::TBitmap glyph_;
     TButtonLayout layout_ = blGlyphLeft;
-    toolkit::TPoint textOrigin_;
     int spacing_ = 4;
 };
 

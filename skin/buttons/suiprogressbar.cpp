@@ -8,13 +8,11 @@
 
 using namespace toolkit;
 
-TsuiProgressBar::TsuiProgressBar(QObject* owner, QWidget* parent) : TCustomControl(owner, parent)
+TsuiProgressBar::TsuiProgressBar(QObject* owner, QWidget* parent)
+    : TsuiControl(owner, parent, TsuiContainerStyle::KeepCustom)
 {
-    JoinContainerApplyUIStyle(
-        TsuiStyleTarget::ProgressBar, staticMetaObject,
-        [](QWidget* bar, TsuiUIStyle style) { static_cast<TsuiProgressBar*>(bar)->SetUIStyle(style); });
     // A layout writes the stored picture straight into the owned one.
-    connect(&picture_, &TPicture::OnChange, this, qOverload<>(&QWidget::update));
+    connect(&picture_, &TPicture::OnChange, this, &TsuiProgressBar::Invalidate);
     ApplyThicknessConstraints();
     resize(150, Thickness);
     SetCaption(QStringLiteral("50%"));
@@ -25,28 +23,23 @@ TsuiProgressBar::TsuiProgressBar(QObject* owner, QWidget* parent) : TCustomContr
 
 TsuiProgressBar::~TsuiProgressBar() = default;
 
-void TsuiProgressBar::SetUIStyle(TsuiUIStyle style)
-{
-    uiStyle_ = style;
-    UpdatePicture();
-}
-
 void TsuiProgressBar::SetCaptionColor(TColor color)
 {
     captionColor_ = color;
-    RepaintNow();
+    Repaint();
 }
 
+// A vertical bar has no room for text: the setting stays off there.
 void TsuiProgressBar::SetShowCaption(bool on)
 {
-    showCaption_ = on;
-    RepaintNow();
+    showCaption_ = on && orientation_ == suiHorizontal;
+    Repaint();
 }
 
 void TsuiProgressBar::SetSmartShowCaption(bool on)
 {
     smartShowCaption_ = on;
-    RepaintNow();
+    Repaint();
 }
 
 // The range is never checked against the position: a layout may store Max
@@ -74,6 +67,7 @@ void TsuiProgressBar::SetPosition(int value)
 void TsuiProgressBar::SetOrientation(TsuiProgressBarOrientation orientation)
 {
     orientation_ = orientation;
+    if (orientation == suiVertical) showCaption_ = false;
     UpdatePicture();
     UpdateBar(std::max(width(), height()));
 }
@@ -81,19 +75,19 @@ void TsuiProgressBar::SetOrientation(TsuiProgressBarOrientation orientation)
 void TsuiProgressBar::SetBorderColor(TColor color)
 {
     borderColor_ = color;
-    RepaintNow();
+    Repaint();
 }
 
 void TsuiProgressBar::SetColor(TColor color)
 {
     color_ = color;
-    RepaintNow();
+    Repaint();
 }
 
 void TsuiProgressBar::SetPicture(const TPicture& picture)
 {
     picture_.Assign(picture);
-    RepaintNow();
+    Repaint();
 }
 
 int TsuiProgressBar::GetPercentFromPosition() const
@@ -115,23 +109,25 @@ void TsuiProgressBar::UpdateProgress()
     SetCaption(QString::number(GetPercentFromPosition()) + u'%');
     NotifyAccessibleValueChanged(this, position_);
     // A boot stage sets the position once per byte; most sets move nothing.
-    if (CurrentFace() == painted_) return;
-    RepaintNow();
+    const Face face = CurrentFace();
+    if (face == shown_) return;
+    shown_ = face;
+    Repaint();
 }
 
 void TsuiProgressBar::UpdatePicture()
 {
-    if (uiStyle_ != TsuiUIStyle::Custom) {
+    if (UIStyle() != TsuiUIStyle::Custom) {
         const int element = orientation_ == suiHorizontal ? teProgressBar : teProgressBarVertical;
         try {
-            picture_.LoadFromResourceName(GetThemeString(uiStyle_, element));
+            picture_.LoadFromResourceName(GetThemeString(UIStyle(), element));
         } catch (const EResNotFound&) {
             picture_.Clear(); // every style has its pictures; keep painting if not
         }
-        SetColor(GetThemeColor(uiStyle_, teControlColor));
-        SetBorderColor(GetThemeColor(uiStyle_, teControlBorderColor));
+        SetColor(GetThemeColor(UIStyle(), teControlColor));
+        SetBorderColor(GetThemeColor(UIStyle(), teControlBorderColor));
     }
-    RepaintNow();
+    Repaint();
 }
 
 void TsuiProgressBar::UpdateBar(int length)
@@ -160,19 +156,24 @@ void TsuiProgressBar::ApplyThicknessConstraints()
     }
 }
 
+bool TsuiProgressBar::CaptionShown() const
+{
+    return showCaption_ && (!smartShowCaption_ || position_ != min_);
+}
+
 TsuiProgressBar::Face TsuiProgressBar::CurrentFace() const
 {
     const int length = orientation_ == suiHorizontal ? width() : height();
-    const bool captionShown = showCaption_ && (!smartShowCaption_ || position_ != min_);
-    return {GetWidthFromPosition(length - 1), captionShown ? Caption() : QString()};
+    return {GetWidthFromPosition(length - 1), CaptionShown() ? Caption() : QString()};
 }
 
-void TsuiProgressBar::RepaintNow()
+void TsuiProgressBar::resizeEvent(QResizeEvent* event)
 {
-    repaint();
+    TsuiControl::resizeEvent(event);
+    shown_ = CurrentFace();
 }
 
-QImage TsuiProgressBar::ComposeFace()
+QImage TsuiProgressBar::ComposeFace() const
 {
     TBitmap b(width(), height());
     if (orientation_ == suiHorizontal)
@@ -184,7 +185,6 @@ QImage TsuiProgressBar::ComposeFace()
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = borderColor_;
     canvas.FrameRect(Rect(0, 0, width(), height()));
-    painted_ = CurrentFace();
     return b.Image();
 }
 
@@ -193,7 +193,7 @@ void TsuiProgressBar::Paint(TCanvas& canvas)
     canvas.Draw(0, 0, ComposeFace());
 }
 
-void TsuiProgressBar::PaintHorizontal(TBitmap& b)
+void TsuiProgressBar::PaintHorizontal(TBitmap& b) const
 {
     const int w = std::max(GetWidthFromPosition(b.Width() - 1), 1);
     if (picture_.HasGraphic()) {
@@ -208,7 +208,7 @@ void TsuiProgressBar::PaintHorizontal(TBitmap& b)
 
 // The filled part grows from the bottom up: the picture's destination runs
 // upwards, which draws it mirrored.
-void TsuiProgressBar::PaintVertical(TBitmap& b)
+void TsuiProgressBar::PaintVertical(TBitmap& b) const
 {
     int y = (b.Height() - 1) - GetWidthFromPosition(b.Height() - 1);
     if (y == 0) y = 1;
@@ -220,14 +220,12 @@ void TsuiProgressBar::PaintVertical(TBitmap& b)
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = color_;
     canvas.FillRect(Rect(1, 1, b.Width() - 1, y));
-    // A vertical bar has no room for text; the setting stays off afterwards.
-    showCaption_ = false;
 }
 
 // Drawn in the bitmap's own default font, never the control's.
-void TsuiProgressBar::PaintCaption(TBitmap& b)
+void TsuiProgressBar::PaintCaption(TBitmap& b) const
 {
-    if (!showCaption_ || (smartShowCaption_ && position_ == min_)) return;
+    if (!CaptionShown()) return;
     TCanvas& canvas = b.Canvas();
     canvas.Font.SetColor(captionColor_);
     canvas.Brush.Style = bsClear;

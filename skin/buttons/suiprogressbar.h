@@ -3,7 +3,7 @@
 // stretched to the position's share of the length, the rest a plain colour,
 // a one-pixel border and an optional percentage caption.
 
-#include "skin/themes/suithemes.h"
+#include "skin/themes/suicontrol.h"
 #include "toolkit/accessible.h"
 #include "toolkit/control.h"
 #include "toolkit/graphics.h"
@@ -24,7 +24,7 @@ using Suiprogressbar::TsuiProgressBarOrientation;
 inline constexpr auto suiHorizontal = TsuiProgressBarOrientation::suiHorizontal;
 inline constexpr auto suiVertical = TsuiProgressBarOrientation::suiVertical;
 
-class TsuiProgressBar : public toolkit::TCustomControl, public toolkit::AccessibleRange {
+class TsuiProgressBar : public TsuiControl, public toolkit::AccessibleRange {
     Q_OBJECT
     // Declaration order is the stored-layout order; nothing but Visible has a
     // default, so a layout stores every other one.
@@ -47,7 +47,6 @@ public:
     explicit TsuiProgressBar(QObject* owner, QWidget* parent = nullptr);
     ~TsuiProgressBar() override;
 
-    TsuiUIStyle UIStyle() const { return uiStyle_; }
     toolkit::TColor CaptionColor() const { return captionColor_; }
     bool ShowCaption() const { return showCaption_; }
     bool SmartShowCaption() const { return smartShowCaption_; }
@@ -57,10 +56,9 @@ public:
     TsuiProgressBarOrientation Orientation() const { return orientation_; }
     toolkit::TColor BorderColor() const { return borderColor_; }
     // The unfilled part's colour; separate from the control's own Color.
-    toolkit::TColor Color() const { return color_; }
+    toolkit::TColor Color() const override { return color_; }
     toolkit::TPicture* Picture() { return &picture_; }
 
-    void SetUIStyle(TsuiUIStyle style);
     void SetCaptionColor(toolkit::TColor color);
     void SetShowCaption(bool on);
     void SetSmartShowCaption(bool on);
@@ -69,7 +67,7 @@ public:
     void SetPosition(int value);
     void SetOrientation(TsuiProgressBarOrientation orientation);
     void SetBorderColor(toolkit::TColor color);
-    void SetColor(toolkit::TColor color);
+    void SetColor(toolkit::TColor color) override;
     void SetPicture(const toolkit::TPicture& picture);
 
     void StepBy(int delta) { SetPosition(position_ + delta); }
@@ -87,7 +85,7 @@ public:
     bool CanResize(int& newWidth, int& newHeight) override;
 
     // The whole face as painted, for tests and for the screen copy.
-    QImage ComposeFace();
+    QImage ComposeFace() const;
 
     int AccessibleValue() const override { return position_; }
     int AccessibleMinimum() const override { return min_; }
@@ -99,7 +97,9 @@ signals:
     void PositionChanged(int position);
 
 protected:
+    void ReadTheme() override { UpdatePicture(); }
     void Paint(toolkit::TCanvas& canvas) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // What a paint would show; a set that leaves it unchanged skips the paint.
@@ -109,13 +109,12 @@ private:
         bool operator==(const Face&) const = default;
     };
     Face CurrentFace() const;
-    void RepaintNow();
+    bool CaptionShown() const;
     void ApplyThicknessConstraints();
-    void PaintHorizontal(toolkit::TBitmap& b);
-    void PaintVertical(toolkit::TBitmap& b);
-    void PaintCaption(toolkit::TBitmap& b);
+    void PaintHorizontal(toolkit::TBitmap& b) const;
+    void PaintVertical(toolkit::TBitmap& b) const;
+    void PaintCaption(toolkit::TBitmap& b) const;
 
-    TsuiUIStyle uiStyle_ = TsuiUIStyle::Custom;
     toolkit::TColor captionColor_ = toolkit::clBlack;
     bool showCaption_ = true;
     bool smartShowCaption_ = false;
@@ -126,5 +125,6 @@ private:
     toolkit::TColor borderColor_ = toolkit::clBlack;
     toolkit::TColor color_ = toolkit::clBtnFace;
     toolkit::TPicture picture_;
-    Face painted_;
+    // What the screen shows now; a set that leaves it unchanged skips the paint.
+    Face shown_;
 };

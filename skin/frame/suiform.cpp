@@ -97,6 +97,7 @@ TsuiForm::~TsuiForm()
 // stays then.
 void TsuiForm::TakeOverHost()
 {
+    host_->installEventFilter(this);
     if (IsDesigning()) return;
     const TRect workArea = GetWorkAreaRect();
     host_->setMaximumSize(workArea.Width(), workArea.Height());
@@ -110,7 +111,6 @@ void TsuiForm::TakeOverHost()
             connect(area, &QMdiArea::subWindowActivated, this,
                     [this](QMdiSubWindow* active) { titleBar_->SetActive(active == HostWindow()); });
     host_->setMouseTracking(true);
-    host_->installEventFilter(this);
 }
 
 QWidget* TsuiForm::HostWindow() const
@@ -170,7 +170,7 @@ void TsuiForm::SetUIStyle(TsuiUIStyle style)
         ContainerApplyUIStyle(this, style);
     }
     AlignSelf();
-    update();
+    Invalidate();
     PaintFormBorder();
     if (!IsLoading()) {
         SetWidth(GetWidth());
@@ -325,10 +325,6 @@ void TsuiForm::DrawBorder()
 void TsuiForm::Paint(TCanvas& canvas)
 {
     if (background_.HasGraphic()) TileDraw(canvas, background_, ClientRect());
-    if (IsDesigning()) {
-        AlignSelf();
-        PaintFormBorder();
-    }
 }
 
 // ---- the host window ---------------------------------------------------------------
@@ -352,6 +348,11 @@ Qt::Edges TsuiForm::EdgesAt(const QPoint& pos) const
 bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != host_) return false;
+    // On a form being designed the frame only follows the form's size.
+    if (IsDesigning()) {
+        if (event->type() == QEvent::Resize) AlignSelf();
+        return false;
+    }
     switch (event->type()) {
     case QEvent::Resize:
     case QEvent::WindowStateChange:

@@ -11,8 +11,9 @@
 #include <QPointer>
 #include <stdexcept>
 
-class TsuiForm : public toolkit::TCustomControl {
+class TsuiForm : public toolkit::TCustomControl, public TsuiFrameInfo {
     Q_OBJECT
+    Q_INTERFACES(TsuiFrameInfo)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
     Q_PROPERTY(bool UIStyleAutoUpdateSub READ UIStyleAutoUpdateSub WRITE SetUIStyleAutoUpdateSub)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
@@ -45,6 +46,8 @@ public:
     ~TsuiForm() override;
 
     TsuiUIStyle UIStyle() const { return uiStyle_; }
+    TsuiUIStyle FrameUIStyle() const override { return uiStyle_; }
+    toolkit::TColor FrameColor() const override { return Color(); }
     bool UIStyleAutoUpdateSub() const { return autoUpdateSub_; }
     toolkit::TColor BorderColor() const { return borderColor_; }
     int BorderWidth() const { return borderWidth_; }
@@ -65,7 +68,7 @@ public:
     void SetBorderColor(toolkit::TColor color);
     void SetBorderWidth(int width);
     void SetTitleBarVisible(bool visible);
-    void SetCaption(const QString& caption);
+    void SetCaption(const QString& caption) override;
     // The frame itself is refused with a message.
     void SetPanel(QWidget* panel);
     void SetButtons(const TsuiTitleBarButtons& buttons);
@@ -75,8 +78,8 @@ public:
     void SetMenuBarColor(toolkit::TColor color);
     void SetMenuBarHeight(int height);
     // Size the host form so that the frame gets this size.
-    void SetHeight(int height);
-    void SetWidth(int width);
+    void SetHeight(int height) override;
+    void SetWidth(int width) override;
 
     TsuiTitleBar* TitleBar() const { return titleBar_; }
     QWidget* HostForm() const { return host_; }

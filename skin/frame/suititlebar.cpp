@@ -453,7 +453,7 @@ template class TsuiTitleBarCollection<TsuiTitleBarButton>;
 // ---- TsuiTitleBar -----------------------------------------------------------
 
 TsuiTitleBar::TsuiTitleBar(QObject* owner, QWidget* parent)
-    : TCustomControl(owner, parent), sections_(std::make_unique<TsuiTitleBarSections>(this)),
+    : TsuiControl(owner, parent), sections_(std::make_unique<TsuiTitleBarSections>(this)),
       buttons_(std::make_unique<TsuiTitleBarButtons>(this))
 {
     if (const auto* component = dynamic_cast<const TComponent*>(owner); component && component->IsDesigning())
@@ -465,7 +465,6 @@ TsuiTitleBar::TsuiTitleBar(QObject* owner, QWidget* parent)
     Font()->SetColor(clWhite);
     Font()->SetName(QStringLiteral("Tahoma"));
     Font()->SetStyle(fsBold);
-    setMouseTracking(true);
     InstallAccessibilityOnce();
     SetUIStyle(GetSUIFormStyle(owner));
 }
@@ -485,7 +484,7 @@ QWidget* TsuiTitleBar::ParentForm() const
 bool TsuiTitleBar::InForm() const
 {
     const QWidget* parent = parentWidget();
-    return parent && parent->inherits("TsuiForm");
+    return qobject_cast<const TsuiFrameInfo*>(parent) != nullptr;
 }
 
 void TsuiTitleBar::OnFormReSize()
@@ -539,14 +538,11 @@ void TsuiTitleBar::SetButtons(const TsuiTitleBarButtons& buttons)
     buttons_->Assign(buttons);
 }
 
-void TsuiTitleBar::SetUIStyle(TsuiUIStyle style)
+void TsuiTitleBar::ReadTheme()
 {
-    uiStyle_ = style;
+    const TsuiUIStyle style = UIStyle();
     sections_->Clear();
-    if (style == TsuiUIStyle::Custom) {
-        update();
-        return;
-    }
+    if (style == TsuiUIStyle::Custom) return;
     auto addSection = [&](int element, TsuiTitleBarAlign align) {
         TsuiTitleBarSection* section = sections_->Add();
         LoadOrClear(*section->Picture(), GetThemeString(style, element));
@@ -568,32 +564,32 @@ void TsuiTitleBar::SetUIStyle(TsuiUIStyle style)
 
 void TsuiTitleBar::SetButtonInterval(int interval)
 {
-    StoreAndRepaint(buttonInterval_, interval);
+    Store(buttonInterval_, interval);
 }
 
 void TsuiTitleBar::SetActive(bool active)
 {
-    StoreAndRepaint(formActive_, active);
+    Store(formActive_, active);
 }
 
 void TsuiTitleBar::SetLeftBtnXOffset(int offset)
 {
-    StoreAndRepaint(leftBtnXOffset_, offset);
+    Store(leftBtnXOffset_, offset);
 }
 
 void TsuiTitleBar::SetRightBtnXOffset(int offset)
 {
-    StoreAndRepaint(rightBtnXOffset_, offset);
+    Store(rightBtnXOffset_, offset);
 }
 
 void TsuiTitleBar::SetDrawAppIcon(bool on)
 {
-    StoreAndRepaint(drawAppIcon_, on);
+    Store(drawAppIcon_, on);
 }
 
 void TsuiTitleBar::CaptionChanged()
 {
-    update();
+    Invalidate();
 }
 
 TsuiTitleBarLayout TsuiTitleBar::ComputeLayout() const
@@ -641,7 +637,7 @@ int TsuiTitleBar::ButtonAt(const QPoint& point) const
 TColor TsuiTitleBar::CaptionColor() const
 {
     if (!formActive_) return clInactiveCaption;
-    if (uiStyle_ == TsuiUIStyle::MacOS) return clBlack;
+    if (UIStyle() == TsuiUIStyle::MacOS) return clBlack;
     return Font().Color();
 }
 
@@ -655,8 +651,8 @@ QString TsuiTitleBar::ShownCaption(const TCanvas& canvas, const TsuiTitleBarLayo
 
 const TPicture& TsuiTitleBar::FaceOf(const TsuiTitleBarButton& button, int index) const
 {
-    if (index != hotButton_) return button.PicNormal();
-    return pressed_ ? button.PicMouseDown() : button.PicMouseOn();
+    if (index != HoverPart()) return button.PicNormal();
+    return Pressed() ? button.PicMouseDown() : button.PicMouseOn();
 }
 
 void TsuiTitleBar::Paint(TCanvas& canvas)
@@ -701,7 +697,6 @@ void TsuiTitleBar::DrawButtons(TBitmap& bitmap)
 {
     TCanvas& canvas = bitmap.Canvas();
     const TsuiTitleBarLayout layout = ComputeLayout();
-    hotButton_ = pointerInside_ ? ButtonAt(pointer_) : -1;
     for (int i = 0; i < int(layout.Buttons.size()); ++i) {
         const TsuiTitleBarButton& button = *buttons_->Items(i);
         if (i == layout.ControlBox && layout.AppIcon) continue;
@@ -723,34 +718,25 @@ void TsuiTitleBar::DrawButtons(TBitmap& bitmap)
     canvas.Font.SetColor(CaptionColor());
     const QString text = ShownCaption(canvas, layout);
     const int y =
-        uiStyle_ == TsuiUIStyle::DeepBlue ? DeepBlueCaptionY : (height() - canvas.TextHeight(text)) / 2;
+        UIStyle() == TsuiUIStyle::DeepBlue ? DeepBlueCaptionY : (height() - canvas.TextHeight(text)) / 2;
     canvas.TextOut(layout.CaptionX, y, text);
 }
 
-void TsuiTitleBar::SetPointer(const QPoint& point)
+// The application's icon may be replaced at run time.
+bool TsuiTitleBar::event(QEvent* event)
 {
-    pointer_ = point;
-    pointerInside_ = true;
-    hotButton_ = ButtonAt(point);
-}
-
-void TsuiTitleBar::MouseLeave()
-{
-    pointerInside_ = false;
-    hotButton_ = -1;
-    update();
+    if (event->type() == QEvent::WindowIconChange || event->type() == QEvent::ApplicationWindowIconChange)
+        Invalidate();
+    return TsuiControl::event(event);
 }
 
 void TsuiTitleBar::mousePressEvent(QMouseEvent* event)
 {
-    TCustomControl::mousePressEvent(event);
+    TsuiControl::mousePressEvent(event);
     event->accept(); // the bar is the window's caption: nothing below it sees the mouse
     if (event->button() != Qt::LeftButton) return;
-    pressed_ = true;
-    SetPointer(event->position().toPoint());
-    update();
     QWidget* form = ParentForm();
-    if (hotButton_ == -1 && form && !IsMaximized(form)) StartWindowMove(event->globalPosition().toPoint());
+    if (HeldPart() == NoPart && form && !IsMaximized(form)) StartWindowMove(event->globalPosition().toPoint());
 }
 
 // The window system moves the window while the button is held; where it
@@ -759,47 +745,34 @@ void TsuiTitleBar::StartWindowMove(const QPoint& globalPos)
 {
     QWidget* form = ParentForm();
     QWindow* handle = form->windowHandle();
-    if (handle && handle->startSystemMove()) {
-        pressed_ = false;
-        return;
-    }
+    if (handle && handle->startSystemMove()) return;
     movingByHand_ = true;
     moveGrab_ = globalPos - form->pos();
 }
 
 void TsuiTitleBar::mouseMoveEvent(QMouseEvent* event)
 {
-    TCustomControl::mouseMoveEvent(event);
     event->accept();
     if (movingByHand_) {
         if (QWidget* form = ParentForm()) form->move(event->globalPosition().toPoint() - moveGrab_);
         return;
     }
-    // Only a change of the hot button changes what the bar shows.
-    const int hot = hotButton_;
-    SetPointer(event->position().toPoint());
-    if (hotButton_ != hot) update();
+    TsuiControl::mouseMoveEvent(event);
 }
 
+// Unlike a button, the bar clicks the button under the pointer at the
+// release, whichever button the press began on.
 void TsuiTitleBar::mouseReleaseEvent(QMouseEvent* event)
 {
-    TCustomControl::mouseReleaseEvent(event);
     event->accept();
     if (event->button() != Qt::LeftButton) return;
     if (movingByHand_) {
         movingByHand_ = false;
-        pressed_ = false;
         return;
     }
-    SetPointer(event->position().toPoint());
-    if (!Guarded([this] { ClickHotButton(); })) return;
-    pressed_ = false;
-    update();
-}
-
-void TsuiTitleBar::ClickHotButton()
-{
-    ClickButton(hotButton_);
+    const int hot = PartAt(event->position().toPoint());
+    if (hot != NoPart && !Guarded([&] { ClickButton(hot); })) return;
+    CancelHold();
 }
 
 void TsuiTitleBar::ClickButton(int index)
@@ -818,7 +791,7 @@ void TsuiTitleBar::ClickButton(int index)
 
 void TsuiTitleBar::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    TCustomControl::mouseDoubleClickEvent(event);
+    TsuiControl::mouseDoubleClickEvent(event);
     event->accept();
     if (event->button() != Qt::LeftButton || ButtonAt(event->position().toPoint()) != -1) return;
     // The second press began a move; a maximised window must not follow it.

@@ -4,6 +4,7 @@
 // row of caption buttons at the right. Dragging the bar moves its window;
 // the buttons carry out their window commands themselves.
 
+#include "skin/themes/suicontrol.h"
 #include "skin/themes/suithemes.h"
 #include "toolkit/collection.h"
 #include "toolkit/control.h"
@@ -190,7 +191,7 @@ struct TsuiTitleBarLayout {
     bool AppIcon = false;
 };
 
-class TsuiTitleBar : public toolkit::TCustomControl {
+class TsuiTitleBar : public TsuiControl {
     Q_OBJECT
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE FSetAutoSize)
     Q_PROPERTY(TsuiTitleBarSections* Sections READ Sections)
@@ -210,20 +211,19 @@ public:
 
     bool AutoSize() const { return autoSize_; }
     TsuiTitleBarSections* Sections() const { return sections_.get(); }
-    TsuiUIStyle UIStyle() const { return uiStyle_; }
     TsuiTitleBarButtons* Buttons() const { return buttons_.get(); }
     int ButtonInterval() const { return buttonInterval_; }
     bool FormActive() const { return formActive_; }
     int LeftBtnXOffset() const { return leftBtnXOffset_; }
     int RightBtnXOffset() const { return rightBtnXOffset_; }
     bool DrawAppIcon() const { return drawAppIcon_; }
-    int HotButton() const { return hotButton_; }
-    bool Pressed() const { return pressed_; }
+    // The button under the pointer, and whether a press on one is held.
+    int HotButton() const { return HoverPart(); }
+    bool Pressed() const { return HeldPart() != NoPart; }
     int RoundCorner() const { return roundCorner_; }
 
     void FSetAutoSize(bool on);
     void SetSections(const TsuiTitleBarSections& sections);
-    void SetUIStyle(TsuiUIStyle style);
     void SetButtons(const TsuiTitleBarButtons& buttons);
     void SetButtonInterval(int interval);
     void SetActive(bool active);
@@ -254,7 +254,7 @@ public:
     void ClickButton(int index);
 
     // Repaints after a change of a section or button.
-    void Changed() { update(); }
+    void Changed() { Invalidate(); }
 
 signals:
     void OnCustomBtnsClick(QObject* Sender, int ButtonIndex);
@@ -266,43 +266,30 @@ protected:
     virtual void DrawButtons(toolkit::TBitmap& bitmap);
 
     void CaptionChanged() override;
-    void FontChanged() override { update(); }
-    void MouseLeave() override;
+    void FontChanged() override { Invalidate(); }
+    void ReadTheme() override;
+    int PartAt(const QPoint& point) const override { return ButtonAt(point); }
+    void PartClicked(int part) override { ClickButton(part); }
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    // Repaints only when the value changes: activation and the like arrive
-    // often without changing anything.
-    template <typename T> void StoreAndRepaint(T& field, T value)
-    {
-        if (field == value) return;
-        field = value;
-        update();
-    }
-    void SetPointer(const QPoint& point);
     void StartWindowMove(const QPoint& globalPos);
-    void ClickHotButton();
     const toolkit::TPicture& FaceOf(const TsuiTitleBarButton& button, int index) const;
 
     // Declared before the buttons so that the buttons are freed first.
     std::unique_ptr<TsuiTitleBarSections> sections_;
     std::unique_ptr<TsuiTitleBarButtons> buttons_;
     bool autoSize_ = false;
-    TsuiUIStyle uiStyle_ = TsuiUIStyle::DeepBlue;
     int buttonInterval_ = 0;
     bool formActive_ = true;
     int leftBtnXOffset_ = 0;
     int rightBtnXOffset_ = 0;
     bool drawAppIcon_ = false;
-    int hotButton_ = -1;
-    bool pressed_ = false;
     int roundCorner_ = 0;
-    // Where the pointer was last seen over the bar; outside when it left.
-    QPoint pointer_{-1, -1};
-    bool pointerInside_ = false;
     // A window move done by hand where the window system cannot do it.
     bool movingByHand_ = false;
     QPoint moveGrab_;

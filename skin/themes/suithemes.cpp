@@ -181,49 +181,6 @@ const ThemeValue* TypedValue(TsuiUIStyle style, int index, TsuiType wanted)
     return row && row->kind == wanted ? &ValueOf(*row, style) : nullptr;
 }
 
-// The skinned frame lives in a library built on this one, so it is found by
-// its class name and read through its published properties.
-const QObject* FirstSuiForm(const QObject* form)
-{
-    if (!form) return nullptr;
-    for (const QObject* child : form->children())
-        if (child->isWidgetType() && child->inherits("TsuiForm")) return child;
-    return nullptr;
-}
-
-TsuiUIStyle StyleOf(const QObject* control)
-{
-    return control->property("UIStyle").value<TsuiUIStyle>();
-}
-
-TColor ColorFromVariant(const QVariant& value)
-{
-    if (value.metaType() == QMetaType::fromType<QColor>())
-        return toolkit::QColorToColor(value.value<QColor>());
-    return value.value<TColor>();
-}
-
-// A control family that joined the style application.
-struct Member {
-    const QMetaObject* cls = nullptr;
-    TsuiApplyUIStyle apply = nullptr;
-
-    bool Matches(const QWidget* control) const { return apply && control->metaObject()->inherits(cls); }
-};
-
-constexpr std::size_t TargetCount = std::size_t(TsuiStyleTarget::StringGrid) + 1;
-constexpr std::size_t SubContainerCount = std::size_t(TsuiSubContainer::TabSheet) + 1;
-
-// Plain zero-initialised arrays: constant-initialised, so joining works from
-// any constructor, even one run during static initialisation.
-std::array<Member, TargetCount> containerMembers{};
-std::array<Member, SubContainerCount> subContainerMembers{};
-
-bool KeepsCustomStyle(TsuiStyleTarget target)
-{
-    return target <= TsuiStyleTarget::Button;
-}
-
 // The direct child controls, guarded: applying a style may rebuild children.
 QList<QPointer<QWidget>> ChildControls(QWidget* container)
 {
@@ -232,6 +189,11 @@ QList<QPointer<QWidget>> ChildControls(QWidget* container)
     for (QObject* child : container->children())
         if (child->isWidgetType()) controls.append(static_cast<QWidget*>(child));
     return controls;
+}
+
+const TsuiFrameInfo* FrameOf(const QObject* form)
+{
+    return qobject_cast<TsuiFrameInfo*>(FindSuiForm(form));
 }
 
 } // namespace
@@ -271,54 +233,40 @@ QString GetThemeString(TsuiUIStyle style, int index)
     return value ? PCharToStr(value->name) : QString();
 }
 
+QObject* FindSuiForm(const QObject* form)
+{
+    if (!form) return nullptr;
+    for (QObject* child : form->children())
+        if (child->isWidgetType() && qobject_cast<TsuiFrameInfo*>(child)) return child;
+    return nullptr;
+}
+
 TsuiUIStyle GetSUIFormStyle(const QObject* form)
 {
-    const QObject* frame = FirstSuiForm(form);
-    return frame ? StyleOf(frame) : TsuiUIStyle::DeepBlue;
+    const TsuiFrameInfo* frame = FrameOf(form);
+    return frame ? frame->FrameUIStyle() : TsuiUIStyle::DeepBlue;
 }
 
 TColor GetSUIFormColor(const QObject* form)
 {
-    const QObject* frame = FirstSuiForm(form);
-    return frame ? ColorFromVariant(frame->property("Color")) : toolkit::clBtnFace;
+    const TsuiFrameInfo* frame = FrameOf(form);
+    return frame ? frame->FrameColor() : toolkit::clBtnFace;
 }
 
 TColor GetBorderColor(const QObject* form)
 {
-    const QObject* frame = FirstSuiForm(form);
-    return frame ? GetThemeColor(StyleOf(frame), teControlBorderColor) : 0;
-}
-
-void JoinContainerApplyUIStyle(TsuiStyleTarget target, const QMetaObject& cls, TsuiApplyUIStyle apply)
-{
-    containerMembers[std::size_t(target)] = {&cls, apply};
-}
-
-void JoinSubContainerApplyUIStyle(TsuiSubContainer target, const QMetaObject& cls, TsuiApplyUIStyle update)
-{
-    subContainerMembers[std::size_t(target)] = {&cls, update};
+    const TsuiFrameInfo* frame = FrameOf(form);
+    return frame ? GetThemeColor(frame->FrameUIStyle(), teControlBorderColor) : 0;
 }
 
 void ContainerApplyUIStyle(QWidget* container, TsuiUIStyle style)
 {
-    for (const QPointer<QWidget>& control : ChildControls(container)) {
-        for (std::size_t i = 0; i < TargetCount && control; ++i) {
-            const Member& member = containerMembers[i];
-            if (!member.Matches(control)) continue;
-            if (KeepsCustomStyle(TsuiStyleTarget(i)) && StyleOf(control) == TsuiUIStyle::Custom) continue;
-            member.apply(control, style);
-        }
-    }
+    for (const QPointer<QWidget>& control : ChildControls(container))
+        if (auto* styled = qobject_cast<TsuiStyled*>(control.data())) styled->ApplyContainerStyle(style);
 }
 
 void SubContainerApplyUIStyle(QWidget* container, TsuiUIStyle style)
 {
-    for (const QPointer<QWidget>& control : ChildControls(container)) {
-        for (const Member& member : subContainerMembers) {
-            if (member.Matches(control)) {
-                member.apply(control, style); // once, even if it is more than one kind of container
-                break;
-            }
-        }
-    }
+    for (const QPointer<QWidget>& control : ChildControls(container))
+        if (auto* styled = qobject_cast<TsuiStyled*>(control.data())) styled->PassUIStyleOn(style);
 }

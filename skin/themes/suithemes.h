@@ -139,58 +139,41 @@ TsuiUIStyle GetSUIFormStyle(const QObject* form);
 toolkit::TColor GetSUIFormColor(const QObject* form);
 toolkit::TColor GetBorderColor(const QObject* form);
 
-// Pushes a style onto the direct child controls of a container.
+// Pushes a style onto the direct child controls of a container: each skinned
+// control among them answers it (TsuiStyled::ApplyContainerStyle).
 void ContainerApplyUIStyle(QWidget* container, TsuiUIStyle style);
 // Lets the image panels, group boxes, tab controls and tab sheets among the
 // direct children pass the style on to their own children.
 void SubContainerApplyUIStyle(QWidget* container, TsuiUIStyle style);
 
-// Extension point of the two functions above. The skin's themes sit below
-// every control library, so they cannot name the control classes; instead
-// each control family joins from its own constructor (a direct call, so no
-// registration object can be dropped by the linker, and no static
-// initialisation order is involved):
-//
-//     JoinContainerApplyUIStyle(TsuiStyleTarget::Button, staticMetaObject,
-//         [](QWidget* w, TsuiUIStyle s) { static_cast<TsuiButton*>(w)->SetUIStyle(s); });
-//
-// A family that has not joined is skipped. The class test includes
-// subclasses; the targets are tested in the order listed here. What each
-// family's apply does: the first four set UIStyle, and are not called for a
-// control whose UIStyle is Custom; list box, edit, memo, check list box, list
-// view and tree view set BorderColor to element 8; the group box sets
-// BorderColor (8), Font.Color (10) and Color (9); the side channel sets Color
-// and SideBarColor (9); all others set UIStyle.
-enum class TsuiStyleTarget : std::uint8_t {
-    RadioButton,
-    CheckBox,
-    ProgressBar,
-    Button,
-    ListBox,
-    GroupBox,
-    Edit,
-    Memo,
-    CheckListBox,
-    SideChannel,
-    CheckGroup,
-    ComboBox,
-    ColorBox,
-    FontComboBox,
-    FontSizeComboBox,
-    ListView,
-    TreeView,
-    TabControl,
-    TrackBar,
-    ToolBar,
-    PageControl,
-    ScrollBar,
-    DrawGrid,
-    StringGrid,
+// What every skinned control declares, whatever Qt widget it is built on, so
+// that style application finds it by interface, never by class name.
+class TsuiStyled {
+public:
+    virtual ~TsuiStyled() = default;
+    // A style pushed onto the control's container: the push buttons, check
+    // boxes, radio buttons and progress bars keep Custom; the group box takes
+    // colours; most others take the style.
+    virtual void ApplyContainerStyle(TsuiUIStyle style) = 0;
+    // A container among the skinned controls passes the style on to its own
+    // children here and answers true; the others answer false.
+    virtual bool PassUIStyleOn(TsuiUIStyle style)
+    {
+        Q_UNUSED(style);
+        return false;
+    }
 };
-// The containers SubContainerApplyUIStyle hands the style to (UpdateUIStyle).
-enum class TsuiSubContainer : std::uint8_t { ImagePanel, GroupBox, TabControl, TabSheet };
 
-using TsuiApplyUIStyle = void (*)(QWidget* control, TsuiUIStyle style);
+// What a skinned window frame tells the controls of its form.
+class TsuiFrameInfo {
+public:
+    virtual ~TsuiFrameInfo() = default;
+    virtual TsuiUIStyle FrameUIStyle() const = 0;
+    virtual toolkit::TColor FrameColor() const = 0;
+};
 
-void JoinContainerApplyUIStyle(TsuiStyleTarget target, const QMetaObject& cls, TsuiApplyUIStyle apply);
-void JoinSubContainerApplyUIStyle(TsuiSubContainer target, const QMetaObject& cls, TsuiApplyUIStyle update);
+Q_DECLARE_INTERFACE(TsuiStyled, "skin.TsuiStyled")
+Q_DECLARE_INTERFACE(TsuiFrameInfo, "skin.TsuiFrameInfo")
+
+// The skinned frame among a form's direct children, if any.
+QObject* FindSuiForm(const QObject* form);

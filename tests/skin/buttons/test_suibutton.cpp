@@ -254,6 +254,26 @@ TEST(TsuiButton, RepeatTimerTicksWhileHeldAndReleaseInsideClicksOnce)
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
 }
 
+// As Qt's buttons: leaving while held shows the button up and pauses the
+// repeat; coming back shows it down again. The right edge is outside.
+TEST(TsuiButton, LeavingWhileHeldAndComingBack)
+{
+    Window w;
+    TsuiButton* button = w.Button(TsuiUIStyle::MacOS, "Hold", 80, 23);
+    w.form.show();
+    Counters count;
+    count.Watch(button);
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(button, QPoint(80, 5)); // x = Width: outside
+    EXPECT_EQ(button->Face(), TsuiButtonFace::Normal);
+    EXPECT_FALSE(button->findChild<QTimer*>()->isActive());
+    QTest::mouseMove(button, QPoint(79, 5));
+    EXPECT_EQ(button->Face(), TsuiButtonFace::MouseDown);
+    EXPECT_TRUE(button->findChild<QTimer*>()->isActive());
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(79, 5));
+    EXPECT_EQ(count.clicks, 1);
+}
+
 // The firmware update runs inside the click handler, processes messages and
 // disables its button: the button stays pressed and the timer keeps ticking.
 TEST(TsuiButton, ClickHandlerSeesThePressedButtonAndLiveTimer)

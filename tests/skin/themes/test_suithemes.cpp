@@ -83,15 +83,16 @@ TEST(ThemeTables, PictureNamesCarryTheStylePrefixAndWinXPExceptions)
     EXPECT_EQ(kind, TsuiType::Str);
 }
 
-// Stand-ins for controls of the libraries above this one. The frame must be
-// called TsuiForm at global scope: that is the class name the lookup knows.
-class TsuiForm : public QWidget {
+// Stand-ins for controls of the libraries above this one: the frame and the
+// controls are found by the interfaces they declare, whatever their names.
+class StandInFrame : public QWidget, public TsuiFrameInfo {
     Q_OBJECT
-    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle MEMBER style)
-    Q_PROPERTY(toolkit::TColor Color MEMBER color)
+    Q_INTERFACES(TsuiFrameInfo)
 
 public:
     using QWidget::QWidget;
+    TsuiUIStyle FrameUIStyle() const override { return style; }
+    TColor FrameColor() const override { return color; }
     TsuiUIStyle style = TsuiUIStyle::DeepBlue;
     TColor color = 0xE8E8E8;
 };
@@ -106,104 +107,66 @@ TEST(FormStyle, IsReadFromTheFirstSkinnedFrameOrDefaults)
     EXPECT_EQ(GetSUIFormColor(&form), toolkit::clBtnFace);
     EXPECT_EQ(GetBorderColor(&form), 0u);
 
-    auto* frame = new TsuiForm(&form);
-    // A stored layout spells the style by its enumerator name.
-    ASSERT_TRUE(frame->setProperty("UIStyle", QStringLiteral("MacOS")));
+    auto* frame = new StandInFrame(&form);
+    frame->style = TsuiUIStyle::MacOS;
     frame->color = 0x123456;
-    auto* second = new TsuiForm(&form);
+    auto* second = new StandInFrame(&form);
     second->style = TsuiUIStyle::WinXP;
 
+    EXPECT_EQ(FindSuiForm(&form), frame);
     EXPECT_EQ(GetSUIFormStyle(&form), TsuiUIStyle::MacOS);
     EXPECT_EQ(GetSUIFormColor(&form), 0x123456u);
     EXPECT_EQ(GetBorderColor(&form), 0x7F7F7Fu);
-    // ... and a layout writer reads it back as that name.
-    const QMetaProperty uiStyle =
-        frame->metaObject()->property(frame->metaObject()->indexOfProperty("UIStyle"));
-    EXPECT_TRUE(uiStyle.isEnumType());
-    EXPECT_EQ(frame->property("UIStyle").toString(), "MacOS");
 }
 
-class StyledControl : public QWidget {
+// A skinned control that records what its container's style did to it.
+class StyledControl : public QWidget, public TsuiStyled {
     Q_OBJECT
-    Q_PROPERTY(TsuiUIStyle UIStyle MEMBER style)
+    Q_INTERFACES(TsuiStyled)
 
 public:
     using QWidget::QWidget;
-    TsuiUIStyle style = TsuiUIStyle::DeepBlue;
-    QStringList applied;
-};
-class StyledCheckBox : public StyledControl {
-    Q_OBJECT
-public:
-    using StyledControl::StyledControl;
-};
-class StyledRadioButton : public StyledCheckBox {
-    Q_OBJECT
-public:
-    using StyledCheckBox::StyledCheckBox;
-};
-class BorderedEdit : public StyledControl {
-    Q_OBJECT
-public:
-    using StyledControl::StyledControl;
-    TColor borderColor = 0;
+    void ApplyContainerStyle(TsuiUIStyle s) override { applied << s; }
+    bool PassUIStyleOn(TsuiUIStyle s) override
+    {
+        passedOn << s;
+        return true;
+    }
+    QList<TsuiUIStyle> applied, passedOn;
 };
 
-template <TsuiStyleTarget target> void Record(QWidget* w, TsuiUIStyle s)
+TEST(ContainerStyle, ReachesEachDirectSkinnedChildOnce)
 {
-    auto* control = static_cast<StyledControl*>(w);
-    control->applied << QString::number(int(target));
-    control->style = s;
-}
-
-TEST(ContainerStyle, JoinedFamiliesAreRestyledInOrderAndCustomIsKeptWhereDocumented)
-{
-    JoinContainerApplyUIStyle(TsuiStyleTarget::RadioButton, StyledRadioButton::staticMetaObject,
-                              Record<TsuiStyleTarget::RadioButton>);
-    JoinContainerApplyUIStyle(TsuiStyleTarget::CheckBox, StyledCheckBox::staticMetaObject,
-                              Record<TsuiStyleTarget::CheckBox>);
-    JoinContainerApplyUIStyle(
-        TsuiStyleTarget::Edit, BorderedEdit::staticMetaObject, [](QWidget* w, TsuiUIStyle s) {
-            static_cast<BorderedEdit*>(w)->borderColor = GetThemeColor(s, teControlBorderColor);
-        });
-
     QWidget container;
-    auto* radio = new StyledRadioButton(&container);
-    auto* customCheck = new StyledCheckBox(&container);
-    customCheck->style = TsuiUIStyle::Custom;
-    auto* edit = new BorderedEdit(&container);
-    edit->style = TsuiUIStyle::Custom; // only the first four families keep Custom
-    auto* stranger = new StyledControl(&container);
-    auto* nested = new StyledCheckBox(stranger);
+    auto* styled = new StyledControl(&container);
+    auto* plain = new QWidget(&container);
+    auto* nested = new StyledControl(plain);
+    // A control that deletes a later sibling while restyled must not break the walk.
+    auto* doomed = new StyledControl(&container);
+    struct Deleting : StyledControl {
+        using StyledControl::StyledControl;
+        QWidget* victim = nullptr;
+        void ApplyContainerStyle(TsuiUIStyle s) override
+        {
+            StyledControl::ApplyContainerStyle(s);
+            delete victim;
+        }
+    };
+    auto* deleting = new Deleting(&container);
+    deleting->victim = doomed;
+    doomed->setParent(nullptr);
+    doomed->setParent(&container); // now after the deleting one
 
     ContainerApplyUIStyle(&container, TsuiUIStyle::WinXP);
-
-    // A radio button is also a check box: restyled twice, radio test first.
-    EXPECT_EQ(radio->applied, QStringList({"0", "1"}));
-    EXPECT_EQ(radio->style, TsuiUIStyle::WinXP);
-    EXPECT_TRUE(customCheck->applied.isEmpty());
-    EXPECT_EQ(edit->borderColor, 0x686868u);
-    EXPECT_TRUE(stranger->applied.isEmpty());
+    EXPECT_EQ(styled->applied, QList<TsuiUIStyle>{TsuiUIStyle::WinXP});
     EXPECT_TRUE(nested->applied.isEmpty());
+    EXPECT_TRUE(styled->passedOn.isEmpty());
+
+    SubContainerApplyUIStyle(&container, TsuiUIStyle::Protein);
+    EXPECT_EQ(styled->passedOn, QList<TsuiUIStyle>{TsuiUIStyle::Protein});
+    EXPECT_TRUE(nested->passedOn.isEmpty());
 
     ContainerApplyUIStyle(nullptr, TsuiUIStyle::WinXP);
-}
-
-TEST(ContainerStyle, SubContainersPassTheStyleOnOnce)
-{
-    JoinSubContainerApplyUIStyle(TsuiSubContainer::ImagePanel, StyledControl::staticMetaObject,
-                                 Record<TsuiStyleTarget::StringGrid>);
-    JoinSubContainerApplyUIStyle(TsuiSubContainer::GroupBox, StyledCheckBox::staticMetaObject,
-                                 Record<TsuiStyleTarget::DrawGrid>);
-
-    QWidget container;
-    auto* panel = new StyledCheckBox(&container);
-    auto* other = new QWidget(&container);
-    SubContainerApplyUIStyle(&container, TsuiUIStyle::Protein);
-
-    EXPECT_EQ(panel->applied, QStringList({QString::number(int(TsuiStyleTarget::StringGrid))}));
-    EXPECT_EQ(panel->style, TsuiUIStyle::Protein);
-    EXPECT_FALSE(other->property("UIStyle").isValid());
 }
 
 #include "test_suithemes.moc"
