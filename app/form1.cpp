@@ -8,8 +8,10 @@
 #include "platform/modulepath.h"
 #include "platform/wholefile.h"
 #include "skin/buttons/suibutton.h"
+#include "skin/buttons/suibuttonsregistry.h"
 #include "skin/buttons/suiprogressbar.h"
 #include "skin/frame/suiform.h"
+#include "skin/frame/suiframeregistry.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/stdctrls.h"
 
@@ -35,9 +37,8 @@ QFont SansSerif(bool bold)
 void RegisterLayoutClasses()
 {
     toolkit::RegisterStandardControls();
-    toolkit::RegisterClass<TsuiForm>(QStringLiteral("TsuiForm"));
-    toolkit::RegisterClass<TsuiButton>(QStringLiteral("TsuiButton"));
-    toolkit::RegisterClass<TsuiProgressBar>(QStringLiteral("TsuiProgressBar"));
+    RegisterSuiFrame();
+    RegisterSuiButtons();
 }
 
 // A layout compiled into the program; a missing one is a build fault.

@@ -261,6 +261,7 @@ public:
 
     void Finish()
     {
+        ResolveReferences();
         for (const QPointer<QObject>& object : components_)
             if (object) dynamic_cast<TComponent*>(object.data())->Loaded();
         done_ = true;
@@ -270,6 +271,14 @@ private:
     QPointer<QObject> root_;
     std::vector<QPointer<QObject>> created_;
     std::vector<QPointer<QObject>> components_;
+    // A reference may name a component declared further down, so references
+    // are set once every object exists.
+    struct PendingReference {
+        QPointer<QObject> Target;
+        QMetaProperty Property;
+        TLayoutValue Name;
+    };
+    std::vector<PendingReference> references_;
     bool done_ = false;
 
     // Walks a dotted name down through sub-objects, then sets the last part.
@@ -312,8 +321,31 @@ private:
             return FillCollection(target, meta, property.Value);
         if (!meta.isWritable())
             FailAt(property.Pos, QStringLiteral("property '%1' is read-only").arg(property.Name));
+        if (IsObjectProperty(meta)) {
+            ExpectKind(property.Value, TLayoutValue::Kind::Identifier);
+            references_.push_back({target, meta, property.Value});
+            return;
+        }
         if (!meta.write(target, ToVariant(meta, property.Value)))
             FailAt(property.Value.Pos, QStringLiteral("property '%1' refused the value").arg(property.Name));
+    }
+
+    void ResolveReferences()
+    {
+        for (const PendingReference& reference : references_) {
+            if (!reference.Target) continue;
+            const TLayoutPos pos = reference.Name.Pos;
+            QObject* found = FindLayoutComponent(root_, reference.Name.Text);
+            if (!found) FailAt(pos, QStringLiteral("unknown component '%1'").arg(reference.Name.Text));
+            const QMetaObject* wanted = reference.Property.metaType().metaObject();
+            if (wanted && !found->metaObject()->inherits(wanted))
+                FailAt(pos, QStringLiteral("'%1' is a %2, which property '%3' cannot refer to")
+                                .arg(reference.Name.Text, QLatin1String(found->metaObject()->className()),
+                                     QLatin1String(reference.Property.name())));
+            if (!reference.Property.write(reference.Target, QVariant::fromValue(found)))
+                FailAt(pos, QStringLiteral("property '%1' refused '%2'")
+                                .arg(QLatin1String(reference.Property.name()), reference.Name.Text));
+        }
     }
 
     void FillCollection(QObject* target, const QMetaProperty& meta, const TLayoutValue& value)

@@ -1,7 +1,9 @@
 #pragma once
 // Builds objects from a stored layout: parse into a tree, create each object
 // through the class registry, apply its properties in file order, bind event
-// handlers to the root, then call Loaded.
+// handlers to the root, set the references between components (a writable
+// object property names another component of the layout, wherever it is
+// declared), then call Loaded.
 
 #include "toolkit/layoutregistry.h"
 #include "toolkit/layouttree.h"

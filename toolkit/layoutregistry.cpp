@@ -52,4 +52,19 @@ bool IsInternal(const QObject* object)
     return object->property(InternalMark).toBool();
 }
 
+bool IsStoredChild(const QObject* child)
+{
+    return !child->objectName().isEmpty() && !IsInternal(child) && FindClass(child->metaObject());
+}
+
+QObject* FindLayoutComponent(const QObject* root, const QString& name)
+{
+    if (name.isEmpty()) return nullptr;
+    if (root->objectName() == name) return const_cast<QObject*>(root);
+    for (QObject* child : root->children())
+        if (IsStoredChild(child))
+            if (QObject* found = FindLayoutComponent(child, name)) return found;
+    return nullptr;
+}
+
 } // namespace toolkit

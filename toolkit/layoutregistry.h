@@ -81,4 +81,11 @@ public:
 void MarkInternal(QObject* object);
 bool IsInternal(const QObject* object);
 
+// Whether a child is part of its parent's stored layout: named, of a
+// registered class and not internal. Unstored objects hide their children.
+bool IsStoredChild(const QObject* child);
+// The component a reference in root's layout names: root itself or a stored
+// descendant, the first in creation order; nullptr when there is none.
+QObject* FindLayoutComponent(const QObject* root, const QString& name);
+
 } // namespace toolkit

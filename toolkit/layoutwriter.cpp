@@ -220,6 +220,8 @@ void FormatNode(const TLayoutNode& node, int depth, QString& out)
 // registered classes to leave defaults out.
 class TreeBuilder {
 public:
+    explicit TreeBuilder(const QObject* root) : root_(root) {}
+
     TLayoutNode Node(const QObject* object)
     {
         const TRegisteredClass* registered = FindClass(object->metaObject());
@@ -235,12 +237,8 @@ public:
     }
 
 private:
+    const QObject* root_;
     std::map<const QMetaObject*, std::unique_ptr<QObject>> references_;
-
-    static bool IsStoredChild(const QObject* child)
-    {
-        return !child->objectName().isEmpty() && !IsInternal(child) && FindClass(child->metaObject());
-    }
 
     QObject* Reference(const TRegisteredClass& registered)
     {
@@ -260,7 +258,10 @@ private:
             if (!property.isStored() || !property.isDesignable()) continue;
             const QString name = prefix + QLatin1String(property.name());
             if (property.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
-                SubObject(property, object, reference, name, out);
+                if (property.isWritable())
+                    Reference(property, object, name, out);
+                else
+                    SubObject(property, object, reference, name, out);
             } else if (property.isWritable()) {
                 TLayoutValue value = ValueOf(property, property.read(object));
                 if (!reference ||
@@ -292,6 +293,19 @@ private:
             return property.Name == wanted.Name &&
                    FormatValue(property.Value, 0) == FormatValue(wanted.Value, 0);
         });
+    }
+
+    // A writable object property refers to another component and is stored by
+    // its name; one that is only readable is a part of the object itself.
+    void Reference(const QMetaProperty& property, const QObject* object, const QString& name,
+                   std::vector<TLayoutProperty>& out)
+    {
+        const QObject* target = property.read(object).value<QObject*>();
+        if (!target) return;
+        if (FindLayoutComponent(root_, target->objectName()) != target)
+            Fail(QStringLiteral("property '%1' refers to an object that is not stored in this layout")
+                     .arg(QLatin1String(property.name())));
+        out.push_back({name, {}, IdentifierValue(target->objectName())});
     }
 
     void SubObject(const QMetaProperty& property, const QObject* object, const QObject* reference,
@@ -356,7 +370,7 @@ void TLayoutWriter::Binary(const QString& name, const QByteArray& value)
 
 TLayoutNode LayoutTreeOf(const QObject* root)
 {
-    return TreeBuilder().Node(root);
+    return TreeBuilder(root).Node(root);
 }
 
 QString FormatLayout(const TLayoutNode& node)

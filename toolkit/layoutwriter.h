@@ -5,7 +5,9 @@
 // What is stored: the Q_PROPERTYs declared by our own classes (Qt's classes,
 // named Q..., contribute none) that are STORED and DESIGNABLE, in declaration
 // order from base to derived, skipping every value equal to the one a freshly
-// created instance of the registered class has; then the class's extra stored
+// created instance of the registered class has (a writable object property is
+// a reference, stored by the component's name unless it is null; a read-only
+// one is a part whose own values are stored, as in Font.Height); then the class's extra stored
 // values (likewise compared) and the handlers bound by name; then the named,
 // registered, non-internal children in creation order.
 

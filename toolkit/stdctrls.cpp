@@ -1,6 +1,7 @@
 #include "toolkit/stdctrls.h"
 
 #include "toolkit/layouttree.h"
+#include "toolkit/panel.h"
 
 namespace toolkit {
 
@@ -108,6 +109,7 @@ void RegisterStandardControls()
     RegisterClass<TLabel>(QStringLiteral("TLabel"));
     RegisterClass<TStaticText>(QStringLiteral("TStaticText"));
     RegisterClass<TStoredStatusBar>(QStringLiteral("TStatusBar"));
+    RegisterClass<TPanel>(QStringLiteral("TPanel"));
 }
 
 } // namespace toolkit

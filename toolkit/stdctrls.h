@@ -115,7 +115,9 @@ private:
     TAlign align_ = alNone;
 };
 
-// Registers the three under their classic names: TLabel, TStaticText, TStatusBar.
+// Makes the toolkit's stored controls readable from layouts under their
+// classic names: TLabel, TStaticText, TStatusBar, TPanel. Registering again
+// changes nothing.
 void RegisterStandardControls();
 
 } // namespace toolkit

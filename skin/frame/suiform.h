@@ -21,8 +21,8 @@ class TsuiForm : public toolkit::TCustomControl, public TsuiFrameInfo {
     Q_PROPERTY(bool TitleBarVisible READ GetTitleBarVisible WRITE SetTitleBarVisible)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(QString Caption READ GetCaption WRITE SetCaption)
-    // A reference to a panel elsewhere on the form; not stored.
-    Q_PROPERTY(QWidget* FormPanel READ FormPanel WRITE SetPanel STORED false)
+    // A panel elsewhere on the form, stored by its name.
+    Q_PROPERTY(QWidget* FormPanel READ FormPanel WRITE SetPanel)
     Q_PROPERTY(TsuiTitleBarButtons* TitleBarButtons READ GetButtons)
     Q_PROPERTY(TsuiTitleBarSections* TitleBarSections READ GetSections)
     Q_PROPERTY(bool TitleBarDrawAppIcon READ GetDrawAppIcon WRITE SetDrawAppIcon)

@@ -4,6 +4,7 @@
 #include "toolkit/layoutwriter.h"
 #include "toolkit/types.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -94,6 +95,8 @@ class LayoutPanel : public QWidget, public TComponent, public TStoredExtras {
     Q_PROPERTY(LayoutItems* Buttons READ Buttons)
     Q_PROPERTY(toolkit::TPicture* Picture READ Picture)
     Q_PROPERTY(int Scratch MEMBER Scratch STORED false)
+    Q_PROPERTY(QWidget* Partner READ Partner WRITE SetPartner)
+    Q_PROPERTY(LayoutPanel* Buddy MEMBER Buddy)
 public:
     enum Speed { mdNone, mdFast, mdSlow };
     Q_ENUM(Speed)
@@ -116,6 +119,12 @@ public:
     LayoutFont* Font() { return &font_; }
     LayoutItems* Buttons() { return &buttons_; }
     TPicture* Picture() { return &picture_; }
+    QWidget* Partner() const { return partner_; }
+    void SetPartner(QWidget* partner)
+    {
+        Record(QStringLiteral("Partner=") + (partner ? partner->objectName() : QStringLiteral("null")));
+        partner_ = partner;
+    }
 
     bool ReadExtraProperty(const QString& name, const TLayoutValue& value) override
     {
@@ -140,6 +149,7 @@ public:
     QByteArray Data;
     int Scratch = 0;
     qint64 Pages = 0;
+    LayoutPanel* Buddy = nullptr;
 
 signals:
     void OnClick();
@@ -151,6 +161,7 @@ private:
     LayoutFont font_;
     LayoutItems buttons_;
     TPicture picture_;
+    QPointer<QWidget> partner_;
 
     void Record(const QString& what)
     {
@@ -169,6 +180,13 @@ public:
     }
 };
 
+// A component that is not a widget.
+class LayoutObject : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+};
+
 namespace {
 
 class LayoutTest : public testing::Test {
@@ -177,6 +195,7 @@ protected:
     {
         RegisterClass<LayoutPanel>(QStringLiteral("TLayoutPanel"));
         RegisterClass<LayoutForm>(QStringLiteral("TLayoutForm"));
+        RegisterClass<LayoutObject>(QStringLiteral("TLayoutObject"));
         Log().clear();
     }
 };
@@ -377,6 +396,66 @@ TEST_F(LayoutTest, ReadsIntoAnExistingRootOfAFittingClass)
     EXPECT_THROW(ReadLayoutInto(&panel, QStringLiteral("object Main: TLayoutForm\nend")), ELayoutError);
 }
 
+// A reference may name a component declared further down, or the root; the
+// setter runs while loading, before any Loaded.
+const QString References = QStringLiteral(R"(object Form1: TLayoutForm
+  object Early: TLayoutPanel
+    Partner = Late
+    Buddy = Form1
+  end
+  object Box: TLayoutPanel
+    object Late: TLayoutPanel
+      Buddy = Early
+    end
+  end
+end
+)");
+
+TEST_F(LayoutTest, ReferencesAreResolvedAfterEveryObjectExists)
+{
+    std::unique_ptr<QObject> root(ReadLayout(References));
+    auto* early = root->findChild<LayoutPanel*>(QStringLiteral("Early"));
+    auto* late = root->findChild<LayoutPanel*>(QStringLiteral("Late"));
+    ASSERT_TRUE(early && late);
+    EXPECT_EQ(early->Partner(), late);
+    EXPECT_EQ(early->Buddy, root.get());
+    EXPECT_EQ(late->Buddy, early);
+    EXPECT_EQ(Log(), QStringList({"Early.Partner=Late(loading)", "Form1.Loaded", "Early.Loaded", "Box.Loaded",
+                                  "Late.Loaded"}));
+}
+
+TEST_F(LayoutTest, ReferencesAreWrittenByNameAndNullOnesLeftOut)
+{
+    std::unique_ptr<QObject> root(ReadLayout(References));
+    auto* box = root->findChild<LayoutPanel*>(QStringLiteral("Box"));
+    box->SetPartner(box); // to itself
+    const QString written = WriteLayout(root.get());
+    EXPECT_EQ(written, QStringLiteral(R"(object Form1: TLayoutForm
+  object Early: TLayoutPanel
+    Partner = Late
+    Buddy = Form1
+  end
+  object Box: TLayoutPanel
+    Partner = Box
+    object Late: TLayoutPanel
+      Buddy = Early
+    end
+  end
+end
+)"));
+    std::unique_ptr<QObject> again(ReadLayout(written));
+    EXPECT_EQ(WriteLayout(again.get()), written);
+
+    // Only what the layout stores can be named in it.
+    auto* unnamed = new LayoutPanel(box);
+    box->SetPartner(unnamed);
+    EXPECT_THROW(WriteLayout(root.get()), ELayoutError);
+    LayoutPanel outside;
+    outside.setObjectName(QStringLiteral("Outside"));
+    box->SetPartner(&outside);
+    EXPECT_THROW(WriteLayout(root.get()), ELayoutError);
+}
+
 struct Malformed {
     const char* text;
     int line;
@@ -428,6 +507,17 @@ TEST_F(LayoutTest, BadInputIsReportedAtItsPositionAndLeavesNothingBehind)
         {"object A: TLayoutPanel\n  Buttons = <\n    item\n      Font.Nope = 1\n    end>\nend", 4, 7,
          "unknown property 'Nope' in LayoutFont"},
         {"object A: TLayoutPanel\n  Font = 1\nend", 2, 3, "property 'Font' is read-only"},
+        {"object A: TLayoutPanel\n  object B: TLayoutPanel\n    Partner = Nobody\n  end\nend", 3, 15,
+         "unknown component 'Nobody'"},
+        {"object A: TLayoutPanel\n  Partner = 'B'\nend", 2, 13, "expected an identifier, found a string"},
+        {"object A: TLayoutPanel\n  Partner = T\n  object T: TLayoutObject\n  end\nend", 2, 13,
+         "'T' is a LayoutObject, which property 'Partner' cannot refer to"},
+        {"object A: TLayoutPanel\n  Buddy = W\n  object W: TLayoutObject\n  end\nend", 2, 11,
+         "'W' is a LayoutObject"},
+        // Inside an unnamed object nothing is stored, so nothing can be named.
+        {"object A: TLayoutPanel\n  Buddy = B\n  object TLayoutPanel\n    object B: TLayoutPanel\n    end\n  "
+         "end\nend",
+         2, 11, "unknown component 'B'"},
     };
     for (const Malformed& c : cases) {
         SCOPED_TRACE(c.text);

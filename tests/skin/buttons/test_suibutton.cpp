@@ -1,4 +1,5 @@
 #include "skin/buttons/suibutton.h"
+#include "skin/buttons/suibuttonsregistry.h"
 #include "toolkit/canvas.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/resources.h"
@@ -461,7 +462,7 @@ namespace {
 TEST(TsuiButton, ReadFromAStoredLayout)
 {
     toolkit::RegisterClass<QWidget>("TTestForm");
-    toolkit::RegisterClass<TsuiButton>("TsuiButton");
+    RegisterSuiButtons();
     std::unique_ptr<QObject> root(toolkit::ReadLayout(QStringLiteral("object F: TTestForm\n"
                                                                      "  object B: TsuiButton\n"
                                                                      "    Caption = 'Go'\n"

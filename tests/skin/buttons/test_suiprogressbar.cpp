@@ -1,4 +1,5 @@
 #include "skin/buttons/suiprogressbar.h"
+#include "skin/buttons/suibuttonsregistry.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/resources.h"
 
@@ -235,7 +236,7 @@ namespace {
 TEST(TsuiProgressBar, ReadFromAStoredLayout)
 {
     toolkit::RegisterClass<QWidget>("TTestForm");
-    toolkit::RegisterClass<TsuiProgressBar>("TsuiProgressBar");
+    RegisterSuiButtons();
     std::unique_ptr<QObject> root(
         toolkit::ReadLayout(QStringLiteral("object F: TTestForm\n"
                                            "  object P: TsuiProgressBar\n"

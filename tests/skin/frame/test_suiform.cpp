@@ -1,6 +1,11 @@
 #include "skin/buttons/suiprogressbar.h"
 #include "skin/frame/suiform.h"
+#include "skin/frame/suiframeregistry.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/layoutreader.h"
+#include "toolkit/layoutwriter.h"
+#include "toolkit/panel.h"
+#include "toolkit/stdctrls.h"
 #include "toolkit/resources.h"
 
 #include <QAccessible>
@@ -9,6 +14,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace toolkit;
 
@@ -184,19 +190,22 @@ TEST(SkinnedForm, ActivationReachesTheTitleBar)
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.frame->TitleBar()->FormActive(); }, 2000));
 }
 
+// Answers every message box, keeping its text.
+struct MessageRecorder : DialogResponder {
+    QStringList texts;
+    DialogResponder* previous = SetDialogResponder(this);
+    ~MessageRecorder() override { SetDialogResponder(previous); }
+    TModalResult Message(const MessageRequest& r) override
+    {
+        texts << r.text;
+        return TModalResult::Ok;
+    }
+    std::optional<QString> OpenFile(const OpenFileRequest&) override { return {}; }
+};
+
 TEST(SkinnedForm, FramePanelFillsTheFrameButNotWithItself)
 {
-    struct Responder : DialogResponder {
-        QStringList texts;
-        DialogResponder* previous = SetDialogResponder(this);
-        ~Responder() override { SetDialogResponder(previous); }
-        TModalResult Message(const MessageRequest& r) override
-        {
-            texts << r.text;
-            return TModalResult::Ok;
-        }
-        std::optional<QString> OpenFile(const OpenFileRequest&) override { return {}; }
-    } responder;
+    MessageRecorder responder;
     Skinned window;
     window.frame->SetPanel(window.frame);
     EXPECT_EQ(window.frame->FormPanel(), nullptr);
@@ -206,6 +215,56 @@ TEST(SkinnedForm, FramePanelFillsTheFrameButNotWithItself)
     window.frame->SetPanel(panel);
     EXPECT_EQ(window.frame->FormPanel(), panel);
     EXPECT_EQ(panel->geometry().bottom(), window.frame->height() - 1);
+}
+
+// The panel is named before it is declared; the frame makes it fill itself
+// and clears its caption, as when it is set in code.
+TEST(SkinnedForm, FramePanelIsStoredByName)
+{
+    RegisterClass<QWidget>(QStringLiteral("TTestForm"));
+    RegisterStandardControls();
+    RegisterSuiFrame();
+    const QString text = QStringLiteral(R"(object Form1: TTestForm
+  object suiForm1: TsuiForm
+    UIStyle = MacOS
+    FormPanel = Panel1
+    object Panel1: TPanel
+      Caption = 'Panel1'
+    end
+  end
+end
+)");
+    std::unique_ptr<QObject> root(ReadLayout(text));
+    auto* frame = root->findChild<TsuiForm*>(QStringLiteral("suiForm1"));
+    auto* panel = root->findChild<TPanel*>(QStringLiteral("Panel1"));
+    ASSERT_TRUE(frame && panel);
+    EXPECT_EQ(frame->FormPanel(), panel);
+    EXPECT_EQ(panel->Align(), alClient);
+    EXPECT_EQ(panel->Caption(), QString());
+
+    const QString written = WriteLayout(root.get());
+    EXPECT_TRUE(written.contains(QStringLiteral("\n    FormPanel = Panel1\n"))) << written.toStdString();
+    std::unique_ptr<QObject> again(ReadLayout(written));
+    EXPECT_EQ(again->findChild<TsuiForm*>()->FormPanel(), again->findChild<TPanel*>());
+    EXPECT_EQ(WriteLayout(again.get()), written);
+
+    frame->SetPanel(nullptr);
+    EXPECT_FALSE(WriteLayout(root.get()).contains(QStringLiteral("FormPanel")));
+}
+
+TEST(SkinnedForm, StoredFramePanelNamingTheFrameIsRefusedWithAMessage)
+{
+    MessageRecorder responder;
+    RegisterClass<QWidget>(QStringLiteral("TTestForm"));
+    RegisterSuiFrame();
+    std::unique_ptr<QObject> root(ReadLayout(QStringLiteral("object Form1: TTestForm\n"
+                                                            "  object suiForm1: TsuiForm\n"
+                                                            "    FormPanel = suiForm1\n"
+                                                            "  end\n"
+                                                            "end\n")));
+    EXPECT_EQ(root->findChild<TsuiForm*>()->FormPanel(), nullptr);
+    EXPECT_EQ(responder.texts,
+              QStringList(QStringLiteral("Sorry, you can't select the Form assign to FormPanel property")));
 }
 
 } // namespace

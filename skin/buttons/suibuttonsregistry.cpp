@@ -1,0 +1,12 @@
+#include "skin/buttons/suibuttonsregistry.h"
+
+#include "skin/buttons/suibutton.h"
+#include "skin/buttons/suiprogressbar.h"
+#include "toolkit/layoutregistry.h"
+
+void RegisterSuiButtons()
+{
+    toolkit::RegisterClass<TsuiButton>(QStringLiteral("TsuiButton"));
+    toolkit::RegisterClass<TsuiImageButton>(QStringLiteral("TsuiImageButton"));
+    toolkit::RegisterClass<TsuiProgressBar>(QStringLiteral("TsuiProgressBar"));
+}
