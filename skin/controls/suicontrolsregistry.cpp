@@ -1,0 +1,7 @@
+#include "skin/controls/suicontrolsregistry.h"
+
+#include "toolkit/layoutregistry.h"
+
+void RegisterSuiControls()
+{
+}

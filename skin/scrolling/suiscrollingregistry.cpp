@@ -1,0 +1,7 @@
+#include "skin/scrolling/suiscrollingregistry.h"
+
+#include "toolkit/layoutregistry.h"
+
+void RegisterSuiScrolling()
+{
+}
