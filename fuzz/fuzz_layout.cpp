@@ -7,6 +7,7 @@
 #include "toolkit/layoutwriter.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -62,6 +63,17 @@ public:
     QList<QObject*> Items() const override { return children(); }
 };
 
+// A non-widget that cannot hold widgets.
+class FuzzObject : public QObject, public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(int Interval MEMBER Interval)
+    Q_PROPERTY(QString Filter MEMBER Filter)
+public:
+    using QObject::QObject;
+    int Interval = 100;
+    QString Filter;
+};
+
 class FuzzPanel : public QWidget, public TComponent, public TStoredExtras {
     Q_OBJECT
     Q_PROPERTY(int Left MEMBER Left)
@@ -75,6 +87,8 @@ class FuzzPanel : public QWidget, public TComponent, public TStoredExtras {
     Q_PROPERTY(FuzzFont* Font READ Font)
     Q_PROPERTY(FuzzItems* Buttons READ Buttons)
     Q_PROPERTY(toolkit::TPicture* Picture READ Picture)
+    Q_PROPERTY(QWidget* Partner READ Partner WRITE SetPartner)
+    Q_PROPERTY(FuzzObject* Dialog READ Dialog WRITE SetDialog)
 public:
     enum Speed { mdNone, mdFast, mdSlow };
     Q_ENUM(Speed)
@@ -83,6 +97,10 @@ public:
     FuzzFont* Font() { return &font_; }
     FuzzItems* Buttons() { return &buttons_; }
     TPicture* Picture() { return &picture_; }
+    QWidget* Partner() const { return partner_; }
+    void SetPartner(QWidget* partner) { partner_ = partner; }
+    FuzzObject* Dialog() const { return dialog_; }
+    void SetDialog(FuzzObject* dialog) { dialog_ = dialog; }
 
     bool ReadExtraProperty(const QString& name, const TLayoutValue& value) override
     {
@@ -116,17 +134,8 @@ private:
     FuzzFont font_;
     FuzzItems buttons_;
     TPicture picture_;
-};
-
-// A non-widget that cannot hold widgets.
-class FuzzObject : public QObject, public TComponent {
-    Q_OBJECT
-    Q_PROPERTY(int Interval MEMBER Interval)
-    Q_PROPERTY(QString Filter MEMBER Filter)
-public:
-    using QObject::QObject;
-    int Interval = 100;
-    QString Filter;
+    QPointer<QWidget> partner_;
+    QPointer<FuzzObject> dialog_;
 };
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)

@@ -38,11 +38,13 @@ void TCustomPanel::DrawCaption(TCanvas& canvas, const TRect& rect) const
 {
     const QString caption = Caption();
     if (std::none_of(caption.begin(), caption.end(), [](QChar c) { return c > u' '; })) return;
-    static constexpr unsigned Horizontal[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+    const unsigned horizontal = alignment_ == taLeftJustify    ? DT_LEFT
+                                : alignment_ == taRightJustify ? DT_RIGHT
+                                                               : DT_CENTER;
     canvas.Font.Assign(Font());
     canvas.Brush.Style = bsClear;
     TRect r = rect;
-    canvas.DrawText(caption, r, DT_SINGLELINE | DT_VCENTER | Horizontal[alignment_]);
+    canvas.DrawText(caption, r, DT_SINGLELINE | DT_VCENTER | horizontal);
 }
 
 } // namespace toolkit

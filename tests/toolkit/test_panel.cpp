@@ -51,8 +51,8 @@ TEST(Panel, CaptionIsOneCentredLinePlacedByAlignmentInsideTheBorder)
     EXPECT_EQ(right, left.translated(inside - advance, 0));
     EXPECT_EQ(centre, left.translated((inside - advance) / 2, 0));
     const QRect leftCell(3, 3 + (34 - metrics.height()) / 2, advance, metrics.height());
-    EXPECT_TRUE(leftCell.contains(left)) << left.x() << "," << left.y() << " " << left.width() << "x"
-                                         << left.height();
+    EXPECT_TRUE(leftCell.contains(left))
+        << left.x() << "," << left.y() << " " << left.width() << "x" << left.height();
 }
 
 TEST(Panel, AlignedChildrenKeepClearOfTheBorder)

@@ -5,8 +5,8 @@
 #include "toolkit/layoutreader.h"
 #include "toolkit/layoutwriter.h"
 #include "toolkit/panel.h"
-#include "toolkit/stdctrls.h"
 #include "toolkit/resources.h"
+#include "toolkit/stdctrls.h"
 
 #include <QAccessible>
 #include <QMdiArea>
