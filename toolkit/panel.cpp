@@ -11,9 +11,7 @@ TCustomPanel::TCustomPanel(QObject* owner, QWidget* parent) : TCustomControl(own
 
 void TCustomPanel::SetAlignment(TAlignment alignment)
 {
-    if (alignment_ == alignment) return;
-    alignment_ = alignment;
-    update();
+    Store(alignment_, alignment);
 }
 
 // The arranger lays aligned children out in the contents rectangle, so the
@@ -25,7 +23,7 @@ void TCustomPanel::SetBorderWidth(int width)
     borderWidth_ = width;
     setContentsMargins(width, width, width, width);
     AlignControls(this);
-    update();
+    Invalidate();
 }
 
 void TCustomPanel::Paint(TCanvas& canvas)

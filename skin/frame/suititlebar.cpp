@@ -525,7 +525,7 @@ void TsuiTitleBar::FSetAutoSize(bool on)
     // An empty first picture would collapse the bar; its height stays then.
     const TPicture& first = *sections_->Items(0)->Picture();
     if (first.HasGraphic()) SetHeight(first.Height());
-    update();
+    Invalidate();
 }
 
 void TsuiTitleBar::SetSections(const TsuiTitleBarSections& sections)
