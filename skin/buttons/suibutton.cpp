@@ -735,12 +735,9 @@ void TsuiCustomButtonEx::FontChanged()
     AutoSizeChanged();
 }
 
-// A new style measures with another picture. Unlike a push button, a check
-// box in Custom keeps its AutoSize.
-void TsuiCustomButtonEx::UIStyleChanged()
-{
-    AutoSizeChanged();
-}
+// Unlike a push button, a check box in Custom keeps its AutoSize; the new
+// style's pictures have re-applied it already (SetPicNormal).
+void TsuiCustomButtonEx::UIStyleChanged() {}
 
 void TsuiCustomButtonEx::resizeEvent(QResizeEvent* event)
 {
