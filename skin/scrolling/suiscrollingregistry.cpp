@@ -1,7 +1,10 @@
 #include "skin/scrolling/suiscrollingregistry.h"
 
+#include "skin/scrolling/suitrackbar.h"
 #include "toolkit/layoutregistry.h"
 
 void RegisterSuiScrolling()
 {
+    toolkit::RegisterClass<TsuiTrackBar>(QStringLiteral("TsuiTrackBar"));
+    toolkit::RegisterClass<TsuiScrollTrackBar>(QStringLiteral("TsuiScrollTrackBar"));
 }
