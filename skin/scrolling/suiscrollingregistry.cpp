@@ -1,5 +1,6 @@
 #include "skin/scrolling/suiscrollingregistry.h"
 
+#include "skin/scrolling/suiscrollbar.h"
 #include "skin/scrolling/suitrackbar.h"
 #include "toolkit/layoutregistry.h"
 
@@ -7,4 +8,5 @@ void RegisterSuiScrolling()
 {
     toolkit::RegisterClass<TsuiTrackBar>(QStringLiteral("TsuiTrackBar"));
     toolkit::RegisterClass<TsuiScrollTrackBar>(QStringLiteral("TsuiScrollTrackBar"));
+    toolkit::RegisterClass<TsuiScrollBar>(QStringLiteral("TsuiScrollBar"));
 }
