@@ -50,6 +50,7 @@ TsuiScrollBar::TsuiScrollBar(QObject* owner, QWidget* parent)
     decButton_->SetMouseContinuouslyDownInterval(ArrowInterval);
     connect(decButton_, &TsuiCustomButton::OnMouseContinuouslyDown, this, &TsuiScrollBar::MouseContinuouslyDownDec);
 
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     SetHeight(185);
     ApplyFirstUIStyle(*this, GetSUIFormStyle(owner));
     PlaceTrackBarAndButton();
@@ -93,6 +94,10 @@ void TsuiScrollBar::SetOrientation(TsuiProgressBarOrientation orientation)
 {
     if (orientation_ == orientation) return;
     orientation_ = orientation;
+    if (orientation_ == suiVertical)
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    else
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     UpdatePictures();
     PlaceTrackBarAndButton();
 }
@@ -228,6 +233,7 @@ void TsuiScrollBar::PlaceTrackBarAndButton()
         incButton_->SetTop(0);
         SetHeight(decButton_->height());
     }
+    updateGeometry();
     UpdateSliderPic();
 }
 
@@ -267,6 +273,11 @@ void TsuiScrollBar::Loaded()
 {
     TsuiControl::Loaded();
     PlaceTrackBarAndButton();
+}
+
+QSize TsuiScrollBar::sizeHint() const
+{
+    return orientation_ == suiVertical ? QSize(Thickness(), height()) : QSize(width(), Thickness());
 }
 
 void TsuiScrollBar::resizeEvent(QResizeEvent* event)

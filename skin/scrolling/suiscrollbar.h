@@ -83,6 +83,7 @@ public:
 
     bool CanResize(int& newWidth, int& newHeight) override;
     void Loaded() override;
+    QSize sizeHint() const override;
 
     QAccessible::Role AccessibleRole() const override { return QAccessible::ScrollBar; }
     int AccessibleValue() const override { return Position(); }

@@ -409,6 +409,11 @@ void TsuiTrackBar::keyPressEvent(QKeyEvent* event)
     SetPositionClamped(*wanted);
 }
 
+void TsuiTrackBar::PartClicked(int part)
+{
+    if (part == BarPart) Click();
+}
+
 void TsuiTrackBar::PartRepeated(int part)
 {
     if (part == BarPart && !dragging_) Page(pointer_);

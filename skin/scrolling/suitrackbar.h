@@ -143,6 +143,8 @@ protected:
     // The slider's look lives in its own widget; the bar has no hover face.
     void PointerStateChanged() override {}
     int PartAt(const QPoint& point) const override;
+    // Only a press and release on the bar is a click; a drag is not.
+    void PartClicked(int part) override;
     void PartRepeated(int part) override;
     // The slider wanted shown (the scroll bar can hide its thumb); it shows
     // only while the track has a length.

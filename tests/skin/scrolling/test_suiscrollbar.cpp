@@ -184,6 +184,18 @@ TEST(TsuiScrollBar, ShorterThanItsArrowsHidesTheThumb)
     EXPECT_TRUE(w.Track()->Slider()->isHidden());
 }
 
+TEST(TsuiScrollBar, BothTakeAStylePushedOntoTheirContainerButNotTheInnerTrack)
+{
+    Window w;
+    auto* track = new TsuiTrackBar(&w.form, &w.form);
+    ContainerApplyUIStyle(&w.form, TsuiUIStyle::Protein);
+    EXPECT_EQ(w.bar->UIStyle(), TsuiUIStyle::Protein);
+    EXPECT_EQ(w.bar->DecButton()->size(), QSize(16, 16));
+    EXPECT_EQ(w.Track()->UIStyle(), TsuiUIStyle::Custom);
+    EXPECT_EQ(track->UIStyle(), TsuiUIStyle::Protein);
+    EXPECT_EQ(track->GetSliderImage()->ResourceName(), "PROTEIN_TRACKBAR_SLIDER");
+}
+
 TEST(TsuiScrollBar, CustomKeepsItsLookAlsoWhenTurned)
 {
     Window w(TsuiUIStyle::MacOS);

@@ -205,6 +205,8 @@ TEST(TsuiTrackBar, SliderReplacedAfterResizeRangeAndStyleWithoutAnAnnouncement)
 TEST(TsuiTrackBar, DragFollowsThePointerLessTheGrabOffset)
 {
     Window w;
+    int clicks = 0;
+    QObject::connect(w.bar, &TsuiTrackBar::OnClick, [&] { ++clicks; });
     w.bar->SetPosition(50); // slider at x = 94
     QTest::mousePress(w.bar, Qt::LeftButton, {}, QPoint(97, 10)); // 3 pixels into the slider
     EXPECT_TRUE(w.bar->Dragging());
@@ -222,8 +224,9 @@ TEST(TsuiTrackBar, DragFollowsThePointerLessTheGrabOffset)
     EXPECT_EQ(w.bar->Position(), 100);
     EXPECT_EQ(w.changes, (QList<int>{76, 0, 100}));
 
-    QTest::mouseRelease(w.bar, Qt::LeftButton, {}, QPoint(500, 0));
+    QTest::mouseRelease(w.bar, Qt::LeftButton, {}, QPoint(194, 5)); // over the slider
     EXPECT_FALSE(w.bar->Dragging());
+    EXPECT_EQ(clicks, 0) << "a drag is not a click";
     QTest::mouseMove(w.bar, QPoint(20, 0));
     EXPECT_EQ(w.bar->Position(), 100) << "moves after the release do nothing";
 
@@ -269,10 +272,13 @@ TEST(TsuiTrackBar, PagingStepsAtOnceThenEvery500msUntilReleaseOrLeaving)
     // A right press does not page; nor does a page of 0.
     QTest::mousePress(w.bar, Qt::RightButton, {}, QPoint(190, 10));
     QTest::mouseRelease(w.bar, Qt::RightButton, {}, QPoint(190, 10));
+    int clicks = 0;
+    QObject::connect(w.bar, &TsuiTrackBar::OnClick, [&] { ++clicks; });
     w.bar->SetPageSize(0);
     QTest::mousePress(w.bar, Qt::LeftButton, {}, QPoint(190, 10));
     QTest::mouseRelease(w.bar, Qt::LeftButton, {}, QPoint(190, 10));
     EXPECT_EQ(w.bar->Position(), 25);
+    EXPECT_EQ(clicks, 1) << "a left press and release on the bar is a click";
 }
 
 TEST(TsuiTrackBar, DeletedWhilePagingOrFromItsOwnChangeHandler)
