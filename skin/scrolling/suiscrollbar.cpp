@@ -50,7 +50,7 @@ TsuiScrollBar::TsuiScrollBar(QObject* owner, QWidget* parent)
     decButton_->SetMouseContinuouslyDownInterval(ArrowInterval);
     connect(decButton_, &TsuiCustomButton::OnMouseContinuouslyDown, this, &TsuiScrollBar::MouseContinuouslyDownDec);
 
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    FixThicknessInLayouts(*this, orientation_);
     SetHeight(185);
     ApplyFirstUIStyle(*this, GetSUIFormStyle(owner));
     PlaceTrackBarAndButton();
@@ -94,10 +94,7 @@ void TsuiScrollBar::SetOrientation(TsuiProgressBarOrientation orientation)
 {
     if (orientation_ == orientation) return;
     orientation_ = orientation;
-    if (orientation_ == suiVertical)
-        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    else
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    FixThicknessInLayouts(*this, orientation_);
     UpdatePictures();
     PlaceTrackBarAndButton();
 }

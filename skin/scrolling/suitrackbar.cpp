@@ -86,6 +86,14 @@ std::optional<qint64> ValueForKey(int key, qint64 position, int min, int max, in
     }
 }
 
+void FixThicknessInLayouts(QWidget& control, TsuiProgressBarOrientation orientation)
+{
+    if (orientation == suiHorizontal)
+        control.setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    else
+        control.setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+}
+
 void ApplyFirstUIStyle(TsuiControl& control, TsuiUIStyle style)
 {
     // DeepBlue is what a form without a skinned frame gives its controls.
@@ -105,11 +113,9 @@ TsuiTrackBar::TsuiTrackBar(QObject* owner, QWidget* parent)
     connect(&barImage_, &TPicture::OnChange, this, &TsuiTrackBar::UpdateControl);
     SetRepeatInterval(PageInterval);
     SetTabStop(false);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    FixThicknessInLayouts(*this, orientation_);
     resize(185, 41);
-    SetPosition(0);
     ApplyFirstUIStyle(*this, GetSUIFormStyle(owner));
-    UpdateSlider();
 }
 
 TsuiTrackBar::~TsuiTrackBar() = default;
@@ -153,10 +159,7 @@ void TsuiTrackBar::SetOrientation(TsuiProgressBarOrientation orientation)
 {
     if (orientation_ == orientation) return;
     orientation_ = orientation;
-    if (orientation_ == suiHorizontal)
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    else
-        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    FixThicknessInLayouts(*this, orientation_);
     UpdateControl();
 }
 

@@ -37,6 +37,10 @@ std::optional<qint64> PageTowards(int sliderLead, int pointer, qint64 position, 
 // orientations, since min is at the left or top.
 std::optional<qint64> ValueForKey(int key, qint64 position, int min, int max, int smallStep, int pageStep);
 
+// Qt layouts stretch the control along its direction of travel and keep its
+// thickness, which its pictures give (sizeHint).
+void FixThicknessInLayouts(QWidget& control, TsuiProgressBarOrientation orientation);
+
 // Loads a style's pictures even when the style is Custom, so that a control
 // whose first style is Custom still has something to show: Custom then keeps
 // the default style's pictures.

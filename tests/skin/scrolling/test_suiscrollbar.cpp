@@ -159,14 +159,21 @@ TEST(TsuiScrollBar, HoldingAnArrowStepsEvery100msNeverPastTheEnds)
     EXPECT_EQ(w.bar->Position(), INT_MIN);
 }
 
-TEST(TsuiScrollBar, DeletedWhileAnArrowRepeats)
+TEST(TsuiScrollBar, DeletedWhileAnArrowRepeatsOrFromItsOwnChangeHandler)
 {
+    {
+        Window w;
+        QTest::mousePress(w.bar->IncButton(), Qt::LeftButton, {}, QPoint(5, 5));
+        QPointer<QTimer> timer = w.bar->IncButton()->findChild<QTimer*>();
+        delete w.bar;
+        EXPECT_TRUE(timer.isNull());
+        QTest::qWait(150);
+    }
     Window w;
     QTest::mousePress(w.bar->IncButton(), Qt::LeftButton, {}, QPoint(5, 5));
-    QPointer<QTimer> timer = w.bar->IncButton()->findChild<QTimer*>();
-    delete w.bar;
-    EXPECT_TRUE(timer.isNull());
-    QTest::qWait(150);
+    QObject::connect(w.bar, &TsuiScrollBar::OnChange, w.bar, [&] { delete w.bar; });
+    Tick(w.bar->IncButton()->findChild<QTimer*>());
+    EXPECT_TRUE(w.bar.isNull());
 }
 
 TEST(TsuiScrollBar, ShorterThanItsArrowsHidesTheThumb)

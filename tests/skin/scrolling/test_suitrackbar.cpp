@@ -6,6 +6,7 @@
 #include "toolkit/resources.h"
 
 #include <QAccessibleInterface>
+#include <QHBoxLayout>
 #include <QAccessibleValueInterface>
 #include <QPointer>
 #include <QTest>
@@ -115,6 +116,21 @@ TEST(TsuiTrackBar, CreatedWithTheFormsStyleItsPicturesAndThickness)
     bar.SetOrientation(suiVertical);
     EXPECT_EQ(bar.Width(), 22) << "WinXP's vertical slider is 22 x 11";
     EXPECT_EQ(bar.GetSliderImage()->ResourceName(), "WINXP_TRACKBAR_SLIDER_V");
+}
+
+TEST(TsuiTrackBar, QtLayoutsStretchTheLengthAndKeepTheThickness)
+{
+    QWidget form;
+    auto* layout = new QHBoxLayout(&form);
+    auto* bar = new TsuiTrackBar(&form, &form);
+    bar->SetOrientation(suiVertical);
+    layout->addWidget(bar);
+    form.resize(300, 200);
+    form.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(bar->Width(), 18) << "DeepBlue's vertical slider";
+    EXPECT_GT(bar->Height(), 150);
+    EXPECT_EQ(bar->BarStrip().Height(), bar->Height());
 }
 
 TEST(TsuiTrackBar, BarStripKeepsTheEndsAndStretchesTheMiddleInBothOrientations)
