@@ -135,14 +135,16 @@ void TsuiScrollBar::SetSliderVisible(bool on)
     track_->SetSliderVisible(on);
 }
 
+// An arrow disabled while held never sees its release and keeps repeating;
+// a disabled scroll bar ignores it.
 void TsuiScrollBar::MouseContinuouslyDownInc(QObject*)
 {
-    track_->StepBy(smallChange_);
+    if (isEnabled()) track_->StepBy(smallChange_);
 }
 
 void TsuiScrollBar::MouseContinuouslyDownDec(QObject*)
 {
-    track_->StepBy(-smallChange_);
+    if (isEnabled()) track_->StepBy(-smallChange_);
 }
 
 void TsuiScrollBar::ReadTheme()

@@ -401,8 +401,26 @@ void TsuiTrackBar::mouseReleaseEvent(QMouseEvent* event)
     pointer_ = event->position().toPoint();
     if (!Guarded([&] { TsuiControl::mouseReleaseEvent(event); })) return;
     // Any button's release ends the drag and the paging.
+    EndDragAndPaging();
+}
+
+void TsuiTrackBar::EndDragAndPaging()
+{
     dragging_ = false;
     CancelHold();
+}
+
+// A disabled or hidden control never sees the release that would end them.
+void TsuiTrackBar::changeEvent(QEvent* event)
+{
+    TsuiControl::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) EndDragAndPaging();
+}
+
+void TsuiTrackBar::hideEvent(QHideEvent* event)
+{
+    TsuiControl::hideEvent(event);
+    EndDragAndPaging();
 }
 
 void TsuiTrackBar::keyPressEvent(QKeyEvent* event)

@@ -162,8 +162,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    void EndDragAndPaging();
     int Along(const QPoint& point) const;
     void PlaceSlider();
     void SetSize();

@@ -147,6 +147,15 @@ TEST(TsuiScrollBar, HoldingAnArrowStepsEvery100msNeverPastTheEnds)
     QTest::mouseRelease(inc, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(w.bar->Position(), 7);
 
+    // Disabled while held, the arrow's repeat changes nothing.
+    w.bar->SetPosition(0);
+    QTest::mousePress(inc, Qt::LeftButton, {}, QPoint(5, 5));
+    w.bar->setEnabled(false);
+    if (QTimer* stillTicking = inc->findChild<QTimer*>()) Tick(stillTicking);
+    EXPECT_EQ(w.bar->Position(), 0);
+    w.bar->setEnabled(true);
+    QTest::mouseRelease(inc, Qt::LeftButton, {}, QPoint(5, 5));
+
     // Near the 32-bit limits the step stops at the end instead of wrapping.
     w.bar->SetMin(INT_MIN);
     w.bar->SetMax(INT_MAX);

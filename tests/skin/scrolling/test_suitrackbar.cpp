@@ -285,6 +285,14 @@ TEST(TsuiTrackBar, PagingStepsAtOnceThenEvery500msUntilReleaseOrLeaving)
     QTest::mouseRelease(w.bar, Qt::LeftButton, {}, QPoint(-1, 10));
     EXPECT_EQ(w.bar->Position(), 25);
 
+    // Disabled (by a handler, say) while held: the release never comes, so
+    // the paging ends at once.
+    QTest::mousePress(w.bar, Qt::LeftButton, {}, QPoint(190, 10));
+    EXPECT_EQ(w.bar->Position(), 35);
+    w.bar->setEnabled(false);
+    EXPECT_EQ(w.PageTimer(), nullptr);
+    w.bar->setEnabled(true);
+
     // A right press does not page; nor does a page of 0.
     QTest::mousePress(w.bar, Qt::RightButton, {}, QPoint(190, 10));
     QTest::mouseRelease(w.bar, Qt::RightButton, {}, QPoint(190, 10));
@@ -293,7 +301,7 @@ TEST(TsuiTrackBar, PagingStepsAtOnceThenEvery500msUntilReleaseOrLeaving)
     w.bar->SetPageSize(0);
     QTest::mousePress(w.bar, Qt::LeftButton, {}, QPoint(190, 10));
     QTest::mouseRelease(w.bar, Qt::LeftButton, {}, QPoint(190, 10));
-    EXPECT_EQ(w.bar->Position(), 25);
+    EXPECT_EQ(w.bar->Position(), 35);
     EXPECT_EQ(clicks, 1) << "a left press and release on the bar is a click";
 }
 
