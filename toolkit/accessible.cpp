@@ -3,6 +3,9 @@
 #include <QAccessibleWidget>
 #include <QKeySequence>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <mutex>
 
 namespace toolkit {
@@ -88,10 +91,18 @@ public:
     }
 
     QVariant currentValue() const override { return source_->AccessibleValue(); }
-    void setCurrentValue(const QVariant&) override {} // shown, not edited
+    void setCurrentValue(const QVariant& value) override
+    {
+        // Screen readers send doubles; anything beyond int lands on its end.
+        bool ok = false;
+        const double wanted = value.toDouble(&ok);
+        if (!ok || !std::isfinite(wanted) || !widget()->isEnabled() || source_->AccessibleStep() <= 0) return;
+        constexpr double lowest = std::numeric_limits<int>::min(), highest = std::numeric_limits<int>::max();
+        source_->AccessibleSetValue(int(std::clamp(std::round(wanted), lowest, highest)));
+    }
     QVariant maximumValue() const override { return source_->AccessibleMaximum(); }
     QVariant minimumValue() const override { return source_->AccessibleMinimum(); }
-    QVariant minimumStepSize() const override { return 0; }
+    QVariant minimumStepSize() const override { return source_->AccessibleStep(); }
 
 private:
     AccessibleRange* source_;

@@ -29,7 +29,8 @@ public:
     virtual void AccessiblePress() = 0;
 };
 
-// A read-only value within a range, such as a progress bar.
+// A value within a range: read-only by default, such as a progress bar; a
+// slider or scroll bar also takes values and names its step.
 class AccessibleRange {
 public:
     AccessibleRange();
@@ -39,6 +40,9 @@ public:
     virtual int AccessibleValue() const = 0;
     virtual int AccessibleMinimum() const = 0;
     virtual int AccessibleMaximum() const = 0;
+    // 0: the value is shown, not edited, and a set is ignored.
+    virtual int AccessibleStep() const { return 0; }
+    virtual void AccessibleSetValue(int value) { Q_UNUSED(value); }
     // The value as shown on screen (for example "50%"); empty: the number.
     virtual QString AccessibleValueText() const { return {}; }
 };
