@@ -1,7 +1,13 @@
 #include "skin/scrolling/suiscrollingregistry.h"
 
+#include "skin/scrolling/suipagecontrol.h"
+#include "skin/scrolling/suitabcontrol.h"
 #include "toolkit/layoutregistry.h"
 
 void RegisterSuiScrolling()
 {
+    // Tabs and pages.
+    toolkit::RegisterClass<TsuiTabControl>(QStringLiteral("TsuiTabControl"));
+    toolkit::RegisterClass<TsuiPageControl>(QStringLiteral("TsuiPageControl"));
+    toolkit::RegisterClass<TsuiTabSheet>(QStringLiteral("TsuiTabSheet"));
 }
