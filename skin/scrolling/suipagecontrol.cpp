@@ -186,6 +186,14 @@ void TsuiPageControl::SelectNextPage(bool forward)
     if (TsuiTabSheet* next = FindNextPage(activePage_, forward)) ActivatePage(next);
 }
 
+void TsuiPageControl::ShowControl(QWidget* control)
+{
+    for (QWidget* w = control; w && w != this; w = w->parentWidget()) {
+        auto* sheet = qobject_cast<TsuiTabSheet*>(w);
+        if (sheet && sheet->pageControl_ == this) return ActivatePage(sheet);
+    }
+}
+
 TsuiTabSheet* TsuiPageControl::NewPage()
 {
     // Names stay unique among the owner's components and the window's, so

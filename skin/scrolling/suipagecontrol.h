@@ -67,6 +67,9 @@ public:
     TsuiTabSheet* FindNextPage(TsuiTabSheet* sheet, bool forward) const;
     // Keeps the current page when no other is visible.
     void SelectNextPage(bool forward);
+    // Brings the page that holds the control to the front, so that it can
+    // be seen and focused.
+    void ShowControl(QWidget* control);
     TsuiTabSheet* GetCurPage() const { return Pages(TopPanel()->TabIndex()); }
     // A new sheet named "suiTabSheet<n>" (n the page count plus one, or the
     // next free number), captioned with its name and activated.

@@ -173,6 +173,13 @@ TEST(PageControl, StylesReachTheControlsOnEveryPageThroughThePages)
     EXPECT_EQ(button->UIStyle(), TsuiUIStyle::BlueGlass);
     EXPECT_EQ(p.pc->Pages(1)->Color(), p.pc->Color());
     EXPECT_EQ(p.pc->Pages(1)->BorderColor(), GetThemeColor(TsuiUIStyle::BlueGlass, teControlBorderColor));
+    // A control on a covered page cannot take the focus until shown.
+    button->SetTabStop(true);
+    EXPECT_FALSE(button->isVisible());
+    p.pc->ShowControl(button);
+    EXPECT_EQ(p.pc->ActivePage(), p.pc->Pages(0));
+    EXPECT_TRUE(button->isVisible());
+
     p.pc->SetBorderColor(clRed);
     EXPECT_EQ(p.pc->Pages(1)->BorderColor(), clRed);
     const QImage sheet = p.pc->Pages(1)->RenderToImage();

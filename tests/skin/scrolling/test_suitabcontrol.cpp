@@ -184,6 +184,13 @@ TEST(TabControl, CustomIsRefusedAndStylesReachTheControlsInside)
     // Pushed from the form, Custom changes nothing either.
     ContainerApplyUIStyle(&t.host, TsuiUIStyle::Custom);
     EXPECT_EQ(t.tabs->UIStyle(), TsuiUIStyle::Protein);
+
+    // Under a Custom frame there are no pictures: captions alone, still hittable.
+    Tabs custom(TsuiUIStyle::Custom);
+    EXPECT_EQ(custom.tabs->UIStyle(), TsuiUIStyle::Custom);
+    EXPECT_EQ(custom.Strip()->TabHeight(), custom.Strip()->height());
+    custom.Strip()->RenderToImage();
+    EXPECT_EQ(custom.Strip()->TabAt(QPoint(12, 5)), 0);
 }
 
 TEST(TabControl, ReadFromALayoutWithoutReportingTheStoredIndex)
