@@ -83,12 +83,16 @@ QSet<const QWidget*>& ParentsBeingAligned()
 TAlign AlignOf(const QWidget* widget)
 {
     if (!widget) return alNone;
+    // A toolkit control answers itself: a control may publish "Align" with
+    // a meaning of its own (a side channel's docking edge).
+    if (auto* control = qobject_cast<const TCustomControl*>(widget)) return control->Align();
     const int value = widget->property(kAlignProperty).toInt();
     return value >= alNone && value <= alClient ? TAlign(value) : alNone;
 }
 
 void SetAlign(QWidget* widget, TAlign align)
 {
+    if (auto* control = qobject_cast<TCustomControl*>(widget)) return control->SetAlign(align);
     widget->setProperty(kAlignProperty, QVariant::fromValue(align));
     if (QWidget* parent = widget->parentWidget()) {
         EnableAlign(parent);

@@ -256,6 +256,9 @@ private:
         for (int i = FirstOwnProperty(meta); i < meta->propertyCount(); ++i) {
             const QMetaProperty property = meta->property(i);
             if (!property.isStored() || !property.isDesignable()) continue;
+            // A property a subclass declares again is stored once, as the
+            // subclass means it (the reader reaches that one too).
+            if (meta->indexOfProperty(property.name()) != i) continue;
             const QString name = prefix + QLatin1String(property.name());
             if (property.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
                 if (property.isWritable())

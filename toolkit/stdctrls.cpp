@@ -2,6 +2,7 @@
 
 #include "toolkit/layouttree.h"
 #include "toolkit/panel.h"
+#include "toolkit/speedbutton.h"
 
 namespace toolkit {
 
@@ -110,6 +111,7 @@ void RegisterStandardControls()
     RegisterClass<TStaticText>(QStringLiteral("TStaticText"));
     RegisterClass<TStoredStatusBar>(QStringLiteral("TStatusBar"));
     RegisterClass<TPanel>(QStringLiteral("TPanel"));
+    RegisterClass<TSpeedButton>(QStringLiteral("TSpeedButton"));
 }
 
 } // namespace toolkit

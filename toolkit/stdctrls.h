@@ -116,8 +116,8 @@ private:
 };
 
 // Makes the toolkit's stored controls readable from layouts under their
-// classic names: TLabel, TStaticText, TStatusBar, TPanel. Registering again
-// changes nothing.
+// classic names: TLabel, TStaticText, TStatusBar, TPanel, TSpeedButton.
+// Registering again changes nothing.
 void RegisterStandardControls();
 
 } // namespace toolkit

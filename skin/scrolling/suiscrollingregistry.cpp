@@ -1,6 +1,9 @@
 #include "skin/scrolling/suiscrollingregistry.h"
 
+#include "skin/scrolling/suipagecontrol.h"
 #include "skin/scrolling/suiscrollbar.h"
+#include "skin/scrolling/suisidechannel.h"
+#include "skin/scrolling/suitabcontrol.h"
 #include "skin/scrolling/suitrackbar.h"
 #include "toolkit/layoutregistry.h"
 
@@ -9,4 +12,9 @@ void RegisterSuiScrolling()
     toolkit::RegisterClass<TsuiTrackBar>(QStringLiteral("TsuiTrackBar"));
     toolkit::RegisterClass<TsuiScrollTrackBar>(QStringLiteral("TsuiScrollTrackBar"));
     toolkit::RegisterClass<TsuiScrollBar>(QStringLiteral("TsuiScrollBar"));
+    // Tabs, pages and the side channel.
+    toolkit::RegisterClass<TsuiTabControl>(QStringLiteral("TsuiTabControl"));
+    toolkit::RegisterClass<TsuiPageControl>(QStringLiteral("TsuiPageControl"));
+    toolkit::RegisterClass<TsuiTabSheet>(QStringLiteral("TsuiTabSheet"));
+    toolkit::RegisterClass<TsuiSideChannel>(QStringLiteral("TsuiSideChannel"));
 }
