@@ -1,5 +1,6 @@
 #include "toolkit/stdctrls.h"
 
+#include "toolkit/combobox.h"
 #include "toolkit/layouttree.h"
 #include "toolkit/panel.h"
 
@@ -110,6 +111,7 @@ void RegisterStandardControls()
     RegisterClass<TStaticText>(QStringLiteral("TStaticText"));
     RegisterClass<TStoredStatusBar>(QStringLiteral("TStatusBar"));
     RegisterClass<TPanel>(QStringLiteral("TPanel"));
+    RegisterClass<TComboBox>(QStringLiteral("TComboBox"));
 }
 
 } // namespace toolkit

@@ -116,7 +116,7 @@ private:
 };
 
 // Makes the toolkit's stored controls readable from layouts under their
-// classic names: TLabel, TStaticText, TStatusBar, TPanel. Registering again
+// classic names: TLabel, TStaticText, TStatusBar, TPanel, TComboBox. Registering again
 // changes nothing.
 void RegisterStandardControls();
 
