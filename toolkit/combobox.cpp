@@ -153,8 +153,10 @@ void TCustomComboBox::ApplyStyle()
         edit->setFrame(false);
         edit->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
         edit->setText(text);
-        connect(edit, &QLineEdit::textEdited, this, [this] { Guarded([this] { Change(); }); },
-                Qt::UniqueConnection);
+        connect(edit, &QLineEdit::textEdited, this, &TCustomComboBox::UserEdited, Qt::UniqueConnection);
+        // Qt places the edit only when the box resizes; the button may have
+        // come or gone.
+        edit->setGeometry(FieldRect().toQRect());
     }
     UpdateHeight();
     Invalidate();
@@ -271,6 +273,11 @@ void TCustomComboBox::ItemsReset()
     clear();
     for (int i = 0; i < items_.Count(); ++i)
         addItem(items_.Strings(i), QVariant::fromValue(items_.Objects(i)));
+}
+
+void TCustomComboBox::UserEdited()
+{
+    Change();
 }
 
 void TCustomComboBox::UserPicked()

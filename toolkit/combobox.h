@@ -175,6 +175,7 @@ private:
     void ItemsEntryChanged(int index);
     void ItemsReset();
     void UserPicked();
+    void UserEdited();
     void ApplyFont();
     void ApplyColors();
 
