@@ -46,6 +46,7 @@ QString ColorBoxItemName(const QString& colorName, bool pretty)
 TsuiCustomColorBox::TsuiCustomColorBox(QObject* owner, QWidget* parent) : TsuiCustomComboBox(owner, parent)
 {
     TCustomComboBox::SetStyle(csOwnerDrawFixed);
+    needsList_ = true; // the first list selects the remembered colour
     PopulateList();
 }
 
