@@ -140,12 +140,9 @@ void TsuiFontComboBox::SetFontName(const QString& name)
 void TsuiFontComboBox::SelectName(const QString& name)
 {
     const int found = FindItem(name);
-    if (found >= 0)
-        SetItemIndex(found);
-    else if (ComboStyle() == TFontDrawComboStyle::csDropDownList)
-        SetItemIndex(-1);
-    else
-        SetText(name);
+    SetItemIndex(found);
+    // An unlisted name selects nothing; an editable box still shows it.
+    if (found < 0 && ComboStyle() != TFontDrawComboStyle::csDropDownList) SetText(name);
 }
 
 void TsuiFontComboBox::CreateList()

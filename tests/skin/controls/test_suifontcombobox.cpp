@@ -4,6 +4,7 @@
 #include "toolkit/resources.h"
 
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace toolkit;
@@ -55,6 +56,12 @@ TEST(FontComboBox, FontNameMatchesAnyCaseAndAnUnlistedNameSelectsNothing)
     EXPECT_EQ(b.box->ItemIndex(), -1);
     EXPECT_EQ(b.box->FontName(), QString());
     EXPECT_EQ(b.changes.count(), 2);
+
+    // A pick by the user is one change.
+    b.form.show();
+    QTest::keyClick(b.box, Qt::Key_Down);
+    EXPECT_EQ(b.box->ItemIndex(), 0);
+    EXPECT_EQ(b.changes.count(), 3);
 
     // Editable, the unlisted name stays in the edit.
     b.box->SetComboStyle(TFontDrawComboStyle::csDropDown);
