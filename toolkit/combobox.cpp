@@ -117,7 +117,6 @@ TCustomComboBox::TCustomComboBox(QObject* owner, QWidget* parent) : QComboBox(pa
     connect(&font_, &TFont::OnChange, this, &TCustomComboBox::ApplyFont);
     connect(this, &QComboBox::activated, this, &TCustomComboBox::UserPicked);
     ApplyFont();
-    ApplyColors();
     ApplyStyle();
     resize(145, height());
 }
@@ -151,7 +150,7 @@ void TCustomComboBox::ApplyStyle()
         // Typing never adds items: the list is the program's.
         setInsertPolicy(QComboBox::NoInsert);
         edit->setFrame(false);
-        edit->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
+        edit->setMaxLength(EditLimit());
         edit->setText(text);
         connect(edit, &QLineEdit::textEdited, this, &TCustomComboBox::UserEdited, Qt::UniqueConnection);
         // Qt places the edit only when the box resizes; the button may have
@@ -185,16 +184,22 @@ void TCustomComboBox::SetItemHeight(int height)
 // above and below; the edge and a pixel of Color frame it.
 void TCustomComboBox::UpdateHeight()
 {
-    const int field = ItemDrawing() != TItemDrawing::Plain ? itemHeight_ : QFontMetrics(font()).height() + 2;
+    const int field = ItemDrawing() != TItemDrawing::Plain ? itemHeight_ : ItemHeight() + 2;
     setFixedHeight(field + 2 * FieldInset);
     // The list's items may have changed height too.
     if (view()) view()->doItemsLayout();
 }
 
+// QLineEdit's own limit stands for "none".
+int TCustomComboBox::EditLimit() const
+{
+    return maxLength_ > 0 ? maxLength_ : 32767;
+}
+
 void TCustomComboBox::SetMaxLength(int length)
 {
     maxLength_ = std::max(0, length);
-    if (QLineEdit* edit = lineEdit()) edit->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
+    if (QLineEdit* edit = lineEdit()) edit->setMaxLength(EditLimit());
 }
 
 void TCustomComboBox::SetText(const QString& text)
@@ -246,13 +251,15 @@ void TCustomComboBox::ApplyFont()
     Invalidate();
 }
 
-// The edit and the list's background take Color and the font's colour.
+// The edit and the list's background take Color and the font's colour (grey
+// text when disabled, as the field draws it).
 void TCustomComboBox::ApplyColors()
 {
     QPalette colours = palette();
     colours.setColor(QPalette::Base, ColorToQColor(color_));
     colours.setColor(QPalette::Window, ColorToQColor(color_));
     colours.setColor(QPalette::Text, ColorToQColor(font_.Color()));
+    colours.setColor(QPalette::Disabled, QPalette::Text, ColorToQColor(clGrayText));
     setPalette(colours);
     if (view()) view()->setPalette(colours);
 }

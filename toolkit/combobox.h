@@ -178,6 +178,7 @@ private:
     void UserEdited();
     void ApplyFont();
     void ApplyColors();
+    int EditLimit() const;
 
     QPointer<QObject> owner_;
     TStringList items_;
