@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <tuple>
 
 namespace toolkit {
@@ -20,11 +21,12 @@ namespace {
 // the destructor ends painting on every return path.
 class DevicePainter : public QPainter {
 public:
-    explicit DevicePainter(QPaintDevice* device) : QPainter(device)
+    DevicePainter(QPaintDevice* device, const std::optional<QRect>& clip) : QPainter(device)
     {
         setRenderHint(QPainter::Antialiasing, false);
         setRenderHint(QPainter::TextAntialiasing, false);
         setRenderHint(QPainter::SmoothPixmapTransform, false);
+        if (clip) setClipRect(*clip);
     }
 };
 
@@ -200,7 +202,7 @@ void TCanvas::FillWithBrush(QPainter& painter, const QRect& r) const
 void TCanvas::FillRect(const TRect& r)
 {
     if (r.Left == r.Right || r.Top == r.Bottom) return;
-    DevicePainter painter(device_);
+    DevicePainter painter(device_, clip_);
     FillWithBrush(painter, Normalized(r));
 }
 
@@ -208,7 +210,7 @@ void TCanvas::FrameRect(const TRect& r)
 {
     if (r.Left == r.Right || r.Top == r.Bottom) return;
     const QRect q = Normalized(r);
-    DevicePainter painter(device_);
+    DevicePainter painter(device_, clip_);
     FillWithBrush(painter, QRect(q.left(), q.top(), q.width(), 1));
     FillWithBrush(painter, QRect(q.left(), q.bottom(), q.width(), 1));
     FillWithBrush(painter, QRect(q.left(), q.top() + 1, 1, q.height() - 2));
@@ -219,7 +221,7 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
 {
     if (left == right || top == bottom) return;
     const QRect q = Normalized(Rect(left, top, right, bottom));
-    DevicePainter painter(device_);
+    DevicePainter painter(device_, clip_);
     if (Pen.Style == psClear) {
         FillWithBrush(painter, q);
         return;
@@ -282,7 +284,7 @@ void TCanvas::Line(QPainter& painter, TPoint from, TPoint to)
 void TCanvas::LineTo(int x, int y)
 {
     {
-        DevicePainter painter(device_);
+        DevicePainter painter(device_, clip_);
         Line(painter, penPos_, {x, y});
     }
     penPos_ = {x, y};
@@ -291,7 +293,7 @@ void TCanvas::LineTo(int x, int y)
 void TCanvas::Polyline(const std::vector<TPoint>& points)
 {
     if (points.empty()) return;
-    DevicePainter painter(device_);
+    DevicePainter painter(device_, clip_);
     for (size_t i = 1; i < points.size(); ++i)
         Line(painter, points[i - 1], points[i]);
     penPos_ = points.back();
@@ -300,7 +302,7 @@ void TCanvas::Polyline(const std::vector<TPoint>& points)
 void TCanvas::Polygon(const std::vector<TPoint>& points)
 {
     if (points.size() < 2) return;
-    DevicePainter painter(device_);
+    DevicePainter painter(device_, clip_);
     if (Brush.Style != bsClear && points.size() >= 3) {
         QPolygon polygon;
         for (const TPoint& p : points)
@@ -352,7 +354,7 @@ void TCanvas::DrawTextCell(QPainter& painter, int x, int y, const QString& text,
 
 void TCanvas::TextOut(int x, int y, const QString& text)
 {
-    DevicePainter painter(device_);
+    DevicePainter painter(device_, clip_);
     DrawTextCell(painter, x, y, text, -1);
     penPos_ = {x + TextWidth(text), y};
 }
@@ -373,8 +375,8 @@ int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags)
     else if (flags & DT_RIGHT)
         x = rect.Right - extent.width();
     const int y = (flags & DT_VCENTER) ? rect.Top + (rect.Height() - extent.height()) / 2 : rect.Top;
-    DevicePainter painter(device_);
-    painter.setClipRect(rect.toQRect());
+    DevicePainter painter(device_, clip_);
+    painter.setClipRect(rect.toQRect(), Qt::IntersectClip);
     DrawTextCell(painter, x, y, shown.text, shown.underlined);
     return extent.height();
 }
@@ -387,7 +389,7 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap)
 void TCanvas::Draw(int x, int y, const QImage& image)
 {
     if (image.isNull()) return;
-    DevicePainter painter(device_);
+    DevicePainter painter(device_, clip_);
     painter.drawImage(QPoint(x, y), image);
 }
 
@@ -410,7 +412,7 @@ void TCanvas::CopyRect(const TRect& dest, const QImage& source, const TRect& sou
 {
     const QImage stretched = StretchNearest(source, sourceRect, dest);
     if (stretched.isNull()) return;
-    DevicePainter painter(device_);
+    DevicePainter painter(device_, clip_);
     painter.drawImage(CoveredRect(dest).topLeft(), stretched);
 }
 
@@ -431,12 +433,12 @@ void TCanvas::DrawFocusRect(const TRect& r)
         if (q.right() > q.left()) add(q.right(), y);
     }
     if (image_) {
-        const QRect bounds = image_->rect();
+        const QRect bounds = clip_ ? image_->rect() & *clip_ : image_->rect();
         for (const QPoint& p : dots)
             if (bounds.contains(p)) image_->setPixel(p, image_->pixel(p) ^ 0x00FFFFFFu);
         return;
     }
-    DevicePainter painter(device_);
+    DevicePainter painter(device_, clip_);
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     for (const QPoint& p : dots)
         painter.fillRect(QRect(p, QSize(1, 1)), Qt::white);
@@ -450,7 +452,32 @@ TColor TCanvas::Pixel(int x, int y) const
 
 void TCanvas::SetPixel(int x, int y, TColor color)
 {
-    if (image_ && image_->valid(x, y)) image_->setPixel(x, y, ColorToQColor(color).rgb());
+    if (image_ && image_->valid(x, y) && (!clip_ || clip_->contains(x, y)))
+        image_->setPixel(x, y, ColorToQColor(color).rgb());
+}
+
+void TCanvas::SetClipRect(const TRect& r)
+{
+    clip_ = r.toQRect();
+}
+
+void TCanvas::ResetClipRect()
+{
+    clip_.reset();
+}
+
+TRect TCanvas::ClipRect() const
+{
+    const QRect whole(0, 0, device_->width(), device_->height());
+    return TRect::fromQRect(clip_ ? whole & *clip_ : whole);
+}
+
+void TCanvas::TextRect(const TRect& rect, int x, int y, const QString& text)
+{
+    const QRect box = rect.toQRect();
+    DevicePainter painter(device_, clip_ ? box & *clip_ : box);
+    FillWithBrush(painter, box);
+    DrawTextCell(painter, x, y, text, -1);
 }
 
 } // namespace toolkit

@@ -16,7 +16,9 @@
 #include "toolkit/types.h"
 
 #include <QImage>
+#include <QRect>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -84,6 +86,16 @@ public:
     // Returns the text height; with DT_CALCRECT only sets rect's Right and
     // Bottom to the text's extent and draws nothing.
     int DrawText(const QString& text, TRect& rect, unsigned flags);
+    // Fills rect with the brush and draws the text cell at (x, y), all of it
+    // clipped to rect.
+    void TextRect(const TRect& rect, int x, int y, const QString& text);
+
+    // Every later operation, pixel writes included, stays inside r (device
+    // coordinates) until the clip is reset. ClipRect is the device's whole
+    // area without one.
+    void SetClipRect(const TRect& r);
+    void ResetClipRect();
+    TRect ClipRect() const;
 
     void Draw(int x, int y, const TBitmap& bitmap);
     void Draw(int x, int y, const QImage& image);
@@ -142,6 +154,7 @@ private:
     QPaintDevice* device_;
     QImage* image_;
     TPoint penPos_;
+    std::optional<QRect> clip_;
 };
 
 // The image scaled nearest-neighbour into the (possibly mirrored) size of

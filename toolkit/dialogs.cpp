@@ -1,5 +1,6 @@
 #include "toolkit/dialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -53,6 +54,20 @@ TModalResult FromQtButton(int button)
     }
 }
 
+// "ColorA=00BBGGRR" names custom colour 0; malformed lines are skipped.
+void ApplyCustomColors(const QStringList& lines)
+{
+    for (const QString& line : lines) {
+        const QString key = line.section(u'=', 0, 0).trimmed();
+        bool ok = false;
+        const TColor value = line.section(u'=', 1).trimmed().toUInt(&ok, 16);
+        if (!ok || key.size() != 6 || !key.startsWith(QLatin1String("Color"), Qt::CaseInsensitive)) continue;
+        const int index = key.at(5).toUpper().unicode() - 'A';
+        if (index >= 0 && index < QColorDialog::customCount())
+            QColorDialog::setCustomColor(index, ColorToQColor(value & 0xFFFFFF));
+    }
+}
+
 class ModalDialogs final : public DialogResponder {
 public:
     TModalResult Message(const MessageRequest& request) override
@@ -70,6 +85,14 @@ public:
         if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         return dialog.selectedFiles().constFirst();
+    }
+
+    std::optional<TColor> ChooseColor(const ColorRequest& request) override
+    {
+        ApplyCustomColors(request.customColors);
+        QColorDialog dialog(ColorToQColor(request.color), request.owner);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return QColorToColor(dialog.selectedColor());
     }
 };
 
@@ -111,6 +134,14 @@ bool TOpenDialog::Execute(QWidget* owner)
         responder->OpenFile({owner, Title, ClassicFilterToQt(Filter), InitialDir, FileName});
     if (!chosen) return false;
     FileName = *chosen;
+    return true;
+}
+
+bool TColorDialog::Execute(QWidget* owner)
+{
+    const std::optional<TColor> chosen = responder->ChooseColor({owner, ColorToRGB(Color), CustomColors});
+    if (!chosen) return false;
+    Color = *chosen;
     return true;
 }
 

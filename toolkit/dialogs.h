@@ -1,9 +1,12 @@
 #pragma once
-// Message boxes and the open-file dialog, as thin wrappers over QMessageBox and
-// QFileDialog. Every dialog goes through one responder, so tests can answer
+// Message boxes, the open-file and the colour dialog, as thin wrappers over
+// QMessageBox, QFileDialog and QColorDialog. Every dialog goes through one responder, so tests can answer
 // them without a modal loop.
 
+#include "toolkit/types.h"
+
 #include <QPointer>
+#include <QStringList>
 #include <QString>
 #include <QWidget>
 #include <optional>
@@ -30,12 +33,26 @@ struct OpenFileRequest {
     QString fileName;   // preselected: the last name chosen
 };
 
+struct ColorRequest {
+    QPointer<QWidget> owner;
+    TColor color = clBlack; // preset, as RGB
+    // The dialog's custom colours, "ColorA=00BBGGRR" .. "ColorP=...".
+    QStringList customColors;
+};
+
 class DialogResponder {
 public:
     virtual ~DialogResponder() = default;
     virtual TModalResult Message(const MessageRequest& request) = 0;
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> OpenFile(const OpenFileRequest& request) = 0;
+    // The chosen colour, or nothing when the user cancels. A responder that
+    // does not answer colours cancels them.
+    virtual std::optional<TColor> ChooseColor(const ColorRequest& request)
+    {
+        Q_UNUSED(request);
+        return std::nullopt;
+    }
 };
 
 // Replaces the responder for all dialogs; nullptr restores the real, modal ones.
@@ -58,6 +75,15 @@ public:
     QString FileName; // the last chosen name, offered again next time
 
     // True when a name was chosen; FileName then holds it. The named file need not exist.
+    bool Execute(QWidget* owner);
+};
+
+class TColorDialog {
+public:
+    TColor Color = clBlack;
+    QStringList CustomColors; // "ColorA=00BBGGRR" lines, A to P
+
+    // True when the user confirmed; Color then holds the choice.
     bool Execute(QWidget* owner);
 };
 

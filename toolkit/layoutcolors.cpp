@@ -1,71 +1,81 @@
 #include "toolkit/layoutcolors.h"
 
 #include <array>
-#include <utility>
 
 namespace toolkit {
 
 namespace {
 
-constexpr std::array<std::pair<const char*, TColor>, 43> ColorNames{{
-    {"clBlack", clBlack},
-    {"clMaroon", 0x000080},
-    {"clGreen", 0x008000},
-    {"clOlive", 0x008080},
-    {"clNavy", 0x800000},
-    {"clPurple", 0x800080},
-    {"clTeal", 0x808000},
-    {"clGray", 0x808080},
-    {"clSilver", 0xC0C0C0},
-    {"clRed", clRed},
-    {"clLime", 0x00FF00},
-    {"clYellow", 0x00FFFF},
-    {"clBlue", clBlue},
-    {"clFuchsia", clFuchsia},
-    {"clAqua", 0xFFFF00},
-    {"clWhite", clWhite},
-    {"clNone", clNone},
-    {"clDefault", 0x20000000},
-    {"clScrollBar", clScrollBar},
-    {"clBackground", clBackground},
-    {"clActiveCaption", clActiveCaption},
-    {"clInactiveCaption", clInactiveCaption},
-    {"clMenu", clMenu},
-    {"clWindow", clWindow},
-    {"clWindowFrame", clWindowFrame},
-    {"clMenuText", clMenuText},
-    {"clWindowText", clWindowText},
-    {"clCaptionText", clCaptionText},
-    {"clActiveBorder", clSystemColor | 10},
-    {"clInactiveBorder", clSystemColor | 11},
-    {"clAppWorkSpace", clSystemColor | 12},
-    {"clHighlight", clHighlight},
-    {"clHighlightText", clHighlightText},
-    {"clBtnFace", clBtnFace},
-    {"clBtnShadow", clBtnShadow},
-    {"clGrayText", clGrayText},
-    {"clBtnText", clBtnText},
-    {"clInactiveCaptionText", clInactiveCaptionText},
-    {"clBtnHighlight", clBtnHighlight},
-    {"cl3DDkShadow", cl3DDkShadow},
-    {"cl3DLight", cl3DLight},
-    {"clInfoText", clInfoText},
-    {"clInfoBk", clInfoBk},
+// The toolkit's table of named colours in its own order: the sixteen
+// standard colours, the system colours, clNone. clDefault has a name but no
+// place in it.
+constexpr std::array<TNamedColor, 42> ColorTable{{
+    {u"clBlack", clBlack},
+    {u"clMaroon", 0x000080},
+    {u"clGreen", 0x008000},
+    {u"clOlive", 0x008080},
+    {u"clNavy", 0x800000},
+    {u"clPurple", 0x800080},
+    {u"clTeal", 0x808000},
+    {u"clGray", 0x808080},
+    {u"clSilver", 0xC0C0C0},
+    {u"clRed", clRed},
+    {u"clLime", 0x00FF00},
+    {u"clYellow", 0x00FFFF},
+    {u"clBlue", clBlue},
+    {u"clFuchsia", clFuchsia},
+    {u"clAqua", 0xFFFF00},
+    {u"clWhite", clWhite},
+    {u"clScrollBar", clScrollBar},
+    {u"clBackground", clBackground},
+    {u"clActiveCaption", clActiveCaption},
+    {u"clInactiveCaption", clInactiveCaption},
+    {u"clMenu", clMenu},
+    {u"clWindow", clWindow},
+    {u"clWindowFrame", clWindowFrame},
+    {u"clMenuText", clMenuText},
+    {u"clWindowText", clWindowText},
+    {u"clCaptionText", clCaptionText},
+    {u"clActiveBorder", clSystemColor | 10},
+    {u"clInactiveBorder", clSystemColor | 11},
+    {u"clAppWorkSpace", clSystemColor | 12},
+    {u"clHighlight", clHighlight},
+    {u"clHighlightText", clHighlightText},
+    {u"clBtnFace", clBtnFace},
+    {u"clBtnShadow", clBtnShadow},
+    {u"clGrayText", clGrayText},
+    {u"clBtnText", clBtnText},
+    {u"clInactiveCaptionText", clInactiveCaptionText},
+    {u"clBtnHighlight", clBtnHighlight},
+    {u"cl3DDkShadow", cl3DDkShadow},
+    {u"cl3DLight", cl3DLight},
+    {u"clInfoText", clInfoText},
+    {u"clInfoBk", clInfoBk},
+    {u"clNone", clNone},
 }};
+
+constexpr TNamedColor DefaultColor{u"clDefault", clDefault};
 
 } // namespace
 
+std::span<const TNamedColor> NamedColors()
+{
+    return ColorTable;
+}
+
 std::optional<TColor> ColorFromName(const QString& name)
 {
-    for (const auto& [colorName, color] : ColorNames)
-        if (name == QLatin1String(colorName)) return color;
+    for (const TNamedColor& entry : ColorTable)
+        if (name == entry.Name) return entry.Value;
+    if (name == DefaultColor.Name) return DefaultColor.Value;
     return std::nullopt;
 }
 
 QString ColorName(TColor color)
 {
-    for (const auto& [colorName, value] : ColorNames)
-        if (value == color) return QLatin1String(colorName);
+    for (const TNamedColor& entry : ColorTable)
+        if (entry.Value == color) return entry.Name.toString();
+    if (color == DefaultColor.Value) return DefaultColor.Name.toString();
     return {};
 }
 

@@ -4,9 +4,23 @@
 #include "toolkit/types.h"
 
 #include <QString>
+#include <QStringView>
 #include <optional>
+#include <span>
 
 namespace toolkit {
+
+constexpr TColor clDefault = 0x20000000;
+
+struct TNamedColor {
+    QStringView Name;
+    TColor Value;
+};
+
+// The toolkit's named colours in their own order, 42 of them: indexes 0-15
+// the standard colours (clBlack ... clWhite), 16-40 the system colours
+// (clScrollBar ... clInfoBk), 41 clNone. clDefault is not among them.
+std::span<const TNamedColor> NamedColors();
 
 std::optional<TColor> ColorFromName(const QString& name);
 // Empty when the colour has no name.

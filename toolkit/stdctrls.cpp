@@ -1,5 +1,6 @@
 #include "toolkit/stdctrls.h"
 
+#include "toolkit/combobox.h"
 #include "toolkit/layouttree.h"
 #include "toolkit/panel.h"
 #include "toolkit/speedbutton.h"
@@ -112,6 +113,7 @@ void RegisterStandardControls()
     RegisterClass<TStoredStatusBar>(QStringLiteral("TStatusBar"));
     RegisterClass<TPanel>(QStringLiteral("TPanel"));
     RegisterClass<TSpeedButton>(QStringLiteral("TSpeedButton"));
+    RegisterClass<TComboBox>(QStringLiteral("TComboBox"));
 }
 
 } // namespace toolkit

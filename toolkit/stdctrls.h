@@ -116,7 +116,7 @@ private:
 };
 
 // Makes the toolkit's stored controls readable from layouts under their
-// classic names: TLabel, TStaticText, TStatusBar, TPanel, TSpeedButton.
+// classic names: TLabel, TStaticText, TStatusBar, TPanel, TSpeedButton, TComboBox.
 // Registering again changes nothing.
 void RegisterStandardControls();
 

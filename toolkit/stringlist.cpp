@@ -1,9 +1,20 @@
 #include "toolkit/stringlist.h"
 
+#include <algorithm>
+#include <numeric>
 #include <stdexcept>
 #include <string>
 
 namespace toolkit {
+
+namespace {
+
+bool LessText(const QString& a, const QString& b)
+{
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
+} // namespace
 
 TStringList::TStringList(QObject* parent) : QObject(parent) {}
 
@@ -23,21 +34,55 @@ void TStringList::SetStrings(int index, const QString& s)
 {
     CheckIndex(index, Count() - 1);
     if (strings_[index] == s) return;
+    if (sorted_) {
+        // A new text belongs elsewhere in a sorted list.
+        const TStringObject object = objects_[index];
+        Delete(index);
+        AddObject(s, object);
+        return;
+    }
     strings_[index] = s;
+    emit EntryChanged(index);
     Changed();
 }
 
-int TStringList::Add(const QString& s)
+TStringObject TStringList::Objects(int index) const
 {
-    strings_.append(s);
-    Changed();
-    return Count() - 1;
+    CheckIndex(index, Count() - 1);
+    return objects_[index];
 }
 
-void TStringList::Insert(int index, const QString& s)
+void TStringList::SetObjects(int index, TStringObject object)
 {
+    CheckIndex(index, Count() - 1);
+    if (objects_[index] == object) return;
+    objects_[index] = object;
+    emit EntryChanged(index);
+    Changed();
+}
+
+int TStringList::SortedPlace(const QString& s) const
+{
+    return int(std::upper_bound(strings_.cbegin(), strings_.cend(), s, LessText) - strings_.cbegin());
+}
+
+int TStringList::AddObject(const QString& s, TStringObject object)
+{
+    const int index = sorted_ ? SortedPlace(s) : Count();
+    strings_.insert(index, s);
+    objects_.insert(index, object);
+    emit Inserted(index);
+    Changed();
+    return index;
+}
+
+void TStringList::InsertObject(int index, const QString& s, TStringObject object)
+{
+    if (sorted_) throw std::logic_error("Operation not allowed on sorted list");
     CheckIndex(index, Count());
     strings_.insert(index, s);
+    objects_.insert(index, object);
+    emit Inserted(index);
     Changed();
 }
 
@@ -45,6 +90,8 @@ void TStringList::Delete(int index)
 {
     CheckIndex(index, Count() - 1);
     strings_.removeAt(index);
+    objects_.removeAt(index);
+    emit Removed(index);
     Changed();
 }
 
@@ -52,6 +99,35 @@ void TStringList::Clear()
 {
     if (strings_.isEmpty()) return;
     strings_.clear();
+    objects_.clear();
+    emit Reset();
+    Changed();
+}
+
+void TStringList::SetSorted(bool on)
+{
+    if (sorted_ == on) return;
+    sorted_ = on;
+    if (on) SortEntries();
+}
+
+// Stable, so entries that compare equal keep their order.
+void TStringList::SortEntries()
+{
+    std::vector<int> order(strings_.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [this](int a, int b) { return LessText(strings_[a], strings_[b]); });
+    if (std::is_sorted(order.begin(), order.end())) return;
+    QStringList strings;
+    QList<TStringObject> objects;
+    for (int i : order) {
+        strings << strings_[i];
+        objects << objects_[i];
+    }
+    strings_ = strings;
+    objects_ = objects;
+    emit Reset();
     Changed();
 }
 
@@ -72,8 +148,13 @@ void TStringList::SetText(const QString& text)
 
 void TStringList::Assign(const QStringList& strings)
 {
-    if (strings_ == strings) return;
-    strings_ = strings;
+    QStringList placed = strings;
+    if (sorted_) std::stable_sort(placed.begin(), placed.end(), LessText);
+    const bool objectless = std::all_of(objects_.cbegin(), objects_.cend(), [](auto o) { return o == 0; });
+    if (strings_ == placed && objectless) return;
+    strings_ = placed;
+    objects_ = QList<TStringObject>(placed.size(), 0);
+    emit Reset();
     Changed();
 }
 

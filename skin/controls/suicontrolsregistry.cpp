@@ -1,5 +1,8 @@
 #include "skin/controls/suicontrolsregistry.h"
 
+#include "skin/controls/suicolorbox.h"
+#include "skin/controls/suicombobox.h"
+#include "skin/controls/suifontcombobox.h"
 #include "skin/controls/suigroupbox.h"
 #include "skin/controls/suiimagepanel.h"
 #include "skin/controls/suiradiogroup.h"
@@ -11,4 +14,8 @@ void RegisterSuiControls()
     toolkit::RegisterClass<TsuiGroupBox>(QStringLiteral("TsuiGroupBox"));
     toolkit::RegisterClass<TsuiCheckGroup>(QStringLiteral("TsuiCheckGroup"));
     toolkit::RegisterClass<TsuiRadioGroup>(QStringLiteral("TsuiRadioGroup"));
+    toolkit::RegisterClass<TsuiComboBox>(QStringLiteral("TsuiComboBox"));
+    toolkit::RegisterClass<TsuiFontComboBox>(QStringLiteral("TsuiFontComboBox"));
+    toolkit::RegisterClass<TsuiFontSizeComboBox>(QStringLiteral("TsuiFontSizeComboBox"));
+    toolkit::RegisterClass<TsuiColorBox>(QStringLiteral("TsuiColorBox"));
 }

@@ -228,7 +228,11 @@ void DoTrans(TCanvas& canvas, const QWidget* control)
 void DrawControlBorder(QWidget* control, TColor borderColor, TColor innerColor)
 {
     TCanvas canvas(static_cast<QPaintDevice*>(control));
-    const TRect outer = TRect::fromQRect(control->rect());
+    DrawControlBorder(canvas, TRect::fromQRect(control->rect()), borderColor, innerColor);
+}
+
+void DrawControlBorder(TCanvas& canvas, const TRect& outer, TColor borderColor, TColor innerColor)
+{
     canvas.Brush.Color = borderColor;
     canvas.FrameRect(outer);
     canvas.Brush.Color = innerColor;

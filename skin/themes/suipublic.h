@@ -41,6 +41,9 @@ void DoTrans(toolkit::TCanvas& canvas, const QWidget* control);
 // the control's outer edge. Paints on the control itself, so call it while the
 // control handles its paint event.
 void DrawControlBorder(QWidget* control, toolkit::TColor borderColor, toolkit::TColor innerColor);
+// The same on a canvas, on the edge of rect (a control composing off screen).
+void DrawControlBorder(toolkit::TCanvas& canvas, const toolkit::TRect& rect, toolkit::TColor borderColor,
+                       toolkit::TColor innerColor);
 // Shapes the window to the bitmap's pixels that differ from keyColor.
 void SetBitmapWindow(QWidget* window, const toolkit::TBitmap& bitmap, toolkit::TColor keyColor);
 

@@ -376,3 +376,37 @@ TEST(Canvas, PixelsOutsideTheImageAreIgnored)
     canvas.CopyRect(Rect(0, 0, 2, 2), image, Rect(10, 10, 12, 12));
     EXPECT_EQ(canvas.Pixels[0][0], clWhite);
 }
+
+TEST(Canvas, ClipRectKeepsEveryOperationInside)
+{
+    QImage image = White(20, 20);
+    TCanvas canvas(&image);
+    EXPECT_EQ(canvas.ClipRect(), Rect(0, 0, 20, 20));
+    canvas.SetClipRect(Rect(5, 5, 10, 10));
+    EXPECT_EQ(canvas.ClipRect(), Rect(5, 5, 10, 10));
+    canvas.Brush.Color = clBlack;
+    canvas.FillRect(Rect(0, 0, 20, 20));
+    canvas.SetPixel(1, 1, clRed);
+    canvas.DrawFocusRect(Rect(0, 0, 20, 20));
+    EXPECT_EQ(Ink(image), QRect(5, 5, 5, 5));
+    canvas.ResetClipRect();
+    canvas.SetPixel(1, 1, clRed);
+    EXPECT_EQ(image.pixel(1, 1), qRgb(255, 0, 0));
+}
+
+TEST(Canvas, TextRectFillsAndClipsToItsRectangle)
+{
+    QImage image = White(80, 20);
+    TCanvas canvas(&image);
+    canvas.Brush.Color = clBlue;
+    canvas.Font.SetColor(clBlack);
+    const QString text = QStringLiteral("WWWWWWWW");
+    const QSize extent = canvas.TextExtent(text);
+    ASSERT_GT(extent.width(), 30);
+    // The text starts inside and runs past the rectangle's right edge.
+    canvas.TextRect(Rect(10, 2, 30, 18), 12, 3, text);
+    EXPECT_EQ(Ink(image), QRect(10, 2, 20, 16));
+    EXPECT_EQ(image.pixel(10, 2), qRgb(0, 0, 255));
+    EXPECT_NE(Painted(image, qRgb(0, 0, 0)), QRect());
+    EXPECT_LE(Painted(image, qRgb(0, 0, 0)).right(), 29);
+}

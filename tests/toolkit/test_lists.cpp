@@ -115,3 +115,37 @@ TEST(Collection, OwnerHearsOfItemAndListChanges)
     EXPECT_EQ(sections->Items(), QList<QObject*>({added}));
     EXPECT_EQ(changes.count(), 3);
 }
+
+TEST(StringList, ObjectsTravelWithTheirEntriesAndSortedListsKeepTheirOrder)
+{
+    TStringList list;
+    list.AddObject(QStringLiteral("b"), 2);
+    list.InsertObject(0, QStringLiteral("a"), 1);
+    list.Add(QStringLiteral("C"));
+    EXPECT_EQ(list.Objects(0), 1u);
+    EXPECT_EQ(list.Objects(2), 0u);
+    list.SetObjects(2, 3);
+    EXPECT_EQ(list.IndexOfObject(3), 2);
+    EXPECT_EQ(list.IndexOfObject(9), -1);
+
+    // Sorting is case-insensitive and keeps each object with its text.
+    list.Delete(0);
+    list.Add(QStringLiteral("a"));
+    QSignalSpy resets(&list, &TStringList::Reset);
+    list.SetSorted(true);
+    EXPECT_EQ(list.ToQStringList(), QStringList({"a", "b", "C"}));
+    EXPECT_EQ(list.Objects(1), 2u);
+    EXPECT_EQ(list.Objects(2), 3u);
+    EXPECT_EQ(resets.count(), 1);
+
+    // A sorted list places new entries itself, after equal ones.
+    QSignalSpy inserted(&list, &TStringList::Inserted);
+    EXPECT_EQ(list.AddObject(QStringLiteral("B"), 7), 2);
+    EXPECT_EQ(inserted.takeFirst().at(0).toInt(), 2);
+    EXPECT_THROW(list.Insert(0, QStringLiteral("z")), std::logic_error);
+    list.SetStrings(0, QStringLiteral("d")); // moves to its place
+    EXPECT_EQ(list.ToQStringList(), QStringList({"b", "B", "C", "d"}));
+    list.Assign({"y", "x"});
+    EXPECT_EQ(list.ToQStringList(), QStringList({"x", "y"}));
+    EXPECT_EQ(list.Objects(0), 0u);
+}
