@@ -284,6 +284,7 @@ private:
         TLayoutWriter writer(out, prefix);
         if (auto* extras = dynamic_cast<const TStoredExtras*>(object)) extras->WriteExtraProperties(writer);
         if (auto* picture = qobject_cast<const TPicture*>(object)) WritePictureProperties(*picture, writer);
+        if (auto* bitmap = qobject_cast<const TBitmap*>(object)) WriteBitmapProperties(*bitmap, writer);
         return out;
     }
 

@@ -94,6 +94,7 @@ class LayoutPanel : public QWidget, public TComponent, public TStoredExtras {
     Q_PROPERTY(LayoutFont* Font READ Font)
     Q_PROPERTY(LayoutItems* Buttons READ Buttons)
     Q_PROPERTY(toolkit::TPicture* Picture READ Picture)
+    Q_PROPERTY(toolkit::TBitmap* Glyph READ Glyph)
     Q_PROPERTY(int Scratch MEMBER Scratch STORED false)
     Q_PROPERTY(QWidget* Partner READ Partner WRITE SetPartner)
     Q_PROPERTY(LayoutPanel* Buddy MEMBER Buddy)
@@ -119,6 +120,7 @@ public:
     LayoutFont* Font() { return &font_; }
     LayoutItems* Buttons() { return &buttons_; }
     TPicture* Picture() { return &picture_; }
+    TBitmap* Glyph() { return &glyph_; }
     QWidget* Partner() const { return partner_; }
     void SetPartner(QWidget* partner)
     {
@@ -161,6 +163,7 @@ private:
     LayoutFont font_;
     LayoutItems buttons_;
     TPicture picture_;
+    TBitmap glyph_;
     QPointer<QWidget> partner_;
 
     void Record(const QString& what)
@@ -371,8 +374,19 @@ TEST_F(LayoutTest, PicturesAreStoredByResourceNameOrAsImageData)
     EXPECT_FALSE(static_cast<LayoutPanel*>(copy.get())->Picture()->HasGraphic());
     EXPECT_FALSE(WriteLayout(copy.get()).contains(QStringLiteral("Picture")));
 
-    for (const auto& [text, column] :
-         {std::pair{"Picture.ResourceName = 'NO_SUCH'", 26}, {"Picture.Data = { 0102 }", 18}}) {
+    // A bitmap part (a glyph) is stored as image data only.
+    panel.Glyph()->SetImage(image);
+    const QString withGlyph = WriteLayout(&panel);
+    EXPECT_TRUE(withGlyph.contains(QStringLiteral("Glyph.Data = {\n    89504E47"))) << withGlyph.toStdString();
+    std::unique_ptr<QObject> glyphCopy(ReadLayout(withGlyph));
+    EXPECT_EQ(static_cast<LayoutPanel*>(glyphCopy.get())->Glyph()->Image(), image);
+    EXPECT_EQ(WriteLayout(glyphCopy.get()), withGlyph);
+    ReadLayoutInto(glyphCopy.get(), QStringLiteral("object P: TLayoutPanel\n  Glyph.Data = {}\nend"));
+    EXPECT_TRUE(static_cast<LayoutPanel*>(glyphCopy.get())->Glyph()->Empty());
+    EXPECT_EQ(WriteLayout(glyphCopy.get()), written);
+
+    for (const auto& [text, column] : {std::pair{"Picture.ResourceName = 'NO_SUCH'", 26},
+                                       {"Picture.Data = { 0102 }", 18}, {"Glyph.Data = { 0102 }", 16}}) {
         try {
             delete ReadLayout(QStringLiteral("object P: TLayoutPanel\n  %1\nend").arg(QLatin1String(text)));
             ADD_FAILURE() << text;
