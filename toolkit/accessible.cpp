@@ -97,6 +97,26 @@ private:
     AccessibleRange* source_;
 };
 
+// The inner controls are the widget's own children, which QAccessibleWidget
+// already lists.
+class GroupingInterface : public QAccessibleWidget {
+public:
+    GroupingInterface(QWidget* widget, AccessibleGrouping* source)
+        : QAccessibleWidget(widget, QAccessible::Grouping), source_(source)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return StripAccelerator(source_->AccessibleCaption());
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    AccessibleGrouping* source_;
+};
+
 // Qt asks every factory for every object; anything that is not one of our
 // mixins is left to the next factory.
 QAccessibleInterface* SkinnedControlFactory(const QString&, QObject* object)
@@ -105,6 +125,7 @@ QAccessibleInterface* SkinnedControlFactory(const QString&, QObject* object)
     if (!widget) return nullptr;
     if (auto* button = dynamic_cast<AccessibleButton*>(widget)) return new ButtonInterface(widget, button);
     if (auto* range = dynamic_cast<AccessibleRange*>(widget)) return new RangeInterface(widget, range);
+    if (auto* grouping = dynamic_cast<AccessibleGrouping*>(widget)) return new GroupingInterface(widget, grouping);
     return nullptr;
 }
 
@@ -122,6 +143,11 @@ AccessibleButton::AccessibleButton()
 }
 
 AccessibleRange::AccessibleRange()
+{
+    InstallFactoryOnce();
+}
+
+AccessibleGrouping::AccessibleGrouping()
 {
     InstallFactoryOnce();
 }

@@ -43,6 +43,16 @@ public:
     virtual QString AccessibleValueText() const { return {}; }
 };
 
+// A frame that groups the controls inside it under a caption (a group box).
+class AccessibleGrouping {
+public:
+    AccessibleGrouping();
+    virtual ~AccessibleGrouping() = default;
+
+    // The caption as the user reads it; '&' accelerator markers are allowed.
+    virtual QString AccessibleCaption() const = 0;
+};
+
 // The caption without accelerator markers: "&&" stays a literal '&'.
 QString StripAccelerator(const QString& caption);
 // The character after a single '&', or a null character.

@@ -37,6 +37,8 @@ protected:
     // horizontally by Alignment, without a background; nothing when the
     // caption is blank.
     void DrawCaption(TCanvas& canvas, const TRect& rect) const;
+    // Nothing but blanks and control characters: such a caption is not drawn.
+    bool CaptionIsBlank() const;
 
 private:
     TAlignment alignment_ = taCenter;

@@ -1,7 +1,11 @@
 #include "skin/controls/suicontrolsregistry.h"
 
+#include "skin/controls/suigroupbox.h"
+#include "skin/controls/suiimagepanel.h"
 #include "toolkit/layoutregistry.h"
 
 void RegisterSuiControls()
 {
+    toolkit::RegisterClass<TsuiImagePanel>(QStringLiteral("TsuiImagePanel"));
+    toolkit::RegisterClass<TsuiGroupBox>(QStringLiteral("TsuiGroupBox"));
 }

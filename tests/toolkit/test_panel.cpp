@@ -4,6 +4,7 @@
 #include "toolkit/stdctrls.h"
 
 #include <QFontMetrics>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -53,6 +54,22 @@ TEST(Panel, CaptionIsOneCentredLinePlacedByAlignmentInsideTheBorder)
     const QRect leftCell(3, 3 + (34 - metrics.height()) / 2, advance, metrics.height());
     EXPECT_TRUE(leftCell.contains(left))
         << left.x() << "," << left.y() << " " << left.width() << "x" << left.height();
+}
+
+// The picture shown on screen is kept between paints: a new alignment must
+// not leave the old one on screen.
+TEST(Panel, AlignmentChangeRepaintsTheShownPicture)
+{
+    TPanel panel(nullptr);
+    panel.resize(120, 30);
+    panel.SetCaption(QStringLiteral("Mg"));
+    panel.SetAlignment(taLeftJustify);
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    const QImage left = panel.grab().toImage();
+    panel.SetAlignment(taRightJustify);
+    QCoreApplication::processEvents();
+    EXPECT_NE(panel.grab().toImage(), left);
 }
 
 TEST(Panel, AlignedChildrenKeepClearOfTheBorder)
