@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the gallery's own pictures: the round media faces of its image
-buttons (gallery/pictures/, compiled into the gallery) and the folder glyph
-of its "Open" button, written as image data into the stored layout.
+buttons and the tile of its image panel (gallery/pictures/, compiled into the
+gallery), and the folder glyph of its "Open" button, written as image data
+into the stored layout.
 
 Plain Python, no imaging library: shapes are sampled 4 x 4 per pixel; a pixel
 less than half covered becomes the key colour (exact magenta), the others are
@@ -92,6 +93,19 @@ def face(icon, state):
     return rows
 
 
+def tile():
+    """A soft blue diamond lattice that repeats seamlessly every 16 pixels."""
+    light, dark = (0x6C, 0x9E, 0xD8), (0x4A, 0x7C, 0xC0)
+    rows = []
+    for y in range(16):
+        row = []
+        for x in range(16):
+            distance = abs(x + 0.5 - 8) + abs(y + 0.5 - 8)
+            row.append(mix(dark, light, min(1.0, abs(distance - 8) / 3)))
+        rows.append(row)
+    return rows
+
+
 # A folder, opened; '.' is the key colour.
 FOLDER = """\
 ................
@@ -124,10 +138,11 @@ def replace_glyph(layout, name, data):
 
 if __name__ == "__main__":
     PICTURES.mkdir(parents=True, exist_ok=True)
-    names = [f"GALLERY_{icon}_{state}" for icon in ICONS for state in FACES]
+    pictures = {f"GALLERY_{icon}_{state}": face(icon, state) for icon in ICONS for state in FACES}
+    pictures["GALLERY_TILE"] = tile()
+    names = sorted(pictures)
     for name in names:
-        icon, state = name.split("_")[1:]
-        (PICTURES / f"{name}.png").write_bytes(png(face(icon, state)))
+        (PICTURES / f"{name}.png").write_bytes(png(pictures[name]))
     entries = "".join(f'    <file alias="{name}">pictures/{name}.png</file>\n' for name in names)
     QRC.write_text("<!-- Written by tools/make_gallery_pictures.py; do not edit. -->\n<RCC>\n"
                    f'  <qresource prefix="/pictures">\n{entries}  </qresource>\n</RCC>\n')
