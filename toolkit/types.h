@@ -28,13 +28,25 @@ struct TRect {
     int Height() const { return Bottom - Top; }
     bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
     QRect toQRect() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
-    static TRect fromQRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+    static TRect fromQRect(const QRect& r)
+    {
+        return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    }
     friend bool operator==(const TRect&, const TRect&) = default;
 };
 
-inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
-inline TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
-inline TPoint Point(int x, int y) { return {x, y}; }
+inline TRect Rect(int left, int top, int right, int bottom)
+{
+    return {left, top, right, bottom};
+}
+inline TRect Bounds(int left, int top, int width, int height)
+{
+    return {left, top, left + width, top + height};
+}
+inline TPoint Point(int x, int y)
+{
+    return {x, y};
+}
 
 // 0x00BBGGRR; values from 0x80000000 name system colours (low byte = index).
 using TColor = std::uint32_t;
@@ -74,6 +86,9 @@ constexpr TColor RGBColor(int r, int g, int b)
 {
     return TColor(r & 0xFF) | (TColor(g & 0xFF) << 8) | (TColor(b & 0xFF) << 16);
 }
+
+// The three states of a check box.
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 // The one place where system colours meet the application palette.
 QColor ColorToQColor(TColor color);

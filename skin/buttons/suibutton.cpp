@@ -8,8 +8,11 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
+#include <cstdlib>
 
 using namespace toolkit;
 
@@ -39,6 +42,15 @@ void DrawListImage(TCanvas& canvas, int x, int y, const TBitmap& bitmap, bool ke
     else
         list.Add(bitmap);
     list.Draw(canvas, x, y, 0, enabledLook);
+}
+
+// Text measured as the off-screen canvas measures it when painting.
+int TextWidthIn(const TFont& font, const QString& text)
+{
+    QImage probe(1, 1, QImage::Format_RGB32);
+    TCanvas canvas(&probe);
+    canvas.Font.Assign(font);
+    return canvas.TextWidth(text);
 }
 
 } // namespace
@@ -158,21 +170,18 @@ void TsuiCustomButton::UIStyleChanged()
 
 void TsuiCustomButton::SetPicMouseDown(const QString& name)
 {
-    picMouseDown_ = name;
-    Invalidate();
+    Store(picMouseDown_, name);
 }
 
 void TsuiCustomButton::SetPicMouseOn(const QString& name)
 {
-    picMouseOn_ = name;
-    Invalidate();
+    Store(picMouseOn_, name);
 }
 
 void TsuiCustomButton::SetPicNormal(const QString& name)
 {
-    picNormal_ = name;
+    Store(picNormal_, name);
     AutoSizeChanged();
-    Invalidate();
 }
 
 // This program is one module: any other handle names a module that holds
@@ -648,4 +657,246 @@ void TsuiImageButton::PaintPic(TCanvas& canvas, TBitmap& bitmap)
         canvas.StretchDraw(Rect(0, 0, width(), height()), bitmap);
     else
         canvas.Draw(0, 0, bitmap);
+}
+
+// ---- Check box and radio button ---------------------------------------------
+
+TsuiCheckLayout PlaceCheckParts(QSize client, QSize picture, int fontHeight)
+{
+    const int pictureTop = (client.height() - picture.height()) / 2;
+    const int textTop = (client.height() - (std::abs(fontHeight) + 2)) / 2;
+    return {
+        Bounds(1, pictureTop, picture.width(), picture.height()),
+        Rect(picture.width() + 4, textTop, client.width(), client.height()),
+        Rect(picture.width() + 3, textTop, client.width(), client.height()),
+    };
+}
+
+QSize CheckAutoSize(QSize picture, int fontHeight, int textWidth)
+{
+    return {picture.width() + textWidth + 8, std::max(std::abs(fontHeight) + 2, picture.height()) + 4};
+}
+
+TsuiCustomButtonEx::TsuiCustomButtonEx(QObject* owner, QWidget* parent) : TsuiCustomButton(owner, parent)
+{
+    SetParentColor(true);
+    SetTabStop(true);
+    resize(93, height());
+}
+
+TsuiCustomButtonEx::~TsuiCustomButtonEx() = default;
+
+void TsuiCustomButtonEx::SetChecked(bool on)
+{
+    if (checked_ == on) return;
+    checked_ = on;
+    // A radio button unchecks its group here, whose handlers may delete us.
+    if (!Guarded([this] { CheckStateChanged(); })) return;
+    QAccessible::State changed;
+    changed.checked = true;
+    NotifyAccessibleStateChanged(this, changed);
+    Invalidate();
+    emit CheckedChanged();
+}
+
+TsuiCheckLayout TsuiCustomButtonEx::CheckLayout() const
+{
+    return PlaceCheckParts(size(), QSize(GetPicWidth(), GetPicHeight()), Font().Height());
+}
+
+// The state has changed before OnClick runs.
+void TsuiCustomButtonEx::Click()
+{
+    if (focusPolicy() != Qt::NoFocus && isEnabled() && isVisible()) setFocus(Qt::OtherFocusReason);
+    if (!Guarded([this] { DoClick(); })) return;
+    TsuiCustomButton::Click();
+}
+
+// Applied again after every resize; the size it sets must not start it over.
+void TsuiCustomButtonEx::AutoSizeChanged()
+{
+    if (!AutoSize() || autoSizing_) return;
+    const QScopedValueRollback guard(autoSizing_, true);
+    const TFont& font = *Font();
+    const QSize size =
+        CheckAutoSize(QSize(GetPicWidth(), GetPicHeight()), font.Height(), TextWidthIn(font, Caption()));
+    SetBounds(x(), y(), size.width(), size.height());
+}
+
+void TsuiCustomButtonEx::CaptionChanged()
+{
+    TsuiCustomButton::CaptionChanged();
+    AutoSizeChanged();
+}
+
+void TsuiCustomButtonEx::FontChanged()
+{
+    TsuiCustomButton::FontChanged();
+    AutoSizeChanged();
+}
+
+// Unlike a push button, a check box in Custom keeps its AutoSize; the new
+// style's pictures have re-applied it already (SetPicNormal).
+void TsuiCustomButtonEx::UIStyleChanged() {}
+
+void TsuiCustomButtonEx::resizeEvent(QResizeEvent* event)
+{
+    TsuiCustomButton::resizeEvent(event);
+    AutoSizeChanged();
+}
+
+// The disabled look comes from the disabled pictures, not from greying.
+void TsuiCustomButtonEx::PaintPic(TCanvas& canvas, TBitmap& bitmap)
+{
+    if (bitmap.Empty()) return;
+    const TRect at = CheckLayout().Picture;
+    DrawListImage(canvas, at.Left, at.Top, bitmap, PictureKeyed(), true);
+}
+
+void TsuiCustomButtonEx::PaintText(TCanvas& canvas, const QString& text)
+{
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Assign(*Font());
+    if (!isEnabled()) canvas.Font.SetColor(CaptionGrey);
+    TRect r = CheckLayout().Caption;
+    canvas.DrawText(text, r, DT_SINGLELINE);
+}
+
+void TsuiCustomButtonEx::PaintFocus(TCanvas& canvas)
+{
+    canvas.Brush.Style = bsSolid;
+    canvas.DrawFocusRect(CheckLayout().Focus);
+}
+
+TsuiCheckBox::TsuiCheckBox(QObject* owner, QWidget* parent) : TsuiCustomButtonEx(owner, parent)
+{
+    SetPictureKeyed(false);
+    SetCaption(QStringLiteral("suiCheckBox"));
+    SetHeight(17);
+    SetUIStyle(GetSUIFormStyle(owner));
+}
+
+TsuiCheckBox::~TsuiCheckBox() = default;
+
+TCheckBoxState TsuiCheckBox::GetState() const
+{
+    return Checked() ? cbChecked : cbUnchecked;
+}
+
+void TsuiCheckBox::SetState(TCheckBoxState state)
+{
+    SetChecked(state == cbChecked);
+}
+
+QSize TsuiCheckBox::CheckPictureSize() const
+{
+    const QString name = GetThemeString(UIStyle(), teCheckBoxUnchecked);
+    if (name.isEmpty()) return {0, 0};
+    try {
+        return LoadBitmapResource(name).size();
+    } catch (const EResNotFound&) {
+        return {0, 0};
+    }
+}
+
+// Never keyed: Transparent only puts the parent behind the picture.
+void TsuiCheckBox::TransparentChanged()
+{
+    SetPictureKeyed(false);
+}
+
+void TsuiCheckBox::EnableChanged()
+{
+    SetButtonPic(UIStyle());
+}
+
+void TsuiCheckBox::UIStyleChanged()
+{
+    TsuiCustomButtonEx::UIStyleChanged();
+    switch (UIStyle()) {
+    case TsuiUIStyle::MacOS:
+    case TsuiUIStyle::Protein:
+        SetTransparent(true);
+        break;
+    case TsuiUIStyle::WinXP:
+    case TsuiUIStyle::DeepBlue:
+    case TsuiUIStyle::BlueGlass:
+        SetTransparent(false);
+        break;
+    case TsuiUIStyle::Custom:
+        break;
+    }
+}
+
+void TsuiCheckBox::SetButtonPic(TsuiUIStyle style)
+{
+    SelectPictures(style, teCheckBoxDisabledChecked);
+}
+
+void TsuiCheckBox::SelectPictures(TsuiUIStyle style, int first)
+{
+    SetResHandle(0);
+    const int unchecked = Checked() ? 0 : 1;
+    auto picture = [&](int pair) { return GetThemeString(style, first + 2 * pair + unchecked); };
+    SetPicNormal(picture(isEnabled() ? 1 : 0));
+    SetPicMouseOn(picture(2));
+    SetPicMouseDown(picture(3));
+}
+
+void TsuiCheckBox::DoClick()
+{
+    if (Guarded([this] { SetChecked(!Checked()); })) Toggle();
+}
+
+void TsuiCheckBox::CheckStateChanged()
+{
+    SetButtonPic(UIStyle());
+}
+
+// The check box's constructor chose check-box pictures (a class being built
+// cannot reach the overrides of the classes built on it): choose again.
+TsuiRadioButton::TsuiRadioButton(QObject* owner, QWidget* parent) : TsuiCheckBox(owner, parent)
+{
+    SetPictureKeyed(true);
+    SetCaption(QStringLiteral("suiRadioButton"));
+    SetHeight(17);
+    SetUIStyle(UIStyle());
+}
+
+TsuiRadioButton::~TsuiRadioButton() = default;
+
+// Radio pictures have magenta corners.
+void TsuiRadioButton::TransparentChanged()
+{
+    SetPictureKeyed(true);
+}
+
+void TsuiRadioButton::SetButtonPic(TsuiUIStyle style)
+{
+    SelectPictures(style, teRadioDisabledChecked);
+}
+
+void TsuiRadioButton::DoClick()
+{
+    if (!Checked()) SetChecked(true);
+}
+
+void TsuiRadioButton::CheckStateChanged()
+{
+    if (Checked()) UnCheckGroup();
+    TsuiCheckBox::CheckStateChanged();
+}
+
+void TsuiRadioButton::UnCheckGroup()
+{
+    QWidget* parent = parentWidget();
+    if (!parent) return;
+    // Unchecking runs handlers that may delete any of them.
+    QList<QPointer<TsuiRadioButton>> group;
+    for (QObject* child : parent->children()) {
+        auto* radio = qobject_cast<TsuiRadioButton*>(child);
+        if (radio && radio != this && radio->groupIndex_ == groupIndex_) group.append(radio);
+    }
+    for (const QPointer<TsuiRadioButton>& radio : group)
+        if (radio) radio->SetChecked(false);
 }

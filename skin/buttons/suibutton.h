@@ -49,19 +49,18 @@ TsuiGlyphPlacement PlaceGlyph(TButtonLayout layout, QSize button, QSize text, QS
 constexpr int FallbackPictureWidth = 74;
 constexpr int FallbackPictureHeight = 21;
 
+// The properties of the whole family, public but not stored: each button
+// publishes its own set again, in its own order.
 class TsuiCustomButton : public TsuiControl, public toolkit::AccessibleButton {
     Q_OBJECT
-    Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)
-    Q_PROPERTY(bool Default READ Default WRITE SetDefault)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(toolkit::TFont* Font READ Font)
-    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
-    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
-    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
-    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
-    Q_PROPERTY(bool AutoSize READ AutoSize WRITE FSetAutoSize)
-    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+    Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel DESIGNABLE false)
+    Q_PROPERTY(bool Default READ Default WRITE SetDefault DESIGNABLE false)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled DESIGNABLE false)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop DESIGNABLE false)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent DESIGNABLE false)
+    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult DESIGNABLE false)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle DESIGNABLE false)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE FSetAutoSize DESIGNABLE false)
 
 public:
     explicit TsuiCustomButton(QObject* owner, QWidget* parent = nullptr);
@@ -172,6 +171,17 @@ private:
 
 class TsuiButton : public TsuiCustomButton {
     Q_OBJECT
+    Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)
+    Q_PROPERTY(bool Default READ Default WRITE SetDefault)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(toolkit::TFont* Font READ Font)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE FSetAutoSize)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
     Q_PROPERTY(toolkit::TBitmap* Glyph READ Glyph)
     Q_PROPERTY(Suibutton::TButtonLayout Layout READ Layout WRITE SetLayout)
     Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
@@ -227,6 +237,17 @@ private:
 
 class TsuiImageButton : public TsuiCustomButton {
     Q_OBJECT
+    Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)
+    Q_PROPERTY(bool Default READ Default WRITE SetDefault)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(toolkit::TFont* Font READ Font)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE FSetAutoSize)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
     Q_PROPERTY(toolkit::TPicture* PicNormal READ PicNormal)
     Q_PROPERTY(toolkit::TPicture* PicMouseOn READ PicMouseOn)
     Q_PROPERTY(toolkit::TPicture* PicMouseDown READ PicMouseDown)
@@ -268,4 +289,141 @@ private:
     toolkit::TPicture picMouseDown_;
     toolkit::TPicture picDisabled_;
     bool stretch_ = false;
+};
+
+// Where the parts of a check box or radio button go, for a client size, the
+// size of the style's check-box picture and the font's Height: the state
+// picture at the left, vertically centred; the caption from its rectangle's
+// top-left, four pixels right of the picture; the focus mark around the
+// caption, one pixel wider to the left. Halvings truncate toward zero.
+struct TsuiCheckLayout {
+    toolkit::TRect Picture;
+    toolkit::TRect Caption;
+    toolkit::TRect Focus;
+};
+TsuiCheckLayout PlaceCheckParts(QSize client, QSize picture, int fontHeight);
+// The client size AutoSize gives for a caption of textWidth pixels.
+QSize CheckAutoSize(QSize picture, int fontHeight, int textWidth);
+
+// A two-state button: a small state picture at the left, the caption to its
+// right. Clicking, space, Enter and the accelerator change the state once
+// (DoClick) before OnClick runs.
+class TsuiCustomButtonEx : public TsuiCustomButton {
+    Q_OBJECT
+
+public:
+    explicit TsuiCustomButtonEx(QObject* owner, QWidget* parent = nullptr);
+    ~TsuiCustomButtonEx() override;
+
+    bool Checked() const { return checked_; }
+    // A change runs CheckStateChanged, repaints and emits CheckedChanged;
+    // setting the current value does nothing.
+    void SetChecked(bool on);
+
+    TsuiCheckLayout CheckLayout() const;
+    // The size of the state picture the layout is measured with.
+    virtual int GetPicWidth() const = 0;
+    virtual int GetPicHeight() const = 0;
+
+    void Click() override;
+
+    bool AccessibleCheckable() const override { return true; }
+    bool AccessibleChecked() const override { return checked_; }
+
+signals:
+    void CheckedChanged();
+
+protected:
+    // What a click does to the state.
+    virtual void DoClick() {}
+    // After Checked changed, before the repaint.
+    virtual void CheckStateChanged() {}
+
+    void AutoSizeChanged() override;
+    void CaptionChanged() override;
+    void FontChanged() override;
+    void UIStyleChanged() override;
+    void PaintPic(toolkit::TCanvas& canvas, toolkit::TBitmap& bitmap) override;
+    void PaintText(toolkit::TCanvas& canvas, const QString& text) override;
+    void PaintFocus(toolkit::TCanvas& canvas) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    bool checked_ = false;
+    bool autoSizing_ = false;
+};
+
+class TsuiCheckBox : public TsuiCustomButtonEx {
+    Q_OBJECT
+    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked NOTIFY CheckedChanged)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(toolkit::TFont* Font READ Font)
+    Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE FSetAutoSize)
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+
+public:
+    explicit TsuiCheckBox(QObject* owner, QWidget* parent = nullptr);
+    ~TsuiCheckBox() override;
+
+    // Checked or unchecked; the grey state unchecks.
+    toolkit::TCheckBoxState GetState() const;
+    void SetState(toolkit::TCheckBoxState state);
+
+    // Measured by the style's unchecked check-box picture; 0 without one.
+    int GetPicWidth() const override { return CheckPictureSize().width(); }
+    int GetPicHeight() const override { return CheckPictureSize().height(); }
+
+    QAccessible::Role AccessibleRole() const override { return QAccessible::CheckBox; }
+
+protected:
+    // Called after each toggle by the user.
+    virtual void Toggle() {}
+
+    void TransparentChanged() override;
+    void EnableChanged() override;
+    void UIStyleChanged() override;
+    void SetButtonPic(TsuiUIStyle style) override;
+    void DoClick() override;
+    void CheckStateChanged() override;
+
+    // Picks the normal (or disabled), hover and pressed pictures for the
+    // state from the style's four pairs of elements that start at `first`
+    // (disabled, normal, hover, pressed; each checked, then unchecked).
+    void SelectPictures(TsuiUIStyle style, int first);
+
+private:
+    QSize CheckPictureSize() const;
+};
+
+// A check box that only the user's click checks, and that unchecks the
+// radio buttons of its group (same GroupIndex) among its siblings.
+class TsuiRadioButton : public TsuiCheckBox {
+    Q_OBJECT
+    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
+
+public:
+    explicit TsuiRadioButton(QObject* owner, QWidget* parent = nullptr);
+    ~TsuiRadioButton() override;
+
+    int GroupIndex() const { return groupIndex_; }
+    void SetGroupIndex(int index) { groupIndex_ = index; }
+
+    QAccessible::Role AccessibleRole() const override { return QAccessible::RadioButton; }
+
+protected:
+    void TransparentChanged() override;
+    void SetButtonPic(TsuiUIStyle style) override;
+    void DoClick() override;
+    void CheckStateChanged() override;
+    void UnCheckGroup();
+
+private:
+    int groupIndex_ = 0;
 };

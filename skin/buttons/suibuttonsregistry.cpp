@@ -8,5 +8,7 @@ void RegisterSuiButtons()
 {
     toolkit::RegisterClass<TsuiButton>(QStringLiteral("TsuiButton"));
     toolkit::RegisterClass<TsuiImageButton>(QStringLiteral("TsuiImageButton"));
+    toolkit::RegisterClass<TsuiCheckBox>(QStringLiteral("TsuiCheckBox"));
+    toolkit::RegisterClass<TsuiRadioButton>(QStringLiteral("TsuiRadioButton"));
     toolkit::RegisterClass<TsuiProgressBar>(QStringLiteral("TsuiProgressBar"));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Makes every class of the buttons library readable from stored layouts:
-// TsuiButton, TsuiImageButton, TsuiProgressBar. Registering again changes
-// nothing.
+// TsuiButton, TsuiImageButton, TsuiCheckBox, TsuiRadioButton,
+// TsuiProgressBar. Registering again changes nothing.
 
 void RegisterSuiButtons();
