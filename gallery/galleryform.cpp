@@ -1,5 +1,6 @@
 #include "gallery/galleryform.h"
 
+#include "skin/buttons/suibutton.h"
 #include "skin/buttons/suibuttonsregistry.h"
 #include "skin/controls/suicontrolsregistry.h"
 #include "skin/frame/suiform.h"
@@ -45,15 +46,26 @@ TsuiForm* TGalleryForm::Frame() const
     return findChild<TsuiForm*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+namespace {
+
+// The style choices are named after their style ("styleWinXP").
+QString ChoiceName(TsuiUIStyle style)
+{
+    return QStringLiteral("style") + StyleName(style);
+}
+
+} // namespace
+
 void TGalleryForm::ApplyStyle(TsuiUIStyle style)
 {
     if (TsuiForm* frame = Frame()) frame->SetUIStyle(style);
+    if (auto* choice = findChild<TsuiRadioButton*>(ChoiceName(style))) choice->SetChecked(true);
 }
 
 void TGalleryForm::StyleClick(QObject* Sender)
 {
     for (TsuiUIStyle style : GalleryStyles)
-        if (Sender->objectName().endsWith(StyleName(style))) return ApplyStyle(style);
+        if (Sender && Sender->objectName() == ChoiceName(style)) return ApplyStyle(style);
 }
 
 QImage WindowPicture(QWidget& window)
@@ -76,10 +88,10 @@ QStringList WriteScreenshots(TGalleryForm& form, const QString& directory)
     form.move(0, 0);
     QCursor::setPos(form.width() + 10, form.height() + 10);
     form.show();
+    QApplication::processEvents(); // the window is activated and a control takes the focus
     QStringList written;
     for (TsuiUIStyle style : GalleryStyles) {
         form.ApplyStyle(style);
-        QApplication::processEvents();
         if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
         QApplication::processEvents();
         const QString path = QDir(directory).filePath(QStringLiteral("gallery-%1.png").arg(StyleName(style).toLower()));

@@ -1,7 +1,7 @@
 #pragma once
 // The gallery's window: every family of skinned controls on one skinned
-// frame, built from its stored layout, with a row of buttons that switch the
-// whole window between the styles as an application would.
+// frame, built from its stored layout, with a row of radio buttons that
+// switch the whole window between the styles as an application would.
 
 #include "skin/themes/suithemes.h"
 #include "toolkit/form.h"
@@ -30,10 +30,11 @@ public:
     TsuiForm* Frame() const;
 
     // Through the frame, which passes the style on to every skinned control
-    // on it; controls of their own look (Custom) keep it.
+    // on it; controls of their own look (Custom) keep it. The style's choice
+    // shows checked.
     void ApplyStyle(TsuiUIStyle style);
 
-    // A style button: its name ends in the style's name ("styleWinXP").
+    // A style choice, named after its style ("styleWinXP").
     Q_INVOKABLE void StyleClick(QObject* Sender);
 };
 

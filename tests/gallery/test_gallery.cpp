@@ -34,11 +34,16 @@ TEST(Gallery, LayoutSurvivesAWriteReadWriteRoundTrip)
     EXPECT_EQ(toolkit::WriteLayout(copy.get()), written);
 
     // What a round trip could lose on the way: the glyph's pixels, the image
-    // buttons' pictures, the vertical bar's length.
+    // buttons' pictures, check states, the vertical bar's length.
     auto* open = Named<TsuiButton>(*copy, "btnOpen");
     EXPECT_EQ(open->Glyph()->Image(), Named<TsuiButton>(form, "btnOpen")->Glyph()->Image());
     EXPECT_FALSE(open->Glyph()->Empty());
     EXPECT_EQ(Named<TsuiImageButton>(*copy, "imgPlay")->PicNormal()->ResourceName(), "GALLERY_PLAY_NORMAL");
+    // Checked and unchecked states, the choices among radio buttons included.
+    for (const char* name : {"chkChecked", "radSelected", "styleMacOS"})
+        EXPECT_TRUE(Named<TsuiCheckBox>(*copy, name)->Checked()) << name;
+    for (const char* name : {"chkUnchecked", "radOther", "styleWinXP"})
+        EXPECT_FALSE(Named<TsuiCheckBox>(*copy, name)->Checked()) << name;
     auto* vertical = Named<TsuiProgressBar>(*copy, "barVertical");
     EXPECT_EQ(vertical->Orientation(), suiVertical);
     EXPECT_EQ(vertical->size(), Named<TsuiProgressBar>(form, "barVertical")->size());
@@ -60,8 +65,13 @@ TEST(Gallery, ScreenshotsShowEveryStyleAtTheWindowsSize)
         EXPECT_EQ(QFileInfo(files[i]).fileName(), name);
         const QImage shot(files[i]);
         ASSERT_FALSE(shot.isNull()) << files[i].toStdString();
+        // The picture is the window at rest in that style: its size, no
+        // focus mark, no hovered part.
         form.ApplyStyle(style);
+        if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+        QApplication::processEvents();
         EXPECT_EQ(shot.size(), form.size()) << name.toStdString();
+        EXPECT_EQ(shot.convertToFormat(QImage::Format_ARGB32), WindowPicture(form)) << name.toStdString();
         // Rounded styles leave their corners see-through.
         const bool rounded = GetThemeInt(style, teFormRoundCorner) > 0;
         EXPECT_EQ(qAlpha(shot.pixel(0, 0)), rounded ? 0 : 255) << name.toStdString();
@@ -70,30 +80,34 @@ TEST(Gallery, ScreenshotsShowEveryStyleAtTheWindowsSize)
     }
     EXPECT_EQ(different.size(), 5);
 
-    // Each picture shows the controls at rest: nothing hovered, pressed or focused.
-    EXPECT_EQ(QApplication::focusWidget(), nullptr);
+    // Nothing was hovered or pressed when the pictures were taken.
     for (const TsuiControl* control : form.findChildren<TsuiControl*>()) {
         EXPECT_FALSE(control->IsHovered()) << control->metaObject()->className();
         EXPECT_FALSE(control->IsPressed()) << control->metaObject()->className();
     }
 }
 
-TEST(Gallery, StyleButtonsRestyleTheWholeWindow)
+TEST(Gallery, StyleChoicesRestyleTheWholeWindow)
 {
     TGalleryForm form;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     TsuiForm& frame = *form.Frame();
     ASSERT_EQ(frame.UIStyle(), TsuiUIStyle::MacOS);
+    ASSERT_TRUE(Named<TsuiRadioButton>(form, "styleMacOS")->Checked());
 
     for (const char* name : {"styleWinXP", "styleProtein"}) {
-        auto* button = Named<TsuiButton>(form, name);
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+        auto* choice = Named<TsuiRadioButton>(form, name);
+        QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(5, 5));
         const TsuiUIStyle style = frame.UIStyle();
-        EXPECT_TRUE(QString::fromLatin1(name).endsWith(StyleName(style))) << name;
+        EXPECT_EQ(QStringLiteral("style") + StyleName(style), QLatin1String(name));
+        EXPECT_TRUE(choice->Checked());
+        EXPECT_FALSE(Named<TsuiRadioButton>(form, "styleMacOS")->Checked());
         EXPECT_EQ(frame.TitleBar()->UIStyle(), style);
-        EXPECT_EQ(button->UIStyle(), style);
+        // Controls on the frame and inside its group boxes follow.
+        EXPECT_EQ(choice->UIStyle(), style);
         EXPECT_EQ(Named<TsuiButton>(form, "btnDefault")->UIStyle(), style);
+        EXPECT_EQ(Named<TsuiCheckBox>(form, "chkChecked")->UIStyle(), style);
         auto* bar = Named<TsuiProgressBar>(form, "barVertical");
         EXPECT_EQ(bar->UIStyle(), style);
         EXPECT_EQ(bar->Picture()->ResourceName(), GetThemeString(style, teProgressBarVertical));
@@ -102,6 +116,11 @@ TEST(Gallery, StyleButtonsRestyleTheWholeWindow)
         EXPECT_EQ(play->UIStyle(), TsuiUIStyle::Custom);
         EXPECT_EQ(play->PicNormal()->ResourceName(), "GALLERY_PLAY_NORMAL");
     }
+
+    // Applied by the program, the choice follows too.
+    form.ApplyStyle(TsuiUIStyle::BlueGlass);
+    EXPECT_TRUE(Named<TsuiRadioButton>(form, "styleBlueGlass")->Checked());
+    EXPECT_FALSE(Named<TsuiRadioButton>(form, "styleProtein")->Checked());
 }
 
 } // namespace
