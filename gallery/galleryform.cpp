@@ -22,6 +22,16 @@ QString StyleName(TsuiUIStyle style)
     return QLatin1String(QMetaEnum::fromType<TsuiUIStyle>().valueToKey(static_cast<int>(style)));
 }
 
+namespace {
+
+// The style choices are named after their style ("styleWinXP").
+QString ChoiceName(TsuiUIStyle style)
+{
+    return QStringLiteral("style") + StyleName(style);
+}
+
+} // namespace
+
 void RegisterGalleryClasses()
 {
     toolkit::RegisterStandardControls();
@@ -45,16 +55,6 @@ TsuiForm* TGalleryForm::Frame() const
 {
     return findChild<TsuiForm*>(QString(), Qt::FindDirectChildrenOnly);
 }
-
-namespace {
-
-// The style choices are named after their style ("styleWinXP").
-QString ChoiceName(TsuiUIStyle style)
-{
-    return QStringLiteral("style") + StyleName(style);
-}
-
-} // namespace
 
 void TGalleryForm::ApplyStyle(TsuiUIStyle style)
 {
