@@ -99,14 +99,23 @@ void TsuiCustomPanel::Paint(TCanvas& canvas)
     canvas.DrawText(Caption(), place, DT_SINGLELINE);
 }
 
+// Presses and releases a child did not take come up to the panel too; only
+// those on the panel's own surface are its own.
+bool TsuiCustomPanel::OnOwnSurface(const QMouseEvent& event) const
+{
+    return childAt(event.position().toPoint()) == nullptr;
+}
+
 void TsuiCustomPanel::mousePressEvent(QMouseEvent* event)
 {
+    if (!OnOwnSurface(*event)) return event->ignore();
     if (event->button() == Qt::LeftButton) clickHeld_ = true;
 }
 
 // A left press and release over the panel is a click, as on a button.
 void TsuiCustomPanel::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (!OnOwnSurface(*event)) return event->ignore();
     if (event->button() != Qt::LeftButton) return;
     const bool click = clickHeld_ && rect().contains(event->position().toPoint());
     clickHeld_ = false;

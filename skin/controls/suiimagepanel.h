@@ -75,6 +75,7 @@ private:
     {
         return captionPosX_ == AlignedCaption || captionPosY_ == AlignedCaption;
     }
+    bool OnOwnSurface(const QMouseEvent& event) const;
     void PictureChanged();
     void ApplyAutoSize();
     void ApplyTransparency();

@@ -207,6 +207,15 @@ TEST(TsuiImagePanel, ClickOnThePanelRaisesOnClick)
     QTest::mousePress(s.panel, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(s.panel, Qt::LeftButton, {}, QPoint(150, 5));
     EXPECT_EQ(clicks.count(), 1);
+
+    // A click on a control on the panel is that control's alone.
+    auto* button = new TsuiButton(&s.parent, s.panel);
+    button->SetBounds(20, 5, 60, 25);
+    button->show();
+    QSignalSpy buttonClicks(button, &TCustomControl::OnClick);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(buttonClicks.count(), 1);
+    EXPECT_EQ(clicks.count(), 1);
 }
 
 // A style reaches the controls on a panel only through the panel.
