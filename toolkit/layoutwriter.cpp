@@ -53,6 +53,13 @@ bool IsQtClass(const QMetaObject* meta)
     return name[0] == 'Q' && name[1] >= 'A' && name[1] <= 'Z';
 }
 
+// A colour that follows the parent's (ParentColor) is not the control's own:
+// stored, it would turn ParentColor off when read back.
+bool FollowsParent(const QObject* object, const QMetaProperty& property)
+{
+    return qstrcmp(property.name(), "Color") == 0 && object->property("ParentColor").toBool();
+}
+
 // Properties below this index belong to Qt's own classes.
 int FirstOwnProperty(const QMetaObject* meta)
 {
@@ -255,7 +262,7 @@ private:
         const QMetaObject* meta = object->metaObject();
         for (int i = FirstOwnProperty(meta); i < meta->propertyCount(); ++i) {
             const QMetaProperty property = meta->property(i);
-            if (!property.isStored() || !property.isDesignable()) continue;
+            if (!property.isStored() || !property.isDesignable() || FollowsParent(object, property)) continue;
             const QString name = prefix + QLatin1String(property.name());
             if (property.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
                 if (property.isWritable())

@@ -1,4 +1,5 @@
 #include "toolkit/component.h"
+#include "toolkit/control.h"
 #include "toolkit/graphics.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/layoutwriter.h"
@@ -181,6 +182,15 @@ public:
     {
         Log() << QStringLiteral("Picked %1 %2").arg(Sender->objectName()).arg(index);
     }
+};
+
+// Publishes the colour pair as the skinned controls do.
+class LayoutColoured : public TCustomControl {
+    Q_OBJECT
+    Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+public:
+    using TCustomControl::TCustomControl;
 };
 
 // A component that is not a widget.
@@ -395,6 +405,23 @@ TEST_F(LayoutTest, PicturesAreStoredByResourceNameOrAsImageData)
             EXPECT_EQ(e.Column(), column) << e.what();
         }
     }
+}
+
+TEST_F(LayoutTest, AColourFollowingTheParentIsNotStored)
+{
+    RegisterClass<LayoutColoured>(QStringLiteral("TLayoutColoured"));
+    std::unique_ptr<QObject> form(ReadLayout(QStringLiteral("object F: TLayoutColoured\n"
+                                                           "  Color = 1193046\n"
+                                                           "  object C: TLayoutColoured\n"
+                                                           "    ParentColor = True\n"
+                                                           "  end\n"
+                                                           "end\n")));
+    ASSERT_EQ(form->findChild<LayoutColoured*>("C")->Color(), 1193046u);
+    const QString written = WriteLayout(form.get());
+    EXPECT_EQ(written.count(QStringLiteral("Color = 1193046")), 1) << written.toStdString();
+    std::unique_ptr<QObject> copy(ReadLayout(written));
+    EXPECT_TRUE(copy->findChild<LayoutColoured*>("C")->ParentColor());
+    EXPECT_EQ(WriteLayout(copy.get()), written);
 }
 
 TEST_F(LayoutTest, ReadsIntoAnExistingRootOfAFittingClass)
