@@ -3,6 +3,7 @@
 #include "skin/buttons/suibutton.h"
 #include "skin/buttons/suibuttonsregistry.h"
 #include "skin/controls/suicontrolsregistry.h"
+#include "skin/controls/suiradiogroup.h"
 #include "skin/frame/suiform.h"
 #include "skin/frame/suiframeregistry.h"
 #include "skin/scrolling/suiscrollingregistry.h"
@@ -47,8 +48,10 @@ TGalleryForm::TGalleryForm(TContents contents, QWidget* parent) : TForm(parent)
 {
     Q_INIT_RESOURCE(gallery);
     RegisterGalleryClasses();
-    if (contents == FromLayout)
-        toolkit::ReadLayoutInto(this, toolkit::StoredLayout(QStringLiteral(":/layouts/gallery.txt")));
+    if (contents == Blank) return;
+    toolkit::ReadLayoutInto(this, toolkit::StoredLayout(QStringLiteral(":/layouts/gallery.txt")));
+    // What a layout cannot store: a check group's item states.
+    if (auto* group = findChild<TsuiCheckGroup*>(QStringLiteral("grpCheckGroup"))) group->SetChecked(0, true);
 }
 
 TsuiForm* TGalleryForm::Frame() const

@@ -3,6 +3,7 @@
 #include "gallery/galleryform.h"
 #include "skin/buttons/suibutton.h"
 #include "skin/buttons/suiprogressbar.h"
+#include "skin/controls/suiradiogroup.h"
 #include "skin/frame/suiform.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/layoutwriter.h"
@@ -44,6 +45,7 @@ TEST(Gallery, LayoutSurvivesAWriteReadWriteRoundTrip)
         EXPECT_TRUE(Named<TsuiCheckBox>(*copy, name)->Checked()) << name;
     for (const char* name : {"chkUnchecked", "radOther", "styleWinXP"})
         EXPECT_FALSE(Named<TsuiCheckBox>(*copy, name)->Checked()) << name;
+    EXPECT_EQ(Named<TsuiRadioGroup>(*copy, "grpRadioGroup")->ItemIndex(), 1);
     auto* vertical = Named<TsuiProgressBar>(*copy, "barVertical");
     EXPECT_EQ(vertical->Orientation(), suiVertical);
     EXPECT_EQ(vertical->size(), Named<TsuiProgressBar>(form, "barVertical")->size());
@@ -108,6 +110,9 @@ TEST(Gallery, StyleChoicesRestyleTheWholeWindow)
         EXPECT_EQ(choice->UIStyle(), style);
         EXPECT_EQ(Named<TsuiButton>(form, "btnDefault")->UIStyle(), style);
         EXPECT_EQ(Named<TsuiCheckBox>(form, "chkChecked")->UIStyle(), style);
+        auto* group = Named<TsuiRadioGroup>(form, "grpRadioGroup");
+        EXPECT_EQ(group->UIStyle(), style);
+        EXPECT_EQ(group->ItemButton(3)->UIStyle(), style);
         auto* bar = Named<TsuiProgressBar>(form, "barVertical");
         EXPECT_EQ(bar->UIStyle(), style);
         EXPECT_EQ(bar->Picture()->ResourceName(), GetThemeString(style, teProgressBarVertical));
