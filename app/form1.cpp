@@ -17,9 +17,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
 #include <QLabel>
-#include <stdexcept>
 
 namespace {
 
@@ -41,15 +39,6 @@ void RegisterLayoutClasses()
     RegisterSuiButtons();
 }
 
-// A layout compiled into the program; a missing one is a build fault.
-QString StoredLayout(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("missing stored layout " + path.toStdString());
-    return QString::fromUtf8(file.readAll());
-}
-
 void ProcessMessages()
 {
     QCoreApplication::processEvents();
@@ -57,7 +46,7 @@ void ProcessMessages()
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent)
+TForm1::TForm1(QWidget* parent) : TForm(parent)
 {
     CreateControls();
     Utility.Clear();
@@ -69,7 +58,7 @@ void TForm1::CreateControls()
 {
     RegisterLayoutClasses();
     setFont(SansSerif(false));
-    toolkit::ReadLayoutInto(this, StoredLayout(QStringLiteral(":/layouts/form1.txt")));
+    toolkit::ReadLayoutInto(this, toolkit::StoredLayout(QStringLiteral(":/layouts/form1.txt")));
     FindControls();
 
     cmdLoad->setAccessibleDescription(cmdLoad->toolTip());

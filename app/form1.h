@@ -2,9 +2,9 @@
 // The utility's one window: choose a firmware file, run the update, watch it.
 
 #include "toolkit/dialogs.h"
+#include "toolkit/form.h"
 #include "toolkit/statusbar.h"
 
-#include <QWidget>
 #include <cstdint>
 
 class QLabel;
@@ -14,15 +14,9 @@ class TsuiProgressBar;
 
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
-// Built from its stored layout; the properties below are the window's own
-// stored values.
-class TForm1 : public QWidget {
+// Built from its stored layout.
+class TForm1 : public toolkit::TForm {
     Q_OBJECT
-    Q_PROPERTY(int Left READ x WRITE SetLeft)
-    Q_PROPERTY(int Top READ y WRITE SetTop)
-    Q_PROPERTY(int Width READ width WRITE SetWidth)
-    Q_PROPERTY(int Height READ height WRITE SetHeight)
-    Q_PROPERTY(QString Caption READ windowTitle WRITE setWindowTitle)
 
 public:
     explicit TForm1(QWidget* parent = nullptr);
@@ -40,11 +34,6 @@ public:
     void FormClose(QObject* Sender, TCloseAction& Action);
     Q_INVOKABLE void cmdLoadClick(QObject* Sender);
     Q_INVOKABLE void cmdUpdateClick(QObject* Sender);
-
-    void SetLeft(int left) { move(left, y()); }
-    void SetTop(int top) { move(x(), top); }
-    void SetWidth(int w) { resize(w, height()); }
-    void SetHeight(int h) { resize(width(), h); }
 
     bool UpdateRunning() const { return updating_; }
 

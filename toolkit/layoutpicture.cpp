@@ -4,7 +4,18 @@
 #include "toolkit/layoutwriter.h"
 #include "toolkit/resources.h"
 
+#include <QImage>
+
 namespace toolkit {
+
+namespace {
+
+[[noreturn]] void Undecodable(const TLayoutValue& value)
+{
+    throw ELayoutError(value.Pos.Line, value.Pos.Column, QStringLiteral("picture data cannot be decoded"));
+}
+
+} // namespace
 
 bool ReadPictureProperty(TPicture& picture, const QString& name, const TLayoutValue& value)
 {
@@ -19,12 +30,21 @@ bool ReadPictureProperty(TPicture& picture, const QString& name, const TLayoutVa
         return true;
     }
     if (name == QLatin1String("Data")) {
-        if (!picture.LoadFromData(LayoutBinary(value)))
-            throw ELayoutError(value.Pos.Line, value.Pos.Column,
-                               QStringLiteral("picture data cannot be decoded"));
+        if (!picture.LoadFromData(LayoutBinary(value))) Undecodable(value);
         return true;
     }
     return false;
+}
+
+bool ReadBitmapProperty(TBitmap& bitmap, const QString& name, const TLayoutValue& value)
+{
+    if (name != QLatin1String("Data")) return false;
+    const QByteArray data = LayoutBinary(value);
+    if (data.isEmpty())
+        bitmap.SetImage(QImage());
+    else if (!bitmap.LoadFromData(data))
+        Undecodable(value);
+    return true;
 }
 
 // Always one value, so that an empty picture is stored too where the class
@@ -35,6 +55,12 @@ void WritePictureProperties(const TPicture& picture, TLayoutWriter& writer)
         writer.String(QStringLiteral("ResourceName"), picture.ResourceName());
     else
         writer.Binary(QStringLiteral("Data"), picture.SaveToData());
+}
+
+// Compared with a fresh object's like any value, so an empty glyph is left out.
+void WriteBitmapProperties(const TBitmap& bitmap, TLayoutWriter& writer)
+{
+    writer.Binary(QStringLiteral("Data"), bitmap.SaveToData());
 }
 
 } // namespace toolkit

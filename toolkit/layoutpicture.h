@@ -3,6 +3,8 @@
 // name or image data of its own:
 //   Picture.ResourceName = 'WINXP_PROGRESSBAR'
 //   Picture.Data = { 89504E47... }     (PNG or BMP bytes; {} is no picture)
+// A bitmap (a button's glyph) holds image data only:
+//   Glyph.Data = { 89504E47... }
 
 #include "toolkit/graphics.h"
 #include "toolkit/layouttree.h"
@@ -14,5 +16,7 @@ class TLayoutWriter;
 // False when `name` is not a picture value.
 bool ReadPictureProperty(TPicture& picture, const QString& name, const TLayoutValue& value);
 void WritePictureProperties(const TPicture& picture, TLayoutWriter& writer);
+bool ReadBitmapProperty(TBitmap& bitmap, const QString& name, const TLayoutValue& value);
+void WriteBitmapProperties(const TBitmap& bitmap, TLayoutWriter& writer);
 
 } // namespace toolkit

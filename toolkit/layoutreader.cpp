@@ -304,6 +304,8 @@ private:
     {
         if (auto* picture = qobject_cast<TPicture*>(target))
             if (ReadPictureProperty(*picture, name, property.Value)) return;
+        if (auto* bitmap = qobject_cast<TBitmap*>(target))
+            if (ReadBitmapProperty(*bitmap, name, property.Value)) return;
         if (auto* extras = dynamic_cast<TStoredExtras*>(target))
             if (extras->ReadExtraProperty(name, property.Value)) return;
         if (!name.contains(u'.') && FindSignal(target, name).isValid()) {

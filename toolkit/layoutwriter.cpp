@@ -53,6 +53,14 @@ bool IsQtClass(const QMetaObject* meta)
     return name[0] == 'Q' && name[1] >= 'A' && name[1] <= 'Z';
 }
 
+// A colour that follows the parent's (ParentColor) is not the control's own:
+// stored, it would turn ParentColor off when read back.
+bool FollowsParent(const QObject* object, const QMetaProperty& property)
+{
+    const QVariant follows = object->property("Parent" + QByteArray(property.name()));
+    return follows.metaType() == QMetaType::fromType<bool>() && follows.toBool();
+}
+
 // Properties below this index belong to Qt's own classes.
 int FirstOwnProperty(const QMetaObject* meta)
 {
@@ -255,7 +263,7 @@ private:
         const QMetaObject* meta = object->metaObject();
         for (int i = FirstOwnProperty(meta); i < meta->propertyCount(); ++i) {
             const QMetaProperty property = meta->property(i);
-            if (!property.isStored() || !property.isDesignable()) continue;
+            if (!property.isStored() || !property.isDesignable() || FollowsParent(object, property)) continue;
             // A property a subclass declares again is stored once, as the
             // subclass means it (the reader reaches that one too).
             if (meta->indexOfProperty(property.name()) != i) continue;
@@ -287,6 +295,7 @@ private:
         TLayoutWriter writer(out, prefix);
         if (auto* extras = dynamic_cast<const TStoredExtras*>(object)) extras->WriteExtraProperties(writer);
         if (auto* picture = qobject_cast<const TPicture*>(object)) WritePictureProperties(*picture, writer);
+        if (auto* bitmap = qobject_cast<const TBitmap*>(object)) WriteBitmapProperties(*bitmap, writer);
         return out;
     }
 

@@ -7,7 +7,8 @@
 // order from base to derived, skipping every value equal to the one a freshly
 // created instance of the registered class has (a writable object property is
 // a reference, stored by the component's name unless it is null; a read-only
-// one is a part whose own values are stored, as in Font.Height); then the
+// one is a part whose own values are stored, as in Font.Height), and a Color
+// only while ParentColor is off; then the
 // class's extra stored values (likewise compared) and the handlers bound by
 // name; then the named, registered, non-internal children in creation order.
 

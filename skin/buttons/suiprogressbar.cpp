@@ -69,7 +69,9 @@ void TsuiProgressBar::SetOrientation(TsuiProgressBarOrientation orientation)
     orientation_ = orientation;
     if (orientation == suiVertical) showCaption_ = false;
     UpdatePicture();
-    UpdateBar(std::max(width(), height()));
+    // A stored vertical bar's length arrives before its orientation, while
+    // the bar still refuses it as a thickness.
+    UpdateBar(IsLoading() ? std::max(requestedLength_, width()) : std::max(width(), height()));
 }
 
 void TsuiProgressBar::SetBorderColor(TColor color)
@@ -141,6 +143,7 @@ void TsuiProgressBar::UpdateBar(int length)
 
 bool TsuiProgressBar::CanResize(int& newWidth, int& newHeight)
 {
+    requestedLength_ = std::max(newWidth, newHeight);
     return orientation_ == suiHorizontal ? newHeight == Thickness : newWidth == Thickness;
 }
 

@@ -127,4 +127,6 @@ private:
     toolkit::TPicture picture_;
     // What the screen shows now; a set that leaves it unchanged skips the paint.
     Face shown_;
+    // The longer side of the last size asked for, granted or not.
+    int requestedLength_ = 0;
 };

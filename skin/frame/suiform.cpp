@@ -201,11 +201,13 @@ void TsuiForm::SetBorderColor(TColor color)
 
 void TsuiForm::SetBorderWidth(int width)
 {
+    // The frame keeps its size; the host grows or shrinks by the border.
+    const QSize frameSize = size();
     borderWidth_ = width;
     if (!host_) return;
-    SetWidth(GetWidth());
+    SetWidth(frameSize.width());
     AlignSelf();
-    SetHeight(GetHeight());
+    SetHeight(frameSize.height());
     PaintFormBorder();
 }
 
@@ -273,11 +275,14 @@ void TsuiForm::SetWidth(int width)
     ResizeHost({width + 2 * borderWidth_ + (IsDesigning() ? nonClientWidth_ : 0), HostWindow()->height()});
 }
 
+// The host gets exactly the border strips AlignSelf leaves free, so that
+// re-applying the height (every style change does) keeps the frame's size.
 void TsuiForm::SetHeight(int height)
 {
     if (!host_) return TCustomControl::SetHeight(height);
+    const int topBorder = GetTitleBarVisible() ? 0 : borderWidth_;
     ResizeHost({HostWindow()->width(),
-                height + borderWidth_ + borderWidth_ / 2 + (IsDesigning() ? nonClientHeight_ : 0)});
+                height + borderWidth_ + topBorder + (IsDesigning() ? nonClientHeight_ : 0)});
 }
 
 // A document window is sized as a whole: it has no frame of its own once

@@ -1,4 +1,5 @@
 #include "toolkit/component.h"
+#include "toolkit/control.h"
 #include "toolkit/graphics.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/layoutwriter.h"
@@ -94,6 +95,7 @@ class LayoutPanel : public QWidget, public TComponent, public TStoredExtras {
     Q_PROPERTY(LayoutFont* Font READ Font)
     Q_PROPERTY(LayoutItems* Buttons READ Buttons)
     Q_PROPERTY(toolkit::TPicture* Picture READ Picture)
+    Q_PROPERTY(toolkit::TBitmap* Glyph READ Glyph)
     Q_PROPERTY(int Scratch MEMBER Scratch STORED false)
     Q_PROPERTY(QWidget* Partner READ Partner WRITE SetPartner)
     Q_PROPERTY(LayoutPanel* Buddy MEMBER Buddy)
@@ -119,6 +121,7 @@ public:
     LayoutFont* Font() { return &font_; }
     LayoutItems* Buttons() { return &buttons_; }
     TPicture* Picture() { return &picture_; }
+    TBitmap* Glyph() { return &glyph_; }
     QWidget* Partner() const { return partner_; }
     void SetPartner(QWidget* partner)
     {
@@ -161,6 +164,7 @@ private:
     LayoutFont font_;
     LayoutItems buttons_;
     TPicture picture_;
+    TBitmap glyph_;
     QPointer<QWidget> partner_;
 
     void Record(const QString& what)
@@ -178,6 +182,15 @@ public:
     {
         Log() << QStringLiteral("Picked %1 %2").arg(Sender->objectName()).arg(index);
     }
+};
+
+// Publishes the colour pair as the skinned controls do.
+class LayoutColoured : public TCustomControl {
+    Q_OBJECT
+    Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+public:
+    using TCustomControl::TCustomControl;
 };
 
 // A component that is not a widget.
@@ -371,8 +384,19 @@ TEST_F(LayoutTest, PicturesAreStoredByResourceNameOrAsImageData)
     EXPECT_FALSE(static_cast<LayoutPanel*>(copy.get())->Picture()->HasGraphic());
     EXPECT_FALSE(WriteLayout(copy.get()).contains(QStringLiteral("Picture")));
 
-    for (const auto& [text, column] :
-         {std::pair{"Picture.ResourceName = 'NO_SUCH'", 26}, {"Picture.Data = { 0102 }", 18}}) {
+    // A bitmap part (a glyph) is stored as image data only.
+    panel.Glyph()->SetImage(image);
+    const QString withGlyph = WriteLayout(&panel);
+    EXPECT_TRUE(withGlyph.contains(QStringLiteral("Glyph.Data = {\n    89504E47"))) << withGlyph.toStdString();
+    std::unique_ptr<QObject> glyphCopy(ReadLayout(withGlyph));
+    EXPECT_EQ(static_cast<LayoutPanel*>(glyphCopy.get())->Glyph()->Image(), image);
+    EXPECT_EQ(WriteLayout(glyphCopy.get()), withGlyph);
+    ReadLayoutInto(glyphCopy.get(), QStringLiteral("object P: TLayoutPanel\n  Glyph.Data = {}\nend"));
+    EXPECT_TRUE(static_cast<LayoutPanel*>(glyphCopy.get())->Glyph()->Empty());
+    EXPECT_EQ(WriteLayout(glyphCopy.get()), written);
+
+    for (const auto& [text, column] : {std::pair{"Picture.ResourceName = 'NO_SUCH'", 26},
+                                       {"Picture.Data = { 0102 }", 18}, {"Glyph.Data = { 0102 }", 16}}) {
         try {
             delete ReadLayout(QStringLiteral("object P: TLayoutPanel\n  %1\nend").arg(QLatin1String(text)));
             ADD_FAILURE() << text;
@@ -381,6 +405,23 @@ TEST_F(LayoutTest, PicturesAreStoredByResourceNameOrAsImageData)
             EXPECT_EQ(e.Column(), column) << e.what();
         }
     }
+}
+
+TEST_F(LayoutTest, AColourFollowingTheParentIsNotStored)
+{
+    RegisterClass<LayoutColoured>(QStringLiteral("TLayoutColoured"));
+    std::unique_ptr<QObject> form(ReadLayout(QStringLiteral("object F: TLayoutColoured\n"
+                                                           "  Color = 1193046\n"
+                                                           "  object C: TLayoutColoured\n"
+                                                           "    ParentColor = True\n"
+                                                           "  end\n"
+                                                           "end\n")));
+    ASSERT_EQ(form->findChild<LayoutColoured*>("C")->Color(), 1193046u);
+    const QString written = WriteLayout(form.get());
+    EXPECT_EQ(written.count(QStringLiteral("Color = 1193046")), 1) << written.toStdString();
+    std::unique_ptr<QObject> copy(ReadLayout(written));
+    EXPECT_TRUE(copy->findChild<LayoutColoured*>("C")->ParentColor());
+    EXPECT_EQ(WriteLayout(copy.get()), written);
 }
 
 TEST_F(LayoutTest, ReadsIntoAnExistingRootOfAFittingClass)

@@ -1,6 +1,7 @@
 #include "skin/buttons/suiprogressbar.h"
 #include "skin/buttons/suibuttonsregistry.h"
 #include "toolkit/layoutreader.h"
+#include "toolkit/layoutwriter.h"
 #include "toolkit/resources.h"
 
 #include <QAccessibleInterface>
@@ -257,6 +258,28 @@ TEST(TsuiProgressBar, ReadFromAStoredLayout)
     EXPECT_EQ(bar->BorderColor(), clRed);
     EXPECT_EQ(bar->Color(), RGBColor(0xEF, 0xEB, 0xDE));
     EXPECT_EQ(bar->Picture()->ResourceName(), "MACOS_PROGRESSBAR");
+}
+
+// The writer stores the size before the orientation; a vertical bar reads
+// back with its length.
+TEST(TsuiProgressBar, VerticalBarSurvivesAStoredLayout)
+{
+    toolkit::RegisterClass<QWidget>("TTestForm");
+    RegisterSuiButtons();
+    QWidget form;
+    form.setObjectName("F");
+    auto* bar = new TsuiProgressBar(&form, &form);
+    bar->setObjectName("P");
+    bar->SetOrientation(suiVertical);
+    bar->SetHeight(80);
+    ASSERT_EQ(bar->size(), QSize(TsuiProgressBar::Thickness, 80));
+    const QString written = toolkit::WriteLayout(&form);
+    std::unique_ptr<QObject> root(toolkit::ReadLayout(written));
+    auto* copy = root->findChild<TsuiProgressBar*>("P");
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->Orientation(), suiVertical);
+    EXPECT_EQ(copy->size(), QSize(TsuiProgressBar::Thickness, 80));
+    EXPECT_EQ(toolkit::WriteLayout(root.get()), written);
 }
 
 } // namespace

@@ -136,9 +136,25 @@ TEST(SkinnedForm, SizingFollowsTheBorderWidth)
 {
     Skinned window(TsuiUIStyle::WinXP);
     window.frame->SetHeight(100);
-    EXPECT_EQ(window.host.height(), 104);
+    EXPECT_EQ(window.host.height(), 103);
     window.frame->SetWidth(200);
     EXPECT_EQ(window.host.width(), 206);
+    EXPECT_EQ(window.frame->size(), QSize(200, 100));
+    window.frame->SetTitleBarVisible(false);
+    window.frame->SetHeight(100);
+    EXPECT_EQ(window.host.height(), 106);
+    EXPECT_EQ(window.frame->size(), QSize(200, 100));
+    window.frame->SetTitleBarVisible(true);
+
+    // Switching styles back and forth keeps the frame's size whatever the
+    // border widths.
+    window.frame->SetHeight(100);
+    window.frame->SetWidth(300);
+    for (TsuiUIStyle style : {TsuiUIStyle::MacOS, TsuiUIStyle::WinXP, TsuiUIStyle::DeepBlue, TsuiUIStyle::WinXP,
+                              TsuiUIStyle::BlueGlass}) {
+        window.frame->SetUIStyle(style);
+        EXPECT_EQ(window.frame->size(), QSize(300, 100)) << int(style);
+    }
 }
 
 TEST(SkinnedForm, CustomStyleChangesNothingButTheStyle)

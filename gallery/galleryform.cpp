@@ -1,0 +1,106 @@
+#include "gallery/galleryform.h"
+
+#include "skin/buttons/suibutton.h"
+#include "skin/buttons/suibuttonsregistry.h"
+#include "skin/controls/suicontrolsregistry.h"
+#include "skin/controls/suiradiogroup.h"
+#include "skin/frame/suiform.h"
+#include "skin/frame/suiframeregistry.h"
+#include "skin/scrolling/suiscrollingregistry.h"
+#include "toolkit/layoutreader.h"
+#include "toolkit/stdctrls.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QImage>
+#include <QMetaEnum>
+#include <QPainter>
+#include <stdexcept>
+
+QString StyleName(TsuiUIStyle style)
+{
+    return QLatin1String(QMetaEnum::fromType<TsuiUIStyle>().valueToKey(static_cast<int>(style)));
+}
+
+namespace {
+
+// The style choices are named after their style ("styleWinXP").
+QString ChoiceName(TsuiUIStyle style)
+{
+    return QStringLiteral("style") + StyleName(style);
+}
+
+} // namespace
+
+void RegisterGalleryClasses()
+{
+    toolkit::RegisterStandardControls();
+    RegisterSuiFrame();
+    RegisterSuiButtons();
+    RegisterSuiControls();
+    RegisterSuiScrolling();
+    toolkit::RegisterClass(QStringLiteral("TGalleryForm"), &TGalleryForm::staticMetaObject,
+                           [](QObject*, QObject*) { return new TGalleryForm(TGalleryForm::Blank); });
+}
+
+TGalleryForm::TGalleryForm(TContents contents, QWidget* parent) : TForm(parent)
+{
+    Q_INIT_RESOURCE(gallery);
+    RegisterGalleryClasses();
+    if (contents == Blank) return;
+    toolkit::ReadLayoutInto(this, toolkit::StoredLayout(QStringLiteral(":/layouts/gallery.txt")));
+    // What a layout cannot store: a check group's item states.
+    if (auto* group = findChild<TsuiCheckGroup*>(QStringLiteral("grpCheckGroup"))) group->SetChecked(0, true);
+}
+
+TsuiForm* TGalleryForm::Frame() const
+{
+    return findChild<TsuiForm*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void TGalleryForm::ApplyStyle(TsuiUIStyle style)
+{
+    if (TsuiForm* frame = Frame()) frame->SetUIStyle(style);
+    if (auto* choice = findChild<TsuiRadioButton*>(ChoiceName(style))) choice->SetChecked(true);
+}
+
+void TGalleryForm::StyleClick(QObject* Sender)
+{
+    for (TsuiUIStyle style : GalleryStyles)
+        if (Sender && Sender->objectName() == ChoiceName(style)) return ApplyStyle(style);
+}
+
+QImage WindowPicture(QWidget& window)
+{
+    QImage picture = window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QRegion shape = window.mask();
+    if (shape.isEmpty()) return picture;
+    QPainter painter(&picture);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.setClipRegion(QRegion(picture.rect()).subtracted(shape));
+    painter.fillRect(picture.rect(), Qt::transparent);
+    return picture;
+}
+
+QStringList WriteScreenshots(TGalleryForm& form, const QString& directory)
+{
+    if (!QDir().mkpath(directory))
+        throw std::runtime_error("cannot create " + directory.toStdString());
+    // The pointer rests beside the window, so that nothing shows hovered.
+    form.move(0, 0);
+    QCursor::setPos(form.width() + 10, form.height() + 10);
+    form.show();
+    QApplication::processEvents(); // the window is activated and a control takes the focus
+    QStringList written;
+    for (TsuiUIStyle style : GalleryStyles) {
+        form.ApplyStyle(style);
+        if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+        QApplication::processEvents();
+        const QString path = QDir(directory).filePath(QStringLiteral("gallery-%1.png").arg(StyleName(style).toLower()));
+        if (!WindowPicture(form).save(path))
+            throw std::runtime_error("cannot write " + path.toStdString());
+        written << path;
+    }
+    return written;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The gallery's window: every family of skinned controls on one skinned
+// frame, built from its stored layout, with a row of radio buttons that
+// switch the whole window between the styles as an application would.
+
+#include "skin/themes/suithemes.h"
+#include "toolkit/form.h"
+
+#include <QStringList>
+#include <array>
+
+class TsuiForm;
+
+// The styles the gallery shows, in their enumeration order.
+inline constexpr std::array<TsuiUIStyle, 5> GalleryStyles = {
+    TsuiUIStyle::MacOS, TsuiUIStyle::WinXP, TsuiUIStyle::DeepBlue, TsuiUIStyle::Protein, TsuiUIStyle::BlueGlass};
+
+// The style's name as stored layouts write it ("MacOS").
+QString StyleName(TsuiUIStyle style);
+
+class TGalleryForm : public toolkit::TForm {
+    Q_OBJECT
+
+public:
+    enum TContents { FromLayout, Blank };
+
+    // Reads the gallery's layout unless Blank (a form another layout fills).
+    explicit TGalleryForm(TContents contents = FromLayout, QWidget* parent = nullptr);
+
+    TsuiForm* Frame() const;
+
+    // Through the frame, which passes the style on to every skinned control
+    // on it; controls of their own look (Custom) keep it. The style's choice
+    // shows checked.
+    void ApplyStyle(TsuiUIStyle style);
+
+    // A style choice, named after its style ("styleWinXP").
+    Q_INVOKABLE void StyleClick(QObject* Sender);
+};
+
+// Makes every class the gallery's layout names readable: the toolkit's
+// controls, every skin library and the gallery's form (created blank).
+void RegisterGalleryClasses();
+
+// The window as it is on screen: what lies outside its shape (rounded
+// corners) is transparent.
+QImage WindowPicture(QWidget& window);
+
+// Writes gallery-<style>.png into `directory` for every style, each control
+// in its normal look (no pointer over it, no focus); returns the files
+// written and leaves the form in its last style. Throws std::runtime_error
+// when a file cannot be written.
+QStringList WriteScreenshots(TGalleryForm& form, const QString& directory);

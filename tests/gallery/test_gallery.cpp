@@ -1,0 +1,131 @@
+// The gallery window: its stored layout, its screenshots and switching its
+// style at run time.
+#include "gallery/galleryform.h"
+#include "skin/buttons/suibutton.h"
+#include "skin/buttons/suiprogressbar.h"
+#include "skin/controls/suiradiogroup.h"
+#include "skin/frame/suiform.h"
+#include "toolkit/layoutreader.h"
+#include "toolkit/layoutwriter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+template <class T> T* Named(const QObject& form, const char* name)
+{
+    T* control = form.findChild<T*>(QLatin1String(name));
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+}
+
+TEST(Gallery, LayoutSurvivesAWriteReadWriteRoundTrip)
+{
+    TGalleryForm form;
+    const QString written = toolkit::WriteLayout(&form);
+    std::unique_ptr<QObject> copy(toolkit::ReadLayout(written));
+    ASSERT_NE(qobject_cast<TGalleryForm*>(copy.get()), nullptr);
+    EXPECT_EQ(toolkit::WriteLayout(copy.get()), written);
+
+    // What a round trip could lose on the way: the glyph's pixels, the image
+    // buttons' pictures, check states, the vertical bar's length.
+    auto* open = Named<TsuiButton>(*copy, "btnOpen");
+    EXPECT_EQ(open->Glyph()->Image(), Named<TsuiButton>(form, "btnOpen")->Glyph()->Image());
+    EXPECT_FALSE(open->Glyph()->Empty());
+    EXPECT_EQ(Named<TsuiImageButton>(*copy, "imgPlay")->PicNormal()->ResourceName(), "GALLERY_PLAY_NORMAL");
+    // Checked and unchecked states, the choices among radio buttons included.
+    for (const char* name : {"chkChecked", "radSelected", "styleMacOS"})
+        EXPECT_TRUE(Named<TsuiCheckBox>(*copy, name)->Checked()) << name;
+    for (const char* name : {"chkUnchecked", "radOther", "styleWinXP"})
+        EXPECT_FALSE(Named<TsuiCheckBox>(*copy, name)->Checked()) << name;
+    EXPECT_EQ(Named<TsuiRadioGroup>(*copy, "grpRadioGroup")->ItemIndex(), 1);
+    auto* vertical = Named<TsuiProgressBar>(*copy, "barVertical");
+    EXPECT_EQ(vertical->Orientation(), suiVertical);
+    EXPECT_EQ(vertical->size(), Named<TsuiProgressBar>(form, "barVertical")->size());
+    EXPECT_GT(vertical->height(), vertical->width());
+}
+
+TEST(Gallery, ScreenshotsShowEveryStyleAtTheWindowsSize)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    TGalleryForm form;
+    const QStringList files = WriteScreenshots(form, directory.filePath("shots"));
+    ASSERT_EQ(files.size(), 5);
+
+    QSet<QByteArray> different;
+    for (std::size_t i = 0; i < GalleryStyles.size(); ++i) {
+        const TsuiUIStyle style = GalleryStyles[i];
+        const QString name = QStringLiteral("gallery-%1.png").arg(StyleName(style).toLower());
+        EXPECT_EQ(QFileInfo(files[i]).fileName(), name);
+        const QImage shot(files[i]);
+        ASSERT_FALSE(shot.isNull()) << files[i].toStdString();
+        // The picture is the window at rest in that style: its size, no
+        // focus mark, no hovered part.
+        form.ApplyStyle(style);
+        if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+        QApplication::processEvents();
+        EXPECT_EQ(shot.size(), form.size()) << name.toStdString();
+        EXPECT_EQ(shot.convertToFormat(QImage::Format_ARGB32), WindowPicture(form)) << name.toStdString();
+        // Rounded styles leave their corners see-through.
+        const bool rounded = GetThemeInt(style, teFormRoundCorner) > 0;
+        EXPECT_EQ(qAlpha(shot.pixel(0, 0)), rounded ? 0 : 255) << name.toStdString();
+        EXPECT_EQ(qAlpha(shot.pixel(shot.width() / 2, shot.height() / 2)), 255);
+        different.insert(QByteArray(reinterpret_cast<const char*>(shot.constBits()), shot.sizeInBytes()));
+    }
+    EXPECT_EQ(different.size(), 5);
+
+    // Nothing was hovered or pressed when the pictures were taken.
+    for (const TsuiControl* control : form.findChildren<TsuiControl*>()) {
+        EXPECT_FALSE(control->IsHovered()) << control->metaObject()->className();
+        EXPECT_FALSE(control->IsPressed()) << control->metaObject()->className();
+    }
+}
+
+TEST(Gallery, StyleChoicesRestyleTheWholeWindow)
+{
+    TGalleryForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    TsuiForm& frame = *form.Frame();
+    ASSERT_EQ(frame.UIStyle(), TsuiUIStyle::MacOS);
+    ASSERT_TRUE(Named<TsuiRadioButton>(form, "styleMacOS")->Checked());
+
+    for (const char* name : {"styleWinXP", "styleProtein"}) {
+        auto* choice = Named<TsuiRadioButton>(form, name);
+        QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(5, 5));
+        const TsuiUIStyle style = frame.UIStyle();
+        EXPECT_EQ(QStringLiteral("style") + StyleName(style), QLatin1String(name));
+        EXPECT_TRUE(choice->Checked());
+        EXPECT_FALSE(Named<TsuiRadioButton>(form, "styleMacOS")->Checked());
+        EXPECT_EQ(frame.TitleBar()->UIStyle(), style);
+        // Controls on the frame and inside its group boxes follow.
+        EXPECT_EQ(choice->UIStyle(), style);
+        EXPECT_EQ(Named<TsuiButton>(form, "btnDefault")->UIStyle(), style);
+        EXPECT_EQ(Named<TsuiCheckBox>(form, "chkChecked")->UIStyle(), style);
+        auto* group = Named<TsuiRadioGroup>(form, "grpRadioGroup");
+        EXPECT_EQ(group->UIStyle(), style);
+        EXPECT_EQ(group->ItemButton(3)->UIStyle(), style);
+        auto* bar = Named<TsuiProgressBar>(form, "barVertical");
+        EXPECT_EQ(bar->UIStyle(), style);
+        EXPECT_EQ(bar->Picture()->ResourceName(), GetThemeString(style, teProgressBarVertical));
+        // Image buttons have a look of their own and keep it.
+        auto* play = Named<TsuiImageButton>(form, "imgPlay");
+        EXPECT_EQ(play->UIStyle(), TsuiUIStyle::Custom);
+        EXPECT_EQ(play->PicNormal()->ResourceName(), "GALLERY_PLAY_NORMAL");
+    }
+
+    // Applied by the program, the choice follows too.
+    form.ApplyStyle(TsuiUIStyle::BlueGlass);
+    EXPECT_TRUE(Named<TsuiRadioButton>(form, "styleBlueGlass")->Checked());
+    EXPECT_FALSE(Named<TsuiRadioButton>(form, "styleProtein")->Checked());
+}
+
+} // namespace
