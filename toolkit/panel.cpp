@@ -34,15 +34,20 @@ void TCustomPanel::Paint(TCanvas& canvas)
 
 void TCustomPanel::DrawCaption(TCanvas& canvas, const TRect& rect) const
 {
-    const QString caption = Caption();
-    if (std::none_of(caption.begin(), caption.end(), [](QChar c) { return c > u' '; })) return;
+    if (CaptionIsBlank()) return;
     const unsigned horizontal = alignment_ == taLeftJustify    ? DT_LEFT
                                 : alignment_ == taRightJustify ? DT_RIGHT
                                                                : DT_CENTER;
     canvas.Font.Assign(Font());
     canvas.Brush.Style = bsClear;
     TRect r = rect;
-    canvas.DrawText(caption, r, DT_SINGLELINE | DT_VCENTER | horizontal);
+    canvas.DrawText(Caption(), r, DT_SINGLELINE | DT_VCENTER | horizontal);
+}
+
+bool TCustomPanel::CaptionIsBlank() const
+{
+    const QString caption = Caption();
+    return std::none_of(caption.begin(), caption.end(), [](QChar c) { return c > u' '; });
 }
 
 } // namespace toolkit
