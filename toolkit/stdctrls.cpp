@@ -1,7 +1,10 @@
 #include "toolkit/stdctrls.h"
 
 #include "toolkit/layouttree.h"
+#include "toolkit/imagelist.h"
+#include "toolkit/menus.h"
 #include "toolkit/panel.h"
+#include "toolkit/toolbar.h"
 
 namespace toolkit {
 
@@ -110,6 +113,12 @@ void RegisterStandardControls()
     RegisterClass<TStaticText>(QStringLiteral("TStaticText"));
     RegisterClass<TStoredStatusBar>(QStringLiteral("TStatusBar"));
     RegisterClass<TPanel>(QStringLiteral("TPanel"));
+    RegisterClass<TImageList>(QStringLiteral("TImageList"));
+    RegisterClass<TMainMenu>(QStringLiteral("TMainMenu"));
+    RegisterClass<TPopupMenu>(QStringLiteral("TPopupMenu"));
+    RegisterClass<TMenuItem>(QStringLiteral("TMenuItem"));
+    RegisterClass<TToolBar>(QStringLiteral("TToolBar"));
+    RegisterClass<TToolButton>(QStringLiteral("TToolButton"));
 }
 
 } // namespace toolkit

@@ -116,7 +116,8 @@ private:
 };
 
 // Makes the toolkit's stored controls readable from layouts under their
-// classic names: TLabel, TStaticText, TStatusBar, TPanel. Registering again
+// classic names: TLabel, TStaticText, TStatusBar, TPanel, TImageList, TMainMenu,
+// TPopupMenu, TMenuItem, TToolBar, TToolButton. Registering again
 // changes nothing.
 void RegisterStandardControls();
 
