@@ -226,7 +226,10 @@ void TMenuNode::Insert(int index, TMenuItem* item)
     const QList<TMenuItem*> after = Items().mid(std::max(index, 0));
     item->setParent(this);
     for (TMenuItem* later : after)
-        if (later != item) later->setParent(this);
+        if (later != item) {
+            later->setParent(nullptr);
+            later->setParent(this);
+        }
 }
 
 QMenu* TMenuNode::Popup()

@@ -1,9 +1,9 @@
 #include "toolkit/toolbar.h"
 
-#include "toolkit/accessible.h"
 #include "toolkit/imagelist.h"
 #include "toolkit/menus.h"
 
+#include <QAccessibleWidget>
 #include <QChildEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -157,8 +157,20 @@ void TToolButton::paintEvent(QPaintEvent*)
 
 // ---- the bar ------------------------------------------------------------------------
 
+namespace {
+
+QAccessibleInterface* MenuBarInterface(const QString&, QObject* object)
+{
+    auto* bar = qobject_cast<TToolBar*>(object);
+    return bar && bar->IsMenuBar() ? new QAccessibleWidget(bar, QAccessible::MenuBar) : nullptr;
+}
+
+} // namespace
+
 TToolBar::TToolBar(QObject* owner, QWidget* parent) : TCustomControl(owner, parent)
 {
+    static const bool installed = (QAccessible::installFactory(MenuBarInterface), true);
+    Q_UNUSED(installed);
     SetAlign(alTop);
     resize(width(), 29);
 }

@@ -5,6 +5,7 @@
 // button linked to a menu item drops that item's sub-menu, which makes a tool
 // bar a menu bar.
 
+#include "toolkit/accessible.h"
 #include "toolkit/control.h"
 #include "toolkit/imagelist.h"
 #include "toolkit/menus.h"
@@ -34,7 +35,8 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TCustomDrawState)
 // Hot, pressed and checked are Qt's own button states: hot while the pointer
 // is over an enabled button, selected while it is held down or its menu is
 // open, checked for a check button that is down.
-class TToolButton : public QToolButton, public TComponent {
+// Assistive technology sees a button linked to a menu item as a menu item.
+class TToolButton : public QToolButton, public TComponent, public AccessibleButton {
     Q_OBJECT
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -74,6 +76,16 @@ public:
     void SetWrap(bool on);
 
     TCustomDrawState DrawState() const;
+
+    QAccessible::Role AccessibleRole() const override
+    {
+        return menuItem_ ? QAccessible::MenuItem : QAccessible::Button;
+    }
+    QString AccessibleCaption() const override { return text(); }
+    bool AccessiblePressed() const override { return DrawState() & cdsSelected; }
+    bool AccessibleCheckable() const override { return isCheckable(); }
+    bool AccessibleChecked() const override { return isChecked(); }
+    void AccessiblePress() override { click(); }
     // Drops the linked item's sub-menu under the button; the button shows
     // selected while it is open.
     void DropDown();
@@ -132,6 +144,9 @@ public:
     void SetShowCaptions(bool on);
     void SetTransparent(bool on);
     void SetWrapable(bool on);
+
+    // A bar of menu items is a menu bar to assistive technology.
+    virtual bool IsMenuBar() const { return false; }
 
     // The buttons in bar order.
     QList<TToolButton*> Buttons() const;

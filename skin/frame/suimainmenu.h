@@ -154,6 +154,8 @@ public:
     // Takes the menu's font and repaints.
     void RepaintMenuBar();
 
+    bool IsMenuBar() const override { return true; }
+
     // The style the bar is drawn in: the menu's own when skinned.
     TsuiUIStyle DrawStyle() const;
 

@@ -147,6 +147,13 @@ TEST(SkinnedMenu, BarShowsTopLevelItemsInOrderAndFollowsTheMenu)
     window.Item("Help1")->SetCaption(QStringLiteral("&About"));
     window.Item("Edit1")->SetEnabled(false);
     EXPECT_EQ(window.Buttons()[2]->text(), QStringLiteral("&About"));
+    // Assistive technology reads a menu bar of menu items.
+    QAccessibleInterface* menuBar = QAccessible::queryAccessibleInterface(window.frame->MenuBar());
+    EXPECT_EQ(menuBar->role(), QAccessible::MenuBar);
+    QAccessibleInterface* about = QAccessible::queryAccessibleInterface(window.Buttons()[2]);
+    EXPECT_EQ(about->role(), QAccessible::MenuItem);
+    EXPECT_EQ(about->text(QAccessible::Name), QStringLiteral("About"));
+    EXPECT_EQ(about->parent()->object(), window.frame->MenuBar());
     EXPECT_FALSE(window.Buttons()[1]->isEnabled());
     delete view;
     EXPECT_EQ(window.Buttons().size(), 3);
