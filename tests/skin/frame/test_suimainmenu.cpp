@@ -1,9 +1,11 @@
 #include "skin/frame/suiform.h"
 #include "skin/frame/suiframeregistry.h"
 #include "skin/frame/suimainmenu.h"
+#include "toolkit/dialogs.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/layoutwriter.h"
 #include "toolkit/resources.h"
+#include "toolkit/panel.h"
 #include "toolkit/stdctrls.h"
 
 #include <QAccessible>
@@ -360,6 +362,56 @@ TEST(SkinnedMenuBar, AltAcceleratorDropsTheMenuWhichIsAccessible)
     EXPECT_EQ(opened, 1);
     QTRY_VERIFY(!popup->isVisible());
     EXPECT_FALSE(window.Buttons()[0]->DrawState() & cdsSelected);
+}
+
+struct MessageRecorder : DialogResponder {
+    QStringList texts;
+    DialogResponder* previous = SetDialogResponder(this);
+    ~MessageRecorder() override { SetDialogResponder(previous); }
+    TModalResult Message(const MessageRequest& r) override
+    {
+        texts << r.text;
+        return TModalResult::Ok;
+    }
+    std::optional<QString> OpenFile(const OpenFileRequest&) override { return {}; }
+};
+
+TEST(SkinnedMenu, DesignerAdvisesTheSkinnedMenu)
+{
+    MessageRecorder messages;
+    TPanel host(nullptr);
+    host.setObjectName(QStringLiteral("Form1"));
+    host.SetDesigning(true);
+    auto* frame = new TsuiForm(&host, &host);
+    frame->setObjectName(QStringLiteral("suiForm1"));
+    new TsuiMainMenu(&host);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(messages.texts.isEmpty());
+    new TMainMenu(&host);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].startsWith(QStringLiteral("Strongly recommend you to use \"TsuiMainMenu\"")));
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("set Form1's MENU property to NIL please.\r\n\r\nAnd set suiForm1's")));
+}
+
+TEST(SkinnedMenu, FlatDropDownFramedInItsOwnPaint)
+{
+    MenuWindow window(TsuiUIStyle::WinXP);
+    window.menu->SetFlatMenu(true);
+    QMenu* popup = window.Item("File1")->Popup();
+    popup->popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+    const QImage image = popup->grab().toImage();
+    const int r = image.width(), b = image.height();
+    EXPECT_EQ(image.pixel(0, 1), Rgb(window.menu->BorderColor()));
+    EXPECT_EQ(image.pixel(1, 2), qRgb(255, 255, 255));
+    const QRgb colour = Rgb(GetThemeColor(TsuiUIStyle::WinXP, teFormColor));
+    EXPECT_EQ(image.pixel(1, 0), colour);
+    EXPECT_EQ(image.pixel(r / 2, b - 1), colour);
+    EXPECT_EQ(image.pixel(r - 1, b / 2), colour);
+    // The items lie inside the two-pixel frame.
+    EXPECT_EQ(popup->actionGeometry(popup->actions()[0]).topLeft(), QPoint(2, 2));
+    popup->hide();
 }
 
 } // namespace
