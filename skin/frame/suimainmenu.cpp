@@ -98,6 +98,16 @@ TsuiMainMenu::~TsuiMainMenu()
     SetDrawer(nullptr);
 }
 
+TsuiForm* TsuiMainMenu::SkinForm() const
+{
+    return skinForm_;
+}
+
+void TsuiMainMenu::SetSkinForm(TsuiForm* form)
+{
+    skinForm_ = form;
+}
+
 // The first skinned frame on the owner form shows the menu.
 void TsuiMainMenu::AttachToForm()
 {

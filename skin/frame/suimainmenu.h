@@ -97,8 +97,8 @@ public:
     void SetUseSystemFont(bool on);
 
     const toolkit::TImageList& CheckImages() const { return checkImages_; }
-    TsuiForm* SkinForm() const { return skinForm_; }
-    void SetSkinForm(TsuiForm* form) { skinForm_ = form; }
+    TsuiForm* SkinForm() const;
+    void SetSkinForm(TsuiForm* form);
 
     // The font items (and the bar's buttons) are drawn with.
     void AssignMenuFont(toolkit::TFont& font) const;
