@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QChildEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -95,14 +96,51 @@ void TToolButton::DropDown()
     menuOpen_ = true;
     update();
     const QPointer<TToolButton> alive(this);
+    popup->installEventFilter(this);
     connect(
         popup, &QMenu::aboutToHide, this,
-        [this] {
+        [this, popup] {
+            popup->removeEventFilter(this);
             menuOpen_ = false;
             update();
         },
         Qt::SingleShotConnection);
     popup->popup(mapToGlobal(rect().bottomLeft() + QPoint(0, 1)));
+}
+
+TToolButton* TToolButton::NeighbourMenuButton(int step) const
+{
+    const TToolBar* bar = ToolBar();
+    if (!bar) return nullptr;
+    const QList<TToolButton*> buttons = bar->Buttons();
+    const int count = int(buttons.size());
+    const int own = int(buttons.indexOf(const_cast<TToolButton*>(this)));
+    for (int i = 1; i < count; ++i) {
+        TToolButton* other = buttons[((own + step * i) % count + count) % count];
+        if (other->isEnabled() && other->MenuItem() && other->MenuItem()->Count() > 0) return other;
+    }
+    return nullptr;
+}
+
+bool TToolButton::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* popup = qobject_cast<QMenu*>(watched);
+    if (!popup || !menuOpen_) return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+        const QPoint global = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        popup->setAttribute(Qt::WA_NoMouseReplay, rect().contains(mapFromGlobal(global)));
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    // Right on an item with a sub-menu opens that sub-menu instead.
+    const QAction* active = popup->activeAction();
+    if (key != Qt::Key_Left && (key != Qt::Key_Right || (active && active->menu()))) return false;
+    TToolButton* next = NeighbourMenuButton(key == Qt::Key_Right ? 1 : -1);
+    if (!next) return false;
+    popup->hide();
+    next->DropDown();
+    return true;
 }
 
 // A menu opens on the press, as menus on a bar do.

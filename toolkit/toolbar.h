@@ -91,6 +91,9 @@ public:
     void DropDown();
 
 protected:
+    // While its menu is open: Left and Right move to the neighbouring menu,
+    // and a press on this button closes the menu without opening it again.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -99,6 +102,8 @@ protected:
 private:
     void Relayout();
     void Clicked();
+    // The next button with a menu to drop, to the right or to the left.
+    TToolButton* NeighbourMenuButton(int step) const;
 
     bool autoSize_ = false;
     bool grouped_ = false;
