@@ -376,7 +376,7 @@ TMenu::TMenu(QObject* parent) : TMenuNode(parent) {}
 
 TMenu::~TMenu()
 {
-    for (QShortcut* shortCut : shortCuts_) delete shortCut;
+    for (const QPointer<QShortcut>& shortCut : shortCuts_) delete shortCut.data();
 }
 
 void TMenu::SetImages(TImageList* images)
@@ -425,7 +425,7 @@ bool TMenu::IsShortCut(const QKeySequence& key)
 // reaches this menu.
 void TMenu::RebindShortCuts()
 {
-    for (QShortcut* shortCut : shortCuts_) delete shortCut;
+    for (const QPointer<QShortcut>& shortCut : shortCuts_) delete shortCut.data();
     shortCuts_.clear();
     QWidget* window = Window();
     if (!window) return;

@@ -179,7 +179,8 @@ private:
 
     QPointer<TImageList> images_;
     TMenuDrawer* drawer_ = nullptr;
-    std::vector<QShortcut*> shortCuts_;
+    // Children of the window, which may go first.
+    std::vector<QPointer<QShortcut>> shortCuts_;
 };
 
 // The menu of a window: its top-level items are what a menu bar shows, and

@@ -19,6 +19,7 @@ TToolButton::TToolButton(QWidget* parent) : QToolButton(parent)
     setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::NoFocus);
     connect(this, &QAbstractButton::clicked, this, &TToolButton::Clicked);
+    connect(this, &QAbstractButton::toggled, this, [this](bool on) { down_ = on; });
 }
 
 TToolBar* TToolButton::ToolBar() const
@@ -65,10 +66,17 @@ void TToolButton::SetMenuItem(TMenuItem* item)
     SetCaption(item->Caption());
 }
 
+void TToolButton::SetDown(bool on)
+{
+    down_ = on;
+    setChecked(on);
+}
+
 void TToolButton::SetStyle(TToolButtonStyle style)
 {
     style_ = style;
     setCheckable(style == tbsCheck);
+    setChecked(down_);
     setAutoExclusive(grouped_ && style == tbsCheck);
     Relayout();
 }

@@ -65,7 +65,8 @@ public:
 
     void SetAutoSize(bool on);
     void SetCaption(const QString& caption);
-    void SetDown(bool on) { setChecked(on); }
+    // Kept until the button is a check button, whichever is set first.
+    void SetDown(bool on);
     // Consecutive grouped check buttons are exclusive.
     void SetGrouped(bool on);
     void SetImageIndex(int index);
@@ -111,6 +112,7 @@ private:
     QPointer<TMenuItem> menuItem_;
     TToolButtonStyle style_ = tbsButton;
     bool wrap_ = false;
+    bool down_ = false;
     bool menuOpen_ = false;
 };
 

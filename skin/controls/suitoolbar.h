@@ -14,8 +14,7 @@ class TsuiToolBar : public toolkit::TToolBar, public TsuiStyled {
     Q_PROPERTY(quint32 ButtonColor READ ButtonColor WRITE SetButtonColor)
     Q_PROPERTY(quint32 ButtonBorderColor READ ButtonBorderColor WRITE SetButtonBorderColor)
     Q_PROPERTY(quint32 ButtonDownColor READ ButtonDownColor WRITE SetButtonDownColor)
-    Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    // Color and Transparent are stored by the tool bar.
 
 public:
     explicit TsuiToolBar(QObject* owner, QWidget* parent = nullptr);

@@ -31,7 +31,8 @@ void Menu_GetSystemFont(toolkit::TFont& font);
 
 class TsuiMainMenu : public toolkit::TMainMenu, public toolkit::TMenuDrawer {
     Q_OBJECT
-    Q_PROPERTY(toolkit::TImageList* Images READ Images WRITE SetImages)
+    // Images (the user's list; none while the check marks alone are used)
+    // comes first, from the toolkit menu.
     Q_PROPERTY(bool OwnerDraw READ GetOwnerDraw WRITE SetOwnerDraw)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
     Q_PROPERTY(int MenuItemHeight READ MenuItemHeight WRITE SetHeight)

@@ -3,9 +3,13 @@
 #include "skin/frame/suiform.h"
 #include "toolkit/canvas.h"
 #include "toolkit/imagelist.h"
+#include "toolkit/layoutreader.h"
+#include "toolkit/layoutwriter.h"
+#include "toolkit/stdctrls.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace toolkit;
 
@@ -148,6 +152,47 @@ TEST(SkinnedToolBar, ButtonStatesFollowQt)
     third->click();
     EXPECT_TRUE(third->Down());
     EXPECT_FALSE(xp.second->Down());
+}
+
+TEST(SkinnedToolBar, StoredWithItsButtonsAndImages)
+{
+    RegisterStandardControls();
+    RegisterSuiControls();
+    const QString layout = QStringLiteral(R"(object Form1: TPanel
+  Width = 300
+  Height = 100
+  object Images1: TImageList
+    Height = 8
+    Width = 8
+  end
+  object suiToolBar1: TsuiToolBar
+    Images = Images1
+    ShowCaptions = True
+    UIStyle = MacOS
+    object ToolButton1: TToolButton
+      Caption = 'Open'
+      ImageIndex = 0
+    end
+    object ToolButton2: TToolButton
+      Caption = 'Bold'
+      Style = tbsCheck
+      Down = True
+    end
+  end
+end
+)");
+    std::unique_ptr<QObject> root(ReadLayout(layout));
+    auto* bar = root->findChild<TsuiToolBar*>();
+    ASSERT_TRUE(bar);
+    EXPECT_EQ(bar->Images(), root->findChild<TImageList*>());
+    EXPECT_TRUE(bar->Transparent());
+    ASSERT_EQ(bar->Buttons().size(), 2);
+    EXPECT_TRUE(bar->Buttons()[1]->Down());
+    const QString written = WriteLayout(root.get());
+    EXPECT_EQ(written.count(QStringLiteral("Transparent =")), 1);
+    EXPECT_EQ(written.count(QStringLiteral("Images =")), 1);
+    std::unique_ptr<QObject> again(ReadLayout(written));
+    EXPECT_EQ(WriteLayout(again.get()).toStdString(), written.toStdString());
 }
 
 } // namespace
