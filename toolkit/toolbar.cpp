@@ -139,6 +139,17 @@ bool TToolButton::eventFilter(QObject* watched, QEvent* event)
         popup->setAttribute(Qt::WA_NoMouseReplay, rect().contains(mapFromGlobal(global)));
         return false;
     }
+    // The pointer moving onto another menu's button opens that menu instead.
+    if (event->type() == QEvent::MouseMove && ToolBar()) {
+        const QPoint global = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        auto* other = qobject_cast<TToolButton*>(ToolBar()->childAt(ToolBar()->mapFromGlobal(global)));
+        if (other && other != this && other->isEnabled() && other->MenuItem() && other->MenuItem()->Count() > 0) {
+            popup->hide();
+            other->DropDown();
+            return true;
+        }
+        return false;
+    }
     if (event->type() != QEvent::KeyPress) return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
     // Right on an item with a sub-menu opens that sub-menu instead.

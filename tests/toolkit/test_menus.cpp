@@ -8,6 +8,8 @@
 #include "toolkit/toolbar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -222,8 +224,18 @@ TEST(ToolBar, ArrangesButtonsInRowsAndDropsMenus)
     QTest::mousePress(buttons[2], Qt::LeftButton);
     EXPECT_TRUE(item->Popup()->isVisible());
     EXPECT_TRUE(buttons[2]->DrawState() & cdsSelected);
-    item->Popup()->hide();
+    // Moving onto another menu's button while one is open opens that one.
+    TMenuItem* other = AddItem(&menu, QStringLiteral("&More"));
+    AddItem(other, QStringLiteral("Sub"));
+    buttons[0]->SetMenuItem(other);
+    const QPoint over = buttons[0]->mapToGlobal(QPoint(3, 3));
+    QMouseEvent move(QEvent::MouseMove, item->Popup()->mapFromGlobal(over), over, Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(item->Popup(), &move);
+    EXPECT_FALSE(item->Popup()->isVisible());
+    EXPECT_TRUE(other->Popup()->isVisible());
     EXPECT_FALSE(buttons[2]->DrawState() & cdsSelected);
+    other->Popup()->hide();
     EXPECT_EQ(clicks, 1);
 }
 
