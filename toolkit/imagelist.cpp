@@ -3,6 +3,9 @@
 #include "toolkit/canvas.h"
 #include "toolkit/graphics.h"
 
+#include <QBuffer>
+#include <QPainter>
+
 namespace toolkit {
 
 namespace {
@@ -32,6 +35,32 @@ void DrawDisabledImage(TCanvas& canvas, int x, int y, const QImage& image)
     canvas.Draw(x, y, DarkShape(image, ColorToQColor(clBtnShadow)));
 }
 
+void TImageList::SetWidth(int width)
+{
+    if (width == width_) return;
+    width_ = width;
+    Clear();
+}
+
+void TImageList::SetHeight(int height)
+{
+    if (height == height_) return;
+    height_ = height;
+    Clear();
+}
+
+void TImageList::Clear()
+{
+    if (images_.empty()) return;
+    images_.clear();
+    emit OnChange();
+}
+
+QImage TImageList::Image(int index) const
+{
+    return index >= 0 && index < Count() ? images_[index] : QImage();
+}
+
 int TImageList::Add(const TBitmap& bitmap)
 {
     return AddImage(bitmap.Image());
@@ -57,7 +86,9 @@ int TImageList::AddImage(const QImage& image)
                         reinterpret_cast<QRgb*>(cell.scanLine(y)));
         images_.push_back(cell);
     }
-    return Count() > first ? first : -1;
+    if (Count() == first) return -1;
+    emit OnChange();
+    return first;
 }
 
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const
@@ -67,6 +98,30 @@ void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) co
         canvas.Draw(x, y, images_[index]);
     else
         DrawDisabledImage(canvas, x, y, images_[index]);
+}
+
+QByteArray TImageList::SaveToData() const
+{
+    if (images_.empty()) return {};
+    QImage strip(width_ * Count(), height_, QImage::Format_ARGB32_Premultiplied);
+    strip.fill(Qt::transparent);
+    QPainter painter(&strip);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int i = 0; i < Count(); ++i) painter.drawImage(i * width_, 0, images_[i]);
+    painter.end();
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    strip.save(&buffer, "PNG");
+    return data;
+}
+
+void TImageList::LoadFromData(const QByteArray& data)
+{
+    images_.clear();
+    QImage strip;
+    if (!data.isEmpty() && strip.loadFromData(data)) AddImage(strip);
+    emit OnChange();
 }
 
 } // namespace toolkit

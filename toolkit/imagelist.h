@@ -1,10 +1,14 @@
 #pragma once
 // Images of one size drawn masked by a key colour, in the normal or the
-// greyed "disabled" look.
+// greyed "disabled" look. TImageList is also a stored component: a layout
+// keeps its images as one strip, and tool bars and menus refer to it by name.
 
+#include "toolkit/component.h"
 #include "toolkit/types.h"
 
+#include <QByteArray>
 #include <QImage>
+#include <QObject>
 #include <vector>
 
 namespace toolkit {
@@ -20,13 +24,29 @@ class TCanvas;
 constexpr int kDisabledThreshold = 192;
 void DrawDisabledImage(TCanvas& canvas, int x, int y, const QImage& image);
 
-class TImageList {
+class TImageList : public QObject, public TComponent {
+    Q_OBJECT
+    // Size first: the stored strip is cut by it.
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    Q_PROPERTY(int Width READ Width WRITE SetWidth)
+    // All images side by side as PNG with alpha; empty for none.
+    Q_PROPERTY(QByteArray Bitmap READ SaveToData WRITE LoadFromData)
+
 public:
-    TImageList(int width, int height) : width_(width), height_(height) {}
+    static constexpr int DefaultSize = 16;
+
+    explicit TImageList(QObject* parent = nullptr) : TImageList(DefaultSize, DefaultSize, parent) {}
+    TImageList(int width, int height, QObject* parent = nullptr)
+        : QObject(parent), width_(width), height_(height)
+    {
+    }
 
     int Width() const { return width_; }
     int Height() const { return height_; }
     int Count() const { return int(images_.size()); }
+    // Changing the size drops the images.
+    void SetWidth(int width);
+    void SetHeight(int height);
 
     // Cuts the bitmap into Width x Height images, left to right (a bitmap
     // narrower than Width gives none). Returns the index of the first image
@@ -34,10 +54,20 @@ public:
     int Add(const TBitmap& bitmap);
     // As Add, with the pixels of maskColor transparent.
     int AddMasked(const TBitmap& bitmap, TColor maskColor);
-    void Clear() { images_.clear(); }
+    void Clear();
 
+    // The image at index with its transparency; a null image out of range.
+    QImage Image(int index) const;
     // Draws image index at (x, y); an index out of range draws nothing.
     void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true) const;
+
+    QByteArray SaveToData() const;
+    // Replaces the images by those cut from the strip; data that does not
+    // decode leaves the list empty.
+    void LoadFromData(const QByteArray& data);
+
+signals:
+    void OnChange();
 
 private:
     int AddImage(const QImage& image);

@@ -2,8 +2,11 @@
 
 #include "toolkit/combobox.h"
 #include "toolkit/layouttree.h"
+#include "toolkit/imagelist.h"
+#include "toolkit/menus.h"
 #include "toolkit/panel.h"
 #include "toolkit/speedbutton.h"
+#include "toolkit/toolbar.h"
 
 namespace toolkit {
 
@@ -114,6 +117,12 @@ void RegisterStandardControls()
     RegisterClass<TPanel>(QStringLiteral("TPanel"));
     RegisterClass<TSpeedButton>(QStringLiteral("TSpeedButton"));
     RegisterClass<TComboBox>(QStringLiteral("TComboBox"));
+    RegisterClass<TImageList>(QStringLiteral("TImageList"));
+    RegisterClass<TMainMenu>(QStringLiteral("TMainMenu"));
+    RegisterClass<TPopupMenu>(QStringLiteral("TPopupMenu"));
+    RegisterClass<TMenuItem>(QStringLiteral("TMenuItem"));
+    RegisterClass<TToolBar>(QStringLiteral("TToolBar"));
+    RegisterClass<TToolButton>(QStringLiteral("TToolButton"));
 }
 
 } // namespace toolkit

@@ -116,8 +116,9 @@ private:
 };
 
 // Makes the toolkit's stored controls readable from layouts under their
-// classic names: TLabel, TStaticText, TStatusBar, TPanel, TSpeedButton, TComboBox.
-// Registering again changes nothing.
+// classic names: TLabel, TStaticText, TStatusBar, TPanel, TSpeedButton, TComboBox,
+// TImageList, TMainMenu, TPopupMenu, TMenuItem, TToolBar, TToolButton. Registering
+// again changes nothing.
 void RegisterStandardControls();
 
 } // namespace toolkit

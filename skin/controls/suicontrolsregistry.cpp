@@ -6,6 +6,7 @@
 #include "skin/controls/suigroupbox.h"
 #include "skin/controls/suiimagepanel.h"
 #include "skin/controls/suiradiogroup.h"
+#include "skin/controls/suitoolbar.h"
 #include "toolkit/layoutregistry.h"
 
 void RegisterSuiControls()
@@ -18,4 +19,6 @@ void RegisterSuiControls()
     toolkit::RegisterClass<TsuiFontComboBox>(QStringLiteral("TsuiFontComboBox"));
     toolkit::RegisterClass<TsuiFontSizeComboBox>(QStringLiteral("TsuiFontSizeComboBox"));
     toolkit::RegisterClass<TsuiColorBox>(QStringLiteral("TsuiColorBox"));
+    // Tool bar
+    toolkit::RegisterClass<TsuiToolBar>(QStringLiteral("TsuiToolBar"));
 }

@@ -1,5 +1,6 @@
 #include "skin/frame/suiform.h"
 
+#include "skin/frame/suimainmenu.h"
 #include "skin/themes/suipublic.h"
 #include "toolkit/canvas.h"
 #include "toolkit/dialogs.h"
@@ -88,6 +89,7 @@ TsuiForm::TsuiForm(QObject* owner, QWidget* parent) : TCustomControl(owner, pare
 // and repaints without the border.
 TsuiForm::~TsuiForm()
 {
+    if (auto* menu = qobject_cast<TsuiMainMenu*>(menu_)) menu->SetSkinForm(nullptr);
     if (!host_) return;
     host_->removeEventFilter(this);
     host_->update();
@@ -162,9 +164,11 @@ void TsuiForm::SetUIStyle(TsuiUIStyle style)
     borderColor_ = GetThemeColor(style, teFormBorderColor);
     SetBorderWidth(GetThemeInt(style, teFormBorderWidth));
     SetColor(GetThemeColor(style, teFormColor));
-    menuBarColor_ = Color();
+    SetMenuBarColor(Color());
     LoadBackground();
     titleBar_->SetUIStyle(style);
+    if (auto* menu = qobject_cast<TsuiMainMenu*>(menu_); menu && menu->UIStyle() != TsuiUIStyle::Custom)
+        menu->SetUIStyle(style);
     if (autoUpdateSub_) {
         SubContainerApplyUIStyle(this, style);
         ContainerApplyUIStyle(this, style);
@@ -262,11 +266,80 @@ void TsuiForm::SetFont(const TFont& font)
 void TsuiForm::SetMenuBarColor(TColor color)
 {
     menuBarColor_ = color;
+    if (menuBar_) menuBar_->SetColor(color);
 }
 
 void TsuiForm::SetMenuBarHeight(int height)
 {
     menuBarHeight_ = height;
+    if (!menuBar_) return;
+    menuBar_->SetHeight(height);
+    menuBar_->SetButtonHeight(height);
+}
+
+// ---- the menu bar ----------------------------------------------------------------
+
+void TsuiForm::SetMenu(TMainMenu* menu)
+{
+    if (menu == menu_) return UpdateMenu();
+    if (menu_) disconnect(menu_, &QObject::destroyed, this, nullptr);
+    if (auto* skinned = qobject_cast<TsuiMainMenu*>(menu_)) skinned->SetSkinForm(nullptr);
+    menu_ = menu;
+    if (auto* skinned = qobject_cast<TsuiMainMenu*>(menu)) skinned->SetSkinForm(this);
+    if (!menu) return DestroyMenuBar();
+    // A menu that goes takes its bar with it.
+    connect(menu, &QObject::destroyed, this, &TsuiForm::DestroyMenuBar);
+    CreateMenuBar();
+    UpdateMenu();
+}
+
+void TsuiForm::CreateMenuBar()
+{
+    if (menuBar_ || !titleBar_) return;
+    menuBar_ = new TsuiMenuBar(this);
+    menuBar_->SetBounds(0, titleBar_->Top() + titleBar_->Height(), width(), menuBarHeight_);
+    menuBar_->SetButtonHeight(menuBarHeight_);
+    menuBar_->SetColor(menuBarColor_);
+    titleBar_->SetTop(0);
+    menuBar_->show();
+    AlignSelf();
+}
+
+void TsuiForm::DestroyMenuBar()
+{
+    delete menuBar_;
+    menu_ = nullptr;
+    AlignSelf();
+}
+
+void TsuiForm::UpdateMenu()
+{
+    if (!menuBar_) return;
+    if (!menu_) return DestroyMenuBar();
+    menuBar_->UpdateMenu();
+}
+
+void TsuiForm::UpdateTopMenu()
+{
+    if (menuBar_) menuBar_->UpdateTopMenu();
+}
+
+void TsuiForm::RepaintMenuBar()
+{
+    if (menuBar_ && menu_) menuBar_->RepaintMenuBar();
+}
+
+// A form designer hears that a plain menu belongs on the frame.
+void TsuiForm::AdviseSkinnedMenu(QObject* component)
+{
+    if (!qobject_cast<TMainMenu*>(component) || qobject_cast<TsuiMainMenu*>(component)) return;
+    const QString text =
+        QStringLiteral("Strongly recommend you to use \"TsuiMainMenu\" instead of \"TMainMenu\".\r\n\r\n"
+                       "If you still want to use TMainForm, \r\n\r\nset ") +
+        host_->objectName() + QStringLiteral("'s MENU property to NIL please.") + QStringLiteral("\r\n\r\n") +
+        QStringLiteral("And set ") + objectName() +
+        QStringLiteral("'s MENU property to this Menu when you finished designing the menu.");
+    MessageBox(nullptr, text, {}, TMsgIcon::Information, TMsgButtons::Ok);
 }
 
 void TsuiForm::SetWidth(int width)
@@ -356,6 +429,13 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
     // On a form being designed the frame only follows the form's size.
     if (IsDesigning()) {
         if (event->type() == QEvent::Resize) AlignSelf();
+        // A component joining is not built yet: look at it once it is.
+        if (event->type() == QEvent::ChildAdded)
+            QMetaObject::invokeMethod(
+                this, [this, component = QPointer<QObject>(static_cast<QChildEvent*>(event)->child())] {
+                    if (component) AdviseSkinnedMenu(component);
+                },
+                Qt::QueuedConnection);
         return false;
     }
     switch (event->type()) {

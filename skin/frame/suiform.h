@@ -4,9 +4,11 @@
 // its top, paints its own border around itself on the form and lets the user
 // resize the borderless window by that border.
 
+#include "skin/frame/suimainmenu.h"
 #include "skin/frame/suititlebar.h"
 #include "skin/themes/suithemes.h"
 #include "toolkit/control.h"
+#include "toolkit/menus.h"
 
 #include <QPointer>
 #include <stdexcept>
@@ -27,7 +29,7 @@ class TsuiForm : public toolkit::TCustomControl, public TsuiFrameInfo {
     Q_PROPERTY(TsuiTitleBarSections* TitleBarSections READ GetSections)
     Q_PROPERTY(bool TitleBarDrawAppIcon READ GetDrawAppIcon WRITE SetDrawAppIcon)
     Q_PROPERTY(toolkit::TFont* Font READ GetFont)
-    // The menu itself joins with the menu bar.
+    Q_PROPERTY(toolkit::TMainMenu* Menu READ Menu WRITE SetMenu)
     Q_PROPERTY(quint32 MenuBarColor READ MenuBarColor WRITE SetMenuBarColor)
     Q_PROPERTY(int MenuBarHeight READ MenuBarHeight WRITE SetMenuBarHeight)
     Q_PROPERTY(int Height READ GetHeight WRITE SetHeight)
@@ -77,6 +79,20 @@ public:
     void SetFont(const toolkit::TFont& font);
     void SetMenuBarColor(toolkit::TColor color);
     void SetMenuBarHeight(int height);
+
+    // The menu shown on the menu bar under the title bar (not owned); the
+    // bar exists exactly while there is one.
+    toolkit::TMainMenu* Menu() const { return menu_; }
+    void SetMenu(toolkit::TMainMenu* menu);
+    TsuiMenuBar* MenuBar() const { return menuBar_; }
+    void CreateMenuBar();
+    void DestroyMenuBar();
+    // Rebuilds the bar's buttons from the menu's top-level items.
+    void UpdateMenu();
+    // Refreshes the buttons' captions and enabled states.
+    void UpdateTopMenu();
+    // Gives the bar the menu's font and repaints it.
+    void RepaintMenuBar();
     // Size the host form so that the frame gets this size.
     void SetHeight(int height) override;
     void SetWidth(int width) override;
@@ -115,6 +131,7 @@ private:
     Qt::Edges OwnEdgesAt(const QPoint& pos) const;
     void ResizeByHand(const QPoint& globalPos);
     void LoadBackground();
+    void AdviseSkinnedMenu(QObject* component);
 
     QPointer<QWidget> host_;
     TsuiTitleBar* titleBar_ = nullptr;
@@ -125,6 +142,8 @@ private:
     QPointer<QWidget> formPanel_;
     toolkit::TColor menuBarColor_ = toolkit::clBtnFace;
     int menuBarHeight_ = DefaultMenuBarHeight;
+    QPointer<toolkit::TMainMenu> menu_;
+    QPointer<TsuiMenuBar> menuBar_;
     toolkit::TPicture background_;
 
     bool savedSizeable_ = true;
