@@ -1,6 +1,7 @@
 #pragma once
 // The utility's one window: choose a firmware file, run the update, watch it.
 
+#include "app/core/download.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/statusbar.h"
 
@@ -15,8 +16,9 @@ class TsuiProgressBar;
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
 // Built from its stored layout; the properties below are the window's own
-// stored values.
-class TForm1 : public QWidget {
+// stored values. Shows the download procedure's stages in its status bar and
+// progress bar.
+class TForm1 : public QWidget, private DownloadObserver {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)
     Q_PROPERTY(int Top READ y WRITE SetTop)
@@ -54,9 +56,12 @@ protected:
 private:
     void CreateControls();
     void FindControls();
-    void SetStage(const QString& text);
-    void SendBootCode();
-    bool SendFirmware();
+
+    void StageChanged(const QString& text) override;
+    void ProgressStarted() override;
+    void ProgressChanged(int percent) override;
+    void UpdateLocked(bool locked) override;
+    void ProcessMessages() override;
 
     bool updating_ = false;
     bool closeRequested_ = false; // a close that arrived while the images were in use

@@ -2,8 +2,8 @@
 // byte, per firmware block, and the whole compared with the time a real camera
 // needs at 80 microseconds per register access.
 #include "bench/common/widgetbench.h"
-#include "app/devicebinding.h"
-#include "app/environment.h"
+#include "app/core/devicebinding.h"
+#include "app/core/environment.h"
 #include "app/form1.h"
 #include "app/utilitystate.h"
 #include "platform/wholefile.h"
