@@ -136,7 +136,8 @@ void TForm1::cmdUpdateClick(QObject*)
     updating_ = true;
     const DownloadResult result = RunDownload({Utility.BootCode.get(), Utility.BootCodeLength,
                                                Utility.Firmware.get(), Utility.FirmwareLength},
-                                              *this);
+                                              *this)
+                                      .result;
     switch (result) {
     case DownloadResult::NoFirmware:
         updating_ = false;
@@ -147,6 +148,7 @@ void TForm1::cmdUpdateClick(QObject*)
         toolkit::MessageBox(this, QString::fromLatin1(kNoDeviceMessage), QString::fromLatin1(kNoDeviceCaption));
         return;
     case DownloadResult::BlockNotAcknowledged:
+    case DownloadResult::Cancelled: // the window never asks to cancel
         toolkit::MessageBox(this, QString::fromLatin1(kUpdateFailedMessage));
         break;
     case DownloadResult::Succeeded:

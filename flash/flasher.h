@@ -1,22 +1,34 @@
 #pragma once
-// ispflash: the window's update from the command line, for scripts and
-// production lines. Same boot code lookup (the INI beside the executable),
-// same register sequence, same texts; no window, no Qt GUI.
+// ispflash: the window's update from the command line, for production lines
+// and scripts. Same boot code lookup (the INI beside the executable, unless
+// --boot names the file), same register sequence through the same device
+// library, same texts; no display needed.
 
 #include <QStringList>
 #include <cstdio>
 
-// Exit statuses of ispflash.
+// Exit statuses of ispflash, one per way an update can end.
 enum FlasherExit : int {
     kFlashOk = 0,
-    kFlashUpdateFailed = 1,  // a block was not acknowledged
-    kFlashUsage = 2,         // bad command line
-    kFlashNoFirmware = 3,    // the firmware file could not be loaded
-    kFlashNoDevice = 4,      // no camera
-    kFlashNoBootCode = 255,  // as the window: -1 when the boot code cannot be loaded
+    kFlashInternalError = 1, // an unexpected exception
+    kFlashUsage = 2,
+    kFlashNoBootCode = 3,
+    kFlashNoFirmware = 4,
+    kFlashNoDevice = 5,
+    kFlashNotAcknowledged = 6,
+    kFlashDeviceLost = 7,
+    kFlashInterrupted = 130, // as shells report an end by Ctrl-C
 };
 
-// Runs ispflash with its arguments (without the program name): stage texts to
-// `out` one per line, as the window's status bar shows them; messages to `err`.
-// Returns the exit status.
-int RunFlasher(const QStringList& arguments, std::FILE* out, std::FILE* err);
+struct FlasherStreams {
+    std::FILE* out = stdout;
+    std::FILE* err = stderr;
+    bool outIsTerminal = false; // progress redrawn in place rather than line by line
+};
+
+// Runs ispflash with its arguments (without the program name) and returns
+// the exit status. Stage lines or JSON objects go to out, messages to err.
+int RunFlasher(const QStringList& arguments, const FlasherStreams& streams);
+
+// Sleeps in short slices, returning early once a cancel was requested.
+void SleepUnlessCancelled(unsigned milliseconds);

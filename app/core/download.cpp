@@ -5,97 +5,152 @@
 
 #include <algorithm>
 
-void SendBlock(const std::uint8_t* image, std::uint32_t offset, std::uint32_t length)
+namespace {
+
+// The register calls of one update, remembering whether any of them failed.
+class Registers {
+public:
+    explicit Registers(const DeviceBinding& device) : device_(device) {}
+
+    void Write(int reg, unsigned char value)
+    {
+        if (device_.Write(reg, value) < 0) failed_ = true;
+    }
+    unsigned char Read(int reg)
+    {
+        // Fresh for every read: a read that stores nothing must not pass for an acknowledgement.
+        unsigned char value = 0;
+        if (device_.Read(reg, &value) < 0) failed_ = true;
+        return value;
+    }
+    bool Failed() const { return failed_; }
+
+private:
+    const DeviceBinding& device_;
+    bool failed_ = false;
+};
+
+// Command 1, the offset (low 16 bits, high byte first), the length, the bytes.
+void SendBlock(Registers& registers, const std::uint8_t* image, std::uint32_t offset, std::uint32_t length)
 {
-    const DeviceBinding& device = Device();
-    device.Write(kCommandRegister, kCommandBlock);
-    device.Write(kDataRegister, static_cast<unsigned char>(offset >> 8));
-    device.Write(kDataRegister, static_cast<unsigned char>(offset));
-    device.Write(kDataRegister, static_cast<unsigned char>(length));
+    registers.Write(kCommandRegister, kCommandBlock);
+    registers.Write(kDataRegister, static_cast<unsigned char>(offset >> 8));
+    registers.Write(kDataRegister, static_cast<unsigned char>(offset));
+    registers.Write(kDataRegister, static_cast<unsigned char>(length));
     for (std::uint32_t i = 0; i < length; ++i)
-        device.Write(kDataRegister, image[offset + i]);
+        registers.Write(kDataRegister, image[offset + i]);
 }
 
-bool WaitBlockAck()
+// Command 2, then up to kAckReads status reads; true on the first that yields kAckValue.
+bool WaitBlockAck(Registers& registers)
 {
-    const DeviceBinding& device = Device();
-    device.Write(kCommandRegister, kCommandAckRequest);
-    for (int read = 0; read < kAckReads; ++read) {
-        // Fresh for every read: a read that stores nothing must not pass for an acknowledgement.
-        unsigned char status = 0;
-        device.Read(kStatusRegister, &status);
-        if (status == kAckValue) return true;
-    }
+    registers.Write(kCommandRegister, kCommandAckRequest);
+    for (int read = 0; read < kAckReads; ++read)
+        if (registers.Read(kStatusRegister) == kAckValue) return true;
     return false;
 }
 
-namespace {
-
-void SendBootCode(const DownloadImages& images, DownloadObserver& observer)
+// False when cancelled before the last byte.
+bool SendBootCode(Registers& registers, const DownloadImages& images, DownloadObserver& observer)
 {
-    const DeviceBinding& device = Device();
     const std::uint32_t length = images.bootCodeLength;
     for (std::uint32_t i = 0; i < length; ++i) {
-        device.Write(kDataRegister, images.bootCode[i]);
+        registers.Write(kDataRegister, images.bootCode[i]);
         observer.ProgressChanged(ProgressPercent(i + 1, length));
         observer.ProcessMessages();
-    }
-}
-
-bool SendFirmware(const DownloadImages& images, DownloadObserver& observer)
-{
-    const std::uint32_t length = images.firmwareLength;
-    const std::uint32_t blocks = BlockCount(length);
-    for (std::uint32_t i = 0; i < blocks; ++i) {
-        const std::uint32_t offset = i * kBlockSize;
-        observer.StageChanged(QStringLiteral("%1/%2...").arg(i + 1).arg(blocks));
-        observer.ProcessMessages();
-        SendBlock(images.firmware, offset, std::min(kBlockSize, length - offset));
-        observer.ProgressChanged(ProgressPercent(i + 1, blocks));
-        observer.ProcessMessages();
-        if (!WaitBlockAck()) return false;
+        if (observer.CancelRequested()) return false;
     }
     return true;
 }
 
-} // namespace
-
-DownloadResult RunDownload(const DownloadImages& images, DownloadObserver& observer)
+void SendFirmware(Registers& registers, const DownloadImages& images, DownloadObserver& observer,
+                  DownloadOutcome& outcome)
 {
-    if (!images.firmware) return DownloadResult::NoFirmware;
-    const DeviceBinding& device = Device();
-    if (device.Initialize() < 0) return DownloadResult::NoDevice;
+    const std::uint32_t length = images.firmwareLength;
+    for (std::uint32_t i = 0; i < outcome.blocks; ++i) {
+        const std::uint32_t offset = i * kBlockSize;
+        outcome.block = i + 1;
+        observer.StageChanged(QStringLiteral("%1/%2...").arg(i + 1).arg(outcome.blocks));
+        observer.ProcessMessages();
+        SendBlock(registers, images.firmware, offset, std::min(kBlockSize, length - offset));
+        observer.ProgressChanged(ProgressPercent(i + 1, outcome.blocks));
+        observer.ProcessMessages();
+        if (!WaitBlockAck(registers)) {
+            outcome.result = DownloadResult::BlockNotAcknowledged;
+            return;
+        }
+        if (i + 1 < outcome.blocks && observer.CancelRequested()) {
+            outcome.result = DownloadResult::Cancelled;
+            return;
+        }
+    }
+}
 
-    observer.StageChanged(QStringLiteral("8051 download mode"));
-    device.Write(kModeRegister, 4);
-    device.Write(kModeRegister, 5);
-    observer.ProgressStarted();
-    observer.StageChanged(QStringLiteral("Boot code to SRAM..."));
-    observer.UpdateLocked(true);
-    observer.ProcessMessages();
-
-    SendBootCode(images, observer);
+// Boot code, the wait, the switch to the boot code and the firmware; the
+// outcome's result stays Succeeded when everything was sent.
+void Exchange(Registers& registers, const DownloadImages& images, DownloadObserver& observer,
+              DownloadOutcome& outcome)
+{
+    auto cancelled = [&] {
+        if (!observer.CancelRequested()) return false;
+        outcome.result = DownloadResult::Cancelled;
+        return true;
+    };
+    if (!SendBootCode(registers, images, observer)) {
+        outcome.result = DownloadResult::Cancelled;
+        return;
+    }
 
     observer.StageChanged(QStringLiteral("wait..."));
     observer.ProcessMessages();
+    if (cancelled()) return;
     Environment().Sleep(kBootCodeWaitMs);
+    if (cancelled()) return;
 
     observer.StageChanged(QStringLiteral("boot code running..."));
     observer.ProcessMessages();
-    device.Write(kModeRegister, 5);
-    device.Write(kModeRegister, 4);
+    registers.Write(kModeRegister, 5);
+    registers.Write(kModeRegister, 4);
 
     observer.StageChanged(QStringLiteral("Firmware updating..."));
     observer.ProgressChanged(0);
     observer.ProcessMessages();
 
-    const bool succeeded = SendFirmware(images, observer);
+    SendFirmware(registers, images, observer, outcome);
+}
 
-    device.Write(kModeRegister, 4);
-    device.Write(kModeRegister, 0);
+} // namespace
+
+DownloadOutcome RunDownload(const DownloadImages& images, DownloadObserver& observer)
+{
+    DownloadOutcome outcome;
+    outcome.blocks = BlockCount(images.firmwareLength);
+    if (!images.firmware) {
+        outcome.result = DownloadResult::NoFirmware;
+        return outcome;
+    }
+    const DeviceBinding& device = Device();
+    if (device.Initialize() < 0) {
+        outcome.result = DownloadResult::NoDevice;
+        return outcome;
+    }
+    Registers registers(device);
+
+    observer.StageChanged(QStringLiteral("8051 download mode"));
+    registers.Write(kModeRegister, 4);
+    registers.Write(kModeRegister, 5);
+    observer.ProgressStarted();
+    observer.StageChanged(QStringLiteral("Boot code to SRAM..."));
+    observer.UpdateLocked(true);
+    observer.ProcessMessages();
+
+    Exchange(registers, images, observer, outcome);
+
+    registers.Write(kModeRegister, 4);
+    registers.Write(kModeRegister, 0);
     device.Exit();
+    outcome.accessFailed = registers.Failed();
     observer.UpdateLocked(false);
-    if (!succeeded) return DownloadResult::BlockNotAcknowledged;
-    observer.StageChanged(QStringLiteral("Firmware update ok!"));
-    return DownloadResult::Succeeded;
+    if (outcome.result == DownloadResult::Succeeded) observer.StageChanged(QStringLiteral("Firmware update ok!"));
+    return outcome;
 }

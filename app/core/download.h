@@ -37,12 +37,6 @@ constexpr int ProgressPercent(std::uint32_t done, std::uint32_t total)
     return int(std::uint64_t(done) * 100 / total);
 }
 
-// Command 1, the offset (low 16 bits, high byte first), the length, the bytes.
-void SendBlock(const std::uint8_t* image, std::uint32_t offset, std::uint32_t length);
-
-// Command 2, then up to kAckReads status reads; true on the first that yields kAckValue.
-bool WaitBlockAck();
-
 // The images an update sends; a null firmware pointer means none was loaded.
 struct DownloadImages {
     const std::uint8_t* bootCode = nullptr;
@@ -65,16 +59,29 @@ public:
     virtual void UpdateLocked(bool locked) { (void)locked; }
     // After each boot code byte, each block and each stage change.
     virtual void ProcessMessages() {}
+    // Asked after each boot code byte, around the wait and after each block;
+    // true ends the exchange there (mode 4, 0, close) with nothing more sent.
+    virtual bool CancelRequested() { return false; }
 };
 
 enum class DownloadResult {
     Succeeded,
-    NoFirmware,       // nothing was opened
-    NoDevice,         // the device did not open; nothing else was called
-    BlockNotAcknowledged,
+    NoFirmware,           // nothing was opened
+    NoDevice,             // the device did not open; nothing else was called
+    BlockNotAcknowledged, // the device was closed again
+    Cancelled,            // the device was closed again; it holds an incomplete image
+};
+
+struct DownloadOutcome {
+    DownloadResult result = DownloadResult::Succeeded;
+    std::uint32_t block = 0;  // the block (from 1) being sent when the update ended; 0 before any
+    std::uint32_t blocks = 0; // blocks of the firmware image
+    // A register access reported failure (the camera went away, say); the
+    // procedure goes on regardless, as the device may still answer.
+    bool accessFailed = false;
 };
 
 // One whole update through Device(): boot code byte by byte, the wait
 // (Environment().Sleep), then the firmware in acknowledged blocks; the device
-// is closed again on success and failure alike.
-DownloadResult RunDownload(const DownloadImages& images, DownloadObserver& observer);
+// is closed again on success, failure and cancellation alike.
+DownloadOutcome RunDownload(const DownloadImages& images, DownloadObserver& observer);

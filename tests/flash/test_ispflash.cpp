@@ -11,11 +11,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
+#include <csignal>
 #include <sys/stat.h>
 
 namespace {
@@ -102,7 +104,7 @@ TEST_F(Ispflash, WritesTheSampleIntoTheCamera)
     const QStringList lines = result.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 5 + blocks_ + 1);
     EXPECT_EQ(lines.mid(0, 6), (QStringList{"8051 download mode", "Boot code to SRAM...", "wait...",
-                                            "boot code running...", "Firmware updating...", "1/321..."}));
+                                            "boot code running...", "Firmware updating...", "1/321... 0%"}));
     EXPECT_EQ(lines.last(), "Firmware update ok!");
     EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_));
     EXPECT_EQ(Contents(Camera() + "/bootcode.bin"), Contents(bootCode_));
@@ -115,23 +117,75 @@ TEST_F(Ispflash, WritesTheSampleIntoTheCamera)
 TEST_F(Ispflash, CameraFailuresEndWithTheirExitStatus)
 {
     const Result absent = Run({sample_}, {{"ISPSIM_NO_DEVICE", "1"}});
-    EXPECT_EQ(absent.exitCode, 4);
+    EXPECT_EQ(absent.exitCode, 5);
     EXPECT_EQ(absent.out, "");
     EXPECT_EQ(absent.err, "ispflash: Device not found!\n");
     EXPECT_EQ(Status().at("state"), "closed");
     EXPECT_EQ(Status().at("accesses"), "0");
 
+    const Result never = Run({sample_}, {{"ISPSIM_NEVER_ACK", "1"}});
+    EXPECT_EQ(never.exitCode, 6);
+    EXPECT_EQ(never.err, QStringLiteral("ispflash: Fail to update firmware!!\nblock 1/%1 was not acknowledged\n")
+                             .arg(blocks_));
+    EXPECT_EQ(Status().at("failed_block"), "0");
+    EXPECT_EQ(Status().at("last_mode"), "0");
+
     const Result failed = Run({sample_}, {{"ISPSIM_FAIL_BLOCK", "4"}});
-    EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_EQ(failed.err, "ispflash: Fail to update firmware!!\n");
-    EXPECT_TRUE(failed.out.endsWith(QStringLiteral("\n5/%1...\n").arg(blocks_))) << failed.out.toStdString();
+    EXPECT_EQ(failed.exitCode, 6);
+    EXPECT_TRUE(failed.out.contains(QRegularExpression(QStringLiteral("\n5/%1\\.\\.\\. 1% [^\n]*\n$").arg(blocks_))))
+        << failed.out.toStdString();
     EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_).left(4 * 128));
     EXPECT_EQ(Status().at("failed_block"), "4");
     EXPECT_EQ(Status().at("state"), "closed");
 
-    const Result unplugged = Run({sample_}, {{"ISPSIM_UNPLUG_AFTER", "3000"}});
-    EXPECT_EQ(unplugged.exitCode, 1);
+    // Unplugged inside the sixth block, as the window's own end-to-end case does it.
+    const int bootAccesses = 2 + int(QFileInfo(bootCode_).size()) + 2;
+    const int unplugAfter = bootAccesses + 5 * (1 + 3 + 128 + 1 + 1) + 40;
+    const Result unplugged = Run({sample_}, {{"ISPSIM_UNPLUG_AFTER", QString::number(unplugAfter)}});
+    EXPECT_EQ(unplugged.exitCode, 7);
+    EXPECT_EQ(unplugged.err,
+              QStringLiteral("ispflash: Fail to update firmware!!\nthe camera stopped answering at block 6/%1\n")
+                  .arg(blocks_));
+    EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_).left(5 * 128));
     EXPECT_EQ(Status().at("state"), "closed");
+}
+
+// Ctrl-C in the middle of the firmware: the device is switched back and closed,
+// and the camera holds the blocks sent so far.
+TEST_F(Ispflash, InterruptEndsTheExchangeCleanly)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ISPSIM_DIR", Camera());
+    env.insert("ISPSIM_DELAY_US", "50");
+    env.insert("ISPSIM_TRANSCRIPT", "1");
+    process.setProcessEnvironment(env);
+    process.start(kExe, {sample_});
+    QByteArray out;
+    while (!out.contains("\n10/") && process.state() != QProcess::NotRunning && process.waitForReadyRead(30000))
+        out += process.readAllStandardOutput();
+    ASSERT_TRUE(out.contains("\n10/")) << out.toStdString();
+    ::kill(pid_t(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    out += process.readAllStandardOutput();
+
+    EXPECT_EQ(process.exitCode(), 130);
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^ispflash: interrupted at block \\d+/%1: the camera holds an "
+                                                  "incomplete image\n$")
+                                       .arg(blocks_))
+                    .match(err)
+                    .hasMatch())
+        << err.toStdString();
+    EXPECT_FALSE(out.contains("Firmware update ok!"));
+    const auto status = Status();
+    EXPECT_EQ(status.at("state"), "closed");
+    EXPECT_EQ(status.at("last_mode"), "0");
+    const int acked = std::stoi(status.at("acked"));
+    EXPECT_GE(acked, 10);
+    EXPECT_LT(acked, blocks_);
+    EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_).left(acked * 128));
+    EXPECT_TRUE(Contents(Camera() + "/transcript.log").endsWith("W 54 0x04\nW 54 0x00\nEXIT\n"));
 }
 
 TEST_F(Ispflash, ImagesThatCannotLoadStopBeforeTheCamera)
@@ -140,7 +194,7 @@ TEST_F(Ispflash, ImagesThatCannotLoadStopBeforeTheCamera)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     for (const QString& firmware : {dir_.filePath("missing.bin"), fifo, dir_.path()}) {
         const Result result = Run({firmware});
-        EXPECT_EQ(result.exitCode, 3) << firmware.toStdString();
+        EXPECT_EQ(result.exitCode, 4) << firmware.toStdString();
         EXPECT_EQ(result.err, "ispflash: Fail to load firmware file.\n" + firmware + "\n");
     }
 
@@ -149,16 +203,16 @@ TEST_F(Ispflash, ImagesThatCannotLoadStopBeforeTheCamera)
     const QString noIni = Lonely(nullptr);
     const QString home = QFileInfo(noIni).path();
     const Result missing = Run({sample_}, {}, noIni);
-    EXPECT_EQ(missing.exitCode, 255);
+    EXPECT_EQ(missing.exitCode, 3);
     EXPECT_EQ(missing.err, "ispflash: Fail to load boot file:\n" + home + "/\n\nISP utility can not run!\n");
 
     ASSERT_EQ(::mkfifo(QFile::encodeName(home + "/ispflash.ini").constData(), 0600), 0);
-    EXPECT_EQ(Run({sample_}, {}, noIni).exitCode, 255);
+    EXPECT_EQ(Run({sample_}, {}, noIni).exitCode, 3);
     QFile::remove(home + "/ispflash.ini");
 
     const QByteArray nul = QByteArray("[system]\nboot_file=boot.bin") + '\0' + ".old\n";
     const Result cut = Run({sample_}, {}, Lonely(&nul));
-    EXPECT_EQ(cut.exitCode, 255);
+    EXPECT_EQ(cut.exitCode, 3);
     EXPECT_TRUE(cut.err.contains(home + "/boot.bin" + QChar(u'\0') + ".old")) << cut.err.toStdString();
 
     const QByteArray good = "[system]\nboot_file=boot.bin\n";
