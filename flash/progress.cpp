@@ -1,8 +1,8 @@
 #include "flash/progress.h"
 
 #include <QJsonDocument>
-#include <QRegularExpression>
 #include <csignal>
+#include <utility>
 
 namespace {
 
@@ -47,16 +47,20 @@ bool ProgressReport::CancelRequested()
     return CancelWasRequested();
 }
 
+void ProgressReport::BlockStarted(std::uint32_t block, std::uint32_t)
+{
+    startingBlock_ = block;
+}
+
 void ProgressReport::StageChanged(const QString& text)
 {
-    static const QRegularExpression blockStage(QStringLiteral("^(\\d+)/\\d+\\.\\.\\.$"));
     if (text == QLatin1String("Firmware updating...")) { // the firmware's progress starts afresh
         firmwareStart_ = Clock::now();
         percent_ = 0;
     }
-    const QRegularExpressionMatch match = blockStage.match(text);
-    block_ = match.hasMatch() ? match.captured(1).toUInt() : 0;
+    block_ = std::exchange(startingBlock_, 0);
     stage_ = text;
+    if (style_ == ProgressStyle::Quiet) return;
     const Figures figures = Now();
     if (style_ == ProgressStyle::Json) {
         QJsonObject object{{"stage", text}, {"percent", figures.percent}};

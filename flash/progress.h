@@ -18,6 +18,7 @@ public:
     ProgressReport(std::FILE* out, ProgressStyle style, std::uint32_t firmwareLength);
 
     void StageChanged(const QString& text) override;
+    void BlockStarted(std::uint32_t block, std::uint32_t blocks) override;
     void ProgressChanged(int percent) override;
     bool CancelRequested() override;
 
@@ -46,7 +47,8 @@ private:
     std::uint32_t blocks_;
     QString stage_;
     int percent_ = 0;
-    std::uint32_t block_ = 0; // the block being sent, from 1
+    std::uint32_t block_ = 0;        // the block being sent, from 1; 0 outside the blocks
+    std::uint32_t startingBlock_ = 0; // announced for the stage text that follows
     Clock::time_point firmwareStart_{};
     Group open_ = Group::None; // the group of the line left open on a terminal
 };

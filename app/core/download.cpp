@@ -70,6 +70,7 @@ void SendFirmware(Registers& registers, const DownloadImages& images, DownloadOb
     for (std::uint32_t i = 0; i < outcome.blocks; ++i) {
         const std::uint32_t offset = i * kBlockSize;
         outcome.block = i + 1;
+        observer.BlockStarted(i + 1, outcome.blocks);
         observer.StageChanged(QStringLiteral("%1/%2...").arg(i + 1).arg(outcome.blocks));
         observer.ProcessMessages();
         SendBlock(registers, images.firmware, offset, std::min(kBlockSize, length - offset));

@@ -52,6 +52,8 @@ public:
     virtual ~DownloadObserver() = default;
     // The stage text: fixed texts and "i/n..." for each block.
     virtual void StageChanged(const QString& text) = 0;
+    // Right before the stage text of block `block` (from 1) of `blocks`.
+    virtual void BlockStarted(std::uint32_t block, std::uint32_t blocks) { (void)block, (void)blocks; }
     // Progress starts at 0, once the device is in download mode.
     virtual void ProgressStarted() {}
     virtual void ProgressChanged(int percent) = 0;
