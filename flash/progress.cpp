@@ -54,7 +54,7 @@ void ProgressReport::BlockStarted(std::uint32_t block, std::uint32_t)
 
 void ProgressReport::StageChanged(const QString& text)
 {
-    if (text == QLatin1String("Firmware updating...")) { // the firmware's progress starts afresh
+    if (text == QLatin1String(kStageFirmware)) { // the firmware's progress starts afresh
         firmwareStart_ = Clock::now();
         percent_ = 0;
     }
@@ -82,14 +82,14 @@ void ProgressReport::ProgressChanged(int percent)
 {
     const bool changed = percent != percent_;
     percent_ = percent;
-    if (changed && style_ == ProgressStyle::Terminal && stage_ == QLatin1String("Boot code to SRAM..."))
+    if (changed && style_ == ProgressStyle::Terminal && stage_ == QLatin1String(kStageBootCode))
         Show(Line(stage_, Now()), Group::BootCode);
 }
 
 ProgressReport::Group ProgressReport::GroupOf(const QString& stage) const
 {
     if (block_ != 0) return Group::Blocks;
-    return stage == QLatin1String("Boot code to SRAM...") ? Group::BootCode : Group::None;
+    return stage == QLatin1String(kStageBootCode) ? Group::BootCode : Group::None;
 }
 
 ProgressReport::Figures ProgressReport::Now() const
@@ -115,7 +115,7 @@ QString ProgressReport::Line(const QString& stage, const Figures& figures) const
 {
     QString line = stage;
     // The boot code's percentage moves only on a terminal; a line would always say 0.
-    if (figures.block || (style_ == ProgressStyle::Terminal && stage == QLatin1String("Boot code to SRAM...")))
+    if (figures.block || (style_ == ProgressStyle::Terminal && stage == QLatin1String(kStageBootCode)))
         line += QStringLiteral(" %1%").arg(figures.percent);
     if (figures.bytesPerSecond >= 0)
         line += QStringLiteral(" %1 %2 left").arg(Rate(figures.bytesPerSecond), Duration(figures.secondsLeft));

@@ -102,18 +102,18 @@ void Exchange(Registers& registers, const DownloadImages& images, DownloadObserv
         return;
     }
 
-    observer.StageChanged(QStringLiteral("wait..."));
+    observer.StageChanged(QString::fromLatin1(kStageWait));
     observer.ProcessMessages();
     if (cancelled()) return;
     Environment().Sleep(kBootCodeWaitMs);
     if (cancelled()) return;
 
-    observer.StageChanged(QStringLiteral("boot code running..."));
+    observer.StageChanged(QString::fromLatin1(kStageBootCodeRunning));
     observer.ProcessMessages();
     registers.Write(kModeRegister, 5);
     registers.Write(kModeRegister, 4);
 
-    observer.StageChanged(QStringLiteral("Firmware updating..."));
+    observer.StageChanged(QString::fromLatin1(kStageFirmware));
     observer.ProgressChanged(0);
     observer.ProcessMessages();
 
@@ -137,11 +137,11 @@ DownloadOutcome RunDownload(const DownloadImages& images, DownloadObserver& obse
     }
     Registers registers(device);
 
-    observer.StageChanged(QStringLiteral("8051 download mode"));
+    observer.StageChanged(QString::fromLatin1(kStageDownloadMode));
     registers.Write(kModeRegister, 4);
     registers.Write(kModeRegister, 5);
     observer.ProgressStarted();
-    observer.StageChanged(QStringLiteral("Boot code to SRAM..."));
+    observer.StageChanged(QString::fromLatin1(kStageBootCode));
     observer.UpdateLocked(true);
     observer.ProcessMessages();
 
@@ -152,6 +152,6 @@ DownloadOutcome RunDownload(const DownloadImages& images, DownloadObserver& obse
     device.Exit();
     outcome.accessFailed = registers.Failed();
     observer.UpdateLocked(false);
-    if (outcome.result == DownloadResult::Succeeded) observer.StageChanged(QStringLiteral("Firmware update ok!"));
+    if (outcome.result == DownloadResult::Succeeded) observer.StageChanged(QString::fromLatin1(kStageDone));
     return outcome;
 }

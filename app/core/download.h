@@ -19,6 +19,15 @@ constexpr unsigned kBootCodeWaitMs = 2500;
 constexpr int kAckReads = 3000;
 constexpr unsigned char kAckValue = 2;
 
+// The stages as the user sees them; each block adds "i/n..." between the
+// firmware stage and the end.
+inline constexpr char kStageDownloadMode[] = "8051 download mode";
+inline constexpr char kStageBootCode[] = "Boot code to SRAM...";
+inline constexpr char kStageWait[] = "wait...";
+inline constexpr char kStageBootCodeRunning[] = "boot code running...";
+inline constexpr char kStageFirmware[] = "Firmware updating...";
+inline constexpr char kStageDone[] = "Firmware update ok!";
+
 // What the user is told when an update cannot start or fails.
 inline constexpr char kNoFirmwareMessage[] = "Firmware file is not loaded!\n";
 inline constexpr char kNoDeviceMessage[] = "Device not found!";
