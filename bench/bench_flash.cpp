@@ -3,6 +3,7 @@
 // the share of the time a real camera needs at 80 microseconds per register
 // access.
 #include "app/core/devicebinding.h"
+#include "bench/common/instantdevice.h"
 #include "app/core/download.h"
 #include "app/core/environment.h"
 #include "flash/flasher.h"
@@ -19,25 +20,6 @@ constexpr std::uint32_t kFirmwareBytes = 1024 * 1024;
 constexpr std::uint32_t kBlocks = kFirmwareBytes / kBlockSize;
 constexpr double kSecondsPerAccess = 80e-6;
 
-long accesses = 0;
-
-DeviceBinding InstantDevice()
-{
-    return {
-        [] { return 0; },
-        [] { return 0; },
-        [](int, unsigned char* value) {
-            ++accesses;
-            *value = 2;
-            return 0;
-        },
-        [](int, unsigned char) {
-            ++accesses;
-            return 0;
-        },
-    };
-}
-
 QByteArray Firmware()
 {
     QByteArray bytes(kFirmwareBytes, Qt::Uninitialized);
@@ -51,7 +33,7 @@ template <typename Update> void Measure(benchmark::State& state, Update update)
 {
     Device() = InstantDevice();
     Environment().Sleep = [](unsigned) {}; // the 2500 ms wait is the device's time, not ours
-    accesses = 0;
+    instantAccesses = 0;
     double seconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -60,7 +42,7 @@ template <typename Update> void Measure(benchmark::State& state, Update update)
     }
     const double iterations = double(state.iterations());
     state.counters["us_per_block"] = seconds / iterations / kBlocks * 1e6;
-    state.counters["overhead_pct"] = seconds / (double(accesses) * kSecondsPerAccess) * 100;
+    state.counters["overhead_pct"] = seconds / (double(instantAccesses) * kSecondsPerAccess) * 100;
 }
 
 class Silent : public DownloadObserver {
