@@ -4,6 +4,7 @@
 #include "app/core/environment.h"
 #include "app/core/startup.h"
 #include "flash/progress.h"
+#include "platform/modulepath.h"
 #include "platform/wholefile.h"
 
 #include <QJsonObject>
@@ -16,8 +17,8 @@ namespace {
 constexpr char kUsage[] =
     "Usage: ispflash [options] FIRMWARE\n"
     "Writes FIRMWARE into the camera: the boot code first (named by boot_file in\n"
-    "section [system] of ispflash.ini beside this program), then the firmware in\n"
-    "acknowledged 128-byte blocks.\n"
+    "section [system] of ispupdate.ini beside this program, the window's INI), then\n"
+    "the firmware in acknowledged 128-byte blocks.\n"
     "\n"
     "  --boot FILE   send FILE as the boot code instead of the one the INI names\n"
     "  -q, --quiet   print only errors\n"
@@ -114,14 +115,20 @@ Ending EndingOf(const DownloadOutcome& outcome)
             failed + QStringLiteral("block %1/%2 was not acknowledged").arg(outcome.block).arg(outcome.blocks)};
 }
 
+// One configuration for both programs: the window's INI beside this executable.
+QString BootCodeBesideTheWindow()
+{
+    const QString directory = platform::DirectoryOf(Environment().ModulePath());
+    return LocateBootCode(directory + u'/' + QLatin1String(kIniFileName), directory).BootCodePath;
+}
+
 class Flasher {
 public:
     Flasher(const Options& options, const FlasherStreams& streams) : options_(options), streams_(streams) {}
 
     int Run()
     {
-        const QString bootPath = options_.boot.isNull() ? LocateBootCode(Environment().ModulePath()).BootCodePath
-                                                        : options_.boot;
+        const QString bootPath = options_.boot.isNull() ? BootCodeBesideTheWindow() : options_.boot;
         std::uint32_t bootLength = 0;
         const platform::ImageBuffer bootCode = platform::ReadWholeFile(bootPath, &bootLength);
         if (!bootCode)

@@ -1,7 +1,7 @@
 #pragma once
 // ispflash: the window's update from the command line, for production lines
-// and scripts. Same boot code lookup (the INI beside the executable, unless
-// --boot names the file), same register sequence through the same device
+// and scripts. Same boot code lookup (the window's INI beside the executable,
+// unless --boot names the file), same register sequence through the same device
 // library, same texts; no display needed.
 
 #include <QStringList>

@@ -5,13 +5,14 @@
 
 BootCodeLocation LocateBootCode(const QString& modulePath)
 {
-    BootCodeLocation location;
-    location.ProgramDirectory = platform::DirectoryOf(modulePath);
-    location.IniPath = platform::IniPathFor(modulePath);
+    return LocateBootCode(platform::IniPathFor(modulePath), platform::DirectoryOf(modulePath));
+}
+
+BootCodeLocation LocateBootCode(const QString& iniPath, const QString& programDirectory)
+{
     const QString bootFile =
-        platform::ReadIniString(location.IniPath, QStringLiteral("system"), QStringLiteral("boot_file"), 63);
-    location.BootCodePath = platform::JoinProgramPath(location.ProgramDirectory, bootFile);
-    return location;
+        platform::ReadIniString(iniPath, QStringLiteral("system"), QStringLiteral("boot_file"), 63);
+    return {iniPath, programDirectory, platform::JoinProgramPath(programDirectory, bootFile)};
 }
 
 QString BootCodeFailureMessage(const QString& bootCodePath)

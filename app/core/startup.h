@@ -1,7 +1,7 @@
 #pragma once
 // Where a program of the utility finds its boot code: the INI beside the
-// executable (same name, extension "ini"), key "boot_file" of section
-// "system", relative to the executable's directory.
+// executable, key "boot_file" of section "system", relative to the
+// executable's directory.
 
 #include <QString>
 
@@ -11,7 +11,13 @@ struct BootCodeLocation {
     QString BootCodePath;
 };
 
+// The window's lookup: the INI named after the executable.
 BootCodeLocation LocateBootCode(const QString& modulePath);
+// The boot code named by the INI at iniPath, relative to programDirectory.
+BootCodeLocation LocateBootCode(const QString& iniPath, const QString& programDirectory);
+
+// The window's INI; the command-line flasher beside it reads the same file.
+inline constexpr char kIniFileName[] = "ispupdate.ini";
 
 // What the user is told when the boot code named there cannot be loaded.
 QString BootCodeFailureMessage(const QString& bootCodePath);

@@ -104,7 +104,6 @@ protected:
     {
         ASSERT_TRUE(dir_.isValid());
         Write("ispupdate.ini", "[system]\nboot_file=boot.bin\n");
-        Write("ispflash.ini", "[system]\nboot_file=boot.bin\n");
     }
     void TearDown() override
     {
@@ -338,7 +337,7 @@ TEST_F(Flasher, ImagesThatDoNotLoadStopBeforeTheDevice)
     EXPECT_TRUE(noFirmware.calls.empty());
 
     // Boot code first, as the window loads it at start-up.
-    Write("ispflash.ini", "[system]\nboot_file=absent.bin\n");
+    Write("ispupdate.ini", "[system]\nboot_file=absent.bin\n");
     const Outcome noBoot = Flash({dir_.filePath("missing.bin")});
     EXPECT_EQ(noBoot.exitCode, kFlashNoBootCode);
     EXPECT_EQ(noBoot.messages, std::vector<QString>{"Fail to load boot file:\n" + dir_.filePath("absent.bin") +

@@ -83,7 +83,7 @@ protected:
         QFile::copy(kExe, exe);
         QFile::copy(kBinDir + "/bootcode.bin", dir_.filePath("alone/boot.bin"));
         if (ini) {
-            QFile file(dir_.filePath("alone/ispflash.ini"));
+            QFile file(dir_.filePath("alone/ispupdate.ini"));
             EXPECT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(*ini);
         }
@@ -206,9 +206,9 @@ TEST_F(Ispflash, ImagesThatCannotLoadStopBeforeTheCamera)
     EXPECT_EQ(missing.exitCode, 3);
     EXPECT_EQ(missing.err, "ispflash: Fail to load boot file:\n" + home + "/\n\nISP utility can not run!\n");
 
-    ASSERT_EQ(::mkfifo(QFile::encodeName(home + "/ispflash.ini").constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(home + "/ispupdate.ini").constData(), 0600), 0);
     EXPECT_EQ(Run({sample_}, {}, noIni).exitCode, 3);
-    QFile::remove(home + "/ispflash.ini");
+    QFile::remove(home + "/ispupdate.ini");
 
     const QByteArray nul = QByteArray("[system]\nboot_file=boot.bin") + '\0' + ".old\n";
     const Result cut = Run({sample_}, {}, Lonely(&nul));
