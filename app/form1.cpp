@@ -1,11 +1,8 @@
 #include "app/form1.h"
 
-#include "app/devicebinding.h"
-#include "app/download.h"
-#include "app/environment.h"
+#include "app/core/environment.h"
+#include "app/core/startup.h"
 #include "app/utilitystate.h"
-#include "platform/inifile.h"
-#include "platform/modulepath.h"
 #include "platform/wholefile.h"
 #include "skin/buttons/suibutton.h"
 #include "skin/buttons/suibuttonsregistry.h"
@@ -21,9 +18,6 @@
 
 namespace {
 
-// Exit status when the boot code cannot be loaded; the platform keeps its low 8 bits (255).
-constexpr int kBootFailureExitCode = -1;
-
 QFont SansSerif(bool bold)
 {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -37,11 +31,6 @@ void RegisterLayoutClasses()
     toolkit::RegisterStandardControls();
     RegisterSuiFrame();
     RegisterSuiButtons();
-}
-
-void ProcessMessages()
-{
-    QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -80,16 +69,13 @@ void TForm1::FindControls()
 
 void TForm1::FormCreate(QObject*)
 {
-    const QString modulePath = Environment().ModulePath();
-    Utility.ProgramDirectory = platform::DirectoryOf(modulePath);
-    Utility.IniPath = platform::IniPathFor(modulePath);
-    const QString bootFile =
-        platform::ReadIniString(Utility.IniPath, QStringLiteral("system"), QStringLiteral("boot_file"), 63);
-    Utility.BootCodePath = platform::JoinProgramPath(Utility.ProgramDirectory, bootFile);
+    const BootCodeLocation location = LocateBootCode(Environment().ModulePath());
+    Utility.ProgramDirectory = location.ProgramDirectory;
+    Utility.IniPath = location.IniPath;
+    Utility.BootCodePath = location.BootCodePath;
     Utility.BootCode = platform::ReadWholeFile(Utility.BootCodePath, &Utility.BootCodeLength);
     if (!Utility.BootCode) {
-        toolkit::MessageBox(nullptr, QStringLiteral("Fail to load boot file:\n%1\n\nISP utility can not run!")
-                                         .arg(Utility.BootCodePath));
+        toolkit::MessageBox(nullptr, BootCodeFailureMessage(Utility.BootCodePath));
         Environment().EndProcess(kBootFailureExitCode);
         return;
     }
@@ -136,51 +122,28 @@ void TForm1::cmdLoadClick(QObject*)
 void TForm1::cmdUpdateClick(QObject*)
 {
     if (updating_) return;
-    if (!Utility.Firmware) {
-        toolkit::MessageBox(this, QStringLiteral("Firmware file is not loaded!\n"));
-        return;
-    }
-    const DeviceBinding& device = Device();
-    if (device.Initialize() < 0) {
-        toolkit::MessageBox(this, QStringLiteral("Device not found!"), QStringLiteral("IP Camera"));
-        return;
-    }
+    // Set before anything can process messages: both images stay as they are until the end.
     updating_ = true;
-
-    SetStage(QStringLiteral("8051 download mode"));
-    device.Write(kModeRegister, 4);
-    device.Write(kModeRegister, 5);
-    suiProgressBar1->show();
-    suiProgressBar1->SetPosition(0);
-    SetStage(QStringLiteral("Boot code to SRAM..."));
-    cmdUpdate->setEnabled(false);
-    ProcessMessages();
-
-    SendBootCode();
-
-    SetStage(QStringLiteral("wait..."));
-    ProcessMessages();
-    Environment().Sleep(kBootCodeWaitMs);
-
-    SetStage(QStringLiteral("boot code running..."));
-    ProcessMessages();
-    device.Write(kModeRegister, 5);
-    device.Write(kModeRegister, 4);
-
-    SetStage(QStringLiteral("Firmware updating..."));
-    suiProgressBar1->SetPosition(0);
-    ProcessMessages();
-
-    const bool succeeded = SendFirmware();
-
-    device.Write(kModeRegister, 4);
-    device.Write(kModeRegister, 0);
-    device.Exit();
-    cmdUpdate->setEnabled(true);
-    if (succeeded)
-        SetStage(QStringLiteral("Firmware update ok!"));
-    else
-        toolkit::MessageBox(this, QStringLiteral("Fail to update firmware!!\n"));
+    const DownloadResult result = RunDownload({Utility.BootCode.get(), Utility.BootCodeLength,
+                                               Utility.Firmware.get(), Utility.FirmwareLength},
+                                              *this)
+                                      .result;
+    switch (result) {
+    case DownloadResult::NoFirmware:
+        updating_ = false;
+        toolkit::MessageBox(this, QString::fromLatin1(kNoFirmwareMessage));
+        return;
+    case DownloadResult::NoDevice:
+        updating_ = false;
+        toolkit::MessageBox(this, QString::fromLatin1(kNoDeviceMessage), QString::fromLatin1(kNoDeviceCaption));
+        return;
+    case DownloadResult::BlockNotAcknowledged:
+    case DownloadResult::Cancelled: // the window never asks to cancel
+        toolkit::MessageBox(this, QString::fromLatin1(kUpdateFailedMessage));
+        break;
+    case DownloadResult::Succeeded:
+        break;
+    }
     suiProgressBar1->hide();
     suiProgressBar1->SetPosition(0);
 
@@ -191,34 +154,28 @@ void TForm1::cmdUpdateClick(QObject*)
     }
 }
 
-void TForm1::SetStage(const QString& text)
+void TForm1::StageChanged(const QString& text)
 {
     StatusBar1->Panels[0]->SetText(text);
 }
 
-void TForm1::SendBootCode()
+void TForm1::ProgressStarted()
 {
-    const DeviceBinding& device = Device();
-    const std::uint32_t length = Utility.BootCodeLength;
-    for (std::uint32_t i = 0; i < length; ++i) {
-        device.Write(kDataRegister, Utility.BootCode[i]);
-        suiProgressBar1->SetPosition(ProgressPercent(i + 1, length));
-        ProcessMessages();
-    }
+    suiProgressBar1->show();
+    suiProgressBar1->SetPosition(0);
 }
 
-bool TForm1::SendFirmware()
+void TForm1::ProgressChanged(int percent)
 {
-    const std::uint32_t length = Utility.FirmwareLength;
-    const std::uint32_t blocks = BlockCount(length);
-    for (std::uint32_t i = 0; i < blocks; ++i) {
-        const std::uint32_t offset = i * kBlockSize;
-        SetStage(QStringLiteral("%1/%2...").arg(i + 1).arg(blocks));
-        ProcessMessages();
-        SendBlock(Utility.Firmware.get(), offset, std::min(kBlockSize, length - offset));
-        suiProgressBar1->SetPosition(ProgressPercent(i + 1, blocks));
-        ProcessMessages();
-        if (!WaitBlockAck()) return false;
-    }
-    return true;
+    suiProgressBar1->SetPosition(percent);
+}
+
+void TForm1::UpdateLocked(bool locked)
+{
+    cmdUpdate->setEnabled(!locked);
+}
+
+void TForm1::ProcessMessages()
+{
+    QCoreApplication::processEvents();
 }

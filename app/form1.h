@@ -1,6 +1,7 @@
 #pragma once
 // The utility's one window: choose a firmware file, run the update, watch it.
 
+#include "app/core/download.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
 #include "toolkit/statusbar.h"
@@ -14,8 +15,9 @@ class TsuiProgressBar;
 
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
-// Built from its stored layout.
-class TForm1 : public toolkit::TForm {
+// Built from its stored layout. Shows the download procedure's stages in its
+// status bar and progress bar.
+class TForm1 : public toolkit::TForm, private DownloadObserver {
     Q_OBJECT
 
 public:
@@ -43,9 +45,12 @@ protected:
 private:
     void CreateControls();
     void FindControls();
-    void SetStage(const QString& text);
-    void SendBootCode();
-    bool SendFirmware();
+
+    void StageChanged(const QString& text) override;
+    void ProgressStarted() override;
+    void ProgressChanged(int percent) override;
+    void UpdateLocked(bool locked) override;
+    void ProcessMessages() override;
 
     bool updating_ = false;
     bool closeRequested_ = false; // a close that arrived while the images were in use

@@ -2,8 +2,9 @@
 // byte, per firmware block, and the whole compared with the time a real camera
 // needs at 80 microseconds per register access.
 #include "bench/common/widgetbench.h"
-#include "app/devicebinding.h"
-#include "app/environment.h"
+#include "app/core/devicebinding.h"
+#include "bench/common/instantdevice.h"
+#include "app/core/environment.h"
 #include "app/form1.h"
 #include "app/utilitystate.h"
 #include "platform/wholefile.h"
@@ -22,25 +23,6 @@ namespace {
 constexpr std::uint32_t kBootCodeBytes = 16 * 1024;
 constexpr std::uint32_t kFirmwareBytes = 1024 * 1024;
 constexpr double kSecondsPerAccess = 80e-6;
-
-long accesses = 0;
-
-DeviceBinding InstantDevice()
-{
-    return {
-        [] { return 0; },
-        [] { return 0; },
-        [](int, unsigned char* value) {
-            ++accesses;
-            *value = 2;
-            return 0;
-        },
-        [](int, unsigned char) {
-            ++accesses;
-            return 0;
-        },
-    };
-}
 
 // A memory figure of /proc/self/status in KiB: "VmRSS:" now, "VmHWM:" the peak so far.
 long StatusKiB(const std::string& field)
@@ -93,7 +75,7 @@ void RunUpdates(benchmark::State& state, std::uint32_t bootBytes, std::uint32_t 
 {
     Fixture fixture(bootBytes, firmwareBytes);
     const long peakBeforeUpdates = StatusKiB("VmHWM:");
-    accesses = 0;
+    instantAccesses = 0;
     double seconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -101,9 +83,9 @@ void RunUpdates(benchmark::State& state, std::uint32_t bootBytes, std::uint32_t 
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
     const double iterations = double(state.iterations());
-    const double deviceSeconds = double(accesses) / iterations * kSecondsPerAccess;
+    const double deviceSeconds = double(instantAccesses) / iterations * kSecondsPerAccess;
     state.counters[perUnit] = seconds / iterations / units * 1e6;
-    state.counters["accesses"] = double(accesses) / iterations;
+    state.counters["accesses"] = double(instantAccesses) / iterations;
     state.counters["overhead_pct"] = seconds / iterations / deviceSeconds * 100;
     state.counters["images_KiB"] = (bootBytes + firmwareBytes) / 1024.0;
     state.counters["load_rss_KiB"] = double(fixture.loadGrowthKiB);

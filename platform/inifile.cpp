@@ -1,7 +1,10 @@
 #include "platform/inifile.h"
 
+#include "platform/regularfile.h"
+
 #include <QFile>
 #include <optional>
+#include <unistd.h>
 
 namespace platform {
 
@@ -49,8 +52,14 @@ bool SameName(const QString& a, const QString& b)
 
 QString ReadIniString(const QString& iniPath, const QString& section, const QString& key, int maxChars)
 {
-    QFile file(iniPath);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    // A FIFO or a device as the INI would block the reader or never end.
+    const int fd = OpenRegularFile(iniPath);
+    if (fd < 0) return {};
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {};
+    }
     const QString wantedSection = section.trimmed();
     const QString wantedKey = key.trimmed();
     bool inSection = false;

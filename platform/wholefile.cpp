@@ -1,8 +1,8 @@
 #include "platform/wholefile.h"
 
-#include <QFile>
+#include "platform/regularfile.h"
+
 #include <cerrno>
-#include <fcntl.h>
 #include <limits>
 #include <new>
 #include <sys/file.h>
@@ -32,14 +32,10 @@ private:
 };
 
 // Opens a regular file read-only with an exclusive lock; -1 otherwise.
-// O_NONBLOCK keeps a FIFO from stalling the open; it is refused right after.
 int OpenLocked(const QString& path)
 {
-    const QByteArray name = QFile::encodeName(path);
-    FileDescriptor fd(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
-    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return -1;
+    FileDescriptor fd(OpenRegularFile(path));
+    if (fd.get() < 0 || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return -1;
     return fd.release();
 }
 

@@ -12,7 +12,8 @@ using ImageBuffer = std::unique_ptr<std::uint8_t[]>;
 
 // Loads a regular file whole while holding an exclusive lock on it, so a file
 // another program holds locked cannot be loaded. Files of 4 GiB or more do not
-// fit the 32-bit length and are refused.
+// fit the 32-bit length and are refused; so are FIFOs, devices, directories and
+// paths holding a NUL character (see OpenRegularFile).
 // When the file cannot be opened *length is left unchanged; when it opens but
 // cannot be loaded *length becomes 0; on success it is the size. length may
 // be nullptr.

@@ -27,6 +27,9 @@ int Camera::Initialize()
     if (open_) Close(); // opening an open device starts afresh
     settings_ = Settings::FromEnvironment();
     recorder_.Begin(settings_.dir, settings_.transcript);
+    // Even a refused open starts afresh: the status must not show the last
+    // download's counters as if this attempt had made them.
+    ResetCounters();
     if (settings_.noDevice) {
         recorder_.Log("INIT -1");
         recorder_.Flush();
@@ -35,6 +38,13 @@ int Camera::Initialize()
     }
     open_ = true;
     ++opens_;
+    recorder_.Log("INIT 0");
+    SaveStatus();
+    return 0;
+}
+
+void Camera::ResetCounters()
+{
     accesses_ = 0;
     registers_ = {};
     phase_ = Phase::Idle;
@@ -43,9 +53,6 @@ int Camera::Initialize()
     bootLoading_ = false;
     strayBytes_ = 0;
     ResetBlocks(); // the files keep the last download until a new one starts
-    recorder_.Log("INIT 0");
-    SaveStatus();
-    return 0;
 }
 
 int Camera::Exit()

@@ -38,6 +38,7 @@ private:
     };
 
     void Close();
+    void ResetCounters();
     bool Access();
     void OnMode(std::uint8_t mode);
     void OnData(std::uint8_t byte);

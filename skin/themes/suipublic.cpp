@@ -7,12 +7,14 @@
 #include <QGuiApplication>
 #include <QMetaObject>
 #include <QMetaProperty>
+#include <QPainter>
 #include <QRegion>
 #include <QScreen>
 #include <QTransform>
 #include <QVarLengthArray>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 #include <optional>
 
 using toolkit::Bounds;
@@ -71,19 +73,39 @@ bool TakesQRgb(const QImage& image)
     }
 }
 
-// One piece of a skin picture: straight onto the canvas's image when its
-// pixels are QRgb words, otherwise through the canvas's own masked stretch.
-void DrawPiece(TCanvas& canvas, const TRect& dest, const QImage& picture, const TRect& from,
-               std::optional<QRgb> key)
+// A part of a skin picture and where it goes; pixels of the key are skipped.
+struct Piece {
+    TRect dest;
+    TRect from;
+    std::optional<QRgb> key;
+    bool Empty() const { return dest.Width() <= 0 || dest.Height() <= 0 || from.Width() <= 0 || from.Height() <= 0; }
+};
+
+// The pieces of one picture, in order (later pieces cover earlier ones):
+// straight onto the canvas's image when its pixels are QRgb words; for other
+// devices onto a transparent layer that one painter puts on the device.
+template <std::size_t N>
+void DrawPieces(TCanvas& canvas, const QImage& picture, const std::array<Piece, N>& pieces)
 {
-    if (dest.Width() <= 0 || dest.Height() <= 0 || from.Width() <= 0 || from.Height() <= 0) return;
     if (QImage* image = canvas.Image(); image && TakesQRgb(*image)) {
-        Blit(*image, dest, picture, from, key);
+        for (const Piece& piece : pieces)
+            if (!piece.Empty()) Blit(*image, piece.dest, picture, piece.from, piece.key);
         return;
     }
-    QImage part = picture.copy(from.toQRect());
-    if (key) part = toolkit::MaskedByKey(part, toolkit::QColorToColor(QColor::fromRgb(*key)));
-    canvas.CopyRect(dest, part, Rect(0, 0, part.width(), part.height()));
+    QRect area;
+    for (const Piece& piece : pieces)
+        if (!piece.Empty()) area |= piece.dest.toQRect();
+    if (area.isEmpty()) return;
+    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    for (const Piece& piece : pieces) {
+        if (piece.Empty()) continue;
+        const TRect dest = Rect(piece.dest.Left - area.left(), piece.dest.Top - area.top(),
+                                piece.dest.Right - area.left(), piece.dest.Bottom - area.top());
+        Blit(layer, dest, picture, piece.from, piece.key);
+    }
+    QPainter painter(canvas.Device());
+    painter.drawImage(area.topLeft(), layer);
 }
 
 // A corner of SpitDraw: its part of the picture, the half of the destination
@@ -95,24 +117,19 @@ struct Corner {
     bool bottom;
 };
 
-// Draws a corner at its natural size, cropped to its half of the destination,
-// and returns the rectangle it covers. A corner with nothing to show covers
-// an empty rectangle at its own corner of the destination.
-TRect DrawCorner(TCanvas& canvas, const QImage& picture, std::optional<QRgb> key, const Corner& corner,
-                 const TRect& rect)
+// A corner at its natural size, cropped to its half of the destination. A
+// corner with nothing to show covers an empty rectangle at its own corner of
+// the destination.
+Piece CornerPiece(std::optional<QRgb> key, const Corner& corner, const TRect& rect)
 {
     int pw = std::max(0, std::min(corner.source.Width(), corner.half.Width()));
     int ph = std::max(0, std::min(corner.source.Height(), corner.half.Height()));
     if (pw == 0 || ph == 0) pw = ph = 0;
     const int x = corner.right ? rect.Right - pw : 0;
     const int y = corner.bottom ? rect.Bottom - ph : 0;
-    const TRect covered = Bounds(x, y, pw, ph);
-    if (pw > 0) {
-        const int sx = corner.right ? corner.source.Right - pw : corner.source.Left;
-        const int sy = corner.bottom ? corner.source.Bottom - ph : corner.source.Top;
-        DrawPiece(canvas, covered, picture, Bounds(sx, sy, pw, ph), key);
-    }
-    return covered;
+    const int sx = corner.right ? corner.source.Right - pw : corner.source.Left;
+    const int sy = corner.bottom ? corner.source.Bottom - ph : corner.source.Top;
+    return {Bounds(x, y, pw, ph), Bounds(sx, sy, pw, ph), key};
 }
 
 // Which side of an edge's source survives when its destination is thinner
@@ -120,7 +137,7 @@ TRect DrawCorner(TCanvas& canvas, const QImage& picture, std::optional<QRgb> key
 enum class Cut { None, KeepLeft, KeepRight, KeepTop, KeepBottom };
 
 // Edges and middle are keyed by magenta whatever the caller asks.
-void DrawEdge(TCanvas& canvas, const QImage& picture, TRect source, const TRect& dest, Cut cut)
+Piece EdgePiece(TRect source, const TRect& dest, Cut cut)
 {
     switch (cut) {
     case Cut::None:
@@ -138,7 +155,7 @@ void DrawEdge(TCanvas& canvas, const QImage& picture, TRect source, const TRect&
         source.Top = source.Bottom - std::min(source.Height(), dest.Height());
         break;
     }
-    DrawPiece(canvas, dest, picture, source, SpitDrawKeyRgb);
+    return {dest, source, SpitDrawKeyRgb};
 }
 
 void Turn(TBitmap& bitmap, qreal degrees)
@@ -151,7 +168,6 @@ void Turn(TBitmap& bitmap, qreal degrees)
 void SpitDraw(const TBitmap& bitmap, TCanvas& canvas, const TRect& rect, bool transparent)
 {
     if (bitmap.Empty()) return;
-    const QImage& picture = bitmap.Image();
     const std::optional<QRgb> cornerKey = transparent ? std::optional<QRgb>(SpitDrawKeyRgb) : std::nullopt;
 
     const int W = bitmap.Width(), H = bitmap.Height();
@@ -159,28 +175,33 @@ void SpitDraw(const TBitmap& bitmap, TCanvas& canvas, const TRect& rect, bool tr
     const int DW = rect.Width(), DH = rect.Height();
     const int dhw = DW / 2, dhh = DH / 2;
 
-    const TRect TL = DrawCorner(canvas, picture, cornerKey,
-                                {Rect(0, 0, hw, hh), Rect(0, 0, dhw, dhh), false, false}, rect);
-    const TRect BL =
-        DrawCorner(canvas, picture, cornerKey,
-                   {Rect(0, H - hh + 1, hw, H), Rect(0, DH - dhh + 1, dhw, DH), false, true}, rect);
-    DrawEdge(canvas, picture, Rect(0, hh, hw, H - hh), Rect(0, TL.Bottom, TL.Right, BL.Top), Cut::KeepLeft);
-    const TRect TR =
-        DrawCorner(canvas, picture, cornerKey,
-                   {Rect(W - hw + 1, 0, W, hh), Rect(DW - dhw + 1, 0, DW, dhh), true, false}, rect);
-    const TRect BR = DrawCorner(
-        canvas, picture, cornerKey,
-        {Rect(W - hw + 1, H - hh + 1, W, H), Rect(DW - dhw + 1, DH - dhh + 1, DW, DH), true, true}, rect);
-    DrawEdge(canvas, picture, Rect(W - hw + 1, H - hh, W, hh + 2), Rect(TR.Left, TR.Bottom, TR.Right, BR.Top),
-             Cut::KeepRight);
-    DrawEdge(canvas, picture, Rect(hw, 0, W - hw + 1, hh), Rect(TL.Right, 0, TR.Left, TL.Bottom),
-             Cut::KeepTop);
+    const Piece TL = CornerPiece(cornerKey, {Rect(0, 0, hw, hh), Rect(0, 0, dhw, dhh), false, false}, rect);
+    const Piece BL =
+        CornerPiece(cornerKey, {Rect(0, H - hh + 1, hw, H), Rect(0, DH - dhh + 1, dhw, DH), false, true}, rect);
+    const Piece TR =
+        CornerPiece(cornerKey, {Rect(W - hw + 1, 0, W, hh), Rect(DW - dhw + 1, 0, DW, dhh), true, false}, rect);
+    const Piece BR = CornerPiece(
+        cornerKey, {Rect(W - hw + 1, H - hh + 1, W, H), Rect(DW - dhw + 1, DH - dhh + 1, DW, DH), true, true}, rect);
     // The middle stops a row short and the bottom edge starts a row up and a
-    // column left: the one-pixel overlaps belong to the layout.
-    DrawEdge(canvas, picture, Rect(hw, hh, W - hw + 1, H - hh),
-             Rect(TL.Right, TL.Bottom, TR.Left, BR.Top - 1), Cut::None);
-    DrawEdge(canvas, picture, Rect(hw, H - hh, W - hw + 1, H),
-             Rect(TL.Right - 1, BL.Top - 1, BR.Left, BR.Bottom), Cut::KeepBottom);
+    // column left: the one-pixel overlaps belong to the layout, and so does
+    // the order.
+    DrawPieces(canvas, bitmap.Image(),
+               std::array{
+                   TL,
+                   BL,
+                   EdgePiece(Rect(0, hh, hw, H - hh), Rect(0, TL.dest.Bottom, TL.dest.Right, BL.dest.Top),
+                             Cut::KeepLeft),
+                   TR,
+                   BR,
+                   EdgePiece(Rect(W - hw + 1, H - hh, W, hh + 2),
+                             Rect(TR.dest.Left, TR.dest.Bottom, TR.dest.Right, BR.dest.Top), Cut::KeepRight),
+                   EdgePiece(Rect(hw, 0, W - hw + 1, hh), Rect(TL.dest.Right, 0, TR.dest.Left, TL.dest.Bottom),
+                             Cut::KeepTop),
+                   EdgePiece(Rect(hw, hh, W - hw + 1, H - hh),
+                             Rect(TL.dest.Right, TL.dest.Bottom, TR.dest.Left, BR.dest.Top - 1), Cut::None),
+                   EdgePiece(Rect(hw, H - hh, W - hw + 1, H),
+                             Rect(TL.dest.Right - 1, BL.dest.Top - 1, BR.dest.Left, BR.dest.Bottom), Cut::KeepBottom),
+               });
 }
 
 void SpitDrawHorizontal(const TBitmap& bitmap, TCanvas& canvas, const TRect& rect, bool transparent)
@@ -190,20 +211,26 @@ void SpitDrawHorizontal(const TBitmap& bitmap, TCanvas& canvas, const TRect& rec
     const QImage& picture = bitmap.Image();
     const std::optional<QRgb> endKey =
         transparent ? std::optional<QRgb>(picture.pixel(0, 0) & 0x00FFFFFFu) : std::nullopt;
-    DrawPiece(canvas, Bounds(rect.Left, rect.Top, fw, fh), picture, Bounds(0, 0, fw, fh), endKey);
-    DrawPiece(canvas, Bounds(rect.Right - fw, rect.Top, fw, fh), picture, Bounds(2 * fw, 0, fw, fh), endKey);
-    DrawPiece(canvas, Rect(rect.Left + fw, rect.Top, rect.Right - fw, rect.Bottom), picture,
-              Bounds(fw, 0, fw, fh), std::nullopt);
+    DrawPieces(canvas, picture,
+               std::array{
+                   Piece{Bounds(rect.Left, rect.Top, fw, fh), Bounds(0, 0, fw, fh), endKey},
+                   Piece{Bounds(rect.Right - fw, rect.Top, fw, fh), Bounds(2 * fw, 0, fw, fh), endKey},
+                   Piece{Rect(rect.Left + fw, rect.Top, rect.Right - fw, rect.Bottom), Bounds(fw, 0, fw, fh),
+                         std::nullopt},
+               });
 }
 
+// Whole tiles from the device origin until the first tile edge at or past
+// the rectangle's far side. A texture brush anchored at the origin tiles as
+// drawTiledPixmap does, in one painter, without a pixmap conversion.
 void TileDraw(TCanvas& canvas, const toolkit::TPicture& picture, const TRect& rect)
 {
     if (!picture.HasGraphic()) return;
-    const QImage tile = picture.Bitmap().DrawableImage();
     const int pw = picture.Width(), ph = picture.Height();
-    for (int x = 0; x < pw + rect.Width(); x += pw)
-        for (int y = 0; y < ph + rect.Height(); y += ph)
-            canvas.Draw(x, y, tile);
+    if (pw <= 0 || ph <= 0 || rect.Right <= 0 || rect.Bottom <= 0) return;
+    const QRect tiled(0, 0, (rect.Right + pw - 1) / pw * pw, (rect.Bottom + ph - 1) / ph * ph);
+    QPainter painter(canvas.Device());
+    painter.fillRect(tiled, QBrush(picture.Bitmap().DrawableImage()));
 }
 
 // Quarter turns of an image are exact in Qt (no resampling).

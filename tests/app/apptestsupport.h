@@ -2,8 +2,8 @@
 // A scripted camera, recorded dialogs and a temporary program directory, so the
 // utility's handlers run end to end inside a test.
 
-#include "app/devicebinding.h"
-#include "app/environment.h"
+#include "app/core/devicebinding.h"
+#include "app/core/environment.h"
 #include "app/form1.h"
 #include "app/utilitystate.h"
 #include "toolkit/dialogs.h"

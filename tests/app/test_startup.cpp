@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QDir>
+#include <sys/stat.h>
 
 namespace {
 
@@ -81,6 +82,27 @@ TEST_F(StartupTest, UnloadableBootCodeEndsTheProcessAfterTellingWhy)
         EXPECT_FALSE(Utility.BootCode);
         EXPECT_EQ(form_->StatusBar1->Panels[2]->Text(), "");
     }
+}
+
+// Neither a FIFO as the INI nor a NUL in the value leads to a hang or to a
+// boot code other than the one the message names.
+TEST_F(StartupTest, OddIniOrBootFileNameRefusesToRun)
+{
+    WriteFile("boot.bin", "boot");
+    const QByteArray nulValue = QByteArray("[system]\nboot_file=boot.bin") + '\0' + ".old\n";
+    WriteFile("ispupdate.ini", nulValue);
+    form_->FormCreate(form_.get());
+
+    QFile::remove(PathOf("ispupdate.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(PathOf("ispupdate.ini")).constData(), 0600), 0);
+    form_->FormCreate(form_.get());
+
+    ASSERT_EQ(dialogs_.messages.size(), 2u);
+    EXPECT_EQ(dialogs_.messages[0].text, "Fail to load boot file:\n" + PathOf("boot.bin") + QChar(u'\0') +
+                                             ".old\n\nISP utility can not run!");
+    EXPECT_EQ(dialogs_.messages[1].text, "Fail to load boot file:\n" + ProgramDir() + "/\n\nISP utility can not run!");
+    EXPECT_EQ(endedWith_, (std::vector<int>{-1, -1}));
+    EXPECT_FALSE(Utility.BootCode);
 }
 
 TEST_F(StartupTest, ClosingReleasesWhateverImagesAreHeld)

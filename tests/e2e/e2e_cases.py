@@ -206,6 +206,29 @@ class Case:
                     check(want.read(len(data)) == data, "the camera holds bytes not from the image")
             check(driver.is_enabled(app.button("Update Firmware")), "Update stays disabled")
 
+    def flash(self):
+        """ispflash sends a firmware file with exactly the register calls the window makes for it."""
+        with driver.Desktop(self.artefacts) as desktop:
+            app, _ = self.start(desktop, ISPSIM_TRANSCRIPT="1")
+            app.choose_firmware(self.sample)
+            app.click(app.button("Update Firmware"))
+            app.watch_status(lambda text: text == "Firmware update ok!")
+            desktop.close_window(app.wait_window())
+            check_equal(app.wait_exit(), 0, "the window's exit code")
+        window_log = os.path.join(self.sim_dir, "transcript.log")
+
+        flash_dir = os.path.join(self.sim_dir, "ispflash")
+        env = {k: v for k, v in os.environ.items() if not k.startswith("ISPSIM_")}
+        env.update(ISPSIM_DIR=flash_dir, ISPSIM_TRANSCRIPT="1", ISPSIM_DELAY_US=SIM_DELAY_US)
+        run = subprocess.run([os.path.join(self.bindir, "ispflash"), self.sample], env=env,
+                             capture_output=True, text=True, timeout=120)
+        with open(os.path.join(self.artefacts, "ispflash.out"), "w") as out:
+            out.write(run.stdout + run.stderr)
+        check_equal(run.returncode, 0, "ispflash's exit code")
+        check_equal(run.stdout.splitlines()[-1], "Firmware update ok!", "ispflash's last line")
+        same_file(os.path.join(flash_dir, "firmware.bin"), self.sample, "firmware received from ispflash")
+        same_file(os.path.join(flash_dir, "transcript.log"), window_log, "ispflash's transcript against the window's")
+
     def no_ini(self):
         """Without its INI the utility says why and ends with -1."""
         lonely = tempfile.mkdtemp(prefix="isp-noini-")
@@ -230,7 +253,7 @@ class Case:
 
 
 def main():
-    cases = ["window", "frame", "update", "unplug", "no_ini"]
+    cases = ["window", "frame", "update", "unplug", "no_ini", "flash"]
     parser = argparse.ArgumentParser()
     parser.add_argument("case", choices=cases)
     parser.add_argument("--bindir", required=True)

@@ -2,7 +2,12 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -84,6 +89,26 @@ TEST_F(IniFile, GarbageAndOverlongLinesDoNotBreakTheReader)
     const QByteArray longLine = "[system]\nx=" + QByteArray(200 * 1024, 'y') + "boot_file=tail.bin\n";
     EXPECT_EQ(BootFile(longLine), "");
     EXPECT_EQ(BootFile(longLine + "boot_file=next.bin"), "next.bin");
+}
+
+TEST_F(IniFile, OnlyARegularFileIsRead)
+{
+    // A FIFO would stall the reader until a writer came, a device would never end.
+    const QString fifo = dir_.filePath("fifo.ini");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    auto read = std::async(std::launch::async, [&] { return ReadIniString(fifo, "system", "boot_file", 63); });
+    if (read.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        ADD_FAILURE() << "the reader waits for a writer to the FIFO";
+        ::close(::open(QFile::encodeName(fifo).constData(), O_WRONLY)); // let it go
+    }
+    EXPECT_EQ(read.get(), "");
+    EXPECT_EQ(ReadIniString(dir_.path(), "system", "boot_file", 63), "");
+    EXPECT_EQ(ReadIniString("/dev/zero", "system", "boot_file", 63), "");
+
+    // A NUL would cut the name short and open another file.
+    const QString ini = Write("[system]\nboot_file=boot.bin\n");
+    EXPECT_EQ(ReadIniString(ini + QChar(u'\0') + "x", "system", "boot_file", 63), "");
+    EXPECT_EQ(ReadIniString(ini, "system", "boot_file", 63), "boot.bin");
 }
 
 TEST(IniPaths, JoinUsesForwardSlashes)

@@ -156,13 +156,21 @@ TEST_F(SimCamera, EmptyImagesGiveEmptyFiles)
 
 TEST_F(SimCamera, NoDeviceRefusesToOpen)
 {
+    ASSERT_EQ(Download(Pattern(4, 0), Pattern(300, 0)), 3);
+    const std::string opens = Status()["opens"];
     setenv("ISPSIM_NO_DEVICE", "1", 1);
     EXPECT_EQ(Download(Pattern(4, 0), Pattern(4, 0)), -1);
     unsigned char value = 77;
     EXPECT_LT(VEXU_UsbCfgRead(kStatus, &value), 0);
     EXPECT_EQ(value, 77);
     EXPECT_LT(VEXU_UsbCfgWrite(kMode, 4), 0);
-    EXPECT_EQ(Status()["state"], "closed");
+    // Nothing of the download before shows as if this attempt had made it.
+    const std::map<std::string, std::string> fresh{
+        {"state", "closed"},   {"opens", opens},     {"phase", "idle"},         {"last_mode", "-1"},
+        {"boot_bytes", "0"},   {"blocks", "0"},      {"acked", "0"},            {"failed_block", "-1"},
+        {"firmware_bytes", "0"}, {"stray_bytes", "0"}, {"accesses", "0"}};
+    EXPECT_EQ(Status(), fresh);
+    EXPECT_EQ(Output("firmware.bin"), Pattern(300, 0)); // the last download's image stays
 }
 
 TEST_F(SimCamera, NeverAcknowledgingFailsTheFirstBlock)

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace platform;
@@ -57,6 +58,20 @@ TEST_F(WholeFile, UnopenableFilesFailAndLeaveTheLengthAlone)
     EXPECT_EQ(ReadWholeFile("", &length), nullptr);
     EXPECT_EQ(length, kUntouched);
     EXPECT_EQ(ReadWholeFile(dir_.filePath("missing.bin")), nullptr);
+}
+
+TEST_F(WholeFile, OnlyTheRegularFileNamedWholeIsLoaded)
+{
+    std::uint32_t length = kUntouched;
+    const QString fifo = dir_.filePath("fifo.bin");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(ReadWholeFile(fifo, &length), nullptr);
+    EXPECT_EQ(ReadWholeFile("/dev/null", &length), nullptr);
+    // The name up to the NUL is a file, but not the one asked for.
+    const QString path = Write("image");
+    EXPECT_EQ(ReadWholeFile(path + QChar(u'\0') + ".extra", &length), nullptr);
+    EXPECT_EQ(length, kUntouched);
+    EXPECT_NE(ReadWholeFile(path, &length), nullptr);
 }
 
 TEST_F(WholeFile, FileLockedByAnotherHolderCannotBeLoadedUntilReleased)

@@ -174,7 +174,7 @@ TEST(TileDraw, TilesFromTheOriginUntilTheRectangleIsCovered)
     EXPECT_EQ(SourceOf(out, 0, 0), QPoint(0, 0));   // starts at the origin, not at (10, 10)
     EXPECT_EQ(SourceOf(out, 17, 33), QPoint(1, 1)); // tiles at 0, 16 and 32 on each axis
     EXPECT_EQ(SourceOf(out, 47, 47), QPoint(15, 15));
-    EXPECT_EQ(out.pixel(48, 0), Background); // no tile at 48: the bound is 16 + 30
+    EXPECT_EQ(out.pixel(48, 0), Background); // the tile at 32 already reaches past 40
     EXPECT_EQ(out.pixel(0, 48), Background);
 
     TPicture empty;
@@ -182,6 +182,72 @@ TEST(TileDraw, TilesFromTheOriginUntilTheRectangleIsCovered)
     TCanvas emptyCanvas(&untouched);
     TileDraw(emptyCanvas, empty, Rect(0, 0, 8, 8));
     EXPECT_EQ(untouched, Blank(8, 8));
+}
+
+TEST(TileDraw, CoversARectangleFarFromTheOrigin)
+{
+    TPicture picture;
+    FillCoded(picture.Bitmap(), 16, 16);
+    QImage out = Blank(100, 80);
+    TCanvas canvas(&out);
+    TileDraw(canvas, picture, Rect(50, 40, 70, 56));
+
+    EXPECT_EQ(SourceOf(out, 50, 40), QPoint(2, 8));
+    EXPECT_EQ(SourceOf(out, 69, 55), QPoint(5, 7));
+    EXPECT_EQ(SourceOf(out, 79, 63), QPoint(15, 15)); // the last tile, whole
+    EXPECT_EQ(out.pixel(80, 0), Background);
+    EXPECT_EQ(out.pixel(0, 64), Background);
+}
+
+// One pass gives the pixels that drawing tile by tile gives, keyed pictures
+// and devices other than images included.
+TEST(TileDraw, SamePixelsAsDrawingEachTile)
+{
+    TPicture picture;
+    FillCoded(picture.Bitmap(), 7, 5);
+    QImage keyed = picture.Bitmap().Image();
+    keyed.setPixel(3, 2, Magenta);
+    picture.Bitmap().SetImage(keyed);
+    picture.Bitmap().SetTransparentColor(clFuchsia);
+    picture.Bitmap().SetTransparent(true);
+
+    QImage expected = Blank(40, 30);
+    {
+        QPainter painter(&expected);
+        for (int x = 0; x < 35; x += 7)
+            for (int y = 0; y < 25; y += 5)
+                painter.drawImage(x, y, picture.Bitmap().DrawableImage());
+    }
+    QImage onImage = Blank(40, 30);
+    TCanvas imageCanvas(&onImage);
+    TileDraw(imageCanvas, picture, Rect(3, 4, 33, 22));
+    EXPECT_EQ(onImage, expected);
+    EXPECT_EQ(onImage.pixel(3, 2), Background); // the key shows what was there
+
+    QPixmap pixmap = QPixmap::fromImage(Blank(40, 30));
+    TCanvas pixmapCanvas(&pixmap);
+    TileDraw(pixmapCanvas, picture, Rect(3, 4, 33, 22));
+    EXPECT_EQ(pixmap.toImage().convertToFormat(QImage::Format_RGB32), expected);
+}
+
+TEST(SpitDrawHorizontal, PaintsTheSameOnDevicesThatAreNotImages)
+{
+    TBitmap picture;
+    FillCoded(picture, 30, 6);
+    QImage image = picture.Image();
+    image.setPixel(0, 0, Magenta);
+    image.setPixel(1, 3, Magenta);
+    picture.SetImage(image);
+
+    QImage onImage = Blank(50, 12);
+    TCanvas imageCanvas(&onImage);
+    SpitDrawHorizontal(picture, imageCanvas, Rect(4, 3, 44, 9), true);
+    QPixmap pixmap = QPixmap::fromImage(Blank(50, 12));
+    TCanvas pixmapCanvas(&pixmap);
+    SpitDrawHorizontal(picture, pixmapCanvas, Rect(4, 3, 44, 9), true);
+    EXPECT_EQ(pixmap.toImage().convertToFormat(QImage::Format_RGB32), onImage);
+    EXPECT_EQ(onImage.pixel(5, 6), Background); // keyed in the left end
+    EXPECT_EQ(SourceOf(onImage, 4, 4), QPoint(0, 1));
 }
 
 TEST(RoundPicture, TurnsAQuarterEachWay)

@@ -1,4 +1,4 @@
-#include "app/environment.h"
+#include "app/core/environment.h"
 
 #include "platform/modulepath.h"
 #include "platform/sleep.h"

@@ -1,4 +1,4 @@
-#include "app/devicebinding.h"
+#include "app/core/devicebinding.h"
 
 #include "platform/usbcfg/usbcfg.h"
 

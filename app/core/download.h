@@ -1,0 +1,98 @@
+#pragma once
+// The download procedure, free of widgets: the window and the command-line
+// flasher run the same register sequence and show the same texts; each says
+// through a DownloadObserver how it shows them.
+
+#include <QString>
+#include <cstdint>
+
+constexpr int kModeRegister = 54;
+constexpr int kDataRegister = 55;
+constexpr int kCommandRegister = 56;
+constexpr int kStatusRegister = 0;
+
+constexpr unsigned char kCommandBlock = 1;      // a block header follows
+constexpr unsigned char kCommandAckRequest = 2; // the block is complete
+
+constexpr std::uint32_t kBlockSize = 128;
+constexpr unsigned kBootCodeWaitMs = 2500;
+constexpr int kAckReads = 3000;
+constexpr unsigned char kAckValue = 2;
+
+// The stages as the user sees them; each block adds "i/n..." between the
+// firmware stage and the end.
+inline constexpr char kStageDownloadMode[] = "8051 download mode";
+inline constexpr char kStageBootCode[] = "Boot code to SRAM...";
+inline constexpr char kStageWait[] = "wait...";
+inline constexpr char kStageBootCodeRunning[] = "boot code running...";
+inline constexpr char kStageFirmware[] = "Firmware updating...";
+inline constexpr char kStageDone[] = "Firmware update ok!";
+
+// What the user is told when an update cannot start or fails.
+inline constexpr char kNoFirmwareMessage[] = "Firmware file is not loaded!\n";
+inline constexpr char kNoDeviceMessage[] = "Device not found!";
+inline constexpr char kNoDeviceCaption[] = "IP Camera";
+inline constexpr char kUpdateFailedMessage[] = "Fail to update firmware!!\n";
+
+// Number of 128-byte blocks; no overflow for lengths near 4 GiB.
+constexpr std::uint32_t BlockCount(std::uint32_t length)
+{
+    return length / kBlockSize + (length % kBlockSize != 0 ? 1 : 0);
+}
+
+// done * 100 / total on 64 bits, so large images cannot wrap the product.
+constexpr int ProgressPercent(std::uint32_t done, std::uint32_t total)
+{
+    return int(std::uint64_t(done) * 100 / total);
+}
+
+// The images an update sends; a null firmware pointer means none was loaded.
+struct DownloadImages {
+    const std::uint8_t* bootCode = nullptr;
+    std::uint32_t bootCodeLength = 0;
+    const std::uint8_t* firmware = nullptr;
+    std::uint32_t firmwareLength = 0;
+};
+
+// Called in the order the update reaches each point; nothing is called when
+// the update cannot start.
+class DownloadObserver {
+public:
+    virtual ~DownloadObserver() = default;
+    // The stage text: fixed texts and "i/n..." for each block.
+    virtual void StageChanged(const QString& text) = 0;
+    // Right before the stage text of block `block` (from 1) of `blocks`.
+    virtual void BlockStarted(std::uint32_t block, std::uint32_t blocks) { (void)block, (void)blocks; }
+    // Progress starts at 0, once the device is in download mode.
+    virtual void ProgressStarted() {}
+    virtual void ProgressChanged(int percent) = 0;
+    // From the boot code's start until the device is closed.
+    virtual void UpdateLocked(bool locked) { (void)locked; }
+    // After each boot code byte, each block and each stage change.
+    virtual void ProcessMessages() {}
+    // Asked after each boot code byte, around the wait and after each block;
+    // true ends the exchange there (mode 4, 0, close) with nothing more sent.
+    virtual bool CancelRequested() { return false; }
+};
+
+enum class DownloadResult {
+    Succeeded,
+    NoFirmware,           // nothing was opened
+    NoDevice,             // the device did not open; nothing else was called
+    BlockNotAcknowledged, // the device was closed again
+    Cancelled,            // the device was closed again; it holds an incomplete image
+};
+
+struct DownloadOutcome {
+    DownloadResult result = DownloadResult::Succeeded;
+    std::uint32_t block = 0;  // the block (from 1) being sent when the update ended; 0 before any
+    std::uint32_t blocks = 0; // blocks of the firmware image
+    // A register access reported failure (the camera went away, say); the
+    // procedure goes on regardless, as the device may still answer.
+    bool accessFailed = false;
+};
+
+// One whole update through Device(): boot code byte by byte, the wait
+// (Environment().Sleep), then the firmware in acknowledged blocks; the device
+// is closed again on success, failure and cancellation alike.
+DownloadOutcome RunDownload(const DownloadImages& images, DownloadObserver& observer);

@@ -1,0 +1,380 @@
+// ispflash in process against a scripted camera: the window's register
+// transcript, stage texts and messages, call for call, and its command line.
+#include "app/core/devicebinding.h"
+#include "app/core/environment.h"
+#include "app/form1.h"
+#include "app/utilitystate.h"
+#include "flash/flasher.h"
+#include "flash/progress.h"
+#include "skin/buttons/suibutton.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+QByteArray Pattern(int length, int seed)
+{
+    QByteArray bytes(length, Qt::Uninitialized);
+    for (int i = 0; i < length; ++i)
+        bytes[i] = char((i * 37 + seed) ^ (i >> 7));
+    return bytes;
+}
+
+// Calls in the simulated camera's transcript notation; the status script
+// answers the n-th status read after each block's command 2 (counted from 1).
+class ScriptedCamera {
+public:
+    int initializeResult = 0;
+    std::function<unsigned char(long block, int read)> status = [](long, int) { return 2; };
+    std::function<int(int reg)> access = [](int) { return 0; }; // the result of each register call
+    std::vector<std::string> calls;
+
+    DeviceBinding Binding()
+    {
+        return {
+            [this] {
+                calls.push_back("INIT " + std::to_string(initializeResult));
+                return initializeResult;
+            },
+            [this] {
+                calls.push_back("EXIT");
+                return 0;
+            },
+            [this](int reg, unsigned char* value) {
+                // A failed read leaves the byte as it was, as the library does.
+                const int result = access(reg);
+                const unsigned char answer = status(block_, ++reads_);
+                if (result >= 0) *value = answer;
+                calls.push_back("R " + std::to_string(reg) + " -> " +
+                                (result >= 0 ? std::to_string(answer) : std::string("fail")));
+                return result;
+            },
+            [this](int reg, unsigned char value) {
+                if (reg == 56 && value == 2) {
+                    ++block_;
+                    reads_ = 0;
+                }
+                char text[32];
+                std::snprintf(text, sizeof text, "W %d 0x%02x", reg, value);
+                calls.push_back(text);
+                return access(reg);
+            },
+        };
+    }
+
+private:
+    long block_ = -1;
+    int reads_ = 0;
+};
+
+class AnsweringDialogs : public toolkit::DialogResponder {
+public:
+    QString firmware;
+    std::vector<QString> messages;
+
+    toolkit::TModalResult Message(const toolkit::MessageRequest& request) override
+    {
+        messages.push_back(request.text);
+        return toolkit::TModalResult::Ok;
+    }
+    std::optional<QString> OpenFile(const toolkit::OpenFileRequest&) override { return firmware; }
+};
+
+// What one program did in one update.
+struct Outcome {
+    std::vector<std::string> calls;
+    std::vector<QString> stages;
+    std::vector<QString> messages; // one paragraph each, trimmed
+    std::vector<unsigned> sleeps;
+    int exitCode = 0;
+};
+
+class Flasher : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        Write("ispupdate.ini", "[system]\nboot_file=boot.bin\n");
+    }
+    void TearDown() override
+    {
+        Device() = DeviceBinding::Library();
+        Environment() = ProcessEnvironment::Platform();
+        Utility.Clear();
+    }
+
+    QString Write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(dir_.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    // The scripted camera and a recording sleep in place for one program.
+    ScriptedCamera& Prepare(Outcome& run, const char* program)
+    {
+        camera_ = ScriptedCamera{};
+        camera_.initializeResult = initializeResult_;
+        camera_.status = status_;
+        camera_.access = access_;
+        Device() = camera_.Binding();
+        Environment().ModulePath = [this, program] { return dir_.filePath(program); };
+        Environment().Sleep = [&run](unsigned ms) { run.sleeps.push_back(ms); };
+        return camera_;
+    }
+
+    Outcome Window(const QString& firmware)
+    {
+        Outcome run;
+        Prepare(run, "ispupdate");
+        AnsweringDialogs dialogs;
+        dialogs.firmware = firmware;
+        toolkit::DialogResponder* previous = toolkit::SetDialogResponder(&dialogs);
+        {
+            TForm1 form;
+            form.show();
+            form.FormCreate(&form);
+            form.cmdLoadClick(form.cmdLoad);
+            QObject::connect(form.StatusBar1->Panels[0], &toolkit::TStatusPanel::TextChanged, &form,
+                             [&run](const QString& text) { run.stages.push_back(text); });
+            form.cmdUpdate->Click();
+            form.close();
+        }
+        toolkit::SetDialogResponder(previous);
+        for (const QString& message : dialogs.messages)
+            run.messages.push_back(message.trimmed());
+        run.calls = camera_.calls;
+        return run;
+    }
+
+    // Stage lines without their figures, the way the window's status bar shows them.
+    Outcome Flash(const QStringList& arguments, std::string* rawOut = nullptr, bool terminal = false)
+    {
+        Outcome run;
+        Prepare(run, "ispflash");
+        char* outText = nullptr;
+        char* errText = nullptr;
+        std::size_t outSize = 0, errSize = 0;
+        std::FILE* out = open_memstream(&outText, &outSize);
+        std::FILE* err = open_memstream(&errText, &errSize);
+        run.exitCode = RunFlasher(arguments, {out, err, terminal});
+        std::fclose(out);
+        std::fclose(err);
+        const QString stdoutText = QString::fromLocal8Bit(outText, qsizetype(outSize));
+        const QString stderrText = QString::fromLocal8Bit(errText, qsizetype(errSize));
+        if (rawOut) *rawOut = std::string(outText, outSize);
+        std::free(outText);
+        std::free(errText);
+        static const QRegularExpression figures(QStringLiteral("^(\\d+/\\d+\\.\\.\\.) \\d+%.*$"));
+        for (QString line : stdoutText.split(u'\n', Qt::SkipEmptyParts))
+            run.stages.push_back(line.replace(figures, QStringLiteral("\\1")));
+        if (!stderrText.isEmpty()) {
+            EXPECT_TRUE(stderrText.startsWith("ispflash: ")) << stderrText.toStdString();
+            run.messages.push_back(stderrText.mid(10).trimmed());
+        }
+        run.calls = camera_.calls;
+        return run;
+    }
+
+    // The flasher's message begins with the window's and may say more.
+    void ExpectSameAsWindow(const QByteArray& boot, const QByteArray& firmware, int exitCode)
+    {
+        Write("boot.bin", boot);
+        const QString path = Write("fw.bin", firmware);
+        const Outcome window = Window(path);
+        const Outcome flash = Flash({path});
+        EXPECT_EQ(flash.calls, window.calls);
+        EXPECT_EQ(flash.stages, window.stages);
+        ASSERT_EQ(flash.messages.size(), window.messages.size());
+        for (std::size_t i = 0; i < window.messages.size(); ++i)
+            EXPECT_TRUE(flash.messages[i].startsWith(window.messages[i])) << flash.messages[i].toStdString();
+        EXPECT_EQ(flash.sleeps, window.sleeps);
+        EXPECT_EQ(flash.exitCode, exitCode);
+    }
+
+    int initializeResult_ = 0;
+    std::function<unsigned char(long, int)> status_ = [](long, int) { return 2; };
+    std::function<int(int)> access_ = [](int) { return 0; };
+    QTemporaryDir dir_;
+
+    ScriptedCamera camera_;
+};
+
+TEST_F(Flasher, SuccessfulUpdateIsTheWindowsCallForCall)
+{
+    for (int length : {0, 1, 300, 65537}) {
+        SCOPED_TRACE(length);
+        ExpectSameAsWindow(Pattern(5, length), Pattern(length, 1), kFlashOk);
+    }
+    const Outcome run = Flash({dir_.filePath("fw.bin")});
+    ASSERT_EQ(run.stages.size(), 5u + 513u + 1u);
+    EXPECT_EQ(run.stages.front(), "8051 download mode");
+    EXPECT_EQ(run.stages[5], "1/513...");
+    EXPECT_EQ(run.stages.back(), "Firmware update ok!");
+    EXPECT_EQ(run.sleeps, std::vector<unsigned>{2500});
+}
+
+TEST_F(Flasher, FailuresAreTheWindowsWithAnExitStatus)
+{
+    // Block 2 of 4 is never acknowledged: 3000 reads, then mode 4, 0 and the close.
+    status_ = [](long block, int) { return block == 2 ? 1 : 2; };
+    ExpectSameAsWindow(Pattern(3, 0), Pattern(500, 2), kFlashNotAcknowledged);
+    const Outcome failed = Flash({dir_.filePath("fw.bin")});
+    EXPECT_EQ(failed.stages.back(), "3/4...");
+    EXPECT_EQ(failed.messages, std::vector<QString>{"Fail to update firmware!!\nblock 3/4 was not acknowledged"});
+    EXPECT_EQ(std::vector<std::string>(failed.calls.end() - 4, failed.calls.end()),
+              (std::vector<std::string>{"R 0 -> 1", "W 54 0x04", "W 54 0x00", "EXIT"}));
+
+    status_ = [](long, int) { return 2; };
+    initializeResult_ = -1;
+    ExpectSameAsWindow(Pattern(3, 0), Pattern(10, 3), kFlashNoDevice);
+    const Outcome absent = Flash({dir_.filePath("fw.bin")});
+    EXPECT_EQ(absent.calls, std::vector<std::string>{"INIT -1"});
+    EXPECT_EQ(absent.messages, std::vector<QString>{"Device not found!"});
+    EXPECT_TRUE(absent.stages.empty());
+
+    // Calls fail from the 40th on, as when the camera is unplugged: the same
+    // calls as the window's, told apart from a refused block.
+    initializeResult_ = 0;
+    access_ = [count = 0](int) mutable { return ++count >= 40 ? -1 : 0; };
+    ExpectSameAsWindow(Pattern(3, 0), Pattern(500, 2), kFlashDeviceLost);
+    EXPECT_EQ(Flash({dir_.filePath("fw.bin")}).messages,
+              std::vector<QString>{"Fail to update firmware!!\nthe camera stopped answering at block 1/4"});
+}
+
+// Ctrl-C ends the exchange at the next block: mode 4, 0 and the close follow.
+TEST_F(Flasher, CancelClosesTheDeviceAndSaysTheImageIsIncomplete)
+{
+    Write("boot.bin", Pattern(3, 0));
+    const QString firmware = Write("fw.bin", Pattern(500, 2));
+    status_ = [](long block, int) {
+        if (block == 1) RequestCancel();
+        return 2;
+    };
+    const Outcome cancelled = Flash({firmware});
+    EXPECT_EQ(cancelled.exitCode, kFlashInterrupted);
+    EXPECT_EQ(cancelled.messages,
+              std::vector<QString>{"interrupted at block 2/4: the camera holds an incomplete image"});
+    EXPECT_EQ(std::count(cancelled.calls.begin(), cancelled.calls.end(), "W 56 0x01"), 2);
+    EXPECT_EQ(std::vector<std::string>(cancelled.calls.end() - 4, cancelled.calls.end()),
+              (std::vector<std::string>{"R 0 -> 2", "W 54 0x04", "W 54 0x00", "EXIT"}));
+    EXPECT_EQ(cancelled.stages.back(), "2/4...");
+
+    // During the wait after the boot code: no firmware block at all; the next run starts afresh.
+    status_ = [](long, int) { return 2; };
+    const auto sleep = [](unsigned) { RequestCancel(); };
+    Outcome waiting;
+    Prepare(waiting, "ispflash");
+    Environment().Sleep = sleep;
+    std::FILE* sink = std::fopen("/dev/null", "w");
+    EXPECT_EQ(RunFlasher({firmware}, {sink, sink, false}), kFlashInterrupted);
+    std::fclose(sink);
+    EXPECT_EQ(std::count(camera_.calls.begin(), camera_.calls.end(), "W 56 0x01"), 0);
+    EXPECT_EQ(camera_.calls.back(), "EXIT");
+    EXPECT_EQ(Flash({firmware}).exitCode, kFlashOk);
+}
+
+TEST_F(Flasher, ProgressOnATerminalAndAsJson)
+{
+    Write("boot.bin", Pattern(4, 0));
+    const QString firmware = Write("fw.bin", Pattern(300, 1));
+    std::string out;
+    ASSERT_EQ(Flash({firmware}, &out, true).exitCode, kFlashOk);
+    // The boot code's and the blocks' lines are redrawn in place, the others stand.
+    const QString shown = QString::fromStdString(out);
+    EXPECT_TRUE(shown.startsWith("8051 download mode\nBoot code to SRAM... 0%\r\x1b[KBoot code to SRAM... 25%"))
+        << out;
+    EXPECT_TRUE(shown.contains("Boot code to SRAM... 100%\nwait...\nboot code running...\nFirmware updating...\n"
+                               "1/3... 0%\r\x1b[K2/3... 33% "))
+        << out;
+    EXPECT_TRUE(QRegularExpression("\r\x1b\\[K3/3\\.\\.\\. 66% [0-9.]+ (KiB|B)/s \\d+:\\d\\d left\n"
+                                   "Firmware update ok!\n$")
+                    .match(shown)
+                    .hasMatch())
+        << out;
+
+    ASSERT_EQ(Flash({"--json", firmware}, &out).exitCode, kFlashOk);
+    std::vector<QJsonObject> objects;
+    for (const QByteArray& line : QByteArray::fromStdString(out).split('\n'))
+        if (!line.isEmpty()) objects.push_back(QJsonDocument::fromJson(line).object());
+    ASSERT_EQ(objects.size(), 5u + 3u + 1u + 1u);
+    EXPECT_EQ(objects[5]["stage"].toString(), "1/3...");
+    EXPECT_EQ(objects[6]["block"].toInt(), 2);
+    EXPECT_EQ(objects[6]["blocks"].toInt(), 3);
+    EXPECT_EQ(objects[6]["percent"].toInt(), 33);
+    EXPECT_TRUE(objects[6].contains("bytes_per_second"));
+    EXPECT_TRUE(objects[6].contains("seconds_left"));
+    EXPECT_EQ(objects[8]["stage"].toString(), "Firmware update ok!");
+    EXPECT_EQ(objects[9]["result"].toString(), "ok");
+    EXPECT_EQ(objects[9]["exit_code"].toInt(), 0);
+
+    initializeResult_ = -1;
+    ASSERT_EQ(Flash({"--json", firmware}, &out).exitCode, kFlashNoDevice);
+    const QJsonObject result = QJsonDocument::fromJson(QByteArray::fromStdString(out)).object();
+    EXPECT_EQ(result["result"].toString(), "device not found");
+    EXPECT_EQ(result["exit_code"].toInt(), kFlashNoDevice);
+    EXPECT_EQ(result["message"].toString(), "Device not found!");
+}
+
+TEST_F(Flasher, ImagesThatDoNotLoadStopBeforeTheDevice)
+{
+    Write("boot.bin", "boot");
+    const Outcome noFirmware = Flash({dir_.filePath("missing.bin")});
+    EXPECT_EQ(noFirmware.exitCode, kFlashNoFirmware);
+    EXPECT_EQ(noFirmware.messages,
+              std::vector<QString>{"Fail to load firmware file.\n" + dir_.filePath("missing.bin")});
+    EXPECT_EQ(Flash({dir_.path()}).exitCode, kFlashNoFirmware);
+    EXPECT_TRUE(noFirmware.calls.empty());
+
+    // Boot code first, as the window loads it at start-up.
+    Write("ispupdate.ini", "[system]\nboot_file=absent.bin\n");
+    const Outcome noBoot = Flash({dir_.filePath("missing.bin")});
+    EXPECT_EQ(noBoot.exitCode, kFlashNoBootCode);
+    EXPECT_EQ(noBoot.messages, std::vector<QString>{"Fail to load boot file:\n" + dir_.filePath("absent.bin") +
+                                                    "\n\nISP utility can not run!"});
+    EXPECT_TRUE(noBoot.calls.empty());
+
+    // --boot names the boot code itself; the INI is not read.
+    const QString boot = Write("other-boot.bin", "other");
+    Write("fw.bin", "fw");
+    EXPECT_EQ(Flash({"--boot", boot, dir_.filePath("fw.bin")}).calls[3], "W 55 0x6f");
+}
+
+TEST_F(Flasher, CommandLine)
+{
+    Write("boot.bin", "boot");
+    const QString firmware = Write("-fw.bin", "firmware");
+    std::string out;
+    const Outcome help = Flash({"--help"}, &out);
+    EXPECT_EQ(help.exitCode, kFlashOk);
+    EXPECT_EQ(out.rfind("Usage: ispflash", 0), 0u);
+    EXPECT_TRUE(help.calls.empty());
+
+    for (const QStringList& wrong : {QStringList{}, QStringList{"-x", "fw.bin"}, QStringList{"a.bin", "b.bin"},
+                                     QStringList{"fw.bin", "--boot"}}) {
+        SCOPED_TRACE(wrong.join(' ').toStdString());
+        const Outcome run = Flash(wrong);
+        EXPECT_EQ(run.exitCode, kFlashUsage);
+        ASSERT_EQ(run.messages.size(), 1u);
+        EXPECT_TRUE(run.messages[0].contains("Usage: ispflash"));
+        EXPECT_TRUE(run.calls.empty());
+    }
+
+    // Quiet keeps the stages to itself; "--" lets a name start with a dash.
+    const Outcome quiet = Flash({"-q", "--", firmware}, &out);
+    EXPECT_EQ(quiet.exitCode, kFlashOk);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(quiet.calls.back(), "EXIT");
+}
+
+} // namespace

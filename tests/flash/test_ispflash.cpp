@@ -1,0 +1,262 @@
+// The built ispflash against the simulated camera, as a script would run it:
+// what the camera received, what was printed, the exit status; and the
+// register transcript against the window's own.
+#include "app/core/devicebinding.h"
+#include "app/core/environment.h"
+#include "app/form1.h"
+#include "app/utilitystate.h"
+#include "skin/buttons/suibutton.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <csignal>
+#include <sys/stat.h>
+
+namespace {
+
+const QString kExe = QStringLiteral(ISPFLASH_EXE);
+const QString kBinDir = QFileInfo(kExe).path();
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+struct Result {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class Ispflash : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+
+    QString Camera() const { return dir_.filePath("camera"); }
+
+    Result Run(const QStringList& arguments, const std::map<QString, QString>& sim = {},
+               const QString& exe = kExe) const
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString& name : env.keys())
+            if (name.startsWith("ISPSIM_")) env.remove(name);
+        env.insert("ISPSIM_DIR", Camera());
+        for (const auto& [name, value] : sim)
+            env.insert(name, value);
+        process.setProcessEnvironment(env);
+        process.start(exe, arguments);
+        if (!process.waitForFinished(60000)) {
+            process.kill();
+            process.waitForFinished();
+            ADD_FAILURE() << "ispflash did not end";
+            return {};
+        }
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    std::map<std::string, std::string> Status() const
+    {
+        std::map<std::string, std::string> values;
+        for (const QByteArray& line : Contents(Camera() + "/status.txt").split('\n'))
+            if (const qsizetype equals = line.indexOf('='); equals > 0)
+                values[line.left(equals).toStdString()] = line.mid(equals + 1).toStdString();
+        return values;
+    }
+
+    // A copy of ispflash in a folder of its own, beside an INI of the test's making.
+    QString Lonely(const QByteArray* ini) const
+    {
+        const QString exe = dir_.filePath("alone/ispflash");
+        QDir().mkpath(QFileInfo(exe).path());
+        QFile::copy(kExe, exe);
+        QFile::copy(kBinDir + "/bootcode.bin", dir_.filePath("alone/boot.bin"));
+        if (ini) {
+            QFile file(dir_.filePath("alone/ispupdate.ini"));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(*ini);
+        }
+        return exe;
+    }
+
+    QTemporaryDir dir_;
+    const QString sample_ = kBinDir + "/sample_firmware.bin";
+    const QString bootCode_ = kBinDir + "/bootcode.bin";
+    const int blocks_ = int((QFileInfo(sample_).size() + 127) / 128);
+};
+
+TEST_F(Ispflash, WritesTheSampleIntoTheCamera)
+{
+    const Result result = Run({sample_});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(result.err, "");
+    const QStringList lines = result.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5 + blocks_ + 1);
+    EXPECT_EQ(lines.mid(0, 6), (QStringList{"8051 download mode", "Boot code to SRAM...", "wait...",
+                                            "boot code running...", "Firmware updating...", "1/321... 0%"}));
+    EXPECT_EQ(lines.last(), "Firmware update ok!");
+    EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_));
+    EXPECT_EQ(Contents(Camera() + "/bootcode.bin"), Contents(bootCode_));
+    const auto status = Status();
+    EXPECT_EQ(status.at("state"), "closed");
+    EXPECT_EQ(status.at("acked"), std::to_string(blocks_));
+    EXPECT_EQ(status.at("stray_bytes"), "0");
+}
+
+TEST_F(Ispflash, CameraFailuresEndWithTheirExitStatus)
+{
+    const Result absent = Run({sample_}, {{"ISPSIM_NO_DEVICE", "1"}});
+    EXPECT_EQ(absent.exitCode, 5);
+    EXPECT_EQ(absent.out, "");
+    EXPECT_EQ(absent.err, "ispflash: Device not found!\n");
+    EXPECT_EQ(Status().at("state"), "closed");
+    EXPECT_EQ(Status().at("accesses"), "0");
+
+    const Result never = Run({sample_}, {{"ISPSIM_NEVER_ACK", "1"}});
+    EXPECT_EQ(never.exitCode, 6);
+    EXPECT_EQ(never.err, QStringLiteral("ispflash: Fail to update firmware!!\nblock 1/%1 was not acknowledged\n")
+                             .arg(blocks_));
+    EXPECT_EQ(Status().at("failed_block"), "0");
+    EXPECT_EQ(Status().at("last_mode"), "0");
+
+    const Result failed = Run({sample_}, {{"ISPSIM_FAIL_BLOCK", "4"}});
+    EXPECT_EQ(failed.exitCode, 6);
+    EXPECT_TRUE(failed.out.contains(QRegularExpression(QStringLiteral("\n5/%1\\.\\.\\. 1% [^\n]*\n$").arg(blocks_))))
+        << failed.out.toStdString();
+    EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_).left(4 * 128));
+    EXPECT_EQ(Status().at("failed_block"), "4");
+    EXPECT_EQ(Status().at("state"), "closed");
+
+    // Unplugged inside the sixth block, as the window's own end-to-end case does it.
+    const int bootAccesses = 2 + int(QFileInfo(bootCode_).size()) + 2;
+    const int unplugAfter = bootAccesses + 5 * (1 + 3 + 128 + 1 + 1) + 40;
+    const Result unplugged = Run({sample_}, {{"ISPSIM_UNPLUG_AFTER", QString::number(unplugAfter)}});
+    EXPECT_EQ(unplugged.exitCode, 7);
+    EXPECT_EQ(unplugged.err,
+              QStringLiteral("ispflash: Fail to update firmware!!\nthe camera stopped answering at block 6/%1\n")
+                  .arg(blocks_));
+    EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_).left(5 * 128));
+    EXPECT_EQ(Status().at("state"), "closed");
+}
+
+// Ctrl-C in the middle of the firmware: the device is switched back and closed,
+// and the camera holds the blocks sent so far.
+TEST_F(Ispflash, InterruptEndsTheExchangeCleanly)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ISPSIM_DIR", Camera());
+    env.insert("ISPSIM_DELAY_US", "50");
+    env.insert("ISPSIM_TRANSCRIPT", "1");
+    process.setProcessEnvironment(env);
+    process.start(kExe, {sample_});
+    QByteArray out;
+    while (!out.contains("\n10/") && process.state() != QProcess::NotRunning && process.waitForReadyRead(30000))
+        out += process.readAllStandardOutput();
+    ASSERT_TRUE(out.contains("\n10/")) << out.toStdString();
+    ::kill(pid_t(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    out += process.readAllStandardOutput();
+
+    EXPECT_EQ(process.exitCode(), 130);
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^ispflash: interrupted at block \\d+/%1: the camera holds an "
+                                                  "incomplete image\n$")
+                                       .arg(blocks_))
+                    .match(err)
+                    .hasMatch())
+        << err.toStdString();
+    EXPECT_FALSE(out.contains("Firmware update ok!"));
+    const auto status = Status();
+    EXPECT_EQ(status.at("state"), "closed");
+    EXPECT_EQ(status.at("last_mode"), "0");
+    const int acked = std::stoi(status.at("acked"));
+    EXPECT_GE(acked, 10);
+    EXPECT_LT(acked, blocks_);
+    EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_).left(acked * 128));
+    EXPECT_TRUE(Contents(Camera() + "/transcript.log").endsWith("W 54 0x04\nW 54 0x00\nEXIT\n"));
+}
+
+TEST_F(Ispflash, ImagesThatCannotLoadStopBeforeTheCamera)
+{
+    const QString fifo = dir_.filePath("fifo.bin");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& firmware : {dir_.filePath("missing.bin"), fifo, dir_.path()}) {
+        const Result result = Run({firmware});
+        EXPECT_EQ(result.exitCode, 4) << firmware.toStdString();
+        EXPECT_EQ(result.err, "ispflash: Fail to load firmware file.\n" + firmware + "\n");
+    }
+
+    // No INI, an INI that is a FIFO, a NUL inside the boot code's name: none
+    // hangs, none loads another boot code than the message names.
+    const QString noIni = Lonely(nullptr);
+    const QString home = QFileInfo(noIni).path();
+    const Result missing = Run({sample_}, {}, noIni);
+    EXPECT_EQ(missing.exitCode, 3);
+    EXPECT_EQ(missing.err, "ispflash: Fail to load boot file:\n" + home + "/\n\nISP utility can not run!\n");
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(home + "/ispupdate.ini").constData(), 0600), 0);
+    EXPECT_EQ(Run({sample_}, {}, noIni).exitCode, 3);
+    QFile::remove(home + "/ispupdate.ini");
+
+    const QByteArray nul = QByteArray("[system]\nboot_file=boot.bin") + '\0' + ".old\n";
+    const Result cut = Run({sample_}, {}, Lonely(&nul));
+    EXPECT_EQ(cut.exitCode, 3);
+    EXPECT_TRUE(cut.err.contains(home + "/boot.bin" + QChar(u'\0') + ".old")) << cut.err.toStdString();
+
+    const QByteArray good = "[system]\nboot_file=boot.bin\n";
+    EXPECT_EQ(Run({sample_}, {}, Lonely(&good)).exitCode, 0);
+    EXPECT_EQ(Contents(Camera() + "/bootcode.bin"), Contents(bootCode_));
+}
+
+// The same firmware through the window (in this process, on the same camera
+// library) and through ispflash: the camera sees the same calls, byte for byte.
+TEST_F(Ispflash, TranscriptIsTheWindowsByteForByte)
+{
+    const Result flashed = Run({sample_}, {{"ISPSIM_TRANSCRIPT", "1"}});
+    ASSERT_EQ(flashed.exitCode, 0);
+    const QByteArray flashTranscript = Contents(Camera() + "/transcript.log");
+
+    const QString windowCamera = dir_.filePath("window-camera");
+    setenv("ISPSIM_DIR", QFile::encodeName(windowCamera).constData(), 1);
+    setenv("ISPSIM_TRANSCRIPT", "1", 1);
+    Device() = DeviceBinding::Library();
+    Environment().ModulePath = [] { return kBinDir + "/ispupdate"; };
+    Environment().Sleep = [](unsigned) {};
+    struct Chooser : toolkit::DialogResponder {
+        QString path;
+        toolkit::TModalResult Message(const toolkit::MessageRequest&) override { return toolkit::TModalResult::Ok; }
+        std::optional<QString> OpenFile(const toolkit::OpenFileRequest&) override { return path; }
+    } chooser;
+    chooser.path = sample_;
+    toolkit::DialogResponder* previous = toolkit::SetDialogResponder(&chooser);
+    {
+        TForm1 form;
+        form.FormCreate(&form);
+        form.cmdLoadClick(form.cmdLoad);
+        form.cmdUpdate->Click();
+        EXPECT_EQ(form.StatusBar1->Panels[0]->Text(), "Firmware update ok!");
+    }
+    toolkit::SetDialogResponder(previous);
+    Environment() = ProcessEnvironment::Platform();
+    Utility.Clear();
+    unsetenv("ISPSIM_DIR");
+    unsetenv("ISPSIM_TRANSCRIPT");
+
+    const QByteArray windowTranscript = Contents(windowCamera + "/transcript.log");
+    EXPECT_GT(flashTranscript.count('\n'), 45000);
+    EXPECT_TRUE(flashTranscript == windowTranscript) << "the transcripts differ";
+}
+
+} // namespace
