@@ -130,6 +130,21 @@ TEST(Gallery, ScreenshotsShowEveryStyleAtTheWindowsSize)
     }
 }
 
+TEST(Gallery, OpensLookingAsItsStoredStyleMakesIt)
+{
+    TGalleryForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    auto atRest = [&form] {
+        if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+        QApplication::processEvents();
+        return WindowPicture(form);
+    };
+    const QImage opened = atRest();
+    form.ApplyStyle(form.Frame()->UIStyle());
+    EXPECT_EQ(opened, atRest());
+}
+
 TsuiUIStyle StyleOf(const QObject& control)
 {
     return control.property("UIStyle").value<TsuiUIStyle>();
