@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QMetaEnum>
 #include <QPainter>
+#include <QTemporaryFile>
 #include <stdexcept>
 
 QString StyleName(TsuiUIStyle style)
@@ -69,6 +70,22 @@ void TGalleryForm::StyleClick(QObject* Sender)
 {
     for (TsuiUIStyle style : GalleryStyles)
         if (Sender && Sender->objectName() == ChoiceName(style)) return ApplyStyle(style);
+}
+
+void ChooseOffscreenPlatform()
+{
+    // The platform reads its screens from a file when it starts; the file
+    // lives as long as the program.
+    static const QByteArray platform = [] {
+        static QTemporaryFile screens(QDir::tempPath() + QStringLiteral("/gallery-screens-XXXXXX.json"));
+        if (!screens.open() ||
+            screens.write(R"({"screens": [{"name": "Gallery", "x": 0, "y": 0, "width": 1280, "height": 1024,)"
+                          R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1.0}]})") < 0 ||
+            !screens.flush())
+            throw std::runtime_error("cannot describe the offscreen screen in " + screens.fileName().toStdString());
+        return "offscreen:configfile=" + QFile::encodeName(screens.fileName());
+    }();
+    qputenv("QT_QPA_PLATFORM", platform);
 }
 
 QImage WindowPicture(QWidget& window)

@@ -42,6 +42,12 @@ public:
 // controls, every skin library and the gallery's form (created blank).
 void RegisterGalleryClasses();
 
+// Before the application exists: the offscreen platform, with a screen large
+// enough for the whole window (its default one, 800 x 600, would have the
+// frame shrink the window to fit). Throws std::runtime_error when the screen
+// cannot be described.
+void ChooseOffscreenPlatform();
+
 // The window as it is on screen: what lies outside its shape (rounded
 // corners) is transparent.
 QImage WindowPicture(QWidget& window);

@@ -35,7 +35,12 @@ int main(int argc, char** argv)
         return Usage();
     // Screenshots need no display; the platform is chosen before the application exists.
     if (screenshotDir) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        try {
+            ChooseOffscreenPlatform();
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "gallery: %s\n", error.what());
+            return 1;
+        }
         qInstallMessageHandler(QuietAboutMissingWindowSystem);
     }
 

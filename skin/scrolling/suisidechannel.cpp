@@ -114,7 +114,7 @@ void TsuiSideChannel::SetSideWidth(int width)
 void TsuiSideChannel::SetCaption(const QString& caption)
 {
     caption_ = caption;
-    captionBar_->SetCaption(caption);
+    if (out_ || IsDesigning()) captionBar_->SetCaption(caption);
 }
 
 TAlignment TsuiSideChannel::Alignment() const
@@ -230,6 +230,12 @@ void TsuiSideChannel::ApplyContainerStyle(TsuiUIStyle style)
     if (style == TsuiUIStyle::Custom) return;
     SetColor(GetThemeColor(style, teControlColor));
     SetSideColor(GetThemeColor(style, teControlColor));
+}
+
+bool TsuiSideChannel::PassUIStyleOn(TsuiUIStyle style)
+{
+    ContainerApplyUIStyle(this, style);
+    return true;
 }
 
 // The user's handler first; the open channel then refuses to become too

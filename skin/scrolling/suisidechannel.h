@@ -74,7 +74,9 @@ public:
     // Pushes the channel in at once, unless it is pinned out.
     void SetSideWidth(int width);
     QString Caption() const { return caption_; }
-    // The caption bar shows it at once, in or out.
+    // The caption bar shows it at once while out (and in a designer); a
+    // channel that is in keeps its bar empty, so that no clipped piece of
+    // the caption shows above the grip, and shows it at the next pop.
     void SetCaption(const QString& caption) override;
     toolkit::TAlignment Alignment() const;
     void SetAlignment(toolkit::TAlignment alignment);
@@ -102,6 +104,9 @@ public:
     bool PointerInside(const QPoint& global) const;
 
     void ApplyContainerStyle(TsuiUIStyle style) override;
+    // The controls placed in the channel take a pushed style, as on a panel;
+    // its own parts (grip, pin, bars) have a fixed look and are not reached.
+    bool PassUIStyleOn(TsuiUIStyle style) override;
     void Loaded() override;
 
     toolkit::TSpeedButton* PinButton() const { return pin_; }

@@ -3,8 +3,14 @@
 #include "gallery/galleryform.h"
 #include "skin/buttons/suibutton.h"
 #include "skin/buttons/suiprogressbar.h"
+#include "skin/controls/suicolorbox.h"
+#include "skin/controls/suicombobox.h"
+#include "skin/controls/suifontcombobox.h"
 #include "skin/controls/suiradiogroup.h"
 #include "skin/frame/suiform.h"
+#include "skin/scrolling/suipagecontrol.h"
+#include "skin/scrolling/suiscrollbar.h"
+#include "skin/scrolling/suisidechannel.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/layoutwriter.h"
 
@@ -18,6 +24,16 @@
 #include <memory>
 
 namespace {
+
+// The window is larger than the offscreen platform's default screen; before
+// the shared main creates the application, the tests get a larger one
+// unless another platform was asked for.
+const bool roomyScreen = [] {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && platform != "offscreen") return false;
+    ChooseOffscreenPlatform();
+    return true;
+}();
 
 template <class T> T* Named(const QObject& form, const char* name)
 {
@@ -50,6 +66,31 @@ TEST(Gallery, LayoutSurvivesAWriteReadWriteRoundTrip)
     EXPECT_EQ(vertical->Orientation(), suiVertical);
     EXPECT_EQ(vertical->size(), Named<TsuiProgressBar>(form, "barVertical")->size());
     EXPECT_GT(vertical->height(), vertical->width());
+    for (const char* name : {"trkVertical", "sbVertical"}) {
+        const QWidget* upright = Named<QWidget>(*copy, name);
+        EXPECT_EQ(upright->property("Orientation").value<TsuiProgressBarOrientation>(), suiVertical) << name;
+        EXPECT_GT(upright->height(), upright->width()) << name;
+    }
+
+    // Choices the combo boxes make once their lists exist.
+    EXPECT_EQ(Named<TsuiComboBox>(*copy, "cboPlain")->Text(), "First choice");
+    EXPECT_EQ(Named<TsuiColorBox>(*copy, "cboColor")->Selected(), toolkit::TColor(0x800000)); // clNavy
+    EXPECT_EQ(Named<TsuiFontComboBox>(*copy, "cboFont")->FontName(),
+              Named<TsuiFontComboBox>(form, "cboFont")->FontName());
+    // The pages in their stored order, the first in front, each with its own
+    // controls; the side channel on the right edge, starting in.
+    auto* pages = Named<TsuiPageControl>(*copy, "pgcPages");
+    ASSERT_EQ(pages->PageCount(), 3);
+    const QStringList order = {"pageButtons", "pageLevels", "pageColours"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(pages->Pages(i)->objectName(), order[i]);
+        EXPECT_FALSE(pages->Pages(i)->findChildren<QWidget*>().isEmpty()) << i;
+    }
+    EXPECT_EQ(pages->ActivePage(), pages->Pages(0));
+    auto* channel = Named<TsuiSideChannel>(*copy, "sideChannel");
+    EXPECT_EQ(channel->SideAlign(), TsuiSideChannelAlign::suiRight);
+    EXPECT_FALSE(channel->IsOut());
+    EXPECT_EQ(Named<QWidget>(*copy, "btnInChannel")->parentWidget(), channel);
 }
 
 TEST(Gallery, ScreenshotsShowEveryStyleAtTheWindowsSize)
@@ -89,6 +130,55 @@ TEST(Gallery, ScreenshotsShowEveryStyleAtTheWindowsSize)
     }
 }
 
+TEST(Gallery, OpensLookingAsItsStoredStyleMakesIt)
+{
+    TGalleryForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    auto atRest = [&form] {
+        if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+        QApplication::processEvents();
+        return WindowPicture(form);
+    };
+    const QImage opened = atRest();
+    form.ApplyStyle(form.Frame()->UIStyle());
+    EXPECT_EQ(opened, atRest());
+}
+
+TsuiUIStyle StyleOf(const QObject& control)
+{
+    return control.property("UIStyle").value<TsuiUIStyle>();
+}
+
+// Every control carrying a style follows the frame's, wherever it sits: on
+// the frame, in a group box, a tab control, a page (shown or not) or the side
+// channel. Looks of their own (Custom) stay: the image buttons, a scroll
+// bar's arrows and track, the side channel's grip.
+void ExpectWholeWindowIn(const TGalleryForm& form, TsuiUIStyle style)
+{
+    int styled = 0;
+    for (const QWidget* control : form.findChildren<QWidget*>()) {
+        if (!control->property("UIStyle").isValid() || StyleOf(*control) == TsuiUIStyle::Custom) continue;
+        EXPECT_EQ(StyleOf(*control), style) << control->objectName().toStdString() << ' '
+                                            << control->metaObject()->className();
+        ++styled;
+    }
+    EXPECT_GT(styled, 40);
+    // None of the families may have dropped out of that sweep as Custom.
+    for (const char* name : {"cboPlain", "cboColor", "cboFont", "cboFontSize", "trkHorizontal", "trkVertical",
+                             "sbHorizontal", "sbVertical", "tabControl", "chkOnTab", "pgcPages", "btnOnPage",
+                             "trkOnPage", "cboOnPage", "chkInChannel", "radInChannel", "btnInChannel"}) {
+        const QWidget* control = Named<QWidget>(form, name);
+        if (control) {
+            EXPECT_EQ(StyleOf(*control), style) << name;
+        }
+    }
+    // The side channel has no style of its own, only the style's colours.
+    auto* channel = Named<TsuiSideChannel>(form, "sideChannel");
+    EXPECT_EQ(channel->Color(), GetThemeColor(style, teControlColor));
+    EXPECT_EQ(channel->SideBarColor(), GetThemeColor(style, teControlColor));
+}
+
 TEST(Gallery, StyleChoicesRestyleTheWholeWindow)
 {
     TGalleryForm form;
@@ -120,12 +210,14 @@ TEST(Gallery, StyleChoicesRestyleTheWholeWindow)
         auto* play = Named<TsuiImageButton>(form, "imgPlay");
         EXPECT_EQ(play->UIStyle(), TsuiUIStyle::Custom);
         EXPECT_EQ(play->PicNormal()->ResourceName(), "GALLERY_PLAY_NORMAL");
+        ExpectWholeWindowIn(form, style);
     }
 
     // Applied by the program, the choice follows too.
     form.ApplyStyle(TsuiUIStyle::BlueGlass);
     EXPECT_TRUE(Named<TsuiRadioButton>(form, "styleBlueGlass")->Checked());
     EXPECT_FALSE(Named<TsuiRadioButton>(form, "styleProtein")->Checked());
+    ExpectWholeWindowIn(form, TsuiUIStyle::BlueGlass);
 }
 
 } // namespace

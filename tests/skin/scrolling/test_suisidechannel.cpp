@@ -237,3 +237,28 @@ TEST(SideChannel, StylesSetItsColours)
     ContainerApplyUIStyle(&c.host, TsuiUIStyle::Custom);
     EXPECT_EQ(c.channel->SideBarColor(), GetThemeColor(TsuiUIStyle::Protein, teControlColor));
 }
+
+TEST(SideChannel, ItsCaptionShowsOnlyWhileOut)
+{
+    Channel c;
+    c.channel->SetCaption(QStringLiteral("Tools"));
+    EXPECT_EQ(c.channel->Caption(), QStringLiteral("Tools"));
+    EXPECT_TRUE(c.channel->CaptionBar()->Caption().isEmpty());
+    c.channel->Pop(true);
+    EXPECT_EQ(c.channel->CaptionBar()->Caption(), QStringLiteral("Tools"));
+    c.channel->SetCaption(QStringLiteral("More tools"));
+    EXPECT_EQ(c.channel->CaptionBar()->Caption(), QStringLiteral("More tools"));
+    c.channel->Push(true);
+    EXPECT_TRUE(c.channel->CaptionBar()->Caption().isEmpty());
+}
+
+TEST(SideChannel, PassesAStyleOnToTheControlsPlacedInItButNotToItsGrip)
+{
+    Channel c;
+    auto* box = new TsuiCheckBox(&c.host, c.channel);
+    box->SetUIStyle(TsuiUIStyle::MacOS);
+    SubContainerApplyUIStyle(&c.host, TsuiUIStyle::WinXP);
+    EXPECT_EQ(box->UIStyle(), TsuiUIStyle::WinXP);
+    EXPECT_EQ(c.channel->GripButton()->UIStyle(), TsuiUIStyle::Custom);
+    EXPECT_EQ(c.channel->GripButton()->GetPicNormal(), QStringLiteral("SIDECHANNEL_BAR_NORMAL"));
+}
