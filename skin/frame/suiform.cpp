@@ -301,6 +301,15 @@ void TsuiForm::CreateMenuBar()
     menuBar_->SetButtonHeight(menuBarHeight_);
     menuBar_->SetColor(menuBarColor_);
     titleBar_->SetTop(0);
+    // Top-aligned controls stack in child order: the bar goes right after
+    // the title bar, above a tool bar that was there before the menu.
+    const QObjectList& children = this->children();
+    for (qsizetype i = children.indexOf(titleBar_) + 1; i > 0 && i < children.size(); ++i) {
+        auto* next = qobject_cast<QWidget*>(children[i]);
+        if (!next) continue;
+        if (next != menuBar_) menuBar_->stackUnder(next);
+        break;
+    }
     menuBar_->show();
     AlignSelf();
 }

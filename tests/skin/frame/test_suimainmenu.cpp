@@ -171,6 +171,29 @@ TEST(SkinnedMenu, BarShowsTopLevelItemsInOrderAndFollowsTheMenu)
     EXPECT_FALSE(window.frame->Menu());
 }
 
+TEST(SkinnedMenuBar, StaysRightUnderTheTitleBarAboveTopAlignedControls)
+{
+    // A top-aligned bar read before the menu attaches, as a tool bar is.
+    QString layout = QString::fromLatin1(MenuLayout);
+    layout.replace(QStringLiteral("    UIStyle = WinXP\n"),
+                   QStringLiteral("    UIStyle = WinXP\n    object Tools1: TPanel\n      Align = alTop\n"
+                                  "      Height = 30\n    end\n"));
+    RegisterStandardControls();
+    RegisterSuiFrame();
+    RegisterClass<TWidgetForm>(QStringLiteral("TWidgetForm"));
+    std::unique_ptr<QObject> form(ReadLayout(layout));
+    auto* frame = form->findChild<TsuiForm*>();
+    ASSERT_TRUE(frame->MenuBar());
+    const QRect bar = frame->MenuBar()->geometry();
+    EXPECT_EQ(bar.top(), frame->TitleBar()->geometry().bottom() + 1);
+    EXPECT_EQ(form->findChild<TPanel*>(QStringLiteral("Tools1"))->geometry().top(), bar.bottom() + 1);
+    // The same when the menu comes back.
+    TMainMenu* menu = frame->Menu();
+    frame->SetMenu(nullptr);
+    frame->SetMenu(menu);
+    EXPECT_EQ(frame->MenuBar()->geometry(), bar);
+}
+
 TEST(SkinnedMenu, StyleValuesAndFixedMacOSHeights)
 {
     MenuWindow window(TsuiUIStyle::WinXP);
