@@ -8,6 +8,7 @@
 #include "skin/frame/suiframeregistry.h"
 #include "skin/scrolling/suiscrollingregistry.h"
 #include "toolkit/layoutreader.h"
+#include "toolkit/menus.h"
 #include "toolkit/stdctrls.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QMetaEnum>
 #include <QPainter>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <stdexcept>
 
 QString StyleName(TsuiUIStyle style)
@@ -26,10 +28,16 @@ QString StyleName(TsuiUIStyle style)
 
 namespace {
 
-// The style choices are named after their style ("styleWinXP").
+// The style choices are named after their style: the radio buttons
+// "styleWinXP", the menu items "mnuStyleWinXP".
 QString ChoiceName(TsuiUIStyle style)
 {
     return QStringLiteral("style") + StyleName(style);
+}
+
+QString MenuChoiceName(TsuiUIStyle style)
+{
+    return QStringLiteral("mnuStyle") + StyleName(style);
 }
 
 } // namespace
@@ -64,12 +72,32 @@ void TGalleryForm::ApplyStyle(TsuiUIStyle style)
 {
     if (TsuiForm* frame = Frame()) frame->SetUIStyle(style);
     if (auto* choice = findChild<TsuiRadioButton*>(ChoiceName(style))) choice->SetChecked(true);
+    // Menu items check alone; the style's is the one checked.
+    for (TsuiUIStyle each : GalleryStyles)
+        if (auto* item = findChild<toolkit::TMenuItem*>(MenuChoiceName(each))) item->SetChecked(each == style);
 }
 
 void TGalleryForm::StyleClick(QObject* Sender)
 {
+    if (!Sender) return;
     for (TsuiUIStyle style : GalleryStyles)
-        if (Sender && Sender->objectName() == ChoiceName(style)) return ApplyStyle(style);
+        if (Sender->objectName() == ChoiceName(style) || Sender->objectName() == MenuChoiceName(style))
+            return ApplyStyle(style);
+}
+
+void TGalleryForm::NextStyleClick()
+{
+    const TsuiForm* frame = Frame();
+    if (!frame) return;
+    const auto current = std::find(GalleryStyles.begin(), GalleryStyles.end(), frame->UIStyle());
+    const auto next = current == GalleryStyles.end() || current + 1 == GalleryStyles.end() ? GalleryStyles.begin()
+                                                                                          : current + 1;
+    ApplyStyle(*next);
+}
+
+void TGalleryForm::ExitClick()
+{
+    close();
 }
 
 void ChooseOffscreenPlatform()

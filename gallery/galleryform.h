@@ -1,7 +1,8 @@
 #pragma once
 // The gallery's window: every family of skinned controls on one skinned
-// frame, built from its stored layout, with a row of radio buttons that
-// switch the whole window between the styles as an application would.
+// frame, built from its stored layout, with a main menu, a tool bar and a
+// row of radio buttons that switch the whole window between the styles as
+// an application would.
 
 #include "skin/themes/suithemes.h"
 #include "toolkit/form.h"
@@ -30,12 +31,15 @@ public:
     TsuiForm* Frame() const;
 
     // Through the frame, which passes the style on to every skinned control
-    // on it; controls of their own look (Custom) keep it. The style's choice
-    // shows checked.
+    // on it and to its menu; controls of their own look (Custom) keep it.
+    // The style's choices, a radio button and a menu item, show checked.
     void ApplyStyle(TsuiUIStyle style);
 
-    // A style choice, named after its style ("styleWinXP").
+    // A style choice, named after its style ("styleWinXP", "mnuStyleWinXP").
     Q_INVOKABLE void StyleClick(QObject* Sender);
+    // The style after the frame's, after the last the first.
+    Q_INVOKABLE void NextStyleClick();
+    Q_INVOKABLE void ExitClick();
 };
 
 // Makes every class the gallery's layout names readable: the toolkit's

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Draws the gallery's own pictures: the round media faces of its image
 buttons and the tile of its image panel (gallery/pictures/, compiled into the
-gallery), and the folder glyph of its "Open" button, written as image data
-into the stored layout.
+gallery), the folder glyph of its "Open" button and the strip of its menu and
+tool bar images, both written as image data into the stored layout.
 
 Plain Python, no imaging library: shapes are sampled 4 x 4 per pixel; a pixel
 less than half covered becomes the key colour (exact magenta), the others are
@@ -24,13 +24,15 @@ SAMPLES = 4
 
 
 def png(pixels):
+    """RGB pixels, or RGBA when they carry alpha."""
     height, width = len(pixels), len(pixels[0])
+    colour_type = 6 if len(pixels[0][0]) == 4 else 2
     raw = b"".join(b"\0" + bytes(c for px in row for c in px) for row in pixels)
 
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
 
-    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    header = struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0)
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
 
 
@@ -126,13 +128,82 @@ FOLDER = """\
 ................"""
 FOLDER_COLOURS = {".": KEY, "#": (0x80, 0x5A, 0x10), "a": (0xE8, 0xB8, 0x48), "b": (0xF8, 0xD8, 0x78)}
 
+# The menu's and the tool bar's images, 16 x 16 side by side: the folder,
+# text aligned left and centred, and a palette of the styles' colours.
+ALIGN_LEFT = """\
+................
+................
+..############..
+................
+..########......
+................
+..############..
+................
+..########......
+................
+..############..
+................
+..########......
+................
+................
+................"""
+ALIGN_CENTRE = """\
+................
+................
+..############..
+................
+....########....
+................
+..############..
+................
+....########....
+................
+..############..
+................
+....########....
+................
+................
+................"""
+PALETTE = """\
+................
+.##############.
+.#rrrrrr#gggggg#
+.#rrrrrr#gggggg#
+.#rrrrrr#gggggg#
+.#rrrrrr#gggggg#
+.#rrrrrr#gggggg#
+.#rrrrrr#gggggg#
+.##############.
+.#bbbbbb#yyyyyy#
+.#bbbbbb#yyyyyy#
+.#bbbbbb#yyyyyy#
+.#bbbbbb#yyyyyy#
+.#bbbbbb#yyyyyy#
+.#bbbbbb#yyyyyy#
+.##############."""
+IMAGE_COLOURS = {".": None, "#": (0x30, 0x30, 0x30), "r": (0xD8, 0x40, 0x30), "g": (0x40, 0xA8, 0x48),
+                 "b": (0x30, 0x68, 0xC8), "y": (0xF0, 0xC8, 0x30)}
 
-def replace_glyph(layout, name, data):
+
+def image_strip(pictures):
+    """The pictures side by side with alpha: the key colour (or '.') is clear."""
+    def pixel(c, colours):
+        colour = colours.get(c)
+        return (0, 0, 0, 0) if colour in (None, KEY) else colour + (255,)
+
+    rows = [[] for _ in range(16)]
+    for picture, colours in pictures:
+        for y, line in enumerate(picture.splitlines()):
+            rows[y] += [pixel(c, colours) for c in line]
+    return rows
+
+
+def replace_data(layout, name, prop, data):
     hex_lines = "".join("\n      " + data[at:at + 32].hex().upper() for at in range(0, len(data), 32))
-    pattern = re.compile(r"(object %s: .*?Glyph\.Data = \{)[^}]*(\})" % name, re.S)
+    pattern = re.compile(r"(object %s: .*?%s = \{)[^}]*(\})" % (name, re.escape(prop)), re.S)
     updated, count = pattern.subn(lambda m: m.group(1) + hex_lines + m.group(2), layout, count=1)
     if count != 1:
-        raise SystemExit(f"no Glyph.Data of {name} in {LAYOUT}")
+        raise SystemExit(f"no {prop} of {name} in {LAYOUT}")
     return updated
 
 
@@ -147,4 +218,7 @@ if __name__ == "__main__":
     QRC.write_text("<!-- Written by tools/make_gallery_pictures.py; do not edit. -->\n<RCC>\n"
                    f'  <qresource prefix="/pictures">\n{entries}  </qresource>\n</RCC>\n')
     folder = [[FOLDER_COLOURS[c] for c in line] for line in FOLDER.splitlines()]
-    LAYOUT.write_text(replace_glyph(LAYOUT.read_text(), "btnOpen", png(folder)))
+    layout = replace_data(LAYOUT.read_text(), "btnOpen", "Glyph.Data", png(folder))
+    strip = image_strip([(FOLDER, FOLDER_COLOURS), (ALIGN_LEFT, IMAGE_COLOURS), (ALIGN_CENTRE, IMAGE_COLOURS),
+                         (PALETTE, IMAGE_COLOURS)])
+    LAYOUT.write_text(replace_data(layout, "imlGallery", "Bitmap", png(strip)))

@@ -7,12 +7,17 @@
 #include "skin/controls/suicombobox.h"
 #include "skin/controls/suifontcombobox.h"
 #include "skin/controls/suiradiogroup.h"
+#include "skin/controls/suitoolbar.h"
 #include "skin/frame/suiform.h"
+#include "skin/frame/suimainmenu.h"
+#include "skin/frame/suititlebar.h"
 #include "skin/scrolling/suipagecontrol.h"
 #include "skin/scrolling/suiscrollbar.h"
 #include "skin/scrolling/suisidechannel.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/layoutwriter.h"
+#include "toolkit/menus.h"
+#include "toolkit/toolbar.h"
 
 #include <QApplication>
 #include <QDir>
@@ -91,6 +96,49 @@ TEST(Gallery, LayoutSurvivesAWriteReadWriteRoundTrip)
     EXPECT_EQ(channel->SideAlign(), TsuiSideChannelAlign::suiRight);
     EXPECT_FALSE(channel->IsOut());
     EXPECT_EQ(Named<QWidget>(*copy, "btnInChannel")->parentWidget(), channel);
+
+    // The frame's menu by name, with its images, checks, shortcuts and
+    // disabled items; the tool bar with the same images and its checked pair.
+    auto* frame = qobject_cast<TGalleryForm*>(copy.get())->Frame();
+    auto* menu = Named<TsuiMainMenu>(*copy, "mnuMain");
+    ASSERT_EQ(frame->Menu(), menu);
+    ASSERT_NE(frame->MenuBar(), nullptr);
+    auto* images = Named<toolkit::TImageList>(*copy, "imlGallery");
+    EXPECT_EQ(images->Count(), 4);
+    EXPECT_EQ(images->Image(0), Named<toolkit::TImageList>(form, "imlGallery")->Image(0));
+    EXPECT_EQ(menu->Images(), images);
+    EXPECT_EQ(Named<toolkit::TMenuItem>(*copy, "mnuOpen")->ImageIndex(), 0);
+    EXPECT_EQ(toolkit::ShortCutToKeySequence(Named<toolkit::TMenuItem>(*copy, "mnuOpen")->ShortCut()),
+              QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_FALSE(Named<toolkit::TMenuItem>(*copy, "mnuSave")->Enabled());
+    EXPECT_TRUE(Named<toolkit::TMenuItem>(*copy, "mnuStyleMacOS")->Checked());
+    EXPECT_FALSE(Named<toolkit::TMenuItem>(*copy, "mnuStyleWinXP")->Checked());
+    auto* bar = Named<TsuiToolBar>(*copy, "tbrGallery");
+    EXPECT_EQ(bar->Images(), images);
+    auto* left = Named<toolkit::TToolButton>(*copy, "tbtAlignLeft");
+    EXPECT_TRUE(left->Down());
+    EXPECT_TRUE(left->Grouped());
+    EXPECT_FALSE(Named<toolkit::TToolButton>(*copy, "tbtAlignCentre")->Down());
+}
+
+TEST(Gallery, MenuAndToolBarFillTheBandUnderTheTitleBar)
+{
+    TGalleryForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const TsuiForm& frame = *form.Frame();
+    for (TsuiUIStyle style : GalleryStyles) {
+        form.ApplyStyle(style);
+        QApplication::processEvents();
+        const QRect title = frame.TitleBar()->geometry();
+        const QRect menu = frame.MenuBar()->geometry();
+        const QRect tools = Named<TsuiToolBar>(form, "tbrGallery")->geometry();
+        EXPECT_EQ(menu.top(), title.bottom() + 1) << StyleName(style).toStdString();
+        EXPECT_EQ(tools.top(), menu.bottom() + 1) << StyleName(style).toStdString();
+        EXPECT_LT(tools.bottom(), Named<QWidget>(form, "grpStyle")->geometry().top()) << StyleName(style).toStdString();
+        // One menu bar button per top-level item.
+        EXPECT_EQ(frame.MenuBar()->Buttons().size(), 3);
+    }
 }
 
 TEST(Gallery, ScreenshotsShowEveryStyleAtTheWindowsSize)
@@ -123,6 +171,8 @@ TEST(Gallery, ScreenshotsShowEveryStyleAtTheWindowsSize)
     }
     EXPECT_EQ(different.size(), 5);
 
+    // No menu was dropped down.
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     // Nothing was hovered or pressed when the pictures were taken.
     for (const TsuiControl* control : form.findChildren<TsuiControl*>()) {
         EXPECT_FALSE(control->IsHovered()) << control->metaObject()->className();
@@ -210,6 +260,12 @@ TEST(Gallery, StyleChoicesRestyleTheWholeWindow)
         auto* play = Named<TsuiImageButton>(form, "imgPlay");
         EXPECT_EQ(play->UIStyle(), TsuiUIStyle::Custom);
         EXPECT_EQ(play->PicNormal()->ResourceName(), "GALLERY_PLAY_NORMAL");
+        // The menu, its bar and the tool bar; the menu's style choice checked alone.
+        EXPECT_EQ(Named<TsuiMainMenu>(form, "mnuMain")->UIStyle(), style);
+        EXPECT_EQ(frame.MenuBar()->DrawStyle(), style);
+        EXPECT_EQ(Named<TsuiToolBar>(form, "tbrGallery")->UIStyle(), style);
+        EXPECT_TRUE(Named<toolkit::TMenuItem>(form, (QByteArray("mnuStyle") + (name + 5)).constData())->Checked());
+        EXPECT_FALSE(Named<toolkit::TMenuItem>(form, "mnuStyleMacOS")->Checked());
         ExpectWholeWindowIn(form, style);
     }
 
@@ -218,6 +274,39 @@ TEST(Gallery, StyleChoicesRestyleTheWholeWindow)
     EXPECT_TRUE(Named<TsuiRadioButton>(form, "styleBlueGlass")->Checked());
     EXPECT_FALSE(Named<TsuiRadioButton>(form, "styleProtein")->Checked());
     ExpectWholeWindowIn(form, TsuiUIStyle::BlueGlass);
+}
+
+TEST(Gallery, MenuAndToolBarSwitchTheStyleInStepWithTheRadioButtons)
+{
+    TGalleryForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    TsuiForm& frame = *form.Frame();
+
+    Named<toolkit::TMenuItem>(form, "mnuStyleDeepBlue")->Click();
+    EXPECT_EQ(frame.UIStyle(), TsuiUIStyle::DeepBlue);
+    EXPECT_TRUE(Named<TsuiRadioButton>(form, "styleDeepBlue")->Checked());
+    ExpectWholeWindowIn(form, TsuiUIStyle::DeepBlue);
+
+    // Next style, from the tool bar and by its shortcut, wraps round after
+    // the last; menu items and radio buttons follow.
+    auto* next = Named<toolkit::TToolButton>(form, "tbtNextStyle");
+    QTest::mouseClick(next, Qt::LeftButton, {}, next->rect().center());
+    EXPECT_EQ(frame.UIStyle(), TsuiUIStyle::Protein);
+    EXPECT_TRUE(Named<toolkit::TMenuItem>(form, "mnuStyleProtein")->Checked());
+    EXPECT_FALSE(Named<toolkit::TMenuItem>(form, "mnuStyleDeepBlue")->Checked());
+    auto* menu = Named<TsuiMainMenu>(form, "mnuMain");
+    EXPECT_TRUE(menu->IsShortCut(QKeySequence(Qt::Key_F6)));
+    EXPECT_EQ(frame.UIStyle(), TsuiUIStyle::BlueGlass);
+    menu->IsShortCut(QKeySequence(Qt::Key_F6));
+    EXPECT_EQ(frame.UIStyle(), TsuiUIStyle::MacOS);
+    EXPECT_TRUE(Named<TsuiRadioButton>(form, "styleMacOS")->Checked());
+    EXPECT_TRUE(Named<toolkit::TMenuItem>(form, "mnuStyleMacOS")->Checked());
+    EXPECT_FALSE(Named<toolkit::TMenuItem>(form, "mnuStyleBlueGlass")->Checked());
+    // A radio button puts the menu's check on its style.
+    QTest::mouseClick(Named<TsuiRadioButton>(form, "styleWinXP"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(Named<toolkit::TMenuItem>(form, "mnuStyleWinXP")->Checked());
+    EXPECT_FALSE(Named<toolkit::TMenuItem>(form, "mnuStyleMacOS")->Checked());
 }
 
 } // namespace
