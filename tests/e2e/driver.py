@@ -201,7 +201,7 @@ def _atspi():
     return pyatspi
 
 
-def _children(node):
+def children_of(node):
     try:
         return [c for c in node if c is not None]
     except Exception:  # a node can vanish while it is being walked
@@ -210,7 +210,7 @@ def _children(node):
 
 def _walk(node):
     yield node
-    for child in _children(node):
+    for child in children_of(node):
         yield from _walk(child)
 
 
@@ -241,6 +241,10 @@ def is_showing(node):
 
 def is_enabled(node):
     return _has_state(node, "STATE_ENABLED")
+
+
+def is_checked(node):
+    return _has_state(node, "STATE_CHECKED")
 
 
 def text_of(node):
@@ -295,7 +299,7 @@ class App:
     def root(self, timeout=20):
         def find():
             desktop = _atspi().Registry.getDesktop(0)
-            for app in _children(desktop):
+            for app in children_of(desktop):
                 with contextlib.suppress(Exception):
                     if app.get_process_id() == self.proc.pid:
                         return app
@@ -325,11 +329,11 @@ class App:
 
     def dialogs(self):
         """Top-level dialogs and message boxes that are on screen."""
-        return [n for n in _children(self.root())
+        return [n for n in children_of(self.root())
                 if role_of(n) in ("dialog", "alert", "file chooser") and is_showing(n)]
 
     def frame(self):
-        frames = [n for n in _children(self.root()) if name_of(n) == WINDOW_CAPTION]
+        frames = [n for n in children_of(self.root()) if name_of(n) == WINDOW_CAPTION]
         if not frames:
             raise E2EError("the main window is not in the accessibility tree")
         return frames[0]
@@ -349,7 +353,7 @@ class App:
         rows = []
         window = self.frame()
         for node in _walk(window):
-            labels = [c for c in _children(node) if role_of(c) == "label"]
+            labels = [c for c in children_of(node) if role_of(c) == "label"]
             if len(labels) >= 3 and node != window:
                 extents = [self._extents(c) for c in labels]
                 if len({e.y for e in extents}) == 1:

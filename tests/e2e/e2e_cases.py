@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""End-to-end runs of the real utility against the simulated camera.
+"""End-to-end runs of the real utility against the simulated camera, and of the gallery.
 
     e2e_cases.py CASE --bindir DIR --artefacts DIR
 
@@ -23,6 +23,7 @@ from driver import E2EError, WINDOW_CAPTION  # noqa: E402
 
 # Small enough to keep a run short, slow enough that the stages can be watched.
 SIM_DELAY_US = "20"
+GALLERY_CAPTION = "Skinned Controls Gallery"
 
 
 def check(condition, message):
@@ -251,9 +252,38 @@ class Case:
         finally:
             shutil.rmtree(lonely, ignore_errors=True)
 
+    def gallery(self):
+        """The gallery's check boxes and radio buttons read as such, with their checked and enabled
+        states, and its frame carries a menu bar of its menu's top-level items."""
+        exe = os.path.join(self.bindir, "gallery")
+        check(os.access(exe, os.X_OK), f"{exe} is not built")
+        with driver.Desktop(self.artefacts) as desktop:
+            app = desktop.start(exe, self.sim_dir)
+            window = app.wait_window(GALLERY_CAPTION)
+            desktop.screenshot("gallery")
+            menu_bar = app.wait_for("the menu bar", role="menu bar")
+            items = [driver.name_of(n) for n in driver.children_of(menu_bar) if driver.role_of(n) == "menu item"]
+            check_equal(items, ["File", "View", "Help"], "the menu bar's items")
+
+            def states(role, names):
+                found = {driver.name_of(n): n for n in app.find_all(role=role) if driver.name_of(n) in names}
+                check_equal(sorted(found), sorted(names), f"{role}es by name")
+                return {name: (driver.is_checked(node), driver.is_enabled(node)) for name, node in found.items()}
+
+            check_equal(states("check box", ["Checked", "Not checked", "Checked, disabled"]),
+                        {"Checked": (True, True), "Not checked": (False, True), "Checked, disabled": (True, False)},
+                        "check boxes (checked, enabled)")
+            check_equal(states("radio button", ["MacOS", "WinXP", "Selected", "Not selected",
+                                                "Not selected, disabled"]),
+                        {"MacOS": (True, True), "WinXP": (False, True), "Selected": (True, True),
+                         "Not selected": (False, True), "Not selected, disabled": (False, False)},
+                        "radio buttons (checked, enabled)")
+            desktop.close_window(window)
+            check_equal(app.wait_exit(), 0, "exit code after closing the window")
+
 
 def main():
-    cases = ["window", "frame", "update", "unplug", "no_ini", "flash"]
+    cases = ["window", "frame", "update", "unplug", "no_ini", "flash", "gallery"]
     parser = argparse.ArgumentParser()
     parser.add_argument("case", choices=cases)
     parser.add_argument("--bindir", required=True)
