@@ -1,0 +1,69 @@
+#include "toolkit/nativecontrol.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace toolkit {
+
+TNativeControl::TNativeControl(QWidget& widget, QObject* owner) : widget_(widget), owner_(owner)
+{
+    QObject::connect(&font_, &TFont::OnChange, &widget_, [this] { ApplyLook(); });
+    ApplyLook();
+    ApplyBorder();
+}
+
+void TNativeControl::SetLeft(int left) { widget_.move(left, widget_.y()); }
+void TNativeControl::SetTop(int top) { widget_.move(widget_.x(), top); }
+void TNativeControl::SetWidth(int width) { widget_.resize(width, widget_.height()); }
+void TNativeControl::SetHeight(int height) { widget_.resize(widget_.width(), height); }
+
+void TNativeControl::SetColor(TColor color)
+{
+    if (color_ == color) return;
+    color_ = color;
+    ApplyLook();
+}
+
+void TNativeControl::SetBorderStyle(TBorderStyle style)
+{
+    if (borderStyle_ == style) return;
+    borderStyle_ = style;
+    ApplyBorder();
+}
+
+void TNativeControl::SetBorderWidth(int width)
+{
+    width = std::max(width, 0);
+    if (borderWidth_ == width) return;
+    borderWidth_ = width;
+    ApplyBorder();
+}
+
+// The text and the background the widget paints take Color and the font's
+// colour; disabled text stays grey.
+void TNativeControl::ApplyLook()
+{
+    widget_.setFont(font_.toQFont());
+    QPalette colours = widget_.palette();
+    colours.setColor(QPalette::Base, ColorToQColor(color_));
+    colours.setColor(QPalette::Text, ColorToQColor(font_.Color()));
+    colours.setColor(QPalette::Disabled, QPalette::Text, ColorToQColor(clGrayText));
+    widget_.setPalette(colours);
+    widget_.update();
+}
+
+void TNativeControl::ApplyBorder()
+{
+    const int band = borderWidth_;
+    if (auto* frame = qobject_cast<QFrame*>(&widget_)) {
+        frame->setFrameStyle(borderStyle_ == bsSingle ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
+        frame->setContentsMargins(band, band, band, band);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(&widget_)) {
+        edit->setFrame(borderStyle_ == bsSingle);
+        edit->setTextMargins(band, band, band, band);
+    }
+    widget_.update();
+}
+
+} // namespace toolkit
