@@ -3,6 +3,7 @@
 // (QPlainTextEdit) with their usual stored properties.
 
 #include "toolkit/nativecontrol.h"
+#include "toolkit/panel.h" // TAlignment
 #include "toolkit/stringlist.h"
 
 #include <QLineEdit>
@@ -96,7 +97,7 @@ class TMemo : public TCustomMemo {
     Q_PROPERTY(int Top READ y WRITE SetTop)
     Q_PROPERTY(int Width READ width WRITE SetWidth)
     Q_PROPERTY(int Height READ height WRITE SetHeight)
-    Q_PROPERTY(toolkit::nativecontrol_meta::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(toolkit::panel_meta::TAlignment Alignment READ Alignment WRITE SetAlignment)
     Q_PROPERTY(toolkit::nativecontrol_meta::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)

@@ -47,6 +47,7 @@ void TNativeControl::ApplyLook()
     widget_.setFont(font_.toQFont());
     QPalette colours = widget_.palette();
     colours.setColor(QPalette::Base, ColorToQColor(color_));
+    colours.setColor(QPalette::WindowText, ColorToQColor(color_)); // the plain band of BorderWidth
     colours.setColor(QPalette::Text, ColorToQColor(font_.Color()));
     colours.setColor(QPalette::Disabled, QPalette::Text, ColorToQColor(clGrayText));
     widget_.setPalette(colours);
@@ -57,8 +58,14 @@ void TNativeControl::ApplyBorder()
 {
     const int band = borderWidth_;
     if (auto* frame = qobject_cast<QFrame*>(&widget_)) {
-        frame->setFrameStyle(borderStyle_ == bsSingle ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
-        frame->setContentsMargins(band, band, band, band);
+        // Scroll areas lay out their viewport and bars inside the frame
+        // only, so the band is a plain frame of that width.
+        if (borderStyle_ == bsSingle) {
+            frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        } else {
+            frame->setFrameStyle(band > 0 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+            frame->setLineWidth(band);
+        }
     } else if (auto* edit = qobject_cast<QLineEdit*>(&widget_)) {
         edit->setFrame(borderStyle_ == bsSingle);
         edit->setTextMargins(band, band, band, band);

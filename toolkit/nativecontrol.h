@@ -23,16 +23,12 @@ enum TBorderStyle { bsNone, bsSingle };
 Q_ENUM_NS(TBorderStyle)
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 Q_ENUM_NS(TScrollStyle)
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-Q_ENUM_NS(TAlignment)
 } // namespace nativecontrol_meta
 
 using TBorderStyle = nativecontrol_meta::TBorderStyle;
 using TScrollStyle = nativecontrol_meta::TScrollStyle;
-using TAlignment = nativecontrol_meta::TAlignment;
 using enum nativecontrol_meta::TBorderStyle;
 using enum nativecontrol_meta::TScrollStyle;
-using enum nativecontrol_meta::TAlignment;
 
 class TNativeControl : public TComponent {
 public:

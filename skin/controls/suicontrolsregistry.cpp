@@ -1,8 +1,10 @@
 #include "skin/controls/suicontrolsregistry.h"
 
+#include "skin/controls/suibordered.h"
 #include "skin/controls/suicolorbox.h"
 #include "skin/controls/suicombobox.h"
 #include "skin/controls/suifontcombobox.h"
+#include "skin/controls/suigrid.h"
 #include "skin/controls/suigroupbox.h"
 #include "skin/controls/suiimagepanel.h"
 #include "skin/controls/suiradiogroup.h"
@@ -18,4 +20,11 @@ void RegisterSuiControls()
     toolkit::RegisterClass<TsuiFontComboBox>(QStringLiteral("TsuiFontComboBox"));
     toolkit::RegisterClass<TsuiFontSizeComboBox>(QStringLiteral("TsuiFontSizeComboBox"));
     toolkit::RegisterClass<TsuiColorBox>(QStringLiteral("TsuiColorBox"));
+    // Grids and the flat-bordered native controls.
+    toolkit::RegisterClass<TsuiDrawGrid>(QStringLiteral("TsuiDrawGrid"));
+    toolkit::RegisterClass<TsuiStringGrid>(QStringLiteral("TsuiStringGrid"));
+    toolkit::RegisterClass<TsuiEdit>(QStringLiteral("TsuiEdit"));
+    toolkit::RegisterClass<TsuiListView>(QStringLiteral("TsuiListView"));
+    toolkit::RegisterClass<TsuiTreeView>(QStringLiteral("TsuiTreeView"));
+    toolkit::RegisterClass<TsuiCheckListBox>(QStringLiteral("TsuiCheckListBox"));
 }
