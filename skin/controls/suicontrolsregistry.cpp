@@ -1,13 +1,16 @@
 #include "skin/controls/suicontrolsregistry.h"
 
-#include "skin/controls/suibordered.h"
+#include "skin/controls/suichecklistbox.h"
 #include "skin/controls/suicolorbox.h"
 #include "skin/controls/suicombobox.h"
+#include "skin/controls/suiedit.h"
 #include "skin/controls/suifontcombobox.h"
 #include "skin/controls/suigrid.h"
 #include "skin/controls/suigroupbox.h"
 #include "skin/controls/suiimagepanel.h"
+#include "skin/controls/suilistview.h"
 #include "skin/controls/suiradiogroup.h"
+#include "skin/controls/suitreeview.h"
 #include "toolkit/layoutregistry.h"
 
 void RegisterSuiControls()
