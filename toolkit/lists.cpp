@@ -66,6 +66,7 @@ TCustomListView::TCustomListView(QObject* owner, QWidget* parent) : QTreeWidget(
 {
     resize(250, 150);
     setRootIsDecorated(false);
+    header()->setDefaultSectionSize(ColumnWidth);
     SetViewStyle(vsIcon);
 }
 

@@ -103,6 +103,9 @@ protected:
 class TCustomListView : public QTreeWidget, public TNativeControl {
     Q_OBJECT
 public:
+    // A new column's width.
+    static constexpr int ColumnWidth = 50;
+
     explicit TCustomListView(QObject* owner, QWidget* parent = nullptr);
 
     QStringList Columns() const { return columns_; }

@@ -1,5 +1,7 @@
 #include "toolkit/nativecontrol.h"
 
+#include "toolkit/layoutregistry.h"
+
 #include <QFrame>
 #include <QLineEdit>
 #include <QWidget>
@@ -8,6 +10,10 @@ namespace toolkit {
 
 TNativeControl::TNativeControl(QWidget& widget, QObject* owner) : widget_(widget), owner_(owner)
 {
+    // Qt names the parts of its scroll areas (viewport, bar containers);
+    // they belong to the widget, not to a stored layout.
+    for (QObject* part : widget_.findChildren<QObject*>())
+        if (!part->objectName().isEmpty()) MarkInternal(part);
     QObject::connect(&font_, &TFont::OnChange, &widget_, [this] { ApplyLook(); });
     ApplyLook();
     ApplyBorder();

@@ -1,6 +1,9 @@
 #include "toolkit/stdctrls.h"
 
 #include "toolkit/combobox.h"
+#include "toolkit/edits.h"
+#include "toolkit/grids.h"
+#include "toolkit/lists.h"
 #include "toolkit/layouttree.h"
 #include "toolkit/panel.h"
 #include "toolkit/speedbutton.h"
@@ -114,6 +117,14 @@ void RegisterStandardControls()
     RegisterClass<TPanel>(QStringLiteral("TPanel"));
     RegisterClass<TSpeedButton>(QStringLiteral("TSpeedButton"));
     RegisterClass<TComboBox>(QStringLiteral("TComboBox"));
+    RegisterClass<TEdit>(QStringLiteral("TEdit"));
+    RegisterClass<TMemo>(QStringLiteral("TMemo"));
+    RegisterClass<TListBox>(QStringLiteral("TListBox"));
+    RegisterClass<TCheckListBox>(QStringLiteral("TCheckListBox"));
+    RegisterClass<TListView>(QStringLiteral("TListView"));
+    RegisterClass<TTreeView>(QStringLiteral("TTreeView"));
+    RegisterClass<TDrawGrid>(QStringLiteral("TDrawGrid"));
+    RegisterClass<TStringGrid>(QStringLiteral("TStringGrid"));
 }
 
 } // namespace toolkit
