@@ -89,8 +89,8 @@ int TCustomMemo::Room() const
 
 void TCustomMemo::keyPressEvent(QKeyEvent* event)
 {
-    const bool adds = !event->text().isEmpty() && event->text().at(0).isPrint() || event->key() == Qt::Key_Return ||
-                      event->key() == Qt::Key_Enter;
+    const bool printable = !event->text().isEmpty() && event->text().at(0).isPrint();
+    const bool adds = printable || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (maxLength_ > 0 && adds && !isReadOnly() && Room() <= 0) {
         event->accept();
         return;
