@@ -109,4 +109,11 @@ void TCustomMemo::insertFromMimeData(const QMimeData* source)
     QPlainTextEdit::insertFromMimeData(&cut);
 }
 
+bool TCustomMemo::event(QEvent* event)
+{
+    const bool handled = QPlainTextEdit::event(event);
+    PaintBand(*event);
+    return handled;
+}
+
 } // namespace toolkit

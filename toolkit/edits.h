@@ -75,6 +75,7 @@ signals:
     void OnChange();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 

@@ -181,4 +181,11 @@ void TStringGrid::DrawCell(TCanvas& canvas, int col, int row, const TRect& rect,
     if (DefaultDrawing()) canvas.TextRect(rect, rect.Left + 2, rect.Top + 2, Cells(col, row));
 }
 
+bool TCustomGrid::event(QEvent* event)
+{
+    const bool handled = QTableWidget::event(event);
+    PaintBand(*event);
+    return handled;
+}
+
 } // namespace toolkit

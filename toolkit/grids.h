@@ -89,6 +89,7 @@ public:
     TGridDrawState CellState(int col, int row) const;
 
 protected:
+    bool event(QEvent* event) override;
     // One cell on the view's canvas; the default background is already
     // there when DefaultDrawing is on.
     virtual void DrawCell(TCanvas& canvas, int col, int row, const TRect& rect, TGridDrawState state);

@@ -101,4 +101,25 @@ QTreeWidgetItem* TCustomTreeView::AddChild(QTreeWidgetItem* parent, const QStrin
     return parent ? new QTreeWidgetItem(parent, QStringList{text}) : new QTreeWidgetItem(this, QStringList{text});
 }
 
+bool TCustomListBox::event(QEvent* event)
+{
+    const bool handled = QListWidget::event(event);
+    PaintBand(*event);
+    return handled;
+}
+
+bool TCustomListView::event(QEvent* event)
+{
+    const bool handled = QTreeWidget::event(event);
+    PaintBand(*event);
+    return handled;
+}
+
+bool TCustomTreeView::event(QEvent* event)
+{
+    const bool handled = QTreeWidget::event(event);
+    PaintBand(*event);
+    return handled;
+}
+
 } // namespace toolkit

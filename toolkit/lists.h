@@ -41,6 +41,7 @@ signals:
     void OnClick();
 
 protected:
+    bool event(QEvent* event) override;
     // A new Qt item for entry index, before it joins the list.
     virtual void PrepareItem(QListWidgetItem& item) { Q_UNUSED(item); }
 
@@ -118,6 +119,9 @@ public:
     // An item with its caption and the texts of the further columns.
     QTreeWidgetItem* AddItem(const QString& caption, const QStringList& subItems = {});
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     QStringList columns_;
     TViewStyle viewStyle_ = vsIcon;
@@ -153,6 +157,9 @@ public:
 
     // A node under parent, or a top-level one without.
     QTreeWidgetItem* AddChild(QTreeWidgetItem* parent, const QString& text);
+protected:
+    bool event(QEvent* event) override;
+
 };
 
 class TTreeView : public TCustomTreeView {

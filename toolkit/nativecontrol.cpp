@@ -2,7 +2,9 @@
 
 #include "toolkit/layoutregistry.h"
 
+#include <QEvent>
 #include <QFrame>
+#include <QPainter>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -53,7 +55,6 @@ void TNativeControl::ApplyLook()
     widget_.setFont(font_.toQFont());
     QPalette colours = widget_.palette();
     colours.setColor(QPalette::Base, ColorToQColor(color_));
-    colours.setColor(QPalette::WindowText, ColorToQColor(color_)); // the plain band of BorderWidth
     colours.setColor(QPalette::Text, ColorToQColor(font_.Color()));
     colours.setColor(QPalette::Disabled, QPalette::Text, ColorToQColor(clGrayText));
     widget_.setPalette(colours);
@@ -65,7 +66,8 @@ void TNativeControl::ApplyBorder()
     const int band = borderWidth_;
     if (auto* frame = qobject_cast<QFrame*>(&widget_)) {
         // Scroll areas lay out their viewport and bars inside the frame
-        // only, so the band is a plain frame of that width.
+        // only, so the band is a plain frame of that width (PaintBand
+        // paints it in Color).
         if (borderStyle_ == bsSingle) {
             frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         } else {
@@ -77,6 +79,20 @@ void TNativeControl::ApplyBorder()
         edit->setTextMargins(band, band, band, band);
     }
     widget_.update();
+}
+
+} // namespace toolkit
+
+namespace toolkit {
+
+void TNativeControl::PaintBand(const QEvent& event)
+{
+    if (event.type() != QEvent::Paint || borderStyle_ != bsNone || borderWidth_ <= 0) return;
+    if (!qobject_cast<QFrame*>(&widget_)) return;
+    QPainter painter(&widget_);
+    const QRect outer = widget_.rect();
+    painter.setClipRegion(QRegion(outer) - outer.adjusted(borderWidth_, borderWidth_, -borderWidth_, -borderWidth_));
+    painter.fillRect(outer, ColorToQColor(color_));
 }
 
 } // namespace toolkit

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QEvent;
 class QWidget;
 
 namespace toolkit {
@@ -56,6 +57,9 @@ public:
 protected:
     // The edge and the free band around the contents, once they changed.
     void ApplyBorder();
+    // The band of a control without an edge, in Color: call after the
+    // widget handled a paint of its own surface.
+    void PaintBand(const QEvent& event);
 
 private:
     void ApplyLook();

@@ -69,6 +69,10 @@ TEST(TMemo, ScrollBarsAndBorder)
     memo.resize(120, 80);
     memo.show();
     EXPECT_EQ(memo.viewport()->geometry().topLeft(), QPoint(3, 3));
+    memo.SetColor(0x336699);
+    const QImage image = memo.grab().toImage();
+    for (const QPoint p : {QPoint(0, 0), QPoint(2, 40), QPoint(119, 79)})
+        EXPECT_EQ(image.pixel(p), ColorToQColor(0x336699).rgb()) << "the band takes Color";
 }
 
 TEST(TListBox, ItemsMirrorTheStringListAndSelectByIndex)
