@@ -1,10 +1,16 @@
+#include "skin/controls/suigrid.h"
 #include "skin/controls/suiimagepanel.h"
+#include "skin/controls/suitreeview.h"
 #include "skin/scrolling/suilistbox.h"
 #include "skin/scrolling/suimemo.h"
 #include "skin/scrolling/suiscrollingregistry.h"
 #include "skin/scrolling/suitrackbar.h"
 #include "toolkit/layoutreader.h"
+#include "toolkit/layoutregistry.h"
+#include "toolkit/layoutwriter.h"
 
+#include <QAccessible>
+#include <QAccessibleTextInterface>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTest>
@@ -248,8 +254,10 @@ TEST(TsuiListBox, ShowsItsBarOnlyWhileTheItemsScroll)
 TEST(TsuiMemo, ReadsItsBarsByNameAfterLoading)
 {
     RegisterSuiScrolling();
+    RegisterClass<QWidget>(QStringLiteral("TTestForm"));
     QWidget form;
-    ReadLayoutInto(&form, QStringLiteral("object Form1: QWidget\n"
+    form.setObjectName(QStringLiteral("Form1"));
+    ReadLayoutInto(&form, QStringLiteral("object Form1: TTestForm\n"
                                          "  object suiMemo1: TsuiMemo\n"
                                          "    VScrollBar = suiScrollBar1\n"
                                          "    Left = 10\n    Top = 10\n    Width = 200\n    Height = 100\n"
@@ -266,4 +274,34 @@ TEST(TsuiMemo, ReadsItsBarsByNameAfterLoading)
     EXPECT_EQ(memo->ScrollBars(), ssVertical);
     EXPECT_EQ(bar->geometry(), QRect(192, 11, 16, 99));
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("a\nb"));
+
+    const QString written = WriteLayout(&form);
+    EXPECT_TRUE(written.contains(QStringLiteral("VScrollBar = suiScrollBar1"))) << written.toStdString();
+    EXPECT_FALSE(written.contains(QStringLiteral("ScrollBars ="))) << "follows the attached bars";
+}
+
+TEST(TsuiMemo, SkinnedNativeControlsKeepQtAccessibility)
+{
+    QWidget form;
+    auto* memo = new TsuiMemo(&form, &form);
+    memo->setPlainText(QStringLiteral("hello"));
+    auto* list = new TsuiListBox(&form, &form);
+    list->Items()->Add(QStringLiteral("entry"));
+    auto* grid = new TsuiStringGrid(&form, &form);
+    auto* tree = new TsuiTreeView(&form, &form);
+    auto* bar = new TsuiScrollBar(&form, &form);
+    memo->SetVScrollBar(bar);
+    form.show();
+
+    QAccessibleInterface* text = QAccessible::queryAccessibleInterface(memo);
+    ASSERT_TRUE(text && text->textInterface());
+    EXPECT_EQ(text->role(), QAccessible::EditableText);
+    EXPECT_EQ(text->textInterface()->text(0, 5), QStringLiteral("hello"));
+    QAccessibleInterface* items = QAccessible::queryAccessibleInterface(list);
+    ASSERT_TRUE(items);
+    EXPECT_EQ(items->role(), QAccessible::List);
+    EXPECT_EQ(items->childCount(), 1);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(grid)->role(), QAccessible::Table);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(tree)->role(), QAccessible::Tree);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(bar)->role(), QAccessible::ScrollBar);
 }
