@@ -120,13 +120,15 @@ void TCustomGrid::paintEvent(QPaintEvent* event)
     canvas.FillRect(Rect(0, 0, image.width(), image.height()));
     canvas.Font.Assign(*Font());
     const QRect area = event->rect();
-    const int firstCol = std::max(columnAt(area.left()), 0), firstRow = std::max(rowAt(area.top()), 0);
+    // An area beyond the last column or row shows no cells.
+    const int firstCol = columnAt(area.left()), firstRow = rowAt(area.top());
     int lastCol = columnAt(area.right()), lastRow = rowAt(area.bottom());
     if (lastCol < 0) lastCol = columnCount() - 1;
     if (lastRow < 0) lastRow = rowCount() - 1;
-    for (int row = firstRow; row <= lastRow; ++row)
-        for (int col = firstCol; col <= lastCol; ++col)
-            PaintCell(canvas, col, row);
+    if (firstCol >= 0 && firstRow >= 0)
+        for (int row = firstRow; row <= lastRow; ++row)
+            for (int col = firstCol; col <= lastCol; ++col)
+                PaintCell(canvas, col, row);
     QPainter(viewport()).drawImage(area.topLeft(), image, area);
 }
 

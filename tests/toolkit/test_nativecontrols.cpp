@@ -75,6 +75,20 @@ TEST(TMemo, ScrollBarsAndBorder)
         EXPECT_EQ(image.pixel(p), ColorToQColor(0x336699).rgb()) << "the band takes Color";
 }
 
+TEST(TMemo, AlignmentPlacesTheLines)
+{
+    TMemo memo(nullptr);
+    memo.resize(200, 80);
+    memo.setPlainText(QStringLiteral("ab"));
+    memo.show();
+    memo.moveCursor(QTextCursor::Start);
+    const int left = memo.cursorRect().left();
+    memo.SetAlignment(taRightJustify);
+    EXPECT_GT(memo.cursorRect().left(), left + 100);
+    memo.SetAlignment(taCenter);
+    EXPECT_NEAR(memo.cursorRect().left(), memo.viewport()->width() / 2, 20);
+}
+
 TEST(TListBox, ItemsMirrorTheStringListAndSelectByIndex)
 {
     TListBox list(nullptr);
