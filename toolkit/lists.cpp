@@ -85,8 +85,7 @@ void TCustomListView::SetViewStyle(TViewStyle style)
 
 QTreeWidgetItem* TCustomListView::AddItem(const QString& caption, const QStringList& subItems)
 {
-    auto* item = new QTreeWidgetItem(this, QStringList{caption} + subItems);
-    return item;
+    return new QTreeWidgetItem(this, QStringList{caption} + subItems);
 }
 
 TCustomTreeView::TCustomTreeView(QObject* owner, QWidget* parent) : QTreeWidget(parent), TNativeControl(*this, owner)

@@ -29,8 +29,6 @@ public:
     TsuiScrollBar* VScrollBar() const { return bars_->Bar(Qt::Vertical); }
     void SetVScrollBar(TsuiScrollBar* bar);
 
-    void ApplyContainerStyle(TsuiUIStyle style) override { TsuiFlatBorder::ApplyContainerStyle(style); }
-
 protected:
     bool event(QEvent* event) override;
 

@@ -35,8 +35,6 @@ public:
     void SetVScrollBar(TsuiScrollBar* bar) { Attach(Qt::Vertical, bar); }
     void SetHScrollBar(TsuiScrollBar* bar) { Attach(Qt::Horizontal, bar); }
 
-    void ApplyContainerStyle(TsuiUIStyle style) override { TsuiFlatBorder::ApplyContainerStyle(style); }
-
 protected:
     bool event(QEvent* event) override;
 
