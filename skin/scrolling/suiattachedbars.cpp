@@ -47,10 +47,10 @@ bool TsuiAttachedBars::Attach(Qt::Orientation orientation, TsuiScrollBar* bar)
     if (!bar) return true;
     bar->SetOrientation(orientation == Qt::Vertical ? suiVertical : suiHorizontal);
     connect(bar, &TsuiScrollBar::OnChange, this, [this, orientation] { BarMoved(orientation); });
-    // A widget reports its destruction before its guards clear.
-    connect(bar, &QObject::destroyed, this, [this](QObject* gone) {
-        for (QPointer<TsuiScrollBar>* slot : {&vertical_, &horizontal_})
-            if (static_cast<QObject*>(slot->data()) == gone) *slot = nullptr;
+    // A widget reports its destruction before its guards clear. Releasing a
+    // bar disconnects it, so a bar that reports here is still this slot's.
+    connect(bar, &QObject::destroyed, this, [this, orientation] {
+        Slot(orientation) = nullptr;
         UpdateScrollBarsPos();
         emit BarGone();
     });
