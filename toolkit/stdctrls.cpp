@@ -1,6 +1,9 @@
 #include "toolkit/stdctrls.h"
 
 #include "toolkit/combobox.h"
+#include "toolkit/edits.h"
+#include "toolkit/grids.h"
+#include "toolkit/lists.h"
 #include "toolkit/layouttree.h"
 #include "toolkit/imagelist.h"
 #include "toolkit/menus.h"
@@ -123,6 +126,14 @@ void RegisterStandardControls()
     RegisterClass<TMenuItem>(QStringLiteral("TMenuItem"));
     RegisterClass<TToolBar>(QStringLiteral("TToolBar"));
     RegisterClass<TToolButton>(QStringLiteral("TToolButton"));
+    RegisterClass<TEdit>(QStringLiteral("TEdit"));
+    RegisterClass<TMemo>(QStringLiteral("TMemo"));
+    RegisterClass<TListBox>(QStringLiteral("TListBox"));
+    RegisterClass<TCheckListBox>(QStringLiteral("TCheckListBox"));
+    RegisterClass<TListView>(QStringLiteral("TListView"));
+    RegisterClass<TTreeView>(QStringLiteral("TTreeView"));
+    RegisterClass<TDrawGrid>(QStringLiteral("TDrawGrid"));
+    RegisterClass<TStringGrid>(QStringLiteral("TStringGrid"));
 }
 
 } // namespace toolkit

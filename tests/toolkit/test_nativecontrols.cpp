@@ -1,0 +1,184 @@
+#include "toolkit/edits.h"
+#include "toolkit/grids.h"
+#include "toolkit/layoutreader.h"
+#include "toolkit/layoutregistry.h"
+#include "toolkit/layoutwriter.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace toolkit;
+
+TEST(TMemo, LinesAndTheDocumentFollowEachOther)
+{
+    TMemo memo(nullptr);
+    EXPECT_EQ(memo.Lines()->Count(), 0);
+    memo.Lines()->Add(QStringLiteral("one"));
+    memo.Lines()->Add(QStringLiteral("two"));
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("one\ntwo"));
+
+    QSignalSpy changes(&memo, &TCustomMemo::OnChange);
+    memo.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&memo, QStringLiteral("!"));
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(memo.Lines()->ToQStringList(), (QStringList{"one", "two!"}));
+
+    memo.Lines()->Delete(0);
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("two!"));
+}
+
+TEST(TMemo, MaxLengthLimitsTypingAndPastingButNotTheProgram)
+{
+    TMemo memo(nullptr);
+    memo.SetMaxLength(5);
+    memo.setPlainText(QStringLiteral("abc"));
+    memo.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&memo, QStringLiteral("defg"));
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("abcde"));
+    QTest::keyClick(&memo, Qt::Key_Return);
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("abcde"));
+
+    // A selection makes room for what replaces it.
+    memo.selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("1234567"));
+    memo.paste();
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("12345"));
+
+    memo.setPlainText(QStringLiteral("longer than five"));
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("longer than five"));
+}
+
+TEST(TMemo, ScrollBarsAndBorder)
+{
+    TMemo memo(nullptr);
+    EXPECT_EQ(memo.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    memo.SetScrollBars(ssVertical);
+    EXPECT_EQ(memo.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(memo.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    memo.SetScrollBars(ssBoth);
+    EXPECT_EQ(memo.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+    // Without an edge the band of BorderWidth lies around the viewport.
+    memo.SetBorderStyle(bsNone);
+    memo.SetBorderWidth(3);
+    memo.resize(120, 80);
+    memo.show();
+    EXPECT_EQ(memo.viewport()->geometry().topLeft(), QPoint(3, 3));
+    memo.SetColor(0x336699);
+    const QImage image = memo.grab().toImage();
+    for (const QPoint p : {QPoint(0, 0), QPoint(2, 40), QPoint(119, 79)})
+        EXPECT_EQ(image.pixel(p), ColorToQColor(0x336699).rgb()) << "the band takes Color";
+}
+
+TEST(TMemo, AlignmentPlacesTheLines)
+{
+    TMemo memo(nullptr);
+    memo.resize(200, 80);
+    memo.setPlainText(QStringLiteral("ab"));
+    memo.show();
+    memo.moveCursor(QTextCursor::Start);
+    const int left = memo.cursorRect().left();
+    memo.SetAlignment(taRightJustify);
+    EXPECT_GT(memo.cursorRect().left(), left + 100);
+    memo.SetAlignment(taCenter);
+    EXPECT_NEAR(memo.cursorRect().left(), memo.viewport()->width() / 2, 20);
+}
+
+TEST(TListBox, ItemsMirrorTheStringListAndSelectByIndex)
+{
+    TListBox list(nullptr);
+    list.Items()->Add(QStringLiteral("b"));
+    list.Items()->Add(QStringLiteral("a"));
+    list.Items()->Insert(0, QStringLiteral("c"));
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.item(0)->text(), QStringLiteral("c"));
+    list.Items()->SetStrings(2, QStringLiteral("z"));
+    EXPECT_EQ(list.item(2)->text(), QStringLiteral("z"));
+    list.SetSorted(true);
+    EXPECT_EQ(list.item(0)->text(), QStringLiteral("b"));
+
+    list.SetItemIndex(1);
+    EXPECT_EQ(list.ItemIndex(), 1);
+    list.SetItemIndex(7);
+    EXPECT_EQ(list.ItemIndex(), -1);
+    list.Items()->Delete(0);
+    EXPECT_EQ(list.count(), 2);
+
+    TCheckListBox checks(nullptr);
+    checks.Items()->Add(QStringLiteral("x"));
+    QSignalSpy toggled(&checks, &TCheckListBox::OnClickCheck);
+    checks.SetChecked(0, true);
+    EXPECT_TRUE(checks.Checked(0));
+    EXPECT_EQ(toggled.count(), 1);
+    EXPECT_FALSE(checks.Checked(5));
+}
+
+TEST(TStringGrid, CellsGeometryAndFixedCells)
+{
+    TStringGrid grid(nullptr);
+    EXPECT_EQ(grid.ColCount(), 5);
+    grid.SetCells(2, 3, QStringLiteral("x"));
+    grid.SetCells(9, 9, QStringLiteral("ignored"));
+    EXPECT_EQ(grid.Cells(2, 3), QStringLiteral("x"));
+    EXPECT_EQ(grid.Cells(9, 9), QString());
+
+    grid.SetDefaultColWidth(40);
+    grid.SetDefaultRowHeight(20);
+    EXPECT_EQ(grid.CellRect(2, 1).Left, 2 * 41) << "each column is followed by its grid line";
+    EXPECT_EQ(grid.CellRect(2, 1).Width(), 40);
+    EXPECT_EQ(grid.CellRect(2, 1).Top, 21);
+    EXPECT_EQ(grid.CellState(0, 2), gdFixed);
+    EXPECT_EQ(grid.CellState(2, 0), gdFixed);
+
+    // At least one column and row stay unfixed.
+    grid.SetColCount(2);
+    grid.SetFixedCols(5);
+    EXPECT_EQ(grid.FixedCols(), 1);
+}
+
+TEST(NativeControls, StoredLayoutsReadAndWriteBack)
+{
+    RegisterStandardControls();
+    RegisterClass<QWidget>(QStringLiteral("TTestForm"));
+    QWidget form;
+    form.setObjectName(QStringLiteral("Form1"));
+    ReadLayoutInto(&form, QStringLiteral("object Form1: TTestForm\n"
+                                         "  object Memo1: TMemo\n"
+                                         "    Left = 8\n    Top = 8\n"
+                                         "    Lines.Strings = ('first' 'second')\n"
+                                         "    ScrollBars = ssVertical\n"
+                                         "    WordWrap = False\n"
+                                         "  end\n"
+                                         "  object List1: TListBox\n"
+                                         "    Items.Strings = ('a' 'b')\n"
+                                         "    MultiSelect = True\n"
+                                         "  end\n"
+                                         "  object Grid1: TStringGrid\n"
+                                         "    ColCount = 3\n"
+                                         "    FixedCols = 0\n"
+                                         "    Options = [goVertLine, goEditing]\n"
+                                         "  end\n"
+                                         "end\n"));
+    auto* memo = form.findChild<TMemo*>(QStringLiteral("Memo1"));
+    auto* list = form.findChild<TListBox*>(QStringLiteral("List1"));
+    auto* grid = form.findChild<TStringGrid*>(QStringLiteral("Grid1"));
+    ASSERT_TRUE(memo && list && grid);
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("first\nsecond"));
+    EXPECT_EQ(memo->ScrollBars(), ssVertical);
+    EXPECT_FALSE(memo->WordWrap());
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_TRUE(list->MultiSelect());
+    EXPECT_EQ(grid->FixedCols(), 0);
+    EXPECT_EQ(grid->Options(), TGridOptions(goVertLine | goEditing));
+
+    const QString written = WriteLayout(&form);
+    QWidget again;
+    again.setObjectName(QStringLiteral("Form1"));
+    ReadLayoutInto(&again, written);
+    EXPECT_EQ(WriteLayout(&again).toStdString(), written.toStdString());
+}

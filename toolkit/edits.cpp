@@ -1,0 +1,119 @@
+#include "toolkit/edits.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextDocument>
+
+namespace toolkit {
+
+TCustomEdit::TCustomEdit(QObject* owner, QWidget* parent) : QLineEdit(parent), TNativeControl(*this, owner)
+{
+    resize(121, 21);
+    connect(this, &QLineEdit::textChanged, this, &TCustomEdit::OnChange);
+}
+
+void TCustomEdit::SetMaxLength(int length)
+{
+    maxLength_ = std::max(length, 0);
+    setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
+}
+
+TCustomMemo::TCustomMemo(QObject* owner, QWidget* parent) : QPlainTextEdit(parent), TNativeControl(*this, owner)
+{
+    resize(185, 89);
+    SetScrollBars(ssNone);
+    connect(&lines_, &TStringList::OnChange, this, &TCustomMemo::LinesChanged);
+    connect(this, &QPlainTextEdit::textChanged, this, &TCustomMemo::DocumentChanged);
+}
+
+TStringList* TCustomMemo::Lines()
+{
+    if (linesStale_) {
+        syncing_ = true;
+        const QString text = toPlainText();
+        lines_.Assign(text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n')));
+        syncing_ = false;
+        linesStale_ = false;
+    }
+    return &lines_;
+}
+
+void TCustomMemo::LinesChanged()
+{
+    if (syncing_) return;
+    syncing_ = true;
+    setPlainText(lines_.ToQStringList().join(QLatin1Char('\n')));
+    syncing_ = false;
+}
+
+void TCustomMemo::DocumentChanged()
+{
+    if (!syncing_) linesStale_ = true;
+    emit OnChange();
+}
+
+void TCustomMemo::SetWordWrap(bool on)
+{
+    setLineWrapMode(on ? WidgetWidth : NoWrap);
+}
+
+// A memo that wraps its lines has nothing to scroll sideways.
+void TCustomMemo::SetScrollBars(TScrollStyle bars)
+{
+    scrollBars_ = bars;
+    const auto policy = [bars](TScrollStyle both, TScrollStyle one) {
+        return bars == both || bars == one ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    };
+    setVerticalScrollBarPolicy(policy(ssBoth, ssVertical));
+    setHorizontalScrollBarPolicy(policy(ssBoth, ssHorizontal));
+}
+
+void TCustomMemo::SetAlignment(TAlignment alignment)
+{
+    alignment_ = alignment;
+    QTextOption option = document()->defaultTextOption();
+    option.setAlignment(alignment == taCenter ? Qt::AlignHCenter
+                        : alignment == taRightJustify ? Qt::AlignRight
+                                                      : Qt::AlignLeft);
+    document()->setDefaultTextOption(option);
+}
+
+// What the user may still type: the limit less the text that stays.
+int TCustomMemo::Room() const
+{
+    const QTextCursor cursor = textCursor();
+    const int kept = document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
+    return maxLength_ - kept;
+}
+
+void TCustomMemo::keyPressEvent(QKeyEvent* event)
+{
+    const bool printable = !event->text().isEmpty() && event->text().at(0).isPrint();
+    const bool adds = printable || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (maxLength_ > 0 && adds && !isReadOnly() && Room() <= 0) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TCustomMemo::insertFromMimeData(const QMimeData* source)
+{
+    if (maxLength_ <= 0 || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QMimeData cut;
+    cut.setText(source->text().left(std::max(Room(), 0)));
+    QPlainTextEdit::insertFromMimeData(&cut);
+}
+
+bool TCustomMemo::event(QEvent* event)
+{
+    const bool handled = QPlainTextEdit::event(event);
+    PaintBand(*event);
+    return handled;
+}
+
+} // namespace toolkit

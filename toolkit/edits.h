@@ -1,0 +1,115 @@
+#pragma once
+// The toolkit's one-line edit (QLineEdit) and multi-line memo
+// (QPlainTextEdit) with their usual stored properties.
+
+#include "toolkit/nativecontrol.h"
+#include "toolkit/panel.h" // TAlignment
+#include "toolkit/stringlist.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace toolkit {
+
+class TCustomEdit : public QLineEdit, public TNativeControl {
+    Q_OBJECT
+public:
+    explicit TCustomEdit(QObject* owner, QWidget* parent = nullptr);
+
+    QString Text() const { return text(); }
+    void SetText(const QString& text) { setText(text); }
+    // 0: no limit.
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int length);
+    bool ReadOnly() const { return isReadOnly(); }
+    void SetReadOnly(bool on) { setReadOnly(on); }
+
+signals:
+    void OnChange();
+
+private:
+    int maxLength_ = 0;
+};
+
+class TEdit : public TCustomEdit {
+    Q_OBJECT
+    Q_PROPERTY(int Left READ x WRITE SetLeft)
+    Q_PROPERTY(int Top READ y WRITE SetTop)
+    Q_PROPERTY(int Width READ width WRITE SetWidth)
+    Q_PROPERTY(int Height READ height WRITE SetHeight)
+    Q_PROPERTY(toolkit::nativecontrol_meta::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(toolkit::TFont* Font READ Font)
+    Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+    Q_PROPERTY(QString Text READ Text WRITE SetText)
+public:
+    using TCustomEdit::TCustomEdit;
+};
+
+class TCustomMemo : public QPlainTextEdit, public TNativeControl {
+    Q_OBJECT
+public:
+    explicit TCustomMemo(QObject* owner, QWidget* parent = nullptr);
+
+    // The text as lines. Read from the document when the user changed it;
+    // changing the list replaces the document's text.
+    TStringList* Lines();
+    QString Text() const { return toPlainText(); }
+    void SetText(const QString& text) { setPlainText(text); }
+    bool WordWrap() const { return lineWrapMode() != NoWrap; }
+    void SetWordWrap(bool on);
+    bool ReadOnly() const { return isReadOnly(); }
+    void SetReadOnly(bool on) { setReadOnly(on); }
+    // Characters the user can type in all, 0: no limit. Text set by the
+    // program is not cut.
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int length) { maxLength_ = std::max(length, 0); }
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle bars);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment alignment);
+
+signals:
+    void OnChange();
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    void LinesChanged();
+    void DocumentChanged();
+    int Room() const;
+
+    TStringList lines_;
+    TScrollStyle scrollBars_ = ssNone;
+    TAlignment alignment_ = taLeftJustify;
+    int maxLength_ = 0;
+    bool linesStale_ = false;
+    bool syncing_ = false;
+};
+
+class TMemo : public TCustomMemo {
+    Q_OBJECT
+    Q_PROPERTY(int Left READ x WRITE SetLeft)
+    Q_PROPERTY(int Top READ y WRITE SetTop)
+    Q_PROPERTY(int Width READ width WRITE SetWidth)
+    Q_PROPERTY(int Height READ height WRITE SetHeight)
+    Q_PROPERTY(toolkit::panel_meta::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(toolkit::nativecontrol_meta::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(toolkit::TFont* Font READ Font)
+    Q_PROPERTY(toolkit::TStringList* Lines READ Lines)
+    Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+    Q_PROPERTY(toolkit::nativecontrol_meta::TScrollStyle ScrollBars READ ScrollBars WRITE SetScrollBars)
+    Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
+public:
+    using TCustomMemo::TCustomMemo;
+};
+
+} // namespace toolkit

@@ -1,0 +1,140 @@
+#pragma once
+// The toolkit's grids on QTableWidget: a draw grid whose cells its owner
+// draws, and a string grid that keeps a text per cell.
+//
+// The grid paints its visible cells itself, one canvas over the whole view:
+// for each cell the default background by state (fixed, selected, plain),
+// then DrawCell, then the grid lines in the one-pixel gap right of and below
+// each cell. The first FixedCols columns and FixedRows rows are fixed cells;
+// they scroll with the others. Qt's item views keep the selection, the
+// current cell, editing and the table's accessibility.
+
+#include "toolkit/canvas.h"
+#include "toolkit/nativecontrol.h"
+
+#include <QTableWidget>
+
+namespace toolkit {
+
+namespace grids_meta {
+Q_NAMESPACE
+enum TGridOption {
+    goFixedVertLine = 0x1,
+    goFixedHorzLine = 0x2,
+    goVertLine = 0x4,
+    goHorzLine = 0x8,
+    goRangeSelect = 0x10,
+    goRowSelect = 0x20,
+    goEditing = 0x40,
+};
+Q_DECLARE_FLAGS(TGridOptions, TGridOption)
+Q_FLAG_NS(TGridOptions)
+} // namespace grids_meta
+
+using TGridOption = grids_meta::TGridOption;
+using TGridOptions = grids_meta::TGridOptions;
+using enum grids_meta::TGridOption;
+
+// A cell's state as DrawCell gets it.
+using TGridDrawState = unsigned;
+enum : unsigned { gdSelected = 0x1, gdFocused = 0x2, gdFixed = 0x4 };
+
+class TCustomGrid : public QTableWidget, public TNativeControl {
+    Q_OBJECT
+    Q_PROPERTY(int Left READ x WRITE SetLeft)
+    Q_PROPERTY(int Top READ y WRITE SetTop)
+    Q_PROPERTY(int Width READ width WRITE SetWidth)
+    Q_PROPERTY(int Height READ height WRITE SetHeight)
+    Q_PROPERTY(toolkit::nativecontrol_meta::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
+    Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
+    Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
+    Q_PROPERTY(bool DefaultDrawing READ DefaultDrawing WRITE SetDefaultDrawing)
+    Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(quint32 FixedColor READ FixedColor WRITE SetFixedColor)
+    Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
+    Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
+    Q_PROPERTY(toolkit::TFont* Font READ Font)
+    Q_PROPERTY(toolkit::grids_meta::TGridOptions Options READ Options WRITE SetOptions)
+    Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
+public:
+    static constexpr TColor GridLineColor = 0xC0C0C0;
+
+    explicit TCustomGrid(QObject* owner, QWidget* parent = nullptr);
+
+    int ColCount() const { return columnCount(); }
+    void SetColCount(int count);
+    int RowCount() const { return rowCount(); }
+    void SetRowCount(int count);
+    int FixedCols() const { return fixedCols_; }
+    void SetFixedCols(int count);
+    int FixedRows() const { return fixedRows_; }
+    void SetFixedRows(int count);
+    int DefaultColWidth() const { return defaultColWidth_; }
+    void SetDefaultColWidth(int width);
+    int DefaultRowHeight() const { return defaultRowHeight_; }
+    void SetDefaultRowHeight(int height);
+    TColor FixedColor() const { return fixedColor_; }
+    void SetFixedColor(TColor color);
+    TGridOptions Options() const { return options_; }
+    void SetOptions(TGridOptions options);
+    bool DefaultDrawing() const { return defaultDrawing_; }
+    void SetDefaultDrawing(bool on);
+    int Col() const { return currentColumn(); }
+    int Row() const { return currentRow(); }
+
+    // The cell's rectangle in the view, without its grid lines.
+    TRect CellRect(int col, int row) const;
+    TGridDrawState CellState(int col, int row) const;
+
+protected:
+    bool event(QEvent* event) override;
+    // One cell on the view's canvas; the default background is already
+    // there when DefaultDrawing is on.
+    virtual void DrawCell(TCanvas& canvas, int col, int row, const TRect& rect, TGridDrawState state);
+
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void PaintCell(TCanvas& canvas, int col, int row);
+    void PaintGridLines(TCanvas& canvas, int col, int row, const TRect& rect);
+    void ApplyOptions();
+    void Repaint() { viewport()->update(); }
+
+    int fixedCols_ = 1;
+    int fixedRows_ = 1;
+    int defaultColWidth_ = 64;
+    int defaultRowHeight_ = 24;
+    TColor fixedColor_ = clBtnFace;
+    TGridOptions options_ = TGridOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect);
+    bool defaultDrawing_ = true;
+};
+
+class TDrawGrid : public TCustomGrid {
+    Q_OBJECT
+public:
+    using TCustomGrid::TCustomGrid;
+
+signals:
+    void OnDrawCell(toolkit::TCanvas* canvas, int col, int row, toolkit::TRect rect, uint state);
+
+protected:
+    // Raises OnDrawCell.
+    void DrawCell(TCanvas& canvas, int col, int row, const TRect& rect, TGridDrawState state) override;
+};
+
+// Cells are written at (Left + 2, Top + 2) of their rectangle, clipped to it.
+class TStringGrid : public TCustomGrid {
+    Q_OBJECT
+public:
+    using TCustomGrid::TCustomGrid;
+
+    QString Cells(int col, int row) const;
+    void SetCells(int col, int row, const QString& text);
+
+protected:
+    void DrawCell(TCanvas& canvas, int col, int row, const TRect& rect, TGridDrawState state) override;
+};
+
+} // namespace toolkit

@@ -1,0 +1,75 @@
+#pragma once
+// What the toolkit's controls on native Qt widgets (edit, memo, lists, views,
+// grids) share: the owner, Color and Font carried into the widget's palette
+// and font, a border style and width, and the classic geometry setters.
+//
+// A mixin beside the Qt base, as TComponent is: each control declares the
+// published properties itself and forwards them here.
+
+#include "toolkit/component.h"
+#include "toolkit/graphics.h"
+#include "toolkit/types.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QEvent;
+class QWidget;
+
+namespace toolkit {
+
+namespace nativecontrol_meta {
+Q_NAMESPACE
+enum TBorderStyle { bsNone, bsSingle };
+Q_ENUM_NS(TBorderStyle)
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+Q_ENUM_NS(TScrollStyle)
+} // namespace nativecontrol_meta
+
+using TBorderStyle = nativecontrol_meta::TBorderStyle;
+using TScrollStyle = nativecontrol_meta::TScrollStyle;
+using enum nativecontrol_meta::TBorderStyle;
+using enum nativecontrol_meta::TScrollStyle;
+
+class TNativeControl : public TComponent {
+public:
+    TNativeControl(QWidget& widget, QObject* owner);
+    virtual ~TNativeControl() = default;
+
+    QObject* Owner() const { return owner_; }
+
+    void SetLeft(int left);
+    void SetTop(int top);
+    void SetWidth(int width);
+    void SetHeight(int height);
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    TFont* Font() { return &font_; }
+    const TFont& Font() const { return font_; }
+
+    // bsSingle is the native sunken edge; BorderWidth is kept free inside it.
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    virtual void SetBorderStyle(TBorderStyle style);
+    int BorderWidth() const { return borderWidth_; }
+    virtual void SetBorderWidth(int width);
+
+protected:
+    // The edge and the free band around the contents, once they changed.
+    void ApplyBorder();
+    // The band of a control without an edge, in Color: call after the
+    // widget handled a paint of its own surface.
+    void PaintBand(const QEvent& event);
+
+private:
+    void ApplyLook();
+
+    QWidget& widget_;
+    QPointer<QObject> owner_;
+    TFont font_;
+    TColor color_ = clWindow;
+    TBorderStyle borderStyle_ = bsSingle;
+    int borderWidth_ = 0;
+};
+
+} // namespace toolkit
