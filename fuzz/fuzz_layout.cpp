@@ -142,6 +142,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(*argc, *argv);
+    Q_INIT_RESOURCE(skin); // pictures by name, from their own library
     RegisterClass<FuzzPanel>(QStringLiteral("TFuzzPanel"));
     RegisterClass<FuzzObject>(QStringLiteral("TFuzzObject"));
     return 0;

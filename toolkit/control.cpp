@@ -7,7 +7,7 @@
 
 namespace toolkit {
 
-TCustomControl::TCustomControl(QObject* owner, QWidget* parent) : QWidget(parent), owner_(owner)
+TCustomControl::TCustomControl(QObject* owner, QWidget* parent) : QWidget(ParentOrOwner(owner, parent)), owner_(owner)
 {
     // Every pixel comes from the off-screen picture; nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
