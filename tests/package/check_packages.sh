@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Debian packages from a finished build, unpacks them into a scratch
 # root (dpkg -x) and checks what lands where.
-#   check_packages.sh BUILD_DIR WORK_DIR
+#   check_packages.sh BUILD_DIR WORK_DIR DESIGNER_PLUGIN_DIR (relative to /usr)
 set -euo pipefail
-build=$1 work=$2
+build=$1 work=$2 plugins=/usr/$3
 rm -rf "$work"
 mkdir -p "$work/root"
 cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
@@ -34,11 +34,11 @@ done
 expect /usr/include/skinnedcontrols/skin/buttons/suibutton.h /usr/include/skinnedcontrols/toolkit/canvas.h \
        /usr/lib/cmake/SkinnedControls/SkinnedControlsConfig.cmake \
        /usr/lib/cmake/SkinnedControls/SkinnedControlsTargets.cmake \
-       /usr/lib/x86_64-linux-gnu/qt6/plugins/designer/libskinnedcontrols_designer.so /usr/bin/gallery
+       $plugins/libskinnedcontrols_designer.so /usr/bin/gallery
 
 # Every library the programs and the plugin need is found in the unpacked
 # tree or on the system.
-for binary in $app/ispupdate /usr/bin/gallery /usr/lib/x86_64-linux-gnu/qt6/plugins/designer/libskinnedcontrols_designer.so; do
+for binary in $app/ispupdate /usr/bin/gallery $plugins/libskinnedcontrols_designer.so; do
   missing=$(LD_LIBRARY_PATH=$root/usr/lib ldd "$root$binary" | grep "not found" || true)
   [ -z "$missing" ] || fail "$binary: $missing"
 done
