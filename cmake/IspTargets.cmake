@@ -1,3 +1,5 @@
+include(GNUInstallDirs)
+
 # A folder whose first unit is still to come builds as an empty library.
 macro(isp_sources_or_placeholder var)
   if(NOT ${var})
@@ -16,9 +18,36 @@ function(isp_add_library name dir)
   else()
     add_library(${name} STATIC ${sources})
   endif()
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
   target_compile_options(${name} PRIVATE -Wall -Wextra)
   target_link_libraries(${name} PUBLIC ${ARG_LINK})
+endfunction()
+
+# The component set's libraries are shared and installed: each with a version
+# and SONAME, its headers under include/skinnedcontrols/<folder>/ (so that the
+# includes read the same inside and outside this tree) and an entry in the
+# exported package SkinnedControls::<name>
+# (libskinned_buttons.so, SkinnedControls::buttons for skin_buttons).
+function(isp_install_component_library name)
+  string(REGEX REPLACE "^skin_" "" short ${name})
+  set_target_properties(${name} PROPERTIES
+    INSTALL_RPATH "$ORIGIN"
+    OUTPUT_NAME skinned_${short}
+    EXPORT_NAME ${short}
+    VERSION ${PROJECT_VERSION}
+    SOVERSION ${PROJECT_VERSION_MAJOR})
+  target_include_directories(${name} INTERFACE $<INSTALL_INTERFACE:${ISP_INSTALL_INCLUDEDIR}>)
+  install(TARGETS ${name} EXPORT SkinnedControlsTargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT library NAMELINK_COMPONENT development)
+  add_library(SkinnedControls::${short} ALIAS ${name})
+endfunction()
+
+function(isp_add_component_library name dir)
+  isp_add_library(${name} ${dir} SHARED ${ARGN})
+  isp_install_component_library(${name})
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${dir})
+  file(GLOB headers ${dir}/*.h)
+  install(FILES ${headers} DESTINATION ${ISP_INSTALL_INCLUDEDIR}/${folder} COMPONENT development)
 endfunction()
 
 # One GoogleTest executable per tests/ folder, sharing the common test main

@@ -138,10 +138,18 @@ private:
     QPointer<FuzzObject> dialog_;
 };
 
+// The pictures by name come from their own library. Outside the C-linkage
+// entry point, whose linkage the initialiser's declaration would take.
+static void RegisterSkinPictures()
+{
+    Q_INIT_RESOURCE(skin);
+}
+
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(*argc, *argv);
+    RegisterSkinPictures();
     RegisterClass<FuzzPanel>(QStringLiteral("TFuzzPanel"));
     RegisterClass<FuzzObject>(QStringLiteral("TFuzzObject"));
     return 0;

@@ -7,11 +7,11 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation2 fontconfig
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils desktop-file-utils
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
 )
 

@@ -332,8 +332,19 @@ void TCanvas::DrawTextCell(QPainter& painter, int x, int y, const QString& text,
     const QFontMetrics& metrics = drawn.metrics;
     FillWithBrush(painter, QRect(x, y, drawn.Advance(text), metrics.height()));
     const QColor color = ColorToQColor(Font.Color());
-    painter.setPen(color);
     const int baseline = y + metrics.ascent();
+    QRect underline;
+    if (underlined >= 0 && underlined < text.size()) {
+        const int ux = x + metrics.horizontalAdvance(text.left(underlined));
+        const int uw = metrics.horizontalAdvance(text.mid(underlined, 1));
+        const int uy = y + metrics.ascent() + metrics.underlinePos();
+        underline = QRect(ux, uy, uw, std::max(1, metrics.lineWidth()));
+    }
+    if (textLayer_) {
+        textLayer_->push_back({drawn.font, color, QPoint(x, baseline), text, underline, clip_});
+        return;
+    }
+    painter.setPen(color);
     if (Font.Style() & (fsUnderline | fsStrikeOut)) {
         // Glyph runs would place these lines a pixel away from where text drawing does.
         painter.setFont(drawn.font);
@@ -344,12 +355,29 @@ void TCanvas::DrawTextCell(QPainter& painter, int x, int y, const QString& text,
         for (const QGlyphRun& run : shape.runs)
             painter.drawGlyphRun(QPointF(x, baseline - shape.ascent), run);
     }
-    if (underlined >= 0 && underlined < text.size()) {
-        const int ux = x + metrics.horizontalAdvance(text.left(underlined));
-        const int uw = metrics.horizontalAdvance(text.mid(underlined, 1));
-        const int uy = y + metrics.ascent() + metrics.underlinePos();
-        painter.fillRect(QRect(ux, uy, uw, std::max(1, metrics.lineWidth())), color);
-    }
+    if (!underline.isEmpty()) painter.fillRect(underline, color);
+}
+
+QRect TTextCell::Bounds() const
+{
+    const QFontMetrics metrics(Font);
+    const QRect cell(Baseline.x(), Baseline.y() - metrics.ascent(), metrics.horizontalAdvance(Text) + 1,
+                     metrics.height());
+    // Glyphs drawn at a higher resolution may reach a pixel past the cell.
+    const QRect all = cell.united(Underline).adjusted(-1, -1, 1, 1);
+    return Clip ? all.intersected(*Clip) : all;
+}
+
+void TTextCell::Draw(QPainter& painter) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    if (Clip) painter.setClipRect(*Clip, Qt::IntersectClip);
+    painter.setFont(Font);
+    painter.setPen(Color);
+    painter.drawText(Baseline, Text);
+    if (!Underline.isEmpty()) painter.fillRect(Underline, Color);
+    painter.restore();
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text)

@@ -15,6 +15,8 @@
 #include "toolkit/graphics.h"
 #include "toolkit/types.h"
 
+#include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -53,6 +55,22 @@ enum : unsigned {
     DT_NOPREFIX = 0x800,
 };
 
+// A line of text a canvas left out of its image (its background cell is in the
+// image), to be drawn over the image on a denser device: crisp there instead
+// of enlarged with the pixels around it.
+struct TTextCell {
+    QFont Font;
+    QColor Color;
+    QPoint Baseline;
+    QString Text;
+    QRect Underline; // empty without an underlined character
+    std::optional<QRect> Clip;
+
+    QRect Bounds() const;
+    void Draw(QPainter& painter) const;
+};
+using TTextLayer = std::vector<TTextCell>;
+
 class TCanvas {
 public:
     explicit TCanvas(QImage* image);
@@ -68,6 +86,12 @@ public:
     QPaintDevice* Device() const { return device_; }
     // The image behind the canvas, or null for other devices.
     QImage* Image() const { return image_; }
+    // From now on text goes into `layer` instead of onto the device (null:
+    // onto the device again).
+    void DeferTextTo(TTextLayer* layer) { textLayer_ = layer; }
+    // Where this canvas keeps its text apart, if it does: a picture composed
+    // elsewhere and drawn here 1:1 at (0, 0) may keep its text there too.
+    TTextLayer* TextLayer() const { return textLayer_; }
 
     void FillRect(const TRect& r);
     void FrameRect(const TRect& r);
@@ -152,6 +176,7 @@ private:
     void DrawTextCell(QPainter& painter, int x, int y, const QString& text, int underlined);
 
     QPaintDevice* device_;
+    TTextLayer* textLayer_ = nullptr;
     QImage* image_;
     TPoint penPos_;
     std::optional<QRect> clip_;

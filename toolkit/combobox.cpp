@@ -103,7 +103,7 @@ private:
     TCustomComboBox* box_;
 };
 
-TCustomComboBox::TCustomComboBox(QObject* owner, QWidget* parent) : QComboBox(parent), owner_(owner)
+TCustomComboBox::TCustomComboBox(QObject* owner, QWidget* parent) : QComboBox(ParentOrOwner(owner, parent)), owner_(owner)
 {
     setStyle(ComboStyle());
     setAttribute(Qt::WA_OpaquePaintEvent);

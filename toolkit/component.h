@@ -3,7 +3,17 @@
 // while a stored layout applies its properties, "designing" in a form designer
 // (never at run time here, but settable so tests reach the design branches).
 
+#include <QWidget>
+
 namespace toolkit {
+
+// Where a control created with (owner, parent) sits. Qt programs and
+// uic-generated code pass the parent as the one argument, so a widget owner
+// without a parent is the parent too; a later placement reparents as usual.
+inline QWidget* ParentOrOwner(QObject* owner, QWidget* parent)
+{
+    return parent ? parent : qobject_cast<QWidget*>(owner);
+}
 
 class TComponent {
 public:

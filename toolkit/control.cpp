@@ -7,7 +7,7 @@
 
 namespace toolkit {
 
-TCustomControl::TCustomControl(QObject* owner, QWidget* parent) : QWidget(parent), owner_(owner)
+TCustomControl::TCustomControl(QObject* owner, QWidget* parent) : QWidget(ParentOrOwner(owner, parent)), owner_(owner)
 {
     // Every pixel comes from the off-screen picture; nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -136,7 +136,7 @@ QImage TCustomControl::RenderToImage()
     return image;
 }
 
-void TCustomControl::RenderInto(QImage& image)
+void TCustomControl::RenderInto(QImage& image, TTextLayer* text)
 {
     if (image.size() != size() || image.format() != QImage::Format_RGB32)
         image = QImage(size(), QImage::Format_RGB32);
@@ -146,6 +146,8 @@ void TCustomControl::RenderInto(QImage& image)
     TCanvas canvas(&image);
     canvas.Font.Assign(font_);
     canvas.Brush.Color = color;
+    if (text) text->clear();
+    canvas.DeferTextTo(text);
     Paint(canvas);
 }
 
@@ -163,14 +165,29 @@ void TCustomControl::Repaint()
 
 void TCustomControl::paintEvent(QPaintEvent* event)
 {
-    // Composed at 1:1 in device-independent pixels; on a scaled screen the
-    // painter scales the finished picture once (nearest-neighbour). Only the
+    // Composed at 1:1 in device-independent pixels; on a denser screen the
+    // painter enlarges the finished picture (nearest-neighbour) and the text,
+    // kept apart, is drawn over it at the screen's resolution. Only the
     // exposed part is copied: a child's repaint exposes little of us.
-    if (!pictureValid_ || picture_.size() != size() || !KeepsPicture()) RenderInto(picture_);
+    const bool textApart = devicePixelRatioF() > 1;
+    if (!pictureValid_ || picture_.size() != size() || !KeepsPicture() || textApart != pictureTextApart_) {
+        RenderInto(picture_, textApart ? &pictureText_ : nullptr);
+        pictureTextApart_ = textApart;
+        if (!textApart) pictureText_.clear();
+    }
     pictureValid_ = true;
     QPainter painter(this);
     const QRect exposed = event->rect();
     painter.drawImage(exposed, picture_, exposed);
+    painter.setClipRect(exposed);
+    for (const TTextCell& cell : pictureText_) cell.Draw(painter);
+}
+
+QList<QRect> TCustomControl::SharpTextAreas() const
+{
+    QList<QRect> areas;
+    for (const TTextCell& cell : pictureText_) areas.append(cell.Bounds());
+    return areas;
 }
 
 void TCustomControl::enterEvent(QEnterEvent* event)

@@ -80,6 +80,9 @@ public:
     virtual void Click();
     // The control's picture as Paint draws it, at its own size.
     QImage RenderToImage();
+    // Where the last paint on a denser screen drew text at the screen's
+    // resolution (control coordinates); empty at a ratio of 1.
+    QList<QRect> SharpTextAreas() const;
     // What the control shows has changed: paint it anew, soon or at once.
     // A repaint that Qt asks for on its own (an uncovered window) copies the
     // kept picture instead of painting again.
@@ -133,7 +136,7 @@ private:
     void FollowParentFont();
     void ParentColorChanged();
     QList<TCustomControl*> ChildControls() const;
-    void RenderInto(QImage& image);
+    void RenderInto(QImage& image, TTextLayer* text = nullptr);
 
     QPointer<QObject> owner_;
     TAlign align_ = alNone;
@@ -147,6 +150,10 @@ private:
     // an allocation and a paint engine on every paint.
     QImage picture_;
     bool pictureValid_ = false;
+    // On a denser screen the picture's text is kept apart and drawn over the
+    // enlarged picture at the screen's resolution.
+    TTextLayer pictureText_;
+    bool pictureTextApart_ = false;
     bool applyingFont_ = false;
 };
 

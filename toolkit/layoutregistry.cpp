@@ -36,6 +36,13 @@ const TRegisteredClass* FindClass(const QString& name)
     return it == registry.byName.end() ? nullptr : &it->second;
 }
 
+QStringList RegisteredClassNames()
+{
+    QStringList names;
+    for (const auto& entry : TheRegistry().byName) names.append(entry.first);
+    return names;
+}
+
 const TRegisteredClass* FindClass(const QMetaObject* meta)
 {
     const QString name = TheRegistry().nameOf.value(meta);

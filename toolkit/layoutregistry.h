@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <concepts>
 #include <functional>
@@ -27,6 +28,8 @@ struct TRegisteredClass {
 
 void RegisterClass(const QString& name, const QMetaObject* meta, TLayoutFactory factory);
 const TRegisteredClass* FindClass(const QString& name);
+// Every registered class name, in order (a form designer lists them).
+QStringList RegisteredClassNames();
 // The registration of exactly this class (not of a base).
 const TRegisteredClass* FindClass(const QMetaObject* meta);
 

@@ -176,9 +176,10 @@ void TsuiProgressBar::resizeEvent(QResizeEvent* event)
     shown_ = CurrentFace();
 }
 
-QImage TsuiProgressBar::ComposeFace() const
+QImage TsuiProgressBar::ComposeFace(TTextLayer* text) const
 {
     TBitmap b(width(), height());
+    b.Canvas().DeferTextTo(text);
     if (orientation_ == suiHorizontal)
         PaintHorizontal(b);
     else
@@ -193,7 +194,7 @@ QImage TsuiProgressBar::ComposeFace() const
 
 void TsuiProgressBar::Paint(TCanvas& canvas)
 {
-    canvas.Draw(0, 0, ComposeFace());
+    canvas.Draw(0, 0, ComposeFace(canvas.TextLayer()));
 }
 
 void TsuiProgressBar::PaintHorizontal(TBitmap& b) const

@@ -85,7 +85,8 @@ public:
     bool CanResize(int& newWidth, int& newHeight) override;
 
     // The whole face as painted, for tests and for the screen copy.
-    QImage ComposeFace() const;
+    // `text`, when given, keeps the caption apart (see TCanvas::DeferTextTo).
+    QImage ComposeFace(toolkit::TTextLayer* text = nullptr) const;
 
     int AccessibleValue() const override { return position_; }
     int AccessibleMinimum() const override { return min_; }

@@ -660,6 +660,7 @@ void TsuiTitleBar::Paint(TCanvas& canvas)
     TBitmap bitmap(width(), height());
     bitmap.Canvas().Brush.Style = bsClear;
     bitmap.Canvas().Font.Assign(*Font());
+    bitmap.Canvas().DeferTextTo(canvas.TextLayer()); // drawn at (0, 0) below
     DrawSectionsTo(bitmap);
     DrawButtons(bitmap);
     canvas.Draw(0, 0, bitmap.Image());

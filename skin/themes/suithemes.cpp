@@ -270,3 +270,11 @@ void SubContainerApplyUIStyle(QWidget* container, TsuiUIStyle style)
     for (const QPointer<QWidget>& control : ChildControls(container))
         if (auto* styled = qobject_cast<TsuiStyled*>(control.data())) styled->PassUIStyleOn(style);
 }
+
+// The skin pictures are a library of their own. Naming its initialiser here
+// keeps it linked (a linker drops a library nothing refers to) and registered
+// wherever the themes are; registering twice is harmless.
+static const bool skinPicturesRegistered = [] {
+    Q_INIT_RESOURCE(skin);
+    return true;
+}();

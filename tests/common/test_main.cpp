@@ -15,6 +15,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // The skin pictures' library, registered even where no skin library is linked.
+    Q_INIT_RESOURCE(skin);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
     toolkit::InstallFontSubstitutions();

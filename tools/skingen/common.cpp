@@ -125,14 +125,18 @@ QImage pinIn()
                     {{'k', QColor(0x00, 0x00, 0x00)}, {'w', QColor(0xFF, 0xFF, 0xFF)}, {'g', QColor(0x80, 0x80, 0x80)}});
 }
 
+} // namespace
+
 // A camera with a firmware chip and a download arrow; icons carry real alpha.
-QImage appIcon()
+// Drawn on a 32-pixel grid and scaled, so every size is drawn, not resampled.
+QImage AppIcon(int size)
 {
-    QImage img(32, 32, QImage::Format_ARGB32_Premultiplied);
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 32.0, size / 32.0);
         p.setPen(QPen(QColor(0x1A, 0x1E, 0x28), 1));
         p.setBrush(vertical(6, 28, {{0, QColor(0x7A, 0x86, 0x9C)}, {1, QColor(0x2A, 0x30, 0x40)}}));
         p.drawRoundedRect(QRectF(6.5, 6.5, 8, 5), 1.5, 1.5);
@@ -176,8 +180,6 @@ QImage appIcon()
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
-} // namespace
-
 Catalog Common()
 {
     return {
@@ -190,7 +192,7 @@ Catalog Common()
                                          QColor(0x20, 0x44, 0x90))},
         {"SIDECHANNEL_BTN_ONTOP", pinIn()},
         {"SIDECHANNEL_BTN_NOONTOP", pinUp()},
-        {"MAINICON", appIcon()},
+        {"MAINICON", AppIcon(32)},
     };
 }
 

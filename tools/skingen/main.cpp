@@ -89,8 +89,18 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: skingen <resources-dir> [<docs-dir>]\n");
+        std::fprintf(stderr, "usage: skingen <resources-dir> [<docs-dir>] | skingen --icons <icons-dir>\n");
         return 2;
+    }
+
+    // The desktop icons of the utility, in the sizes desktops ask for.
+    if (args.size() == 3 && args[1] == QLatin1String("--icons")) {
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(args[2]).arg(size);
+            if (!QDir().mkpath(dir) || !AppIcon(size).save(dir + QStringLiteral("/ispupdate.png")))
+                return fail(QStringLiteral("cannot write the icons into ") + dir) ? 0 : 1;
+        }
+        return 0;
     }
 
     const std::vector<Style> styles{MacOS(), WinXP(), DeepBlue(), Protein(), BlueGlass()};

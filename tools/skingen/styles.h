@@ -52,5 +52,7 @@ Style DeepBlue();
 Style Protein();
 Style BlueGlass();
 Catalog Common();
+// The application icon at size x size pixels (MAINICON is the 32-pixel one).
+QImage AppIcon(int size);
 
 } // namespace skingen
