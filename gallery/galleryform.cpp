@@ -2,7 +2,11 @@
 
 #include "skin/buttons/suibutton.h"
 #include "skin/buttons/suibuttonsregistry.h"
+#include "skin/controls/suichecklistbox.h"
 #include "skin/controls/suicontrolsregistry.h"
+#include "skin/controls/suigrid.h"
+#include "skin/controls/suilistview.h"
+#include "skin/controls/suitreeview.h"
 #include "skin/controls/suiradiogroup.h"
 #include "skin/frame/suiform.h"
 #include "skin/frame/suiframeregistry.h"
@@ -40,6 +44,40 @@ QString MenuChoiceName(TsuiUIStyle style)
     return QStringLiteral("mnuStyle") + StyleName(style);
 }
 
+// What a layout cannot store: item states, grid cells, view items.
+void FillWhatLayoutsCannotStore(QObject& form)
+{
+    if (auto* group = form.findChild<TsuiCheckGroup*>(QStringLiteral("grpCheckGroup"))) group->SetChecked(0, true);
+    if (auto* options = form.findChild<TsuiCheckListBox*>(QStringLiteral("clbOptions"))) {
+        options->SetChecked(0, true);
+        options->SetChecked(2, true);
+    }
+    if (auto* sheet = form.findChild<TsuiStringGrid*>(QStringLiteral("grdSheet"))) {
+        const QStringList months = {QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar")};
+        const QStringList fruits = {QStringLiteral("Apples"), QStringLiteral("Pears"), QStringLiteral("Plums")};
+        for (int col = 1; col <= months.size(); ++col) sheet->SetCells(col, 0, months[col - 1]);
+        for (int row = 1; row <= fruits.size(); ++row) {
+            sheet->SetCells(0, row, fruits[row - 1]);
+            for (int col = 1; col <= months.size(); ++col) sheet->SetCells(col, row, QString::number(row * 10 + col));
+        }
+    }
+    if (auto* folders = form.findChild<TsuiTreeView*>(QStringLiteral("tvwFolders"))) {
+        QTreeWidgetItem* documents = folders->AddChild(nullptr, QStringLiteral("Documents"));
+        QTreeWidgetItem* letters = folders->AddChild(documents, QStringLiteral("Letters"));
+        folders->AddChild(letters, QStringLiteral("2026"));
+        folders->AddChild(documents, QStringLiteral("Invoices"));
+        QTreeWidgetItem* pictures = folders->AddChild(nullptr, QStringLiteral("Pictures"));
+        folders->AddChild(pictures, QStringLiteral("Holidays"));
+        folders->AddChild(nullptr, QStringLiteral("Music"));
+        folders->expandAll();
+    }
+    if (auto* files = form.findChild<TsuiListView*>(QStringLiteral("lvwFiles"))) {
+        files->AddItem(QStringLiteral("notes.txt"), {QStringLiteral("2 KB")});
+        files->AddItem(QStringLiteral("photo.png"), {QStringLiteral("840 KB")});
+        files->AddItem(QStringLiteral("song.ogg"), {QStringLiteral("4 MB")});
+    }
+}
+
 } // namespace
 
 void RegisterGalleryClasses()
@@ -59,8 +97,7 @@ TGalleryForm::TGalleryForm(TContents contents, QWidget* parent) : TForm(parent)
     RegisterGalleryClasses();
     if (contents == Blank) return;
     toolkit::ReadLayoutInto(this, toolkit::StoredLayout(QStringLiteral(":/layouts/gallery.txt")));
-    // What a layout cannot store: a check group's item states.
-    if (auto* group = findChild<TsuiCheckGroup*>(QStringLiteral("grpCheckGroup"))) group->SetChecked(0, true);
+    FillWhatLayoutsCannotStore(*this);
 }
 
 TsuiForm* TGalleryForm::Frame() const

@@ -3,14 +3,21 @@
 #include "gallery/galleryform.h"
 #include "skin/buttons/suibutton.h"
 #include "skin/buttons/suiprogressbar.h"
+#include "skin/controls/suichecklistbox.h"
 #include "skin/controls/suicolorbox.h"
 #include "skin/controls/suicombobox.h"
+#include "skin/controls/suiedit.h"
 #include "skin/controls/suifontcombobox.h"
+#include "skin/controls/suigrid.h"
+#include "skin/controls/suilistview.h"
 #include "skin/controls/suiradiogroup.h"
 #include "skin/controls/suitoolbar.h"
+#include "skin/controls/suitreeview.h"
 #include "skin/frame/suiform.h"
 #include "skin/frame/suimainmenu.h"
 #include "skin/frame/suititlebar.h"
+#include "skin/scrolling/suilistbox.h"
+#include "skin/scrolling/suimemo.h"
 #include "skin/scrolling/suipagecontrol.h"
 #include "skin/scrolling/suiscrollbar.h"
 #include "skin/scrolling/suisidechannel.h"
@@ -119,6 +126,50 @@ TEST(Gallery, LayoutSurvivesAWriteReadWriteRoundTrip)
     EXPECT_TRUE(left->Down());
     EXPECT_TRUE(left->Grouped());
     EXPECT_FALSE(Named<toolkit::TToolButton>(*copy, "tbtAlignCentre")->Down());
+
+    // The memo and the list box find their bars again by name; the text,
+    // the items and the list view's report columns come back.
+    auto* memo = Named<TsuiMemo>(*copy, "memNotes");
+    EXPECT_EQ(memo->VScrollBar(), Named<TsuiScrollBar>(*copy, "sbMemoVertical"));
+    EXPECT_EQ(memo->HScrollBar(), Named<TsuiScrollBar>(*copy, "sbMemoHorizontal"));
+    EXPECT_EQ(memo->Lines()->Count(), Named<TsuiMemo>(form, "memNotes")->Lines()->Count());
+    EXPECT_EQ(Named<TsuiListBox>(*copy, "lstFruit")->VScrollBar(), Named<TsuiScrollBar>(*copy, "sbList"));
+    EXPECT_EQ(Named<TsuiEdit>(*copy, "edtName")->Text(), "A line to edit");
+    auto* files = Named<TsuiListView>(*copy, "lvwFiles");
+    EXPECT_EQ(files->ViewStyle(), toolkit::vsReport);
+    EXPECT_EQ(files->Columns(), QStringList({"Name", "Size"}));
+    auto* sheet = Named<TsuiStringGrid>(*copy, "grdSheet");
+    EXPECT_EQ(sheet->FixedRows(), 1);
+    EXPECT_EQ(sheet->FixedCols(), 1);
+}
+
+// The controls filled in code once the layout is read: every family shows
+// content, and the attached bars have something to scroll.
+TEST(Gallery, TextListAndGridControlsShowContentWithScrollableBars)
+{
+    TGalleryForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QApplication::processEvents();
+
+    for (const char* name : {"sbMemoVertical", "sbMemoHorizontal", "sbList"}) {
+        auto* bar = Named<TsuiScrollBar>(form, name);
+        EXPECT_TRUE(bar->isVisible()) << name;
+        EXPECT_TRUE(bar->isEnabled()) << name;
+        EXPECT_TRUE(bar->SliderVisible()) << name;
+        EXPECT_GT(bar->Max(), 0) << name;
+    }
+    auto* sheet = Named<TsuiStringGrid>(form, "grdSheet");
+    EXPECT_FALSE(sheet->Cells(1, 0).isEmpty());
+    EXPECT_FALSE(sheet->Cells(0, 1).isEmpty());
+    EXPECT_FALSE(sheet->Cells(1, 1).isEmpty());
+    auto* folders = Named<TsuiTreeView>(form, "tvwFolders");
+    ASSERT_GT(folders->topLevelItemCount(), 1);
+    EXPECT_GT(folders->topLevelItem(0)->child(0)->childCount(), 0); // nested two deep
+    EXPECT_GT(Named<TsuiListView>(form, "lvwFiles")->topLevelItemCount(), 0);
+    auto* options = Named<TsuiCheckListBox>(form, "clbOptions");
+    EXPECT_TRUE(options->Checked(0));
+    EXPECT_FALSE(options->Checked(1));
 }
 
 TEST(Gallery, MenuAndToolBarFillTheBandUnderTheTitleBar)
@@ -217,10 +268,19 @@ void ExpectWholeWindowIn(const TGalleryForm& form, TsuiUIStyle style)
     // None of the families may have dropped out of that sweep as Custom.
     for (const char* name : {"cboPlain", "cboColor", "cboFont", "cboFontSize", "trkHorizontal", "trkVertical",
                              "sbHorizontal", "sbVertical", "tabControl", "chkOnTab", "pgcPages", "btnOnPage",
-                             "trkOnPage", "cboOnPage", "chkInChannel", "radInChannel", "btnInChannel"}) {
+                             "trkOnPage", "cboOnPage", "chkInChannel", "radInChannel", "btnInChannel",
+                             "sbMemoVertical", "sbMemoHorizontal", "sbList", "grdSheet"}) {
         const QWidget* control = Named<QWidget>(form, name);
         if (control) {
             EXPECT_EQ(StyleOf(*control), style) << name;
+        }
+    }
+    // The flat-bordered controls carry no style, only its border colour.
+    for (const char* name : {"edtName", "memNotes", "lstFruit", "clbOptions", "grdSheet", "tvwFolders", "lvwFiles"}) {
+        const QWidget* control = Named<QWidget>(form, name);
+        if (control) {
+            EXPECT_EQ(control->property("BorderColor").value<quint32>(), GetThemeColor(style, teControlBorderColor))
+                << name;
         }
     }
     // The side channel has no style of its own, only the style's colours.
