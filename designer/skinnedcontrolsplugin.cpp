@@ -30,12 +30,21 @@ constexpr TDesignerFamily Families[] = {
     {"TsuiFontComboBox", "skin/controls/suifontcombobox.h", "Combo box of font families", false},
     {"TsuiFontSizeComboBox", "skin/controls/suifontcombobox.h", "Combo box of font sizes", false},
     {"TsuiColorBox", "skin/controls/suicolorbox.h", "Combo box of named colours", false},
+    {"TsuiEdit", "skin/controls/suiedit.h", "Edit with a flat skinned border", false},
+    {"TsuiCheckListBox", "skin/controls/suichecklistbox.h", "Check list box with a flat skinned border", false},
+    {"TsuiListView", "skin/controls/suilistview.h", "List view with a flat skinned border", false},
+    {"TsuiTreeView", "skin/controls/suitreeview.h", "Tree view with a flat skinned border", false},
+    {"TsuiDrawGrid", "skin/controls/suigrid.h", "Skinned grid drawn by its owner", false},
+    {"TsuiStringGrid", "skin/controls/suigrid.h", "Skinned grid of strings", false},
+    {"TsuiToolBar", "skin/controls/suitoolbar.h", "Skinned tool bar", false},
     {"TsuiTrackBar", "skin/scrolling/suitrackbar.h", "Skinned track bar", false},
     {"TsuiScrollTrackBar", "skin/scrolling/suitrackbar.h", "Track bar used as a scroll thumb", false},
     {"TsuiScrollBar", "skin/scrolling/suiscrollbar.h", "Skinned scroll bar", false},
     {"TsuiTabControl", "skin/scrolling/suitabcontrol.h", "Skinned tab control", true},
     {"TsuiPageControl", "skin/scrolling/suipagecontrol.h", "Skinned page control", true},
     {"TsuiSideChannel", "skin/scrolling/suisidechannel.h", "Panel that slides out from a side", true},
+    {"TsuiMemo", "skin/scrolling/suimemo.h", "Memo with attached skinned scroll bars", false},
+    {"TsuiListBox", "skin/scrolling/suilistbox.h", "List box with an attached skinned scroll bar", false},
 };
 
 constexpr int IconSize = 32;
