@@ -252,10 +252,28 @@ void DoTrans(TCanvas& canvas, const QWidget* control)
     parent->render(canvas.Device(), -control->pos(), QRegion(parent->rect()), QWidget::DrawWindowBackground);
 }
 
+namespace {
+
+// A one-pixel frame inside r, as the canvas's FrameRect draws it, on a
+// painter the caller keeps for both frames of a border.
+void FrameInside(QPainter& painter, const QRect& r, const QColor& color)
+{
+    if (r.width() <= 0 || r.height() <= 0) return;
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), color);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), color);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), color);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), color);
+}
+
+} // namespace
+
+// Runs on every paint of a bordered control: one painter for both frames.
 void DrawControlBorder(QWidget* control, TColor borderColor, TColor innerColor)
 {
-    TCanvas canvas(static_cast<QPaintDevice*>(control));
-    DrawControlBorder(canvas, TRect::fromQRect(control->rect()), borderColor, innerColor);
+    QPainter painter(control);
+    const QRect outer = control->rect();
+    FrameInside(painter, outer, toolkit::ColorToQColor(borderColor));
+    FrameInside(painter, outer.adjusted(1, 1, -1, -1), toolkit::ColorToQColor(innerColor));
 }
 
 void DrawControlBorder(TCanvas& canvas, const TRect& outer, TColor borderColor, TColor innerColor)
