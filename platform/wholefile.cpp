@@ -31,11 +31,13 @@ private:
     int fd_;
 };
 
-// Opens a regular file read-only with an exclusive lock; -1 otherwise.
+// Opens a regular file read-only with a shared lock; -1 otherwise. A file
+// held exclusively by a writer is refused, but any number of readers (two
+// flashers sending the same boot code) load it at once.
 int OpenLocked(const QString& path)
 {
     FileDescriptor fd(OpenRegularFile(path));
-    if (fd.get() < 0 || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return -1;
+    if (fd.get() < 0 || ::flock(fd.get(), LOCK_SH | LOCK_NB) != 0) return -1;
     return fd.release();
 }
 

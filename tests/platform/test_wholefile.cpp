@@ -85,6 +85,12 @@ TEST_F(WholeFile, FileLockedByAnotherHolderCannotBeLoadedUntilReleased)
     EXPECT_EQ(length, kUntouched);
     ::close(holder);
     EXPECT_NE(ReadWholeFile(path, &length), nullptr);
+
+    // Another reader does not stand in the way.
+    const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    ASSERT_EQ(::flock(reader, LOCK_SH), 0);
+    EXPECT_NE(ReadWholeFile(path, &length), nullptr);
+    ::close(reader);
     EXPECT_EQ(length, 6u);
 }
 
