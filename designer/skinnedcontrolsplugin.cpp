@@ -1,5 +1,7 @@
 #include "designer/skinnedcontrolsplugin.h"
 
+#include "designer/pagecontainer.h"
+
 #include "skin/buttons/suibuttonsregistry.h"
 #include "skin/controls/suicontrolsregistry.h"
 #include "skin/frame/suiframeregistry.h"
@@ -9,6 +11,7 @@
 #include "toolkit/stdctrls.h"
 
 #include <QPainter>
+#include <QtDesigner/QDesignerFormEditorInterface>
 #include <QPixmap>
 #include <memory>
 
@@ -41,7 +44,8 @@ constexpr TDesignerFamily Families[] = {
     {"TsuiScrollTrackBar", "skin/scrolling/suitrackbar.h", "Track bar used as a scroll thumb", false},
     {"TsuiScrollBar", "skin/scrolling/suiscrollbar.h", "Skinned scroll bar", false},
     {"TsuiTabControl", "skin/scrolling/suitabcontrol.h", "Skinned tab control", true},
-    {"TsuiPageControl", "skin/scrolling/suipagecontrol.h", "Skinned page control", true},
+    {"TsuiPageControl", "skin/scrolling/suipagecontrol.h", "Skinned page control", true, "AddPage",
+     &TPageControlContainer::Register},
     {"TsuiSideChannel", "skin/scrolling/suisidechannel.h", "Panel that slides out from a side", true},
     {"TsuiMemo", "skin/scrolling/suimemo.h", "Memo with attached skinned scroll bars", false},
     {"TsuiListBox", "skin/scrolling/suilistbox.h", "List box with an attached skinned scroll bar", false},
@@ -67,7 +71,13 @@ bool TSkinnedWidgetPlugin::isContainer() const { return family_.Container; }
 bool TSkinnedWidgetPlugin::isInitialized() const { return designing_; }
 
 // Only Designer initialises a plugin; QUiLoader creates widgets without it.
-void TSkinnedWidgetPlugin::initialize(QDesignerFormEditorInterface*) { designing_ = true; }
+void TSkinnedWidgetPlugin::initialize(QDesignerFormEditorInterface* core)
+{
+    designing_ = true;
+    if (!core || core == core_) return;
+    core_ = core;
+    if (family_.RegisterExtensions) family_.RegisterExtensions(core->extensionManager());
+}
 
 std::unique_ptr<QWidget> TSkinnedWidgetPlugin::CreateSample() const
 {
@@ -130,16 +140,33 @@ QString TSkinnedWidgetPlugin::domXml() const
     if (const std::unique_ptr<QWidget> holder = CreateSample())
         size = holder->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly)->size();
     const QString objectName = QStringLiteral("sui") + name().mid(4);
+    // A control of pages comes with two, and says how a page is added.
+    QString pages, pageMethod;
+    if (family_.AddPageMethod) {
+        pages = QStringLiteral("  <widget class=\"QWidget\" name=\"page\"/>\n"
+                               "  <widget class=\"QWidget\" name=\"page_2\"/>\n");
+        pageMethod = QStringLiteral(" <customwidgets>\n"
+                                    "  <customwidget>\n"
+                                    "   <class>%1</class>\n"
+                                    "   <extends>QWidget</extends>\n"
+                                    "   <addpagemethod>%2</addpagemethod>\n"
+                                    "  </customwidget>\n"
+                                    " </customwidgets>\n")
+                         .arg(name(), QString::fromLatin1(family_.AddPageMethod));
+    }
     return QStringLiteral("<ui language=\"c++\" displayname=\"%1\">\n"
                           " <widget class=\"%1\" name=\"%2\">\n"
                           "  <property name=\"geometry\">\n"
                           "   <rect><x>0</x><y>0</y><width>%3</width><height>%4</height></rect>\n"
                           "  </property>\n"
+                          "%5"
                           " </widget>\n"
+                          "%6"
                           "</ui>\n")
         .arg(name(), objectName)
         .arg(size.width())
-        .arg(size.height());
+        .arg(size.height())
+        .arg(pages, pageMethod);
 }
 
 TSkinnedControlsPlugin::TSkinnedControlsPlugin(QObject* parent) : QObject(parent)

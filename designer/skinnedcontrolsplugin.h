@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QObject>
 #include <memory>
+
+class QExtensionManager;
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
@@ -16,6 +18,10 @@ struct TDesignerFamily {
     const char* Header;    // what uic-generated code includes
     const char* ToolTip;
     bool Container;        // takes child widgets dropped on it
+    // For a control of pages: what adds a page in uic-generated code and
+    // QUiLoader, and what lets Designer add and switch them.
+    const char* AddPageMethod = nullptr;
+    void (*RegisterExtensions)(QExtensionManager*) = nullptr;
 };
 
 class TSkinnedWidgetPlugin : public QObject, public QDesignerCustomWidgetInterface {
@@ -44,6 +50,7 @@ private:
 
     TDesignerFamily family_;
     bool designing_ = false;
+    QDesignerFormEditorInterface* core_ = nullptr;
     mutable QIcon icon_;
 };
 

@@ -19,7 +19,7 @@ class QShortcut;
 namespace Suibutton {
 Q_NAMESPACE
 
-enum class TButtonLayout : std::uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+enum TButtonLayout : std::uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 Q_ENUM_NS(TButtonLayout)
 
 } // namespace Suibutton

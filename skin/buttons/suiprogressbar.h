@@ -15,7 +15,7 @@
 namespace Suiprogressbar {
 Q_NAMESPACE
 
-enum class TsuiProgressBarOrientation : std::uint8_t { suiHorizontal, suiVertical };
+enum TsuiProgressBarOrientation : std::uint8_t { suiHorizontal, suiVertical };
 Q_ENUM_NS(TsuiProgressBarOrientation)
 
 } // namespace Suiprogressbar

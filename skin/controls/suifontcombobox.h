@@ -12,10 +12,10 @@
 namespace Suifontcombobox {
 Q_NAMESPACE
 
-enum class TFontDrawComboStyle { csDropDown, csSimple, csDropDownList };
+enum TFontDrawComboStyle { csDropDown, csSimple, csDropDownList };
 Q_ENUM_NS(TFontDrawComboStyle)
 
-enum class TFontDevice { fdScreen, fdPrinter, fdBoth };
+enum TFontDevice { fdScreen, fdPrinter, fdBoth };
 Q_ENUM_NS(TFontDevice)
 
 enum TFontListOption {

@@ -13,7 +13,7 @@
 namespace Suiimagepanel {
 Q_NAMESPACE
 
-enum class TsuiDrawStyle : std::uint8_t { suiNormal, suiStretch, suiTile };
+enum TsuiDrawStyle : std::uint8_t { suiNormal, suiStretch, suiTile };
 Q_ENUM_NS(TsuiDrawStyle)
 
 } // namespace Suiimagepanel

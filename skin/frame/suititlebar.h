@@ -21,10 +21,10 @@
 namespace Suititlebar {
 Q_NAMESPACE
 
-enum class TsuiTitleBarBtnType : std::uint8_t { suiMax, suiMin, suiClose, suiHelp, suiControlBox, suiCustom };
+enum TsuiTitleBarBtnType : std::uint8_t { suiMax, suiMin, suiClose, suiHelp, suiControlBox, suiCustom };
 Q_ENUM_NS(TsuiTitleBarBtnType)
 
-enum class TsuiTitleBarAlign : std::uint8_t { suiLeft, suiRight, suiClient };
+enum TsuiTitleBarAlign : std::uint8_t { suiLeft, suiRight, suiClient };
 Q_ENUM_NS(TsuiTitleBarAlign)
 
 } // namespace Suititlebar

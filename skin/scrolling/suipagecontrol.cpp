@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
 
@@ -54,6 +55,21 @@ int TsuiPageControl::ActivePageIndex() const
     return activePage_ ? activePage_->PageIndex() : 0;
 }
 
+QString TsuiPageControl::PageCaption() const
+{
+    return activePage_ ? activePage_->Caption() : QString();
+}
+
+void TsuiPageControl::SetPageCaption(const QString& caption)
+{
+    if (!activePage_ || activePage_->Caption() == caption) return;
+    if (QWidget* page = activePage_->Content())
+        page->setWindowTitle(caption);
+    else
+        activePage_->SetCaption(caption);
+    emit PageCaptionChanged(caption);
+}
+
 void TsuiPageControl::SetActivePageIndex(int index)
 {
     if (index >= 0 && index < pages_.size()) ActivatePage(index);
@@ -73,6 +89,21 @@ void TsuiPageControl::InsertPage(TsuiTabSheet* sheet)
     UpdateCaptions();
     UpdateTabVisible();
     ActivatePage(sheet);
+}
+
+TsuiTabSheet* TsuiPageControl::AddPage(QWidget* page)
+{
+    if (!page) return nullptr;
+    if (auto* sheet = qobject_cast<TsuiTabSheet*>(page)) {
+        InsertPage(sheet);
+        return sheet;
+    }
+    // As with Qt's page widgets, the first page added is shown and stays so.
+    TsuiTabSheet* const active = ActivePage();
+    auto* sheet = new TsuiTabSheet(Owner(), this);
+    sheet->Show(page);
+    if (active) ActivatePage(active);
+    return sheet;
 }
 
 // The page before the removed one takes its place (the first visible one
@@ -375,6 +406,23 @@ bool TsuiTabSheet::event(QEvent* event)
     const bool handled = TCustomPanel::event(event);
     if (event->type() == QEvent::ParentChange) FollowParent();
     return handled;
+}
+
+void TsuiTabSheet::Show(QWidget* page)
+{
+    content_ = page;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page);
+    page->show();
+    connect(page, &QWidget::windowTitleChanged, this, &TsuiTabSheet::CaptionFromContent);
+    connect(page, &QObject::objectNameChanged, this, &TsuiTabSheet::CaptionFromContent);
+    CaptionFromContent();
+}
+
+void TsuiTabSheet::CaptionFromContent()
+{
+    if (content_) SetCaption(content_->windowTitle().isEmpty() ? content_->objectName() : content_->windowTitle());
 }
 
 // A sheet belongs to the page control it is placed in, and only to it.

@@ -34,6 +34,7 @@ class TsuiPageControl : public TsuiTab, public toolkit::TStoredExtras {
     Q_OBJECT
     Q_PROPERTY(TsuiTabSheet* ActivePage READ ActivePage WRITE SetActivePage)
     Q_PROPERTY(int PageCount READ PageCount STORED false)
+    Q_PROPERTY(QString PageCaption READ PageCaption WRITE SetPageCaption NOTIFY PageCaptionChanged STORED false)
 
 public:
     explicit TsuiPageControl(QObject* owner, QWidget* parent = nullptr);
@@ -45,12 +46,21 @@ public:
     TsuiTabSheet* ActivePage() const { return activePage_; }
     // A page of another control is not activated; none clears the choice.
     void SetActivePage(TsuiTabSheet* sheet) { ActivatePage(sheet); }
+    // The active page's tab text, empty without one. Set on a page added as
+    // a plain widget, it becomes that widget's window title.
+    QString PageCaption() const;
+    void SetPageCaption(const QString& caption);
     // 0 without an active page.
     int ActivePageIndex() const;
     void SetActivePageIndex(int index);
 
     // Normally reached by setting a sheet's parent to this control.
     void InsertPage(TsuiTabSheet* sheet);
+    // A page made as a plain widget (by Qt Designer, a form loaded at run
+    // time or uic-generated code) goes on a new sheet it fills; a sheet is
+    // inserted as it is. The active page stays active (the first page added
+    // becomes it). Returns the page's sheet.
+    Q_INVOKABLE TsuiTabSheet* AddPage(QWidget* page);
     void RemovePage(TsuiTabSheet* sheet);
     // An index out of range is replaced by the sheet's own and nothing moves.
     void MovePage(TsuiTabSheet* sheet, int& index);
@@ -87,6 +97,9 @@ public:
 
     bool ReadExtraProperty(const QString& name, const toolkit::TLayoutValue& value) override;
     void WriteExtraProperties(toolkit::TLayoutWriter& writer) const override;
+
+signals:
+    void PageCaptionChanged(const QString& caption);
 
 protected:
     void BorderColorChanged() override;
@@ -126,6 +139,9 @@ public:
     void SetPageControl(TsuiPageControl* pageControl);
     int PageIndex() const { return pageIndex_; }
     void SetPageIndex(int index);
+    // The plain widget the sheet shows (see TsuiPageControl::AddPage); none
+    // when the sheet holds its controls itself.
+    QWidget* Content() const { return content_; }
     // The tab's text; the panel's own text stays blank.
     QString Caption() const { return caption_; }
     void SetCaption(const QString& caption) override;
@@ -147,8 +163,13 @@ protected:
 private:
     friend class TsuiPageControl;
     void FollowParent();
+    // Fills the sheet with `page`; the tab reads the page's window title,
+    // or its name while it has none, and follows both.
+    void Show(QWidget* page);
+    void CaptionFromContent();
 
     QPointer<TsuiPageControl> pageControl_;
+    QPointer<QWidget> content_;
     int pageIndex_ = -1;
     QString caption_;
     toolkit::TColor borderColor_ = 0;

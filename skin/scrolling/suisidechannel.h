@@ -21,9 +21,9 @@ class TSpeedButton;
 namespace Suisidechannel {
 Q_NAMESPACE
 
-enum class TsuiSideChannelAlign : std::uint8_t { suiLeft, suiRight };
+enum TsuiSideChannelAlign : std::uint8_t { suiLeft, suiRight };
 Q_ENUM_NS(TsuiSideChannelAlign)
-enum class TsuiSideChannelPopupMode : std::uint8_t { suiMouseOn, suiMouseClick };
+enum TsuiSideChannelPopupMode : std::uint8_t { suiMouseOn, suiMouseClick };
 Q_ENUM_NS(TsuiSideChannelPopupMode)
 
 } // namespace Suisidechannel

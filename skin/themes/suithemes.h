@@ -16,10 +16,12 @@ class QWidget;
 // it: stored layouts write `UIStyle = MacOS`. Controls publish it qualified,
 // `Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle ...)`, since moc only sees an
 // enumeration (and its names) through the namespace it was declared in.
+// A plain enumeration, as every published one is: Qt Designer writes a value
+// as `Suithemes::MacOS`, and uic-generated code must compile with that.
 namespace Suithemes {
 Q_NAMESPACE
 
-enum class TsuiUIStyle : std::uint8_t { Custom, MacOS, WinXP, DeepBlue, Protein, BlueGlass };
+enum TsuiUIStyle : std::uint8_t { Custom, MacOS, WinXP, DeepBlue, Protein, BlueGlass };
 Q_ENUM_NS(TsuiUIStyle)
 
 } // namespace Suithemes
