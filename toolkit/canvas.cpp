@@ -326,7 +326,8 @@ QSize TCanvas::TextExtent(const QString& text) const
     return {measured.Advance(text), measured.metrics.height()};
 }
 
-void TCanvas::DrawTextCell(QPainter& painter, int x, int y, const QString& text, int underlined)
+void TCanvas::DrawTextCell(QPainter& painter, int x, int y, const QString& text, int underlined,
+                           const std::optional<QRect>& within)
 {
     ResolvedFont& drawn = Resolve(Font, true, device_);
     const QFontMetrics& metrics = drawn.metrics;
@@ -341,7 +342,7 @@ void TCanvas::DrawTextCell(QPainter& painter, int x, int y, const QString& text,
         underline = QRect(ux, uy, uw, std::max(1, metrics.lineWidth()));
     }
     if (textLayer_) {
-        textLayer_->push_back({drawn.font, color, QPoint(x, baseline), text, underline, clip_});
+        textLayer_->push_back({drawn.font, color, QPoint(x, baseline), text, underline, within});
         return;
     }
     painter.setPen(color);
@@ -380,10 +381,34 @@ void TTextCell::Draw(QPainter& painter) const
     painter.restore();
 }
 
+bool KeepsTextApart(const QPaintDevice& device)
+{
+    return device.devicePixelRatioF() > 1;
+}
+
+void DrawPicture(QPainter& painter, QPoint at, const QImage& picture, const TTextLayer& text, const QRect& area)
+{
+    painter.save();
+    // A painter handed over by Qt (an item view's) may smooth what it enlarges.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(area.translated(at), picture, area);
+    painter.translate(at);
+    painter.setClipRect(area, Qt::IntersectClip);
+    for (const TTextCell& cell : text) cell.Draw(painter);
+    painter.restore();
+}
+
+QList<QRect> TextAreas(const TTextLayer& text)
+{
+    QList<QRect> areas;
+    for (const TTextCell& cell : text) areas.append(cell.Bounds());
+    return areas;
+}
+
 void TCanvas::TextOut(int x, int y, const QString& text)
 {
     DevicePainter painter(device_, clip_);
-    DrawTextCell(painter, x, y, text, -1);
+    DrawTextCell(painter, x, y, text, -1, clip_);
     penPos_ = {x + TextWidth(text), y};
 }
 
@@ -403,9 +428,9 @@ int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags)
     else if (flags & DT_RIGHT)
         x = rect.Right - extent.width();
     const int y = (flags & DT_VCENTER) ? rect.Top + (rect.Height() - extent.height()) / 2 : rect.Top;
-    DevicePainter painter(device_, clip_);
-    painter.setClipRect(rect.toQRect(), Qt::IntersectClip);
-    DrawTextCell(painter, x, y, shown.text, shown.underlined);
+    const QRect within = ClippedTo(rect.toQRect());
+    DevicePainter painter(device_, within);
+    DrawTextCell(painter, x, y, shown.text, shown.underlined, within);
     return extent.height();
 }
 
@@ -503,9 +528,10 @@ TRect TCanvas::ClipRect() const
 void TCanvas::TextRect(const TRect& rect, int x, int y, const QString& text)
 {
     const QRect box = rect.toQRect();
-    DevicePainter painter(device_, clip_ ? box & *clip_ : box);
+    const QRect within = ClippedTo(box);
+    DevicePainter painter(device_, within);
     FillWithBrush(painter, box);
-    DrawTextCell(painter, x, y, text, -1);
+    DrawTextCell(painter, x, y, text, -1, within);
 }
 
 } // namespace toolkit

@@ -18,6 +18,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <optional>
@@ -70,6 +71,22 @@ struct TTextCell {
     void Draw(QPainter& painter) const;
 };
 using TTextLayer = std::vector<TTextCell>;
+
+// Whether a picture composed for `device` keeps its text apart: on a denser
+// device, where the picture is enlarged and its text would be too.
+bool KeepsTextApart(const QPaintDevice& device);
+// Draws a picture composed at 1:1 in device-independent pixels with its
+// top-left corner at `at`, then the text kept apart from it over it: on a
+// denser device the painter enlarges the picture with nearest neighbour and
+// draws the text at the device's resolution. Only `area` of the picture (its
+// own coordinates) is drawn.
+void DrawPicture(QPainter& painter, QPoint at, const QImage& picture, const TTextLayer& text, const QRect& area);
+inline void DrawPicture(QPainter& painter, QPoint at, const QImage& picture, const TTextLayer& text)
+{
+    DrawPicture(painter, at, picture, text, picture.rect());
+}
+// Where the text's cells lie, in the picture's coordinates.
+QList<QRect> TextAreas(const TTextLayer& text);
 
 class TCanvas {
 public:
@@ -173,7 +190,11 @@ public:
 private:
     void Line(QPainter& painter, TPoint from, TPoint to);
     void FillWithBrush(QPainter& painter, const QRect& r) const;
-    void DrawTextCell(QPainter& painter, int x, int y, const QString& text, int underlined);
+    // `within`: where the painter is clipped to, which text kept apart keeps.
+    void DrawTextCell(QPainter& painter, int x, int y, const QString& text, int underlined,
+                      const std::optional<QRect>& within);
+    // The canvas's clip narrowed to r.
+    QRect ClippedTo(const QRect& r) const { return clip_ ? r & *clip_ : r; }
 
     QPaintDevice* device_;
     TTextLayer* textLayer_ = nullptr;

@@ -379,9 +379,11 @@ void TCustomComboBox::PaintListItem(QPainter& painter, const QRect& rect, int in
     if (rect.isEmpty()) return;
     QImage item(rect.size(), QImage::Format_RGB32);
     TCanvas canvas(&item);
+    TTextLayer text;
+    if (KeepsTextApart(*painter.device())) canvas.DeferTextTo(&text);
     const TOwnerDrawState state = selected ? odSelected | odFocused : 0;
     DrawItemInState(canvas, index, Rect(0, 0, rect.width(), rect.height()), state);
-    painter.drawImage(rect.topLeft(), item);
+    DrawPicture(painter, rect.topLeft(), item, text);
 }
 
 // A raised button with a small black arrow, as the system draws one.
@@ -414,22 +416,26 @@ void TCustomComboBox::Paint(TCanvas& canvas)
     if (!ButtonRect().IsEmpty()) PaintSystemButton(canvas, ButtonRect());
 }
 
-QImage TCustomComboBox::RenderToImage()
+QImage TCustomComboBox::Render(TTextLayer* text)
 {
     QImage image(size(), QImage::Format_RGB32);
     image.fill(ColorToQColor(color_));
     TCanvas canvas(&image);
     canvas.Font.Assign(font_);
     canvas.Brush.Color = color_;
+    canvas.DeferTextTo(text);
     Paint(canvas);
     return image;
 }
 
+// Composed at 1:1 like the toolkit's other controls: on a denser screen the
+// picture is enlarged and the field's text drawn over it at full resolution.
 void TCustomComboBox::paintEvent(QPaintEvent*)
 {
-    const QImage picture = RenderToImage();
+    pictureText_.clear();
+    const QImage picture = Render(KeepsTextApart(*this) ? &pictureText_ : nullptr);
     QPainter painter(this);
-    painter.drawImage(0, 0, picture);
+    DrawPicture(painter, QPoint(), picture, pictureText_);
 }
 
 void TCustomComboBox::changeEvent(QEvent* event)

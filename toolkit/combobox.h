@@ -116,7 +116,10 @@ public:
 
     // The closed box as Paint draws it (the edit of an editable box is a
     // child widget and not part of it).
-    QImage RenderToImage();
+    QImage RenderToImage() { return Render(nullptr); }
+    // Where the last paint on a denser screen drew text at the screen's
+    // resolution; empty at a ratio of 1.
+    QList<QRect> SharpTextAreas() const { return TextAreas(pictureText_); }
     void Invalidate() { update(); }
     void Repaint() { repaint(); }
 
@@ -171,6 +174,8 @@ private:
     int ListItemHeight(int index);
     void DrawItemInState(TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state);
     void PaintSystemButton(TCanvas& canvas, const TRect& rect) const;
+    // The closed box, its text kept apart in `text` when given.
+    QImage Render(TTextLayer* text);
     void ItemsInserted(int index);
     void ItemsEntryChanged(int index);
     void ItemsReset();
@@ -188,6 +193,8 @@ private:
     int itemHeight_ = 16;
     int maxLength_ = 0;
     bool watchingPopup_ = false;
+    // On a denser screen the field's text, drawn over the enlarged picture.
+    TTextLayer pictureText_;
 };
 
 // The toolkit's combo box as a stored control.

@@ -169,7 +169,7 @@ void TCustomControl::paintEvent(QPaintEvent* event)
     // painter enlarges the finished picture (nearest-neighbour) and the text,
     // kept apart, is drawn over it at the screen's resolution. Only the
     // exposed part is copied: a child's repaint exposes little of us.
-    const bool textApart = devicePixelRatioF() > 1;
+    const bool textApart = KeepsTextApart(*this);
     if (!pictureValid_ || picture_.size() != size() || !KeepsPicture() || textApart != pictureTextApart_) {
         RenderInto(picture_, textApart ? &pictureText_ : nullptr);
         pictureTextApart_ = textApart;
@@ -177,17 +177,12 @@ void TCustomControl::paintEvent(QPaintEvent* event)
     }
     pictureValid_ = true;
     QPainter painter(this);
-    const QRect exposed = event->rect();
-    painter.drawImage(exposed, picture_, exposed);
-    painter.setClipRect(exposed);
-    for (const TTextCell& cell : pictureText_) cell.Draw(painter);
+    DrawPicture(painter, QPoint(), picture_, pictureText_, event->rect());
 }
 
 QList<QRect> TCustomControl::SharpTextAreas() const
 {
-    QList<QRect> areas;
-    for (const TTextCell& cell : pictureText_) areas.append(cell.Bounds());
-    return areas;
+    return TextAreas(pictureText_);
 }
 
 void TCustomControl::enterEvent(QEnterEvent* event)

@@ -116,6 +116,8 @@ void TCustomGrid::paintEvent(QPaintEvent* event)
 {
     QImage image(viewport()->size(), QImage::Format_RGB32);
     TCanvas canvas(&image);
+    cellText_.clear();
+    if (KeepsTextApart(*viewport())) canvas.DeferTextTo(&cellText_);
     canvas.Brush.Color = Color();
     canvas.FillRect(Rect(0, 0, image.width(), image.height()));
     canvas.Font.Assign(*Font());
@@ -129,7 +131,15 @@ void TCustomGrid::paintEvent(QPaintEvent* event)
         for (int row = firstRow; row <= lastRow; ++row)
             for (int col = firstCol; col <= lastCol; ++col)
                 PaintCell(canvas, col, row);
-    QPainter(viewport()).drawImage(area.topLeft(), image, area);
+    QPainter painter(viewport());
+    DrawPicture(painter, QPoint(), image, cellText_, area);
+}
+
+QList<QRect> TCustomGrid::SharpTextAreas() const
+{
+    QList<QRect> areas = TextAreas(cellText_);
+    for (QRect& area : areas) area.translate(viewport()->pos());
+    return areas;
 }
 
 void TCustomGrid::PaintCell(TCanvas& canvas, int col, int row)

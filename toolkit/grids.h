@@ -87,6 +87,9 @@ public:
     // The cell's rectangle in the view, without its grid lines.
     TRect CellRect(int col, int row) const;
     TGridDrawState CellState(int col, int row) const;
+    // Where the last paint on a denser screen drew the cells' text at the
+    // screen's resolution (the grid's coordinates); empty at a ratio of 1.
+    QList<QRect> SharpTextAreas() const;
 
 protected:
     bool event(QEvent* event) override;
@@ -109,6 +112,8 @@ private:
     TColor fixedColor_ = clBtnFace;
     TGridOptions options_ = TGridOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect);
     bool defaultDrawing_ = true;
+    // On a denser screen the cells' text, drawn over the enlarged cells.
+    TTextLayer cellText_;
 };
 
 class TDrawGrid : public TCustomGrid {

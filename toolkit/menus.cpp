@@ -125,9 +125,11 @@ public:
         picture.fill(Qt::transparent);
         TCanvas canvas(&picture);
         canvas.Font.AssignQFont(widget->font());
+        TTextLayer text;
+        if (KeepsTextApart(*painter->device())) canvas.DeferTextTo(&text);
         drawer->DrawItem(item, canvas, Rect(0, 0, picture.width(), picture.height()),
                          option->state.testFlag(State_Selected));
-        painter->drawImage(option->rect.topLeft(), picture);
+        DrawPicture(*painter, option->rect.topLeft(), picture, text);
     }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -140,7 +142,7 @@ public:
         picture.fill(Qt::transparent);
         TCanvas canvas(&picture);
         drawer->DrawPopupFrame(canvas, Rect(0, 0, picture.width(), picture.height()));
-        painter->drawImage(option->rect.topLeft(), picture);
+        DrawPicture(*painter, option->rect.topLeft(), picture, {});
     }
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override

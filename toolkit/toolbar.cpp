@@ -198,18 +198,21 @@ void TToolButton::leaveEvent(QEvent* event)
 // drawing places everything relative to the button whichever row it is in.
 void TToolButton::paintEvent(QPaintEvent*)
 {
+    captionText_.clear();
     if (style_ == tbsSeparator) return;
     QImage picture(size(), QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     {
         TCanvas canvas(&picture);
+        if (KeepsTextApart(*this)) canvas.DeferTextTo(&captionText_);
         canvas.Font.AssignQFont(font());
         const TRect rect = Rect(0, 0, width(), height());
         const TCustomDrawState state = DrawState();
         TToolBar* bar = ToolBar();
         if (bar && bar->CustomDrawButton(this, canvas, rect, state)) bar->DefaultDrawButton(this, canvas, rect, state);
     }
-    QPainter(this).drawImage(0, 0, picture);
+    QPainter painter(this);
+    DrawPicture(painter, QPoint(), picture, captionText_);
 }
 
 // ---- the bar ------------------------------------------------------------------------

@@ -77,6 +77,9 @@ public:
     void SetWrap(bool on);
 
     TCustomDrawState DrawState() const;
+    // Where the last paint on a denser screen drew the caption at the
+    // screen's resolution; empty at a ratio of 1.
+    QList<QRect> SharpTextAreas() const { return TextAreas(captionText_); }
 
     QAccessible::Role AccessibleRole() const override
     {
@@ -114,6 +117,8 @@ private:
     bool wrap_ = false;
     bool down_ = false;
     bool menuOpen_ = false;
+    // On a denser screen the caption, drawn over the enlarged picture.
+    TTextLayer captionText_;
 };
 
 class TToolBar : public TCustomControl {

@@ -410,3 +410,47 @@ TEST(Canvas, TextRectFillsAndClipsToItsRectangle)
     EXPECT_NE(Painted(image, qRgb(0, 0, 0)), QRect());
     EXPECT_LE(Painted(image, qRgb(0, 0, 0)).right(), 29);
 }
+
+// On a denser device a control keeps its text apart and draws it over its
+// enlarged picture: clipped as it would have been, and crisp.
+TEST(Canvas, TextKeptApartKeepsItsClipAndIsDrawnOverThePicture)
+{
+    QImage picture = White(80, 20);
+    TTextLayer text;
+    TCanvas canvas(&picture);
+    canvas.DeferTextTo(&text);
+    canvas.Brush.Color = clBlue;
+    canvas.Font.SetColor(clBlack);
+    const QString wide = QStringLiteral("WWWWWWWW");
+    ASSERT_GT(canvas.TextWidth(wide), 30);
+    canvas.TextRect(Rect(10, 2, 30, 18), 12, 3, wide);
+    canvas.Brush.Style = bsClear;
+    TRect second = Rect(40, 2, 60, 18);
+    canvas.DrawText(wide, second, DT_SINGLELINE);
+    // The picture holds the text rectangle's fill, not the text.
+    EXPECT_EQ(Ink(picture), QRect(10, 2, 20, 16));
+    ASSERT_EQ(2u, text.size());
+
+    QImage dense = White(160, 40);
+    dense.setDevicePixelRatio(2);
+    {
+        QPainter painter(&dense);
+        DrawPicture(painter, QPoint(), picture, text);
+    }
+    EXPECT_EQ(dense.pixel(20, 4), qRgb(0, 0, 255)); // the fill pixel-doubled
+    EXPECT_EQ(dense.pixel(21, 5), qRgb(0, 0, 255));
+    // Each text is drawn, and stays inside the rectangle it was clipped to.
+    const auto glyphsIn = [&](const QRect& columns) {
+        QRect box;
+        for (int y = 0; y < dense.height(); ++y)
+            for (int x = columns.left(); x <= columns.right(); ++x)
+                if (const QRgb p = dense.pixel(x, y); p != qRgb(255, 255, 255) && p != qRgb(0, 0, 255))
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    const QRect first = glyphsIn(QRect(0, 0, 70, 40)), last = glyphsIn(QRect(70, 0, 90, 40));
+    EXPECT_FALSE(first.isEmpty());
+    EXPECT_TRUE(QRect(20, 4, 40, 32).contains(first));
+    EXPECT_FALSE(last.isEmpty());
+    EXPECT_TRUE(QRect(80, 4, 40, 32).contains(last));
+}
