@@ -1,6 +1,7 @@
 // The Designer plugin as Designer and QUiLoader load it from the plugin path,
 // and forms made with it, read at run time and through uic-generated code.
 #include "skin/buttons/suibutton.h"
+#include "skin/controls/suicolorbox.h"
 #include "skin/controls/suigroupbox.h"
 #include "skin/controls/suiimagepanel.h"
 #include "skin/scrolling/suipagecontrol.h"
@@ -82,7 +83,7 @@ QString OwnValues(const QWidget* w)
 
 // What a form says about its skinned widgets, one line each, in tree order:
 // class, name, parent, geometry, own values; a page control its pages.
-QStringList Describe(const QWidget* root)
+std::string Describe(const QWidget* root)
 {
     QStringList lines;
     for (const QWidget* w : root->findChildren<QWidget*>()) {
@@ -97,7 +98,7 @@ QStringList Describe(const QWidget* root)
             for (int i = 0; i < pages->PageCount(); ++i) line += QStringLiteral(" page=") + pages->Pages(i)->Caption();
         lines << line;
     }
-    return lines;
+    return lines.join(u'\n').toStdString();
 }
 
 // Qt Designer's own form editor, without a window, with the plugin loaded
@@ -214,6 +215,7 @@ TEST(DesignerForms, UicGeneratedCodeBuildsTheSameControlsPagesAndValues)
     EXPECT_EQ(ui.suiGroupBox1, ui.suiImagePanel1->parentWidget());
     EXPECT_EQ(ui.suiImagePanel1, ui.suiButton1->parentWidget());
     EXPECT_EQ(QStringLiteral("Go"), ui.suiButton1->Caption());
+    EXPECT_EQ(TColorBoxStyle(Suicolorbox::cbStandardColors | Suicolorbox::cbSystemColors), ui.suiColorBox1->Style());
     EXPECT_EQ(QStringLiteral("General"), ui.suiPageControl1->Pages(0)->Caption());
 
     const std::unique_ptr<QWidget> loaded = LoadForm(ReadForm());
