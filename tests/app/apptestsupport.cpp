@@ -64,7 +64,8 @@ std::optional<QString> RecordingDialogs::OpenFile(const toolkit::OpenFileRequest
 {
     openRequests.push_back(request);
     if (choices.empty()) return std::nullopt;
-    std::optional<QString> choice = choices.front();
+    std::optional<QString> choice;
+    choice.swap(choices.front());
     choices.pop_front();
     return choice;
 }

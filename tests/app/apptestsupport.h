@@ -32,7 +32,7 @@ struct DeviceCall {
     enum Kind { Initialize, Exit, Read, Write } kind;
     int reg = -1;
     int value = -1;
-    Observation seen;
+    Observation seen{};
     friend bool operator==(const DeviceCall& a, const DeviceCall& b)
     {
         return a.kind == b.kind && a.reg == b.reg && a.value == b.value;
@@ -74,7 +74,7 @@ struct ShownMessage {
     QString title;
     toolkit::TMsgIcon icon = toolkit::TMsgIcon::None;
     toolkit::TMsgButtons buttons = toolkit::TMsgButtons::OkCancel;
-    Observation seen;
+    Observation seen{};
 };
 
 class RecordingDialogs : public toolkit::DialogResponder {
