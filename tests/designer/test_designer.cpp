@@ -158,7 +158,9 @@ TEST(DesignerPlugin, OffersEveryRegisteredFamilyWithIconHeaderAndConstructedSize
         // a control aligned to its parent, fill it instead).
         const auto* control = dynamic_cast<toolkit::TCustomControl*>(widget);
         const bool fillsParent = family->name() == QLatin1String("TsuiForm") || (control && control->Align() != toolkit::alNone);
-        if (!fillsParent) EXPECT_EQ(widget->size(), DomXmlSize(family->domXml()));
+        if (!fillsParent) {
+            EXPECT_EQ(widget->size(), DomXmlSize(family->domXml()));
+        }
         EXPECT_TRUE(family->domXml().contains(QStringLiteral("class=\"%1\"").arg(family->name())));
     }
 
