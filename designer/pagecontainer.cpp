@@ -44,9 +44,9 @@ void TPageControlContainer::remove(int index)
     if (!sheet) return;
     QWidget* page = sheet->Content();
     if (!page) return pages_->RemovePage(sheet);
+    // Taken off its sheet, the page leaves the control with it.
     page->hide();
     page->setParent(pages_);
-    delete sheet;
 }
 
 void TPageControlContainer::Register(QExtensionManager* manager)

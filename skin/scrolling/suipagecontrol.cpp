@@ -405,7 +405,19 @@ bool TsuiTabSheet::event(QEvent* event)
 {
     const bool handled = TCustomPanel::event(event);
     if (event->type() == QEvent::ParentChange) FollowParent();
+    if (event->type() == QEvent::ChildRemoved && content_ && static_cast<QChildEvent*>(event)->child() == content_)
+        ContentLeft();
     return handled;
+}
+
+// The sheet was only the page's place: it leaves the control at once and is
+// deleted once the caller is done with it.
+void TsuiTabSheet::ContentLeft()
+{
+    content_ = nullptr;
+    if (pageControl_) pageControl_->RemovePage(this);
+    hide();
+    deleteLater();
 }
 
 void TsuiTabSheet::Show(QWidget* page)

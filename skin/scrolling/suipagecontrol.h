@@ -59,7 +59,8 @@ public:
     // A page made as a plain widget (by Qt Designer, a form loaded at run
     // time or uic-generated code) goes on a new sheet it fills; a sheet is
     // inserted as it is. The active page stays active (the first page added
-    // becomes it). Returns the page's sheet.
+    // becomes it). Such a sheet goes when its page is deleted or taken off
+    // it. Returns the page's sheet.
     Q_INVOKABLE TsuiTabSheet* AddPage(QWidget* page);
     void RemovePage(TsuiTabSheet* sheet);
     // An index out of range is replaced by the sheet's own and nothing moves.
@@ -167,9 +168,12 @@ private:
     // or its name while it has none, and follows both.
     void Show(QWidget* page);
     void CaptionFromContent();
+    void ContentLeft();
 
     QPointer<TsuiPageControl> pageControl_;
-    QPointer<QWidget> content_;
+    // A child while set: cleared when it leaves (raw, since a QPointer is
+    // already empty when a deleted child says it leaves).
+    QWidget* content_ = nullptr;
     int pageIndex_ = -1;
     QString caption_;
     toolkit::TColor borderColor_ = 0;

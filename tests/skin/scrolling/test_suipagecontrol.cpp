@@ -6,6 +6,8 @@
 #include "toolkit/layoutregistry.h"
 #include "toolkit/layoutwriter.h"
 
+#include <QApplication>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -185,6 +187,45 @@ TEST(PageControl, StylesReachTheControlsOnEveryPageThroughThePages)
     const QImage sheet = p.pc->Pages(1)->RenderToImage();
     EXPECT_EQ(sheet.pixel(0, 10), ColorToQColor(clRed).rgb());
     EXPECT_EQ(sheet.pixel(sheet.width() - 1, 0), ColorToQColor(clRed).rgb());
+}
+
+// Pages made as plain widgets, as forms from Qt Designer make them.
+TEST(PageControl, PlainPagesGetSheetsOfTheirOwnAndTakeThemAlong)
+{
+    Pages p;
+    auto* first = new QWidget;
+    first->setWindowTitle(QStringLiteral("First"));
+    auto* second = new QWidget;
+    second->setObjectName(QStringLiteral("second"));
+    TsuiTabSheet* firstSheet = p.pc->AddPage(first);
+    const QPointer<TsuiTabSheet> secondSheet = p.pc->AddPage(second);
+    ASSERT_EQ(2, p.pc->PageCount());
+    EXPECT_EQ(first, firstSheet->Content());
+    EXPECT_EQ(0, p.pc->ActivePageIndex());
+
+    // The tab reads the title, the name without one, and follows them.
+    EXPECT_EQ(QStringLiteral("First"), firstSheet->Caption());
+    EXPECT_EQ(QStringLiteral("second"), secondSheet->Caption());
+    second->setWindowTitle(QStringLiteral("Second"));
+    EXPECT_EQ(QStringLiteral("Second"), secondSheet->Caption());
+    p.pc->SetPageCaption(QStringLiteral("Front"));
+    EXPECT_EQ(QStringLiteral("Front"), first->windowTitle());
+
+    QApplication::processEvents();
+    EXPECT_EQ(firstSheet->size(), first->size());
+
+    // A page deleted or taken away leaves no empty sheet behind.
+    delete second;
+    EXPECT_EQ(1, p.pc->PageCount());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(secondSheet.isNull());
+    first->setParent(&p.host);
+    EXPECT_EQ(0, p.pc->PageCount());
+
+    // A sheet is inserted as it is.
+    auto* sheet = new TsuiTabSheet(&p.host);
+    EXPECT_EQ(sheet, p.pc->AddPage(sheet));
+    EXPECT_EQ(sheet, p.pc->Pages(0));
 }
 
 TEST(PageControl, DesignerPressOnATabSwitchesPages)
