@@ -134,7 +134,7 @@ ResolvedFont& Resolve(const TFont& font, bool aliased, const QPaintDevice* devic
     // The painter's text hint alone does not reach every font engine.
     if (aliased) qfont.setStyleStrategy(QFont::NoAntialias);
     const QFontMetrics metrics(qfont, device);
-    return resolved.try_emplace(key, ResolvedFont{qfont, metrics, {}}).first->second;
+    return resolved.try_emplace(key, ResolvedFont{qfont, metrics, {}, {}}).first->second;
 }
 
 // Source row (or column) sampled by destination index d of n, centre-based.
@@ -392,9 +392,11 @@ void DrawPicture(QPainter& painter, QPoint at, const QImage& picture, const TTex
     // A painter handed over by Qt (an item view's) may smooth what it enlarges.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(area.translated(at), picture, area);
-    painter.translate(at);
-    painter.setClipRect(area, Qt::IntersectClip);
-    for (const TTextCell& cell : text) cell.Draw(painter);
+    if (!text.empty()) {
+        painter.translate(at);
+        painter.setClipRect(area, Qt::IntersectClip);
+        for (const TTextCell& cell : text) cell.Draw(painter);
+    }
     painter.restore();
 }
 

@@ -106,6 +106,12 @@ public:
     // From now on text goes into `layer` instead of onto the device (null:
     // onto the device again).
     void DeferTextTo(TTextLayer* layer) { textLayer_ = layer; }
+    // Text goes into `layer` when the picture will be shown on `screen` and
+    // it keeps its text apart there (see KeepsTextApart).
+    void DeferTextFor(const QPaintDevice& screen, TTextLayer& layer)
+    {
+        if (KeepsTextApart(screen)) DeferTextTo(&layer);
+    }
     // Where this canvas keeps its text apart, if it does: a picture composed
     // elsewhere and drawn here 1:1 at (0, 0) may keep its text there too.
     TTextLayer* TextLayer() const { return textLayer_; }

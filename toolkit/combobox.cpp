@@ -380,7 +380,7 @@ void TCustomComboBox::PaintListItem(QPainter& painter, const QRect& rect, int in
     QImage item(rect.size(), QImage::Format_RGB32);
     TCanvas canvas(&item);
     TTextLayer text;
-    if (KeepsTextApart(*painter.device())) canvas.DeferTextTo(&text);
+    canvas.DeferTextFor(*painter.device(), text);
     const TOwnerDrawState state = selected ? odSelected | odFocused : 0;
     DrawItemInState(canvas, index, Rect(0, 0, rect.width(), rect.height()), state);
     DrawPicture(painter, rect.topLeft(), item, text);

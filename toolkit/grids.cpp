@@ -117,7 +117,7 @@ void TCustomGrid::paintEvent(QPaintEvent* event)
     QImage image(viewport()->size(), QImage::Format_RGB32);
     TCanvas canvas(&image);
     cellText_.clear();
-    if (KeepsTextApart(*viewport())) canvas.DeferTextTo(&cellText_);
+    canvas.DeferTextFor(*viewport(), cellText_);
     canvas.Brush.Color = Color();
     canvas.FillRect(Rect(0, 0, image.width(), image.height()));
     canvas.Font.Assign(*Font());

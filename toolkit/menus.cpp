@@ -126,7 +126,7 @@ public:
         TCanvas canvas(&picture);
         canvas.Font.AssignQFont(widget->font());
         TTextLayer text;
-        if (KeepsTextApart(*painter->device())) canvas.DeferTextTo(&text);
+        canvas.DeferTextFor(*painter->device(), text);
         drawer->DrawItem(item, canvas, Rect(0, 0, picture.width(), picture.height()),
                          option->state.testFlag(State_Selected));
         DrawPicture(*painter, option->rect.topLeft(), picture, text);

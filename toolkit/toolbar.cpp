@@ -204,7 +204,7 @@ void TToolButton::paintEvent(QPaintEvent*)
     picture.fill(Qt::transparent);
     {
         TCanvas canvas(&picture);
-        if (KeepsTextApart(*this)) canvas.DeferTextTo(&captionText_);
+        canvas.DeferTextFor(*this, captionText_);
         canvas.Font.AssignQFont(font());
         const TRect rect = Rect(0, 0, width(), height());
         const TCustomDrawState state = DrawState();
