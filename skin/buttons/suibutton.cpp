@@ -55,13 +55,6 @@ int TextWidthIn(const TFont& font, const QString& text)
 
 } // namespace
 
-TsuiButtonFace ButtonFaceFor(bool enabled, bool pressed, bool hover)
-{
-    if (pressed) return TsuiButtonFace::MouseDown;
-    if (!enabled) return TsuiButtonFace::Disabled;
-    return hover ? TsuiButtonFace::MouseOn : TsuiButtonFace::Normal;
-}
-
 TsuiGlyphPlacement PlaceGlyph(TButtonLayout layout, QSize button, QSize text, QSize glyph, int spacing)
 {
     const int w = button.width(), h = button.height();
@@ -142,10 +135,11 @@ void TsuiCustomButton::FSetAutoSize(bool on)
 
 void TsuiCustomButton::AutoSizeChanged()
 {
-    if (!autoSize_ || picNormal_.isEmpty()) return;
+    const QString name = NormalPictureName();
+    if (!autoSize_ || name.isEmpty()) return;
     TBitmap picture;
     try {
-        LoadPicture(picture, picNormal_);
+        LoadPicture(picture, name);
     } catch (const EResNotFound&) {
         picture.SetSize(FallbackPictureWidth, FallbackPictureHeight);
     }
@@ -198,39 +192,55 @@ void TsuiCustomButton::LoadPicture(TBitmap& bitmap, const QString& name) const
     bitmap.LoadFromResourceName(name);
 }
 
-void TsuiCustomButton::PaintButtonNormal(TBitmap& bitmap)
+TsuiFaceState TsuiCustomButton::FaceState() const
 {
-    LoadPicture(bitmap, picNormal_);
+    return {.Enabled = isEnabled(), .Hot = IsHovered(), .Pressed = IsPressed()};
 }
 
-void TsuiCustomButton::PaintButtonMouseOn(TBitmap& bitmap)
+QString TsuiCustomButton::PictureNameFor(const TsuiFaceState& state) const
 {
-    LoadPicture(bitmap, picMouseOn_);
+    if (const auto face = ThemedFace()) return FaceName(UIStyle(), *face, state);
+    const QString* own[] = {&picNormal_, &picMouseOn_, &picMouseDown_};
+    return *own[ThreeFaceIndex(state)];
 }
 
-void TsuiCustomButton::PaintButtonMouseDown(TBitmap& bitmap)
+QString TsuiCustomButton::PictureNameFor(bool hot, bool pressed) const
 {
-    LoadPicture(bitmap, picMouseDown_);
+    TsuiFaceState state = FaceState();
+    state.Hot = hot;
+    state.Pressed = pressed;
+    return PictureNameFor(state);
 }
 
-void TsuiCustomButton::PaintButtonDisabled(TBitmap& bitmap)
+QString TsuiCustomButton::NormalPictureName() const
 {
-    LoadPicture(bitmap, picNormal_);
+    return PictureNameFor(false, false);
 }
 
+QString TsuiCustomButton::MouseOnPictureName() const
+{
+    return PictureNameFor(true, false);
+}
+
+QString TsuiCustomButton::MouseDownPictureName() const
+{
+    return PictureNameFor(true, true);
+}
+
+void TsuiCustomButton::FillOwnFace(TBitmap& bitmap, const TsuiFaceState& state)
+{
+    LoadPicture(bitmap, PictureNameFor(state));
+}
+
+// Chosen from the state as it is now: nothing needs choosing again when the
+// state changes.
 void TsuiCustomButton::FillFacePicture(TBitmap& bitmap)
 {
+    const TsuiFaceState state = FaceState();
+    // A style without the picture leaves the face empty.
+    if (const auto face = ThemedFace()) return bitmap.SetImage(FaceFor(UIStyle(), *face, state));
     try {
-        switch (Face()) {
-        case TsuiButtonFace::MouseDown:
-            return PaintButtonMouseDown(bitmap);
-        case TsuiButtonFace::MouseOn:
-            return PaintButtonMouseOn(bitmap);
-        case TsuiButtonFace::Normal:
-            return PaintButtonNormal(bitmap);
-        case TsuiButtonFace::Disabled:
-            return PaintButtonDisabled(bitmap);
-        }
+        FillOwnFace(bitmap, state);
     } catch (const EResNotFound&) {
         // A missing picture never stops painting: a blank face, caption on top.
         bitmap.SetSize(FallbackPictureWidth, FallbackPictureHeight);
@@ -357,10 +367,7 @@ void TsuiCustomButton::focusOutEvent(QFocusEvent* event)
 void TsuiCustomButton::changeEvent(QEvent* event)
 {
     TsuiControl::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange) {
-        EnableChanged();
-        Repaint();
-    }
+    if (event->type() == QEvent::EnabledChange) Repaint();
 }
 
 bool TsuiCustomButton::event(QEvent* event)
@@ -437,17 +444,17 @@ void TsuiButton::SetSpacing(int spacing)
 
 QString TsuiButton::GetPicNormal() const
 {
-    return UIStyle() == TsuiUIStyle::Custom ? NormalPictureName() : QString();
+    return UIStyle() == TsuiUIStyle::Custom ? TsuiCustomButton::GetPicNormal() : QString();
 }
 
 QString TsuiButton::GetPicMouseOn() const
 {
-    return UIStyle() == TsuiUIStyle::Custom ? MouseOnPictureName() : QString();
+    return UIStyle() == TsuiUIStyle::Custom ? TsuiCustomButton::GetPicMouseOn() : QString();
 }
 
 QString TsuiButton::GetPicMouseDown() const
 {
-    return UIStyle() == TsuiUIStyle::Custom ? MouseDownPictureName() : QString();
+    return UIStyle() == TsuiUIStyle::Custom ? TsuiCustomButton::GetPicMouseDown() : QString();
 }
 
 void TsuiButton::SetPicNormal(const QString& name)
@@ -468,13 +475,28 @@ void TsuiButton::SetPicMouseDown(const QString& name)
     TsuiCustomButton::SetPicMouseDown(name);
 }
 
-void TsuiButton::SetButtonPic(TsuiUIStyle style)
+std::optional<TsuiFace> TsuiButton::ThemedFace() const
 {
-    if (style == TsuiUIStyle::Custom) return;
-    SetResHandle(0);
-    TsuiCustomButton::SetPicNormal(GetThemeString(style, teButtonNormal));
-    TsuiCustomButton::SetPicMouseOn(GetThemeString(style, teButtonMouseOn));
-    TsuiCustomButton::SetPicMouseDown(GetThemeString(style, teButtonMouseDown));
+    if (UIStyle() == TsuiUIStyle::Custom) return std::nullopt;
+    return TsuiFace::PushButton;
+}
+
+// A button turned Custom keeps the pictures its last style gave it as its
+// own names, until it is given others.
+void TsuiButton::ReadTheme()
+{
+    if (UIStyle() != TsuiUIStyle::Custom) {
+        themedStyle_ = UIStyle();
+        SetResHandle(0);
+        AutoSizeChanged();
+        return;
+    }
+    if (themedStyle_ == TsuiUIStyle::Custom) return;
+    const auto themed = [this](TsuiFaceState state) { return FaceName(themedStyle_, TsuiFace::PushButton, state); };
+    TsuiCustomButton::SetPicNormal(themed({}));
+    TsuiCustomButton::SetPicMouseOn(themed({.Hot = true}));
+    TsuiCustomButton::SetPicMouseDown(themed({.Pressed = true}));
+    themedStyle_ = TsuiUIStyle::Custom;
 }
 
 void TsuiButton::UIStyleChanged()
@@ -629,24 +651,18 @@ void TsuiImageButton::CopyOrNormal(const TPicture& own, TBitmap& bitmap) const
         bitmap.Assign(picNormal_.Bitmap());
 }
 
-void TsuiImageButton::PaintButtonNormal(TBitmap& bitmap)
+void TsuiImageButton::FillOwnFace(TBitmap& bitmap, const TsuiFaceState& state)
 {
-    CopyOrNormal(picNormal_, bitmap);
-}
-
-void TsuiImageButton::PaintButtonMouseOn(TBitmap& bitmap)
-{
-    CopyOrNormal(picMouseOn_, bitmap);
-}
-
-void TsuiImageButton::PaintButtonMouseDown(TBitmap& bitmap)
-{
-    CopyOrNormal(picMouseDown_, bitmap);
-}
-
-void TsuiImageButton::PaintButtonDisabled(TBitmap& bitmap)
-{
-    CopyOrNormal(picDisabled_, bitmap);
+    switch (ButtonFaceFor(state)) {
+    case TsuiButtonFace::Normal:
+        return CopyOrNormal(picNormal_, bitmap);
+    case TsuiButtonFace::MouseOn:
+        return CopyOrNormal(picMouseOn_, bitmap);
+    case TsuiButtonFace::MouseDown:
+        return CopyOrNormal(picMouseDown_, bitmap);
+    case TsuiButtonFace::Disabled:
+        return CopyOrNormal(picDisabled_, bitmap);
+    }
 }
 
 void TsuiImageButton::PaintPic(TCanvas& canvas, TBitmap& bitmap)
@@ -699,6 +715,13 @@ void TsuiCustomButtonEx::SetChecked(bool on)
     emit CheckedChanged();
 }
 
+TsuiFaceState TsuiCustomButtonEx::FaceState() const
+{
+    TsuiFaceState state = TsuiCustomButton::FaceState();
+    state.Checked = checked_;
+    return state;
+}
+
 TsuiCheckLayout TsuiCustomButtonEx::CheckLayout() const
 {
     return PlaceCheckParts(size(), QSize(GetPicWidth(), GetPicHeight()), Font().Height());
@@ -735,8 +758,8 @@ void TsuiCustomButtonEx::FontChanged()
     AutoSizeChanged();
 }
 
-// Unlike a push button, a check box in Custom keeps its AutoSize; the new
-// style's pictures have re-applied it already (SetPicNormal).
+// Unlike a push button, a check box in Custom keeps its AutoSize; reading
+// the new style's theme has re-applied it already.
 void TsuiCustomButtonEx::UIStyleChanged() {}
 
 void TsuiCustomButtonEx::resizeEvent(QResizeEvent* event)
@@ -790,24 +813,13 @@ void TsuiCheckBox::SetState(TCheckBoxState state)
 
 QSize TsuiCheckBox::CheckPictureSize() const
 {
-    const QString name = GetThemeString(UIStyle(), teCheckBoxUnchecked);
-    if (name.isEmpty()) return {0, 0};
-    try {
-        return LoadBitmapResource(name).size();
-    } catch (const EResNotFound&) {
-        return {0, 0};
-    }
+    return FaceFor(UIStyle(), TsuiFace::CheckBox).size();
 }
 
 // Never keyed: Transparent only puts the parent behind the picture.
 void TsuiCheckBox::TransparentChanged()
 {
     SetPictureKeyed(false);
-}
-
-void TsuiCheckBox::EnableChanged()
-{
-    SetButtonPic(UIStyle());
 }
 
 void TsuiCheckBox::UIStyleChanged()
@@ -828,39 +840,16 @@ void TsuiCheckBox::UIStyleChanged()
     }
 }
 
-void TsuiCheckBox::SetButtonPic(TsuiUIStyle style)
-{
-    SelectPictures(style, teCheckBoxDisabledChecked);
-}
-
-void TsuiCheckBox::SelectPictures(TsuiUIStyle style, int first)
-{
-    SetResHandle(0);
-    const int unchecked = Checked() ? 0 : 1;
-    auto picture = [&](int pair) { return GetThemeString(style, first + 2 * pair + unchecked); };
-    SetPicNormal(picture(isEnabled() ? 1 : 0));
-    SetPicMouseOn(picture(2));
-    SetPicMouseDown(picture(3));
-}
-
 void TsuiCheckBox::DoClick()
 {
     if (Guarded([this] { SetChecked(!Checked()); })) Toggle();
 }
 
-void TsuiCheckBox::CheckStateChanged()
-{
-    SetButtonPic(UIStyle());
-}
-
-// The check box's constructor chose check-box pictures (a class being built
-// cannot reach the overrides of the classes built on it): choose again.
 TsuiRadioButton::TsuiRadioButton(QObject* owner, QWidget* parent) : TsuiCheckBox(owner, parent)
 {
     SetPictureKeyed(true);
     SetCaption(QStringLiteral("suiRadioButton"));
     SetHeight(17);
-    SetUIStyle(UIStyle());
 }
 
 TsuiRadioButton::~TsuiRadioButton() = default;
@@ -871,11 +860,6 @@ void TsuiRadioButton::TransparentChanged()
     SetPictureKeyed(true);
 }
 
-void TsuiRadioButton::SetButtonPic(TsuiUIStyle style)
-{
-    SelectPictures(style, teRadioDisabledChecked);
-}
-
 void TsuiRadioButton::DoClick()
 {
     if (!Checked()) SetChecked(true);
@@ -884,7 +868,6 @@ void TsuiRadioButton::DoClick()
 void TsuiRadioButton::CheckStateChanged()
 {
     if (Checked()) UnCheckGroup();
-    TsuiCheckBox::CheckStateChanged();
 }
 
 void TsuiRadioButton::UnCheckGroup()

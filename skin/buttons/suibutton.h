@@ -5,6 +5,7 @@
 // glyph; and a button drawn from four pictures of its own.
 
 #include "skin/themes/suicontrol.h"
+#include "skin/themes/suifaces.h"
 #include "skin/themes/suithemes.h"
 #include "toolkit/accessible.h"
 #include "toolkit/control.h"
@@ -13,6 +14,7 @@
 #include <QPointer>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 class QShortcut;
 
@@ -29,14 +31,6 @@ inline constexpr auto blGlyphLeft = TButtonLayout::blGlyphLeft;
 inline constexpr auto blGlyphRight = TButtonLayout::blGlyphRight;
 inline constexpr auto blGlyphTop = TButtonLayout::blGlyphTop;
 inline constexpr auto blGlyphBottom = TButtonLayout::blGlyphBottom;
-
-// Which picture a button shows; chosen from its state by ButtonFaceFor.
-enum class TsuiButtonFace { Normal, MouseOn, MouseDown, Disabled };
-
-// A disabled button still shows its pressed face while it is held pressed:
-// a click handler that disables its own button (the firmware update does)
-// keeps it drawn pressed until the handler returns.
-TsuiButtonFace ButtonFaceFor(bool enabled, bool pressed, bool hover);
 
 // Where a glyph and the caption go for a layout, all halvings truncating.
 struct TsuiGlyphPlacement {
@@ -84,11 +78,14 @@ public:
     void FSetAutoSize(bool on);
     void SetMouseContinuouslyDownInterval(int ms) { SetRepeatInterval(ms); }
 
-    TsuiButtonFace Face() const { return ButtonFaceFor(isEnabled(), IsPressed(), IsHovered()); }
-    // The stored names, whatever the style: what painting loads.
-    QString NormalPictureName() const { return picNormal_; }
-    QString MouseOnPictureName() const { return picMouseOn_; }
-    QString MouseDownPictureName() const { return picMouseDown_; }
+    // The state painting shows, read when it paints.
+    virtual TsuiFaceState FaceState() const;
+    TsuiButtonFace Face() const { return ButtonFaceFor(FaceState()); }
+    // The names painting loads without the pointer, under it and held down
+    // (Enabled and Checked as they are): the style's, or the button's own.
+    QString NormalPictureName() const;
+    QString MouseOnPictureName() const;
+    QString MouseDownPictureName() const;
 
     void Click() override;
 
@@ -106,8 +103,6 @@ protected:
     void CaptionChanged() override;
     void FontChanged() override;
     virtual void TransparentChanged();
-    virtual void EnableChanged() {}
-    void ReadTheme() override { SetButtonPic(UIStyle()); }
     void UIStyleChanged() override;
     virtual void SetPicMouseDown(const QString& name);
     virtual void SetPicMouseOn(const QString& name);
@@ -119,13 +114,12 @@ protected:
     virtual void PaintPic(toolkit::TCanvas& canvas, toolkit::TBitmap& bitmap);
     virtual void PaintText(toolkit::TCanvas& canvas, const QString& text);
     virtual void PaintFocus(toolkit::TCanvas& canvas);
-    // Each fills `bitmap` with the picture of its state; a failure to load
-    // is handled by the caller.
-    virtual void PaintButtonNormal(toolkit::TBitmap& bitmap);
-    virtual void PaintButtonMouseOn(toolkit::TBitmap& bitmap);
-    virtual void PaintButtonMouseDown(toolkit::TBitmap& bitmap);
-    virtual void PaintButtonDisabled(toolkit::TBitmap& bitmap);
-    virtual void SetButtonPic(TsuiUIStyle style) = 0;
+    // The element whose style pictures the button shows; none when it shows
+    // pictures of its own.
+    virtual std::optional<TsuiFace> ThemedFace() const { return std::nullopt; }
+    // Fills `bitmap` with the button's own picture for the state; a failure
+    // to load is handled by the caller.
+    virtual void FillOwnFace(toolkit::TBitmap& bitmap, const TsuiFaceState& state);
 
     void Paint(toolkit::TCanvas& canvas) override;
     // A transparent button shows its parent, which may change unseen.
@@ -148,6 +142,8 @@ protected:
     void SetPictureKeyed(bool on) { pictureKeyed_ = on; }
 
 private:
+    QString PictureNameFor(const TsuiFaceState& state) const;
+    QString PictureNameFor(bool hot, bool pressed) const;
     void FillFacePicture(toolkit::TBitmap& bitmap);
     void WatchWindowKeys();
     bool HandleDialogKey(const QKeyEvent& key);
@@ -216,11 +212,12 @@ public:
     bool CanResize(int& newWidth, int& newHeight) override;
 
 protected:
+    void ReadTheme() override;
     void UIStyleChanged() override;
+    std::optional<TsuiFace> ThemedFace() const override;
     void PaintPic(toolkit::TCanvas& canvas, toolkit::TBitmap& bitmap) override;
     void PaintText(toolkit::TCanvas& canvas, const QString& text) override;
     void PaintFocus(toolkit::TCanvas& canvas) override;
-    void SetButtonPic(TsuiUIStyle style) override;
 
 private:
     // Where the glyph and the caption go, in the canvas's font, pressed
@@ -233,6 +230,8 @@ private:
     toolkit::TBitmap glyph_;
     TButtonLayout layout_ = blGlyphLeft;
     int spacing_ = 4;
+    // The last style other than Custom the button showed.
+    TsuiUIStyle themedStyle_ = TsuiUIStyle::Custom;
 };
 
 class TsuiImageButton : public TsuiCustomButton {
@@ -274,11 +273,7 @@ public:
 protected:
     void AutoSizeChanged() override;
     void PaintPic(toolkit::TCanvas& canvas, toolkit::TBitmap& bitmap) override;
-    void PaintButtonNormal(toolkit::TBitmap& bitmap) override;
-    void PaintButtonMouseOn(toolkit::TBitmap& bitmap) override;
-    void PaintButtonMouseDown(toolkit::TBitmap& bitmap) override;
-    void PaintButtonDisabled(toolkit::TBitmap& bitmap) override;
-    void SetButtonPic(TsuiUIStyle) override {}
+    void FillOwnFace(toolkit::TBitmap& bitmap, const TsuiFaceState& state) override;
 
 private:
     void CopyOrNormal(const toolkit::TPicture& own, toolkit::TBitmap& bitmap) const;
@@ -324,6 +319,8 @@ public:
     // The size of the state picture the layout is measured with.
     virtual int GetPicWidth() const = 0;
     virtual int GetPicHeight() const = 0;
+
+    TsuiFaceState FaceState() const override;
 
     void Click() override;
 
@@ -387,16 +384,10 @@ protected:
     virtual void Toggle() {}
 
     void TransparentChanged() override;
-    void EnableChanged() override;
+    void ReadTheme() override { AutoSizeChanged(); }
     void UIStyleChanged() override;
-    void SetButtonPic(TsuiUIStyle style) override;
+    std::optional<TsuiFace> ThemedFace() const override { return TsuiFace::CheckBox; }
     void DoClick() override;
-    void CheckStateChanged() override;
-
-    // Picks the normal (or disabled), hover and pressed pictures for the
-    // state from the style's four pairs of elements that start at `first`
-    // (disabled, normal, hover, pressed; each checked, then unchecked).
-    void SelectPictures(TsuiUIStyle style, int first);
 
 private:
     QSize CheckPictureSize() const;
@@ -419,7 +410,7 @@ public:
 
 protected:
     void TransparentChanged() override;
-    void SetButtonPic(TsuiUIStyle style) override;
+    std::optional<TsuiFace> ThemedFace() const override { return TsuiFace::RadioButton; }
     void DoClick() override;
     void CheckStateChanged() override;
     void UnCheckGroup();

@@ -152,6 +152,27 @@ TEST(TsuiCheckBox, DisabledCheckedMacOSShowsItsPictureAndAGreyCaption)
 }
 
 // Radio pictures are keyed on their magenta corners; check boxes never are.
+// Custom gives no state picture: the boxes paint their caption and nothing
+// where the picture would go, whatever the state.
+TEST(TsuiCheckBox, WithoutAPictureNothingIsDrawnForIt)
+{
+    Window w;
+    TsuiCheckBox* box = w.Add(TsuiUIStyle::Custom, "Mg");
+    TsuiCheckBox* radio = w.Add<TsuiRadioButton>(TsuiUIStyle::Custom, "Mg");
+    radio->setEnabled(false);
+    for (TsuiCheckBox* control : {box, radio}) {
+        control->SetChecked(true);
+        EXPECT_EQ(control->GetPicWidth(), 0);
+        EXPECT_EQ(control->NormalPictureName(), QString());
+        QImage face;
+        EXPECT_NO_THROW(face = control->RenderToImage());
+        const QRgb background = face.pixel(face.width() - 1, 0);
+        for (int y = 0; y < face.height(); ++y)
+            for (int x = 0; x < control->CheckLayout().Caption.Left; ++x)
+                ASSERT_EQ(face.pixel(x, y), background) << x << "," << y;
+    }
+}
+
 TEST(TsuiRadioButton, PictureCornersShowTheBackground)
 {
     Window w;
