@@ -1,7 +1,7 @@
 #include "skin/buttons/suiprogressbar.h"
 
+#include "skin/themes/suifaces.h"
 #include "toolkit/canvas.h"
-#include "toolkit/resources.h"
 
 #include <algorithm>
 #include <climits>
@@ -120,12 +120,8 @@ void TsuiProgressBar::UpdateProgress()
 void TsuiProgressBar::UpdatePicture()
 {
     if (UIStyle() != TsuiUIStyle::Custom) {
-        const int element = orientation_ == suiHorizontal ? teProgressBar : teProgressBarVertical;
-        try {
-            picture_.LoadFromResourceName(GetThemeString(UIStyle(), element));
-        } catch (const EResNotFound&) {
-            picture_.Clear(); // every style has its pictures; keep painting if not
-        }
+        // Every style has its pictures; without one the bar paints unfilled.
+        LoadFace(picture_, UIStyle(), TsuiFace::ProgressBar, {.Vertical = orientation_ == suiVertical});
         SetColor(GetThemeColor(UIStyle(), teControlColor));
         SetBorderColor(GetThemeColor(UIStyle(), teControlBorderColor));
     }

@@ -1,6 +1,7 @@
 #include "skin/frame/suimainmenu.h"
 
 #include "skin/frame/suiform.h"
+#include "skin/themes/suifaces.h"
 #include "toolkit/accessible.h"
 #include "toolkit/canvas.h"
 #include "toolkit/resources.h"
@@ -83,12 +84,9 @@ void Menu_GetSystemFont(TFont& font)
 TsuiMainMenu::TsuiMainMenu(QObject* owner) : TMainMenu(owner)
 {
     SetDrawer(this);
-    try {
-        TBitmap check;
-        check.SetImage(LoadBitmapResource(GetThemeString(TsuiUIStyle::MacOS, teMenuCheckedPicture)));
-        checkImages_.AddMasked(check, clWhite);
-    } catch (const EResNotFound&) {
-    }
+    TBitmap check;
+    check.SetImage(FaceFor(TsuiUIStyle::MacOS, TsuiFace::MenuCheck));
+    if (!check.Empty()) checkImages_.AddMasked(check, clWhite);
     SetUIStyle(GetSUIFormStyle(owner));
     AttachToForm();
 }

@@ -3,7 +3,6 @@
 #include "skin/themes/suipublic.h"
 #include "toolkit/canvas.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/resources.h"
 
 #include <QAccessibleWidget>
 #include <QMdiSubWindow>
@@ -28,38 +27,24 @@ const QString OnlyOneControlBox =
     QStringLiteral("Sorry, only one button's ButtonType property can be \"suiControlBox\"");
 const QString OnlyOneClient = QStringLiteral("Sorry, only one section's Align property can be \"suiClient\"");
 
-// Theme elements of the three pictures of each button type.
-struct PictureElements {
-    int Normal, MouseOn, MouseDown;
-};
-
-std::optional<PictureElements> ElementsFor(TsuiTitleBarBtnType type)
+// The style's face of each button type; a custom button has only its own.
+std::optional<TsuiFace> FaceOfType(TsuiTitleBarBtnType type)
 {
     switch (type) {
     case suiMax:
-        return PictureElements{teTitleMaxNormal, teTitleMaxMouseOn, teTitleMaxMouseDown};
+        return TsuiFace::TitleMax;
     case suiMin:
-        return PictureElements{teTitleMinNormal, teTitleMinMouseOn, teTitleMinMouseDown};
+        return TsuiFace::TitleMin;
     case suiClose:
-        return PictureElements{teTitleCloseNormal, teTitleCloseMouseOn, teTitleCloseMouseDown};
+        return TsuiFace::TitleClose;
     case suiHelp:
-        return PictureElements{teTitleHelpNormal, teTitleHelpMouseOn, teTitleHelpMouseDown};
+        return TsuiFace::TitleHelp;
     case suiControlBox:
-        return PictureElements{teTitleCtlBoxNormal, teTitleCtlBoxMouseOn, teTitleCtlBoxMouseDown};
+        return TsuiFace::TitleControlBox;
     case suiCustom:
         break;
     }
     return std::nullopt;
-}
-
-// A missing picture is left empty: the theme names only pictures we ship.
-void LoadOrClear(TPicture& picture, const QString& name)
-{
-    try {
-        picture.LoadFromResourceName(name);
-    } catch (const EResNotFound&) {
-        picture.Clear();
-    }
 }
 
 bool IsMaximized(const QWidget* form)
@@ -340,20 +325,21 @@ void TsuiTitleBarButton::Assign(const TsuiTitleBarButton& source)
     SetControlBoxMenu(source.controlBoxMenu_);
 }
 
-void TsuiTitleBarButton::LoadPictures(int normal, int mouseOn, int mouseDown)
+// A button's pictures are its own, published: the style's faces fill them.
+void TsuiTitleBarButton::LoadPictures(TsuiFace face)
 {
-    LoadOrClear(picNormal_, GetThemeString(uiStyle_, normal));
-    LoadOrClear(picMouseOn_, GetThemeString(uiStyle_, mouseOn));
-    LoadOrClear(picMouseDown_, GetThemeString(uiStyle_, mouseDown));
+    LoadFace(picNormal_, uiStyle_, face);
+    LoadFace(picMouseOn_, uiStyle_, face, {.Hot = true});
+    LoadFace(picMouseDown_, uiStyle_, face, {.Pressed = true});
 }
 
 void TsuiTitleBarButton::UpdateUIStyle()
 {
     if (uiStyle_ == TsuiUIStyle::Custom) return;
     transparent_ = GetThemeBool(uiStyle_, teTitleButtonTransparent);
-    const auto elements = ElementsFor(type_);
-    if (!elements) return;
-    LoadPictures(elements->Normal, elements->MouseOn, elements->MouseDown);
+    const auto face = FaceOfType(type_);
+    if (!face) return;
+    LoadPictures(*face);
     top_ = GetThemeInt(uiStyle_, teTitleButtonTop);
     if (type_ == suiMax) ProcessMaxBtn();
 }
@@ -362,9 +348,9 @@ void TsuiTitleBarButton::ProcessMaxBtn()
 {
     const TsuiTitleBar* bar = Bar();
     if (bar && IsMaximized(bar->ParentForm()))
-        LoadPictures(teTitleRestoreNormal, teTitleRestoreMouseOn, teTitleRestoreMouseDown);
+        LoadPictures(TsuiFace::TitleRestore);
     else
-        LoadPictures(teTitleMaxNormal, teTitleMaxMouseOn, teTitleMaxMouseDown);
+        LoadPictures(TsuiFace::TitleMax);
 }
 
 void TsuiTitleBarButton::DoClick()
@@ -543,15 +529,15 @@ void TsuiTitleBar::ReadTheme()
     const TsuiUIStyle style = UIStyle();
     sections_->Clear();
     if (style == TsuiUIStyle::Custom) return;
-    auto addSection = [&](int element, TsuiTitleBarAlign align) {
+    auto addSection = [&](TsuiFace face, TsuiTitleBarAlign align) {
         TsuiTitleBarSection* section = sections_->Add();
-        LoadOrClear(*section->Picture(), GetThemeString(style, element));
+        LoadFace(*section->Picture(), style, face);
         if (align != suiClient) section->SetAutoSize(true);
         if (align != suiLeft) section->SetAlign(align);
     };
-    addSection(teTitleLeft, suiLeft);
-    addSection(teTitleRight, suiRight);
-    addSection(teTitleClient, suiClient);
+    addSection(TsuiFace::TitleLeft, suiLeft);
+    addSection(TsuiFace::TitleRight, suiRight);
+    addSection(TsuiFace::TitleClient, suiClient);
     leftBtnXOffset_ = GetThemeInt(style, teTitleLeftBtnXOffset);
     rightBtnXOffset_ = GetThemeInt(style, teTitleRightBtnXOffset);
     if (QWidget* form = ParentForm()) form->setMinimumWidth(GetThemeInt(style, teFormMinWidth));
@@ -651,8 +637,9 @@ QString TsuiTitleBar::ShownCaption(const TCanvas& canvas, const TsuiTitleBarLayo
 
 const TPicture& TsuiTitleBar::FaceOf(const TsuiTitleBarButton& button, int index) const
 {
-    if (index != HoverPart()) return button.PicNormal();
-    return Pressed() ? button.PicMouseDown() : button.PicMouseOn();
+    const bool hot = index == HoverPart();
+    const TPicture* faces[] = {&button.PicNormal(), &button.PicMouseOn(), &button.PicMouseDown()};
+    return *faces[ThreeFaceIndex({.Hot = hot, .Pressed = hot && Pressed()})];
 }
 
 void TsuiTitleBar::Paint(TCanvas& canvas)

@@ -5,6 +5,7 @@
 // the buttons carry out their window commands themselves.
 
 #include "skin/themes/suicontrol.h"
+#include "skin/themes/suifaces.h"
 #include "skin/themes/suithemes.h"
 #include "toolkit/collection.h"
 #include "toolkit/control.h"
@@ -137,7 +138,7 @@ public:
     QString Purpose() const;
 
 private:
-    void LoadPictures(int normal, int mouseOn, int mouseDown);
+    void LoadPictures(TsuiFace face);
 
     TsuiTitleBarBtnType type_ = suiCustom;
     bool transparent_ = false;

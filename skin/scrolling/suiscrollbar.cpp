@@ -2,9 +2,9 @@
 
 #include "skin/buttons/suibutton.h"
 #include "skin/scrolling/suitrackbar.h"
+#include "skin/themes/suifaces.h"
 #include "skin/themes/suipublic.h"
 #include "toolkit/canvas.h"
-#include "toolkit/resources.h"
 
 #include <QKeyEvent>
 #include <algorithm>
@@ -15,15 +15,6 @@ namespace {
 
 // Thumbs share this percentage of the track at least and by default.
 constexpr int SmallestThumbPercent = 10;
-
-// A style picture; the bitmap stays empty when the style has none.
-void LoadIfPresent(TBitmap& bitmap, const QString& name)
-{
-    try {
-        bitmap.LoadFromResourceName(name);
-    } catch (const EResNotFound&) {
-    }
-}
 
 } // namespace
 
@@ -168,11 +159,11 @@ void TsuiScrollBar::UpdatePictures()
     // The style's track picture holds the thumb's three pieces stacked; turned,
     // they lie side by side, the top piece leftmost.
     TBitmap pieces;
-    LoadIfPresent(pieces, GetThemeString(pictureStyle_, teScrollTrack));
+    pieces.SetImage(FaceFor(pictureStyle_, TsuiFace::ScrollThumb));
     if (!pieces.Empty()) RoundPicture(pieces);
     CutThumbPieces(pieces);
-    LoadArrows(*decButton_, teScrollTopButtonNormal, teScrollTopButtonMouseOn, teScrollTopButtonMouseDown);
-    LoadArrows(*incButton_, teScrollBottomButtonNormal, teScrollBottomButtonMouseOn, teScrollBottomButtonMouseDown);
+    LoadArrows(*decButton_, TsuiFace::ScrollArrowDec);
+    LoadArrows(*incButton_, TsuiFace::ScrollArrowInc);
     const bool vertical = orientation_ == suiVertical;
     decButton_->setAccessibleName(vertical ? tr("Line up") : tr("Line left"));
     incButton_->setAccessibleName(vertical ? tr("Line down") : tr("Line right"));
@@ -191,14 +182,15 @@ void TsuiScrollBar::CutThumbPieces(TBitmap& turnedTrack)
 }
 
 // Arrows point up and down as stored; turned for a horizontal bar, up points
-// left and down points right. The buttons take their pictures' size.
-void TsuiScrollBar::LoadArrows(TsuiImageButton& button, int normal, int mouseOn, int mouseDown)
+// left and down points right. The buttons take their pictures' size and
+// choose among them by their state as every button does.
+void TsuiScrollBar::LoadArrows(TsuiImageButton& button, TsuiFace face)
 {
-    const std::pair<TPicture*, int> faces[] = {
-        {button.PicNormal(), normal}, {button.PicMouseOn(), mouseOn}, {button.PicMouseDown(), mouseDown}};
-    for (const auto& [picture, element] : faces) {
+    const std::pair<TPicture*, TsuiFaceState> faces[] = {
+        {button.PicNormal(), {}}, {button.PicMouseOn(), {.Hot = true}}, {button.PicMouseDown(), {.Pressed = true}}};
+    for (const auto& [picture, state] : faces) {
         TBitmap arrow;
-        LoadIfPresent(arrow, GetThemeString(pictureStyle_, element));
+        arrow.SetImage(FaceFor(pictureStyle_, face, state));
         if (orientation_ == suiHorizontal && !arrow.Empty()) RoundPicture(arrow);
         picture->Assign(arrow);
     }

@@ -5,6 +5,7 @@
 
 #include "skin/buttons/suiprogressbar.h"
 #include "skin/themes/suicontrol.h"
+#include "skin/themes/suifaces.h"
 #include "toolkit/accessible.h"
 #include "toolkit/graphics.h"
 
@@ -107,7 +108,7 @@ protected:
 private:
     int Thickness() const;
     void CutThumbPieces(toolkit::TBitmap& turnedTrack);
-    void LoadArrows(TsuiImageButton& button, int normal, int mouseOn, int mouseDown);
+    void LoadArrows(TsuiImageButton& button, TsuiFace face);
 
     TsuiScrollTrackBar* track_;
     TsuiImageButton* incButton_;

@@ -1,8 +1,8 @@
 #include "skin/scrolling/suitabcontrol.h"
 
+#include "skin/themes/suifaces.h"
 #include "skin/themes/suipublic.h"
 #include "toolkit/accessible.h"
-#include "toolkit/resources.h"
 
 #include <QAccessibleWidget>
 #include <QHash>
@@ -24,13 +24,9 @@ int CaptionWidth(const TFont& font, const QString& caption)
 }
 
 // A tab picture keyed on magenta; empty when the style has none.
-void LoadTabPicture(TBitmap& bitmap, const QString& name)
+void LoadTabPicture(TBitmap& bitmap, TsuiUIStyle style, TsuiFace face, const TsuiFaceState& state = {})
 {
-    try {
-        bitmap.SetImage(LoadBitmapResource(name));
-    } catch (const EResNotFound&) {
-        bitmap.SetImage(QImage());
-    }
+    bitmap.SetImage(FaceFor(style, face, state));
     bitmap.SetTransparentColor(clFuchsia);
     bitmap.SetTransparent(true);
 }
@@ -89,9 +85,9 @@ void TsuiTabControlTopPanel::SetTabsVisible(const QList<bool>& visible)
 
 void TsuiTabControlTopPanel::ReadTheme()
 {
-    LoadTabPicture(activePicture_, GetThemeString(UIStyle(), teTabActive));
-    LoadTabPicture(inactivePicture_, GetThemeString(UIStyle(), teTabInactive));
-    LoadTabPicture(linePicture_, GetThemeString(UIStyle(), teTabLine));
+    LoadTabPicture(activePicture_, UIStyle(), TsuiFace::Tab, {.Checked = true});
+    LoadTabPicture(inactivePicture_, UIStyle(), TsuiFace::Tab);
+    LoadTabPicture(linePicture_, UIStyle(), TsuiFace::TabLine);
     const int height = GetThemeInt(UIStyle(), teTabBarHeight);
     if (height > 0) SetHeight(height);
 }

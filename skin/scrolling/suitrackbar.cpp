@@ -1,9 +1,9 @@
 #include "skin/scrolling/suitrackbar.h"
 
 #include "skin/controls/suiimagepanel.h"
+#include "skin/themes/suifaces.h"
 #include "skin/themes/suipublic.h"
 #include "toolkit/canvas.h"
-#include "toolkit/resources.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -16,16 +16,6 @@ namespace {
 
 // Farther than any widget reaches; keeps offsets and products in range.
 constexpr qint64 Farthest = 1 << 24;
-
-// Loads a picture by name; a missing one leaves the picture empty.
-void LoadOrClear(TPicture& picture, const QString& name)
-{
-    try {
-        picture.LoadFromResourceName(name);
-    } catch (const EResNotFound&) {
-        picture.Clear();
-    }
-}
 
 } // namespace
 
@@ -294,9 +284,10 @@ void TsuiTrackBar::UpdatePicture()
 void TsuiTrackBar::LoadStyledPictures(TsuiUIStyle style)
 {
     const bool horizontal = orientation_ == suiHorizontal;
+    const TsuiFaceState state{.Vertical = !horizontal};
     {
         const QSignalBlocker ownLoad(barImage_);
-        LoadOrClear(barImage_, GetThemeString(style, horizontal ? teTrackBarBar : teTrackBarBarVertical));
+        LoadFace(barImage_, style, TsuiFace::TrackBarBar, state);
     }
     const int length = std::max(Length(), 0);
     barStrip_.SetSize(length, barImage_.Height());
@@ -304,8 +295,8 @@ void TsuiTrackBar::LoadStyledPictures(TsuiUIStyle style)
         SpitDrawHorizontal(barImage_.Bitmap(), barStrip_.Canvas(), Rect(0, 0, length, barImage_.Height()), false);
         if (!horizontal) RoundPicture(barStrip_);
     }
-    const QString slider = GetThemeString(style, horizontal ? teTrackBarSlider : teTrackBarSliderVertical);
-    if (slider_->Picture()->ResourceName() != slider) LoadOrClear(*slider_->Picture(), slider);
+    if (slider_->Picture()->ResourceName() != FaceName(style, TsuiFace::TrackBarSlider, state))
+        LoadFace(*slider_->Picture(), style, TsuiFace::TrackBarSlider, state);
     slider_->SetAutoSize(true);
 }
 
