@@ -2,7 +2,6 @@
 
 #include "app/core/environment.h"
 #include "app/core/startup.h"
-#include "app/utilitystate.h"
 #include "platform/wholefile.h"
 #include "skin/buttons/suibutton.h"
 #include "skin/buttons/suibuttonsregistry.h"
@@ -38,7 +37,6 @@ void RegisterLayoutClasses()
 TForm1::TForm1(QWidget* parent) : TForm(parent)
 {
     CreateControls();
-    Utility.Clear();
 }
 
 // The whole window comes from its stored layout; what the layout cannot say
@@ -70,12 +68,12 @@ void TForm1::FindControls()
 void TForm1::FormCreate(QObject*)
 {
     const BootCodeLocation location = LocateBootCode(Environment().ModulePath());
-    Utility.ProgramDirectory = location.ProgramDirectory;
-    Utility.IniPath = location.IniPath;
-    Utility.BootCodePath = location.BootCodePath;
-    Utility.BootCode = platform::ReadWholeFile(Utility.BootCodePath, &Utility.BootCodeLength);
-    if (!Utility.BootCode) {
-        toolkit::MessageBox(nullptr, BootCodeFailureMessage(Utility.BootCodePath));
+    utility_.ProgramDirectory = location.ProgramDirectory;
+    utility_.IniPath = location.IniPath;
+    utility_.BootCodePath = location.BootCodePath;
+    utility_.BootCode = platform::ReadWholeFile(utility_.BootCodePath, &utility_.BootCodeLength);
+    if (!utility_.BootCode) {
+        toolkit::MessageBox(nullptr, BootCodeFailureMessage(utility_.BootCodePath));
         Environment().EndProcess(kBootFailureExitCode);
         return;
     }
@@ -84,8 +82,8 @@ void TForm1::FormCreate(QObject*)
 
 void TForm1::FormClose(QObject*, TCloseAction&)
 {
-    Utility.ReleaseBootCode();
-    Utility.ReleaseFirmware();
+    utility_.ReleaseBootCode();
+    utility_.ReleaseFirmware();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -106,11 +104,11 @@ void TForm1::cmdLoadClick(QObject*)
     if (updating_) // the firmware image is being sent and must stay as it is
         return;
     if (!OpenDialog1.Execute(this)) return;
-    Utility.FirmwarePath = OpenDialog1.FileName;
-    lblFirmwareFile->setText(Utility.FirmwarePath);
-    Utility.ReleaseFirmware();
-    Utility.Firmware = platform::ReadWholeFile(Utility.FirmwarePath, &Utility.FirmwareLength);
-    if (Utility.Firmware) {
+    utility_.FirmwarePath = OpenDialog1.FileName;
+    lblFirmwareFile->setText(utility_.FirmwarePath);
+    utility_.ReleaseFirmware();
+    utility_.Firmware = platform::ReadWholeFile(utility_.FirmwarePath, &utility_.FirmwareLength);
+    if (utility_.Firmware) {
         StatusBar1->Panels[1]->SetText(QStringLiteral("Firmware file ok"));
         return;
     }
@@ -124,8 +122,8 @@ void TForm1::cmdUpdateClick(QObject*)
     if (updating_) return;
     // Set before anything can process messages: both images stay as they are until the end.
     updating_ = true;
-    const DownloadResult result = RunDownload({Utility.BootCode.get(), Utility.BootCodeLength,
-                                               Utility.Firmware.get(), Utility.FirmwareLength},
+    const DownloadResult result = RunDownload({utility_.BootCode.get(), utility_.BootCodeLength,
+                                               utility_.Firmware.get(), utility_.FirmwareLength},
                                               *this)
                                       .result;
     switch (result) {

@@ -2,6 +2,7 @@
 // The utility's one window: choose a firmware file, run the update, watch it.
 
 #include "app/core/download.h"
+#include "app/utilitystate.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
 #include "toolkit/statusbar.h"
@@ -38,6 +39,8 @@ public:
     Q_INVOKABLE void cmdUpdateClick(QObject* Sender);
 
     bool UpdateRunning() const { return updating_; }
+    // The paths and images the handlers share.
+    const UtilityState& Utility() const { return utility_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,6 +55,7 @@ private:
     void UpdateLocked(bool locked) override;
     void ProcessMessages() override;
 
+    UtilityState utility_;
     bool updating_ = false;
     bool closeRequested_ = false; // a close that arrived while the images were in use
 };

@@ -1,17 +1,5 @@
 #include "app/utilitystate.h"
 
-UtilityState Utility;
-
-void UtilityState::Clear()
-{
-    IniPath.clear();
-    ProgramDirectory.clear();
-    BootCodePath.clear();
-    FirmwarePath.clear();
-    ReleaseBootCode();
-    ReleaseFirmware();
-}
-
 void UtilityState::ReleaseBootCode()
 {
     BootCode.reset();

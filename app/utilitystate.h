@@ -1,6 +1,6 @@
 #pragma once
-// The utility's module-level state: the paths it works with and the two images
-// it sends. One record per process, cleared when the main window is built.
+// What the utility's window works with: the paths it found and chose and the
+// two images it sends. The window owns one and hands the images to the update.
 
 #include "platform/wholefile.h"
 
@@ -18,9 +18,6 @@ struct UtilityState {
     platform::ImageBuffer Firmware; // replaced by each selection
     std::uint32_t FirmwareLength = 0;
 
-    void Clear();
     void ReleaseBootCode();
     void ReleaseFirmware();
 };
-
-extern UtilityState Utility;

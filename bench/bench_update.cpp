@@ -6,8 +6,7 @@
 #include "bench/common/instantdevice.h"
 #include "app/core/environment.h"
 #include "app/form1.h"
-#include "app/utilitystate.h"
-#include "platform/wholefile.h"
+#include "toolkit/dialogs.h"
 
 #include <QApplication>
 #include <QFile>
@@ -47,26 +46,48 @@ QString WriteImageFile(const QTemporaryDir& dir, const char* name, std::uint32_t
     return file.fileName();
 }
 
+// Chooses the one firmware file; no message is expected.
+struct FirmwareChooser : toolkit::DialogResponder {
+    QString path;
+    toolkit::TModalResult Message(const toolkit::MessageRequest&) override { return toolkit::TModalResult::Ok; }
+    std::optional<QString> OpenFile(const toolkit::OpenFileRequest&) override { return path; }
+};
+
+// Both images loaded through the window's own handlers, as a user would.
 struct Fixture {
     TForm1 form;
     QTemporaryDir dir;
+    FirmwareChooser chooser;
+    toolkit::DialogResponder* previousDialogs = nullptr;
     long loadGrowthKiB = 0;
 
     Fixture(std::uint32_t bootBytes, std::uint32_t firmwareBytes)
     {
         Device() = InstantDevice();
         Environment().Sleep = [](unsigned) {}; // the 2500 ms wait is the device's time, not ours
+        Environment().ModulePath = [this] { return dir.filePath(QStringLiteral("ispupdate")); };
+        previousDialogs = toolkit::SetDialogResponder(&chooser);
         form.show();
         QCoreApplication::processEvents();
-        const QString bootPath = WriteImageFile(dir, "boot.bin", bootBytes);
-        const QString firmwarePath = WriteImageFile(dir, "fw.bin", firmwareBytes);
+        QFile ini(dir.filePath(QStringLiteral("ispupdate.ini")));
+        ini.open(QIODevice::WriteOnly);
+        ini.write("[system]\nboot_file=boot.bin\n");
+        ini.close();
+        WriteImageFile(dir, "boot.bin", bootBytes);
+        chooser.path = WriteImageFile(dir, "fw.bin", firmwareBytes);
         const long before = StatusKiB("VmRSS:");
-        Utility.BootCode = platform::ReadWholeFile(bootPath, &Utility.BootCodeLength);
-        Utility.Firmware = platform::ReadWholeFile(firmwarePath, &Utility.FirmwareLength);
+        form.FormCreate(&form);
+        form.cmdLoadClick(nullptr);
+        const UtilityState& images = form.Utility();
         // Resident only once touched, as sending them does.
         benchmark::DoNotOptimize(
-            std::accumulate(Utility.Firmware.get(), Utility.Firmware.get() + Utility.FirmwareLength, 0));
+            std::accumulate(images.Firmware.get(), images.Firmware.get() + images.FirmwareLength, 0));
         loadGrowthKiB = StatusKiB("VmRSS:") - before;
+    }
+    ~Fixture()
+    {
+        toolkit::SetDialogResponder(previousDialogs);
+        Environment() = ProcessEnvironment::Platform();
     }
 };
 

@@ -347,9 +347,11 @@ void TsuiTrackBar::Paint(TCanvas& canvas)
     if (hasFocus()) canvas.DrawFocusRect(ClientRect());
 }
 
+// The far edges (x = Width, y = Height) still count as the bar, so paging
+// goes on there; a release on them is no click (see PartClicked).
 int TsuiTrackBar::PartAt(const QPoint& point) const
 {
-    if (!rect().contains(point)) return NoPart;
+    if (point.x() < 0 || point.y() < 0 || point.x() > width() || point.y() > height()) return NoPart;
     return !slider_->isHidden() && slider_->geometry().contains(point) ? SliderPart : BarPart;
 }
 
@@ -423,7 +425,7 @@ void TsuiTrackBar::keyPressEvent(QKeyEvent* event)
 
 void TsuiTrackBar::PartClicked(int part)
 {
-    if (part == BarPart) Click();
+    if (part == BarPart && rect().contains(pointer_)) Click();
 }
 
 void TsuiTrackBar::PartRepeated(int part)

@@ -2,7 +2,7 @@
 
 #include <QEnterEvent>
 #include <QMouseEvent>
-#include <QTimer>
+#include <QTimerEvent>
 
 TsuiControl::TsuiControl(QObject* owner, QWidget* parent, TsuiContainerStyle containerStyle)
     : TCustomControl(owner, parent), containerStyle_(containerStyle)
@@ -58,12 +58,10 @@ void TsuiControl::SetHeldInside(bool inside)
 {
     if (heldInside_ == inside) return;
     heldInside_ = inside;
-    if (repeatTimer_ && repeatInterval_ > 0) {
-        if (inside)
-            repeatTimer_->start(repeatInterval_);
-        else
-            repeatTimer_->stop();
-    }
+    if (inside)
+        StartRepeat();
+    else
+        repeatTimer_.stop();
     PointerStateChanged();
 }
 
@@ -76,7 +74,7 @@ void TsuiControl::SetKeyPressed(bool on)
 
 void TsuiControl::CancelHold()
 {
-    StopRepeat();
+    repeatTimer_.stop();
     const bool changed = heldPart_ != NoPart || keyPressed_;
     heldPart_ = NoPart;
     heldInside_ = false;
@@ -84,19 +82,22 @@ void TsuiControl::CancelHold()
     if (changed) PointerStateChanged();
 }
 
+// The first tick comes one period after the press (or the return inside).
 void TsuiControl::StartRepeat()
 {
-    StopRepeat();
-    repeatTimer_ = new QTimer(this);
-    connect(repeatTimer_, &QTimer::timeout, this, [this] { PartRepeated(heldPart_); });
-    // A period of 0 or less never ticks (a zero QTimer would fire constantly).
-    if (repeatInterval_ > 0) repeatTimer_->start(repeatInterval_);
+    // A period of 0 or less never ticks (a zero timer would fire constantly).
+    if (repeatInterval_ > 0)
+        repeatTimer_.start(repeatInterval_, this);
+    else
+        repeatTimer_.stop();
 }
 
-void TsuiControl::StopRepeat()
+// The handler may delete the control: nothing runs after it.
+void TsuiControl::timerEvent(QTimerEvent* event)
 {
-    delete repeatTimer_;
-    repeatTimer_ = nullptr;
+    if (event->timerId() != repeatTimer_.timerId() || !repeatTimer_.isActive())
+        return TCustomControl::timerEvent(event);
+    PartRepeated(heldPart_);
 }
 
 void TsuiControl::enterEvent(QEnterEvent* event)
@@ -142,7 +143,7 @@ void TsuiControl::mouseReleaseEvent(QMouseEvent* event)
     const int part = heldPart_;
     const bool inside = PartAt(event->position().toPoint()) == part;
     if (inside && !Guarded([&] { PartClicked(part); })) return;
-    StopRepeat();
+    repeatTimer_.stop();
     heldPart_ = NoPart;
     heldInside_ = false;
     PointerStateChanged();

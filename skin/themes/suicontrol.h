@@ -7,7 +7,7 @@
 #include "skin/themes/suithemes.h"
 #include "toolkit/control.h"
 
-class QTimer;
+#include <QBasicTimer>
 
 // How a control answers a style pushed onto its container.
 enum class TsuiContainerStyle : std::uint8_t {
@@ -48,6 +48,9 @@ public:
     // The repeat period while a part is held (ms); 0 or less never repeats.
     int RepeatInterval() const { return repeatInterval_; }
     void SetRepeatInterval(int ms) { repeatInterval_ = ms; }
+    // The repeat timer's id while it ticks (a part held inside with a
+    // positive period), else 0; a QTimerEvent of this id is one tick.
+    int RepeatTimerId() const { return repeatTimer_.timerId(); }
 
 protected:
     // Loads what the style gives the control (pictures, colours).
@@ -79,12 +82,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     void SetHover(int part);
     void SetHeldInside(bool inside);
     void StartRepeat();
-    void StopRepeat();
 
     TsuiUIStyle uiStyle_ = TsuiUIStyle::Custom;
     TsuiContainerStyle containerStyle_;
@@ -93,5 +96,5 @@ private:
     bool heldInside_ = false;
     bool keyPressed_ = false;
     int repeatInterval_ = 0;
-    QTimer* repeatTimer_ = nullptr;
+    QBasicTimer repeatTimer_; // runs while a part is held inside
 };

@@ -1,92 +1,21 @@
 #pragma once
-// A scripted camera, recorded dialogs and a temporary program directory, so the
-// utility's handlers run end to end inside a test.
+// The utility's window with a scripted camera and recorded dialogs in place
+// and a temporary program directory, so its handlers run end to end in a test.
 
-#include "app/core/devicebinding.h"
 #include "app/core/environment.h"
 #include "app/form1.h"
-#include "app/utilitystate.h"
-#include "toolkit/dialogs.h"
+#include "skin/buttons/suibutton.h"
+#include "skin/buttons/suiprogressbar.h"
+#include "tests/support/recordingdialogs.h"
+#include "tests/support/scripteddevice.h"
 
 #include <QByteArray>
 #include <QLabel>
-#include "skin/buttons/suibutton.h"
-#include "skin/buttons/suiprogressbar.h"
 #include <QTemporaryDir>
-#include <deque>
-#include <functional>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
-#include <optional>
 #include <vector>
-
-// What the window showed at one moment of an update.
-struct Observation {
-    QString stage;
-    int progress = -1;
-    bool progressVisible = false;
-    bool updateEnabled = false;
-};
-
-struct DeviceCall {
-    enum Kind { Initialize, Exit, Read, Write } kind;
-    int reg = -1;
-    int value = -1;
-    Observation seen{};
-    friend bool operator==(const DeviceCall& a, const DeviceCall& b)
-    {
-        return a.kind == b.kind && a.reg == b.reg && a.value == b.value;
-    }
-};
-std::ostream& operator<<(std::ostream& out, const DeviceCall& call);
-
-inline DeviceCall W(int reg, int value)
-{
-    return {DeviceCall::Write, reg, value, {}};
-}
-
-class ScriptedDevice {
-public:
-    int initializeResult = 0;
-    // Answers one status read; the default acknowledges at once. `readsInBlock` counts from 1.
-    std::function<int(unsigned char* value, int readsInBlock)> status = [](unsigned char* value, int) {
-        *value = 2;
-        return 0;
-    };
-    // Runs after each call is recorded, to act on the window in mid-update.
-    std::function<void(const DeviceCall&)> onCall;
-    std::function<Observation()> observe;
-
-    std::vector<DeviceCall> calls;
-
-    DeviceBinding Binding();
-    std::vector<DeviceCall> Writes() const;
-    int CountOf(DeviceCall::Kind kind) const;
-
-private:
-    int Record(DeviceCall call);
-    int readsInBlock_ = 0;
-};
-
-struct ShownMessage {
-    QWidget* owner = nullptr;
-    QString text;
-    QString title;
-    toolkit::TMsgIcon icon = toolkit::TMsgIcon::None;
-    toolkit::TMsgButtons buttons = toolkit::TMsgButtons::OkCancel;
-    Observation seen{};
-};
-
-class RecordingDialogs : public toolkit::DialogResponder {
-public:
-    std::vector<ShownMessage> messages;
-    std::vector<toolkit::OpenFileRequest> openRequests;
-    std::deque<std::optional<QString>> choices; // answers for the open dialog, in order
-    std::function<Observation()> observe;
-
-    toolkit::TModalResult Message(const toolkit::MessageRequest& request) override;
-    std::optional<QString> OpenFile(const toolkit::OpenFileRequest& request) override;
-};
 
 // Holds an exclusive lock on a file, as another program holding it open would.
 class FileLock {
@@ -113,6 +42,7 @@ protected:
     // Firmware chosen through the "..." button.
     void SelectFirmware(const QByteArray& firmware, const QString& name = QStringLiteral("fw.bin"));
     Observation Observe() const;
+    const UtilityState& Utility() const { return form_->Utility(); }
 
     std::unique_ptr<TForm1> form_;
     ScriptedDevice device_;

@@ -7,7 +7,7 @@ class FileSelectionTest : public UtilityTest {
 protected:
     QByteArray FirmwareBytes() const
     {
-        return {reinterpret_cast<const char*>(Utility.Firmware.get()), qsizetype(Utility.FirmwareLength)};
+        return {reinterpret_cast<const char*>(Utility().Firmware.get()), qsizetype(Utility().FirmwareLength)};
     }
     QString PathShown() const { return form_->lblFirmwareFile->text(); }
     QString Panel1() const { return form_->StatusBar1->Panels[1]->Text(); }
@@ -19,7 +19,7 @@ TEST_F(FileSelectionTest, ChosenFilesReplaceTheImageAndCancelKeepsIt)
     SelectFirmware(first, "first.bin");
     EXPECT_EQ(FirmwareBytes(), first);
     EXPECT_EQ(PathShown(), PathOf("first.bin"));
-    EXPECT_EQ(Utility.FirmwarePath, PathOf("first.bin"));
+    EXPECT_EQ(Utility().FirmwarePath, PathOf("first.bin"));
     EXPECT_EQ(Panel1(), "Firmware file ok");
 
     form_->cmdLoad->Click(); // no answer queued: cancelled
@@ -28,7 +28,7 @@ TEST_F(FileSelectionTest, ChosenFilesReplaceTheImageAndCancelKeepsIt)
     EXPECT_EQ(Panel1(), "Firmware file ok");
 
     SelectFirmware({}, "empty.bin"); // an empty file is a valid, empty image
-    EXPECT_EQ(Utility.FirmwareLength, 0u);
+    EXPECT_EQ(Utility().FirmwareLength, 0u);
     EXPECT_EQ(PathShown(), PathOf("empty.bin"));
 
     const QByteArray second = PatternBytes(129, 2);
@@ -61,9 +61,9 @@ TEST_F(FileSelectionTest, UnloadableFileDropsThePreviousImage)
         EXPECT_EQ(dialogs_.messages[0].title, "Error");
         EXPECT_EQ(dialogs_.messages[0].icon, toolkit::TMsgIcon::Error);
         EXPECT_EQ(dialogs_.messages[0].owner, form_.get());
-        EXPECT_FALSE(Utility.Firmware);
-        EXPECT_EQ(Utility.FirmwareLength, 0u);
-        EXPECT_EQ(Utility.FirmwarePath, PathOf(name));
+        EXPECT_FALSE(Utility().Firmware);
+        EXPECT_EQ(Utility().FirmwareLength, 0u);
+        EXPECT_EQ(Utility().FirmwarePath, PathOf(name));
         EXPECT_EQ(PathShown(), "");
         EXPECT_EQ(Panel1(), "");
     }

@@ -27,7 +27,6 @@ TEST_F(StartupTest, LoadsTheBootCodeNamedInTheIni)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.iniValue.toStdString());
-        Utility.Clear();
         form_->StatusBar1->Panels[2]->SetText({});
         QDir().mkpath(QFileInfo(PathOf(c.file)).path());
         WriteFile(c.file, c.bytes);
@@ -35,11 +34,11 @@ TEST_F(StartupTest, LoadsTheBootCodeNamedInTheIni)
 
         form_->FormCreate(form_.get());
 
-        ASSERT_TRUE(Utility.BootCode);
-        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(Utility.BootCode.get()), Utility.BootCodeLength),
+        ASSERT_TRUE(Utility().BootCode);
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(Utility().BootCode.get()), Utility().BootCodeLength),
                   c.bytes);
-        EXPECT_EQ(Utility.BootCodePath, PathOf(c.file));
-        EXPECT_EQ(Utility.IniPath, PathOf("ispupdate.ini"));
+        EXPECT_EQ(Utility().BootCodePath, PathOf(c.file));
+        EXPECT_EQ(Utility().IniPath, PathOf("ispupdate.ini"));
         EXPECT_EQ(form_->StatusBar1->Panels[2]->Text(), "Boot code file ok");
     }
     EXPECT_TRUE(dialogs_.messages.empty());
@@ -79,7 +78,7 @@ TEST_F(StartupTest, UnloadableBootCodeEndsTheProcessAfterTellingWhy)
         EXPECT_EQ(message.title, "Error");
         EXPECT_EQ(message.icon, toolkit::TMsgIcon::Error);
         EXPECT_EQ(endedWith_, std::vector<int>{-1});
-        EXPECT_FALSE(Utility.BootCode);
+        EXPECT_FALSE(Utility().BootCode);
         EXPECT_EQ(form_->StatusBar1->Panels[2]->Text(), "");
     }
 }
@@ -102,7 +101,7 @@ TEST_F(StartupTest, OddIniOrBootFileNameRefusesToRun)
                                              ".old\n\nISP utility can not run!");
     EXPECT_EQ(dialogs_.messages[1].text, "Fail to load boot file:\n" + ProgramDir() + "/\n\nISP utility can not run!");
     EXPECT_EQ(endedWith_, (std::vector<int>{-1, -1}));
-    EXPECT_FALSE(Utility.BootCode);
+    EXPECT_FALSE(Utility().BootCode);
 }
 
 TEST_F(StartupTest, ClosingReleasesWhateverImagesAreHeld)
@@ -110,16 +109,16 @@ TEST_F(StartupTest, ClosingReleasesWhateverImagesAreHeld)
     StartWithBootCode(PatternBytes(10, 4));
     form_->show();
     EXPECT_TRUE(form_->close());
-    EXPECT_FALSE(Utility.BootCode);
-    EXPECT_EQ(Utility.BootCodeLength, 0u);
+    EXPECT_FALSE(Utility().BootCode);
+    EXPECT_EQ(Utility().BootCodeLength, 0u);
 
     form_->show();
     StartWithBootCode(PatternBytes(10, 5));
     SelectFirmware(PatternBytes(20, 6));
     EXPECT_TRUE(form_->close());
-    EXPECT_FALSE(Utility.BootCode);
-    EXPECT_FALSE(Utility.Firmware);
-    EXPECT_EQ(Utility.FirmwareLength, 0u);
+    EXPECT_FALSE(Utility().BootCode);
+    EXPECT_FALSE(Utility().Firmware);
+    EXPECT_EQ(Utility().FirmwareLength, 0u);
 }
 
 TEST_F(StartupTest, WindowIsLaidOutAsDesigned)

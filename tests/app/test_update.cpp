@@ -274,9 +274,9 @@ TEST_F(UpdateTest, SelectionAndCloseDuringAnUpdateWaitForItsEnd)
     EXPECT_EQ(device_.calls, ExpectedCalls(PatternBytes(3, 13), firmware)); // the old image, whole
     // The deferred close happened once the update ended and released both images.
     EXPECT_FALSE(form_->isVisible());
-    EXPECT_FALSE(Utility.BootCode);
-    EXPECT_FALSE(Utility.Firmware);
-    EXPECT_EQ(Utility.BootCodeLength + Utility.FirmwareLength, 0u);
+    EXPECT_FALSE(Utility().BootCode);
+    EXPECT_FALSE(Utility().Firmware);
+    EXPECT_EQ(Utility().BootCodeLength + Utility().FirmwareLength, 0u);
 }
 
 } // namespace

@@ -3,10 +3,11 @@
 #include "app/core/devicebinding.h"
 #include "app/core/environment.h"
 #include "app/form1.h"
-#include "app/utilitystate.h"
 #include "flash/flasher.h"
 #include "flash/progress.h"
 #include "skin/buttons/suibutton.h"
+#include "tests/support/recordingdialogs.h"
+#include "tests/support/scripteddevice.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -29,66 +30,6 @@ QByteArray Pattern(int length, int seed)
     return bytes;
 }
 
-// Calls in the simulated camera's transcript notation; the status script
-// answers the n-th status read after each block's command 2 (counted from 1).
-class ScriptedCamera {
-public:
-    int initializeResult = 0;
-    std::function<unsigned char(long block, int read)> status = [](long, int) { return 2; };
-    std::function<int(int reg)> access = [](int) { return 0; }; // the result of each register call
-    std::vector<std::string> calls;
-
-    DeviceBinding Binding()
-    {
-        return {
-            [this] {
-                calls.push_back("INIT " + std::to_string(initializeResult));
-                return initializeResult;
-            },
-            [this] {
-                calls.push_back("EXIT");
-                return 0;
-            },
-            [this](int reg, unsigned char* value) {
-                // A failed read leaves the byte as it was, as the library does.
-                const int result = access(reg);
-                const unsigned char answer = status(block_, ++reads_);
-                if (result >= 0) *value = answer;
-                calls.push_back("R " + std::to_string(reg) + " -> " +
-                                (result >= 0 ? std::to_string(answer) : std::string("fail")));
-                return result;
-            },
-            [this](int reg, unsigned char value) {
-                if (reg == 56 && value == 2) {
-                    ++block_;
-                    reads_ = 0;
-                }
-                char text[32];
-                std::snprintf(text, sizeof text, "W %d 0x%02x", reg, value);
-                calls.push_back(text);
-                return access(reg);
-            },
-        };
-    }
-
-private:
-    long block_ = -1;
-    int reads_ = 0;
-};
-
-class AnsweringDialogs : public toolkit::DialogResponder {
-public:
-    QString firmware;
-    std::vector<QString> messages;
-
-    toolkit::TModalResult Message(const toolkit::MessageRequest& request) override
-    {
-        messages.push_back(request.text);
-        return toolkit::TModalResult::Ok;
-    }
-    std::optional<QString> OpenFile(const toolkit::OpenFileRequest&) override { return firmware; }
-};
-
 // What one program did in one update.
 struct Outcome {
     std::vector<std::string> calls;
@@ -109,7 +50,6 @@ protected:
     {
         Device() = DeviceBinding::Library();
         Environment() = ProcessEnvironment::Platform();
-        Utility.Clear();
     }
 
     QString Write(const QString& name, const QByteArray& bytes) const
@@ -120,27 +60,30 @@ protected:
         return file.fileName();
     }
 
-    // The scripted camera and a recording sleep in place for one program.
-    ScriptedCamera& Prepare(Outcome& run, const char* program)
+    // The scripted camera and a recording sleep in place for one program; the
+    // status script answers the n-th read (from 1) of block b (from 0).
+    void Prepare(Outcome& run, const char* program)
     {
-        camera_ = ScriptedCamera{};
+        camera_ = ScriptedDevice{};
         camera_.initializeResult = initializeResult_;
-        camera_.status = status_;
+        camera_.status = [this](unsigned char* value, int read) {
+            *value = status_(camera_.Block(), read);
+            return 0;
+        };
         camera_.access = access_;
         Device() = camera_.Binding();
         Environment().ModulePath = [this, program] { return dir_.filePath(program); };
         Environment().Sleep = [&run](unsigned ms) { run.sleeps.push_back(ms); };
-        return camera_;
     }
 
     Outcome Window(const QString& firmware)
     {
         Outcome run;
         Prepare(run, "ispupdate");
-        AnsweringDialogs dialogs;
-        dialogs.firmware = firmware;
-        toolkit::DialogResponder* previous = toolkit::SetDialogResponder(&dialogs);
+        RecordingDialogs dialogs;
+        dialogs.choices.push_back(firmware);
         {
+            DialogsInPlace inPlace(dialogs);
             TForm1 form;
             form.show();
             form.FormCreate(&form);
@@ -150,10 +93,9 @@ protected:
             form.cmdUpdate->Click();
             form.close();
         }
-        toolkit::SetDialogResponder(previous);
-        for (const QString& message : dialogs.messages)
-            run.messages.push_back(message.trimmed());
-        run.calls = camera_.calls;
+        for (const ShownMessage& message : dialogs.messages)
+            run.messages.push_back(message.text.trimmed());
+        run.calls = camera_.Transcript();
         return run;
     }
 
@@ -182,7 +124,7 @@ protected:
             EXPECT_TRUE(stderrText.startsWith("ispflash: ")) << stderrText.toStdString();
             run.messages.push_back(stderrText.mid(10).trimmed());
         }
-        run.calls = camera_.calls;
+        run.calls = camera_.Transcript();
         return run;
     }
 
@@ -207,7 +149,7 @@ protected:
     std::function<int(int)> access_ = [](int) { return 0; };
     QTemporaryDir dir_;
 
-    ScriptedCamera camera_;
+    ScriptedDevice camera_;
 };
 
 TEST_F(Flasher, SuccessfulUpdateIsTheWindowsCallForCall)
@@ -270,6 +212,16 @@ TEST_F(Flasher, CancelClosesTheDeviceAndSaysTheImageIsIncomplete)
               (std::vector<std::string>{"R 0 -> 2", "W 54 0x04", "W 54 0x00", "EXIT"}));
     EXPECT_EQ(cancelled.stages.back(), "2/4...");
 
+    // Asked while the last block is acknowledged: everything was sent, so the update stands.
+    status_ = [](long block, int) {
+        if (block == 3) RequestCancel();
+        return 2;
+    };
+    const Outcome late = Flash({firmware});
+    EXPECT_EQ(late.exitCode, kFlashOk);
+    EXPECT_TRUE(late.messages.empty());
+    EXPECT_EQ(late.stages.back(), "Firmware update ok!");
+
     // During the wait after the boot code: no firmware block at all; the next run starts afresh.
     status_ = [](long, int) { return 2; };
     const auto sleep = [](unsigned) { RequestCancel(); };
@@ -279,8 +231,9 @@ TEST_F(Flasher, CancelClosesTheDeviceAndSaysTheImageIsIncomplete)
     std::FILE* sink = std::fopen("/dev/null", "w");
     EXPECT_EQ(RunFlasher({firmware}, {sink, sink, false}), kFlashInterrupted);
     std::fclose(sink);
-    EXPECT_EQ(std::count(camera_.calls.begin(), camera_.calls.end(), "W 56 0x01"), 0);
-    EXPECT_EQ(camera_.calls.back(), "EXIT");
+    const std::vector<std::string> transcript = camera_.Transcript();
+    EXPECT_EQ(std::count(transcript.begin(), transcript.end(), "W 56 0x01"), 0);
+    EXPECT_EQ(transcript.back(), "EXIT");
     EXPECT_EQ(Flash({firmware}).exitCode, kFlashOk);
 }
 

@@ -4,8 +4,8 @@
 #include "app/core/devicebinding.h"
 #include "app/core/environment.h"
 #include "app/form1.h"
-#include "app/utilitystate.h"
 #include "skin/buttons/suibutton.h"
+#include "tests/support/recordingdialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -234,23 +234,18 @@ TEST_F(Ispflash, TranscriptIsTheWindowsByteForByte)
     Device() = DeviceBinding::Library();
     Environment().ModulePath = [] { return kBinDir + "/ispupdate"; };
     Environment().Sleep = [](unsigned) {};
-    struct Chooser : toolkit::DialogResponder {
-        QString path;
-        toolkit::TModalResult Message(const toolkit::MessageRequest&) override { return toolkit::TModalResult::Ok; }
-        std::optional<QString> OpenFile(const toolkit::OpenFileRequest&) override { return path; }
-    } chooser;
-    chooser.path = sample_;
-    toolkit::DialogResponder* previous = toolkit::SetDialogResponder(&chooser);
+    RecordingDialogs dialogs;
+    dialogs.choices.push_back(sample_);
     {
+        DialogsInPlace inPlace(dialogs);
         TForm1 form;
         form.FormCreate(&form);
         form.cmdLoadClick(form.cmdLoad);
         form.cmdUpdate->Click();
         EXPECT_EQ(form.StatusBar1->Panels[0]->Text(), "Firmware update ok!");
     }
-    toolkit::SetDialogResponder(previous);
+    EXPECT_TRUE(dialogs.messages.empty());
     Environment() = ProcessEnvironment::Platform();
-    Utility.Clear();
     unsetenv("ISPSIM_DIR");
     unsetenv("ISPSIM_TRANSCRIPT");
 

@@ -57,6 +57,11 @@ TEST_F(IniFile, LongValueIsCutTo63Characters)
     EXPECT_EQ(BootFile("[system]\nboot_file=" + value + "\n"), QString(63, u'v'));
     EXPECT_EQ(BootFile("[system]\nboot_file=" + value.left(63) + "\n"), QString(63, u'v'));
     EXPECT_EQ(ReadIniString(Write("[s]\nk=abc\n"), "s", "k", 0), "");
+    // A character outside the BMP is two UTF-16 units: cut whole, never in half.
+    const QByteArray emoji = "\xF0\x9F\x98\x80"; // U+1F600
+    EXPECT_EQ(BootFile("[system]\nboot_file=" + QByteArray(62, 'v') + emoji + "\n"), QString(62, u'v'));
+    EXPECT_EQ(BootFile("[system]\nboot_file=" + QByteArray(61, 'v') + emoji + "\n"),
+              QString(61, u'v') + QString::fromUtf8(emoji));
 }
 
 TEST_F(IniFile, NamesIgnoreCaseAndWhitespaceQuotesAreStripped)
@@ -64,6 +69,7 @@ TEST_F(IniFile, NamesIgnoreCaseAndWhitespaceQuotesAreStripped)
     EXPECT_EQ(BootFile("  [ SYSTEM ]  \n  Boot_File  =  boot code.bin  \n"), "boot code.bin");
     EXPECT_EQ(BootFile("[system]\nboot_file=\"  quoted.bin \"\n"), "  quoted.bin ");
     EXPECT_EQ(BootFile("[system]\nboot_file=\"\n"), "\"");
+    EXPECT_EQ(BootFile("[system]\nboot_file=\"\"\n"), "");
     EXPECT_EQ(BootFile("[system]\nboot_file=a=b.bin\n"), "a=b.bin");
     EXPECT_EQ(BootFile("[system]\nboot_file=\n"), "");
 }

@@ -56,6 +56,7 @@ class LayoutItem : public QObject {
     Q_OBJECT
     Q_PROPERTY(Kind ButtonType MEMBER ButtonType)
     Q_PROPERTY(int Top MEMBER Top)
+    Q_PROPERTY(uchar Shade MEMBER Shade)
     Q_PROPERTY(LayoutStyles::Style UIStyle MEMBER UIStyle)
     Q_PROPERTY(LayoutFont* Font READ Font)
 public:
@@ -66,6 +67,7 @@ public:
     LayoutFont* Font() { return &font_; }
     Kind ButtonType = suiMax;
     int Top = 2;
+    uchar Shade = 0;
     LayoutStyles::Style UIStyle = LayoutStyles::Style::WinXP;
 
 private:
@@ -278,6 +280,17 @@ TEST_F(LayoutTest, ReadsEveryKindOfValueAndBindsHandlers)
     emit panel->OnClick();
     emit panel->OnPick(9);
     EXPECT_EQ(Log(), QStringList({"PanelClick", "Picked Panel1 9"}));
+}
+
+TEST_F(LayoutTest, IntegersReachTheEndsOfTheirTypes)
+{
+    std::unique_ptr<QObject> root(ReadLayout(QStringLiteral(
+        "object A: TLayoutPanel\n  Left = 2147483647\n  Buttons = <\n    item\n      Shade = 255\n    end>\nend")));
+    auto* panel = qobject_cast<LayoutPanel*>(root.get());
+    ASSERT_TRUE(panel);
+    EXPECT_EQ(panel->Left(), 2147483647);
+    ASSERT_EQ(panel->Buttons()->Items().size(), 1);
+    EXPECT_EQ(static_cast<LayoutItem*>(panel->Buttons()->Items()[0])->Shade, 255);
 }
 
 TEST_F(LayoutTest, AppliesInFileOrderWhileLoadingThenCallsLoadedOnce)
@@ -518,6 +531,11 @@ TEST_F(LayoutTest, BadInputIsReportedAtItsPositionAndLeavesNothingBehind)
         {"object A: TLayoutPanel\n  Caption = #99999999\nend", 2, 13, "character code out of range"},
         {"object A: TLayoutPanel\n  Left = 99999999999999999999\nend", 2, 10, "integer out of range"},
         {"object A: TLayoutPanel\n  Left = 4294967296\nend", 2, 10, "integer out of range"},
+        {"object A: TLayoutPanel\n  Left = 2147483648\nend", 2, 10, "integer out of range"},
+        {"object A: TLayoutPanel\n  Buttons = <\n    item\n      Shade = 256\n    end>\nend", 4, 15,
+         "integer out of range"},
+        // The name comes from the object line only.
+        {"object A: TLayoutPanel\n  objectName = 'B'\nend", 2, 3, "unknown property 'objectName'"},
         {"object A: TLayoutPanel\n  Left = 12ab\nend", 2, 12, "malformed number"},
         {"object A: TLayoutPanel\n  Data = { 0G }\nend", 2, 13, "invalid hex digit"},
         {"object A: TLayoutPanel\n  Data = {\n 012\n }\nend", 3, 4, "odd number of hex digits"},

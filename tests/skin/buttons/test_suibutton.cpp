@@ -3,13 +3,12 @@
 #include "toolkit/canvas.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/resources.h"
+#include "tests/support/repeattick.h"
 
 #include <QAccessibleInterface>
 #include <QDialog>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
-#include <QTimerEvent>
 #include <gtest/gtest.h>
 
 using namespace toolkit;
@@ -19,14 +18,6 @@ namespace {
 QRgb Rgb(TColor color)
 {
     return ColorToQColor(color).rgb();
-}
-
-// Delivers one tick of the repeat timer as the event loop would, without
-// waiting for it.
-void Tick(QTimer* timer)
-{
-    QTimerEvent tick(timer->timerId());
-    QCoreApplication::sendEvent(timer, &tick);
 }
 
 struct Window {
@@ -232,17 +223,15 @@ TEST(TsuiButton, RepeatTimerTicksWhileHeldAndReleaseInsideClicksOnce)
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(button->IsPressed());
     EXPECT_EQ(button->Face(), TsuiButtonFace::MouseDown);
-    auto* timer = button->findChild<QTimer*>();
-    ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer->interval(), 100); // first tick one period after the press
-    EXPECT_FALSE(timer->isSingleShot());
+    EXPECT_NE(button->RepeatTimerId(), 0);
+    EXPECT_EQ(button->MouseContinuouslyDownInterval(), 100); // first tick one period after the press
     for (int i = 0; i < 3; ++i) // held for 350 ms
-        Tick(timer);
+        TickRepeat(button);
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(6, 6));
     EXPECT_EQ(count.repeats, 3);
     EXPECT_EQ(count.clicks, 1);
     EXPECT_FALSE(button->IsPressed());
-    EXPECT_EQ(button->findChild<QTimer*>(), nullptr);
+    EXPECT_EQ(button->RepeatTimerId(), 0);
 
     // Pressed inside, released outside: no click.
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
@@ -251,8 +240,27 @@ TEST(TsuiButton, RepeatTimerTicksWhileHeldAndReleaseInsideClicksOnce)
 
     button->SetMouseContinuouslyDownInterval(0);
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_FALSE(button->findChild<QTimer*>()->isActive()) << "a period of 0 never ticks";
+    EXPECT_EQ(button->RepeatTimerId(), 0) << "a period of 0 never ticks";
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+// Only the left button presses: a right press and release neither shows the
+// button down nor starts the repeat nor clicks.
+TEST(TsuiButton, RightButtonNeitherPressesNorRepeatsNorClicks)
+{
+    Window w;
+    TsuiButton* button = w.Button(TsuiUIStyle::MacOS, "Hold", 80, 23);
+    w.form.show();
+    Counters count;
+    count.Watch(button);
+    QTest::mousePress(button, Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(button->IsPressed());
+    EXPECT_NE(button->Face(), TsuiButtonFace::MouseDown);
+    EXPECT_EQ(button->RepeatTimerId(), 0);
+    TickRepeat(button);
+    QTest::mouseRelease(button, Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_EQ(count.repeats, 0);
+    EXPECT_EQ(count.clicks, 0);
 }
 
 // As Qt's buttons: leaving while held shows the button up and pauses the
@@ -267,10 +275,10 @@ TEST(TsuiButton, LeavingWhileHeldAndComingBack)
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseMove(button, QPoint(80, 5)); // x = Width: outside
     EXPECT_EQ(button->Face(), TsuiButtonFace::Normal);
-    EXPECT_FALSE(button->findChild<QTimer*>()->isActive());
+    EXPECT_EQ(button->RepeatTimerId(), 0);
     QTest::mouseMove(button, QPoint(79, 5));
     EXPECT_EQ(button->Face(), TsuiButtonFace::MouseDown);
-    EXPECT_TRUE(button->findChild<QTimer*>()->isActive());
+    EXPECT_NE(button->RepeatTimerId(), 0);
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(79, 5));
     EXPECT_EQ(count.clicks, 1);
 }
@@ -290,7 +298,7 @@ TEST(TsuiButton, ClickHandlerSeesThePressedButtonAndLiveTimer)
         button->setEnabled(false);
         pressedInside = button->IsPressed();
         faceInside = button->Face();
-        Tick(button->findChild<QTimer*>());
+        TickRepeat(button);
         button->setEnabled(true);
     });
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));

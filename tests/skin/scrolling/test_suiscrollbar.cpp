@@ -7,25 +7,18 @@
 #include "toolkit/layoutreader.h"
 #include "toolkit/layoutwriter.h"
 #include "toolkit/resources.h"
+#include "tests/support/repeattick.h"
 
 #include <QAccessibleInterface>
 #include <QAccessibleValueInterface>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
-#include <QTimerEvent>
 #include <climits>
 #include <gtest/gtest.h>
 
 using namespace toolkit;
 
 namespace {
-
-void Tick(QTimer* timer)
-{
-    QTimerEvent tick(timer->timerId());
-    QCoreApplication::sendEvent(timer, &tick);
-}
 
 struct Window {
     QWidget form;
@@ -129,12 +122,11 @@ TEST(TsuiScrollBar, HoldingAnArrowStepsEvery100msNeverPastTheEnds)
     w.bar->SetSmallChange(2);
     TsuiImageButton* inc = w.bar->IncButton();
     QTest::mousePress(inc, Qt::LeftButton, {}, QPoint(5, 5));
-    QTimer* timer = inc->findChild<QTimer*>();
-    ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer->interval(), 100);
+    EXPECT_NE(inc->RepeatTimerId(), 0);
+    EXPECT_EQ(inc->MouseContinuouslyDownInterval(), 100);
     EXPECT_EQ(w.bar->Position(), 0) << "nothing at the press itself";
     for (int i = 0; i < 3; ++i) // held for 350 ms
-        Tick(timer);
+        TickRepeat(inc);
     QTest::mouseRelease(inc, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(w.bar->Position(), 6);
     ASSERT_EQ(w.senders.size(), 3);
@@ -142,8 +134,8 @@ TEST(TsuiScrollBar, HoldingAnArrowStepsEvery100msNeverPastTheEnds)
 
     w.bar->SetMax(7);
     QTest::mousePress(inc, Qt::LeftButton, {}, QPoint(5, 5));
-    Tick(inc->findChild<QTimer*>());
-    Tick(inc->findChild<QTimer*>());
+    TickRepeat(inc);
+    TickRepeat(inc);
     QTest::mouseRelease(inc, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(w.bar->Position(), 7);
 
@@ -151,7 +143,7 @@ TEST(TsuiScrollBar, HoldingAnArrowStepsEvery100msNeverPastTheEnds)
     w.bar->SetPosition(0);
     QTest::mousePress(inc, Qt::LeftButton, {}, QPoint(5, 5));
     w.bar->setEnabled(false);
-    if (QTimer* stillTicking = inc->findChild<QTimer*>()) Tick(stillTicking);
+    TickRepeat(inc);
     EXPECT_EQ(w.bar->Position(), 0);
     w.bar->setEnabled(true);
     QTest::mouseRelease(inc, Qt::LeftButton, {}, QPoint(5, 5));
@@ -168,20 +160,29 @@ TEST(TsuiScrollBar, HoldingAnArrowStepsEvery100msNeverPastTheEnds)
     EXPECT_EQ(w.bar->Position(), INT_MIN);
 }
 
+TEST(TsuiScrollBar, SmallChangeStaysWithinOneTo32767)
+{
+    Window w;
+    w.bar->SetSmallChange(0);
+    EXPECT_EQ(w.bar->SmallChange(), 1);
+    w.bar->SetSmallChange(40000);
+    EXPECT_EQ(w.bar->SmallChange(), 32767);
+    w.bar->SetSmallChange(32767);
+    EXPECT_EQ(w.bar->SmallChange(), 32767);
+}
+
 TEST(TsuiScrollBar, DeletedWhileAnArrowRepeatsOrFromItsOwnChangeHandler)
 {
     {
         Window w;
         QTest::mousePress(w.bar->IncButton(), Qt::LeftButton, {}, QPoint(5, 5));
-        QPointer<QTimer> timer = w.bar->IncButton()->findChild<QTimer*>();
-        delete w.bar;
-        EXPECT_TRUE(timer.isNull());
+        delete w.bar; // the repeat goes with the control
         QTest::qWait(150);
     }
     Window w;
     QTest::mousePress(w.bar->IncButton(), Qt::LeftButton, {}, QPoint(5, 5));
     QObject::connect(w.bar, &TsuiScrollBar::OnChange, w.bar, [&] { delete w.bar; });
-    Tick(w.bar->IncButton()->findChild<QTimer*>());
+    TickRepeat(w.bar->IncButton());
     EXPECT_TRUE(w.bar.isNull());
 }
 

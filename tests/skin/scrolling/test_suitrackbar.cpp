@@ -4,27 +4,19 @@
 #include "toolkit/layoutreader.h"
 #include "toolkit/layoutwriter.h"
 #include "toolkit/resources.h"
+#include "tests/support/repeattick.h"
 
 #include <QAccessibleInterface>
 #include <QHBoxLayout>
 #include <QAccessibleValueInterface>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
-#include <QTimerEvent>
 #include <climits>
 #include <gtest/gtest.h>
 
 using namespace toolkit;
 
 namespace {
-
-// Delivers one tick of a timer as the event loop would, without waiting.
-void Tick(QTimer* timer)
-{
-    QTimerEvent tick(timer->timerId());
-    QCoreApplication::sendEvent(timer, &tick);
-}
 
 // A shown window holding one track bar, with its value changes counted.
 struct Window {
@@ -45,7 +37,7 @@ struct Window {
         form.show();
     }
     QPoint SliderPos() const { return bar->Slider()->pos(); }
-    QTimer* PageTimer() const { return bar->findChild<QTimer*>(); }
+    bool Paging() const { return bar->RepeatTimerId() != 0; }
 };
 
 } // namespace
@@ -193,6 +185,8 @@ TEST(TsuiTrackBar, SetPositionClampsAndAnnouncesOnlyChanges)
     EXPECT_EQ(w.bar->PageSize(), 10);
     w.bar->SetPageSize(0);
     EXPECT_EQ(w.bar->PageSize(), 0);
+    w.bar->SetPageSize(100);
+    EXPECT_EQ(w.bar->PageSize(), 100) << "a whole range is still a page";
 }
 
 // The slider follows every change of geometry and range, announced or not.
@@ -258,20 +252,18 @@ TEST(TsuiTrackBar, PagingStepsAtOnceThenEvery500msUntilReleaseOrLeaving)
     const QPoint threePagesAway(72, 10); // stands for (72 - 5) * 100 / 189 = 35
     QTest::mousePress(w.bar, Qt::LeftButton, {}, threePagesAway);
     EXPECT_EQ(w.bar->Position(), 10);
-    QTimer* timer = w.PageTimer();
-    ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer->interval(), 500);
-    EXPECT_TRUE(timer->isActive());
-    Tick(timer);
+    EXPECT_TRUE(w.Paging());
+    EXPECT_EQ(w.bar->RepeatInterval(), 500);
+    TickRepeat(w.bar);
     EXPECT_EQ(w.bar->Position(), 20);
-    Tick(timer);
+    TickRepeat(w.bar);
     EXPECT_EQ(w.bar->Position(), 30);
-    Tick(timer);
+    TickRepeat(w.bar);
     EXPECT_EQ(w.bar->Position(), 35) << "never past the value under the pointer";
-    Tick(timer);
+    TickRepeat(w.bar);
     EXPECT_EQ(w.bar->Position(), 35);
     QTest::mouseRelease(w.bar, Qt::LeftButton, {}, threePagesAway);
-    EXPECT_EQ(w.PageTimer(), nullptr);
+    EXPECT_FALSE(w.Paging());
     EXPECT_EQ(w.changes, (QList<int>{10, 20, 30, 35}));
 
     // Back towards the start; leaving the control ends it, the far edges
@@ -279,9 +271,9 @@ TEST(TsuiTrackBar, PagingStepsAtOnceThenEvery500msUntilReleaseOrLeaving)
     QTest::mousePress(w.bar, Qt::LeftButton, {}, QPoint(2, 10));
     EXPECT_EQ(w.bar->Position(), 25);
     QTest::mouseMove(w.bar, QPoint(2, w.bar->height()));
-    ASSERT_NE(w.PageTimer(), nullptr);
+    EXPECT_TRUE(w.Paging());
     QTest::mouseMove(w.bar, QPoint(-1, 10));
-    EXPECT_EQ(w.PageTimer(), nullptr);
+    EXPECT_FALSE(w.Paging());
     QTest::mouseRelease(w.bar, Qt::LeftButton, {}, QPoint(-1, 10));
     EXPECT_EQ(w.bar->Position(), 25);
 
@@ -290,7 +282,7 @@ TEST(TsuiTrackBar, PagingStepsAtOnceThenEvery500msUntilReleaseOrLeaving)
     QTest::mousePress(w.bar, Qt::LeftButton, {}, QPoint(190, 10));
     EXPECT_EQ(w.bar->Position(), 35);
     w.bar->setEnabled(false);
-    EXPECT_EQ(w.PageTimer(), nullptr);
+    EXPECT_FALSE(w.Paging());
     w.bar->setEnabled(true);
 
     // A right press does not page; nor does a page of 0.
@@ -305,20 +297,37 @@ TEST(TsuiTrackBar, PagingStepsAtOnceThenEvery500msUntilReleaseOrLeaving)
     EXPECT_EQ(clicks, 1) << "a left press and release on the bar is a click";
 }
 
+// Only a move past x = Width or y = Height leaves: on the edge the paging goes
+// on, and a release there is no click.
+TEST(TsuiTrackBar, PagingGoesOnWithThePointerOnTheRightEdge)
+{
+    Window w; // 200 wide, slider at 0, PageSize 10
+    int clicks = 0;
+    QObject::connect(w.bar, &TsuiTrackBar::OnClick, [&] { ++clicks; });
+    QTest::mousePress(w.bar, Qt::LeftButton, {}, QPoint(190, 10));
+    EXPECT_EQ(w.bar->Position(), 10);
+    const QPoint edge(w.bar->width(), 10);
+    QTest::mouseMove(w.bar, edge);
+    EXPECT_TRUE(w.Paging());
+    TickRepeat(w.bar);
+    EXPECT_EQ(w.bar->Position(), 20);
+    QTest::mouseRelease(w.bar, Qt::LeftButton, {}, edge);
+    EXPECT_FALSE(w.Paging());
+    EXPECT_EQ(clicks, 0);
+}
+
 TEST(TsuiTrackBar, DeletedWhilePagingOrFromItsOwnChangeHandler)
 {
     {
         Window w;
         QTest::mousePress(w.bar, Qt::LeftButton, {}, QPoint(190, 10));
-        QPointer<QTimer> timer = w.PageTimer();
-        delete w.bar;
-        EXPECT_TRUE(timer.isNull()) << "the page timer goes with the control";
+        delete w.bar; // the page repeat goes with the control
         QTest::qWait(20);
     }
     Window w;
     QTest::mousePress(w.bar, Qt::LeftButton, {}, QPoint(190, 10));
     QObject::connect(w.bar, &TsuiTrackBar::OnChange, w.bar, [&] { delete w.bar; });
-    Tick(w.PageTimer());
+    TickRepeat(w.bar);
     EXPECT_TRUE(w.bar.isNull());
 }
 

@@ -1,10 +1,10 @@
 #include "skin/themes/suicontrol.h"
+#include "tests/support/repeattick.h"
 
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
-#include <QTimerEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,12 +39,6 @@ void Send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons held)
     QCoreApplication::sendEvent(w, &event);
 }
 
-void Tick(QTimer* timer)
-{
-    QTimerEvent tick(timer->timerId());
-    QCoreApplication::sendEvent(timer, &tick);
-}
-
 struct Fixture {
     QWidget form;
     TwoParts* control = new TwoParts(&form, &form);
@@ -62,25 +56,39 @@ TEST(PointerMachine, LeavingWhileHeldShowsReleasedAndPausesTheRepeatUntilItComes
     Fixture f;
     Send(f.control, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton);
     EXPECT_EQ(f.control->PressedPart(), 0);
-    auto* timer = f.control->findChild<QTimer*>();
-    ASSERT_NE(timer, nullptr);
-    EXPECT_TRUE(timer->isActive());
+    EXPECT_NE(f.control->RepeatTimerId(), 0);
 
     Send(f.control, QEvent::MouseMove, {25, 5}, Qt::LeftButton); // onto the other part
     EXPECT_EQ(f.control->PressedPart(), TsuiControl::NoPart);
     EXPECT_EQ(f.control->HeldPart(), 0);
-    EXPECT_FALSE(timer->isActive()) << "the repeat pauses outside the held part";
+    EXPECT_EQ(f.control->RepeatTimerId(), 0) << "the repeat pauses outside the held part";
 
     Send(f.control, QEvent::MouseMove, {3, 3}, Qt::LeftButton); // back
     EXPECT_EQ(f.control->PressedPart(), 0);
-    EXPECT_TRUE(timer->isActive());
-    Tick(timer);
+    EXPECT_NE(f.control->RepeatTimerId(), 0);
+    TickRepeat(f.control);
     EXPECT_EQ(f.control->repeats, QList<int>{0});
 
     Send(f.control, QEvent::MouseButtonRelease, {3, 3}, Qt::NoButton);
     EXPECT_EQ(f.control->clicks, QList<int>{0});
-    EXPECT_EQ(f.control->findChild<QTimer*>(), nullptr);
+    EXPECT_EQ(f.control->RepeatTimerId(), 0);
     EXPECT_FALSE(f.control->IsPressed());
+}
+
+// Not at the press: the first tick comes a whole period later (a coarse timer
+// may be up to 5 % early), then the release stops it.
+TEST(PointerMachine, FirstRepeatComesOnePeriodAfterThePress)
+{
+    Fixture f;
+    QElapsedTimer held;
+    held.start();
+    Send(f.control, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(f.control->repeats.isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.control->repeats.isEmpty(); }, 5000));
+    EXPECT_GE(held.elapsed(), 90);
+    Send(f.control, QEvent::MouseButtonRelease, {5, 5}, Qt::NoButton);
+    EXPECT_EQ(f.control->RepeatTimerId(), 0);
 }
 
 TEST(PointerMachine, ReleaseOutsideTheHeldPartOrOnTheRightEdgeIsNoClick)

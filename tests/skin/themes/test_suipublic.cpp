@@ -110,6 +110,47 @@ TEST(SpitDraw, MagentaIsKeptOutOfEdgesAlwaysAndOutOfCornersWhenTransparent)
     }
 }
 
+// A 7 x 7 picture: corners 3 x 3 (left) and 2 wide (right), middle columns 3
+// and 4 of row 3. Into a destination 14 or 15 wide the middle runs from x = 3
+// to DW - 2, 9 or 10 pixels; each takes the column under its pixel centre, so
+// with an odd count the centre pixel falls on the seam and takes column 4.
+TEST(SpitDraw, StretchedMiddleTakesTheColumnUnderEachPixelCentre)
+{
+    TBitmap picture;
+    FillCoded(picture, 7, 7);
+    for (const auto& [width, fromColumn3] : {std::pair{14, 4}, std::pair{15, 5}}) {
+        SCOPED_TRACE(width);
+        QImage out = Blank(width, 7);
+        TCanvas canvas(&out);
+        SpitDraw(picture, canvas, Rect(0, 0, width, 7), false);
+        for (int x = 3; x < width - 2; ++x)
+            EXPECT_EQ(SourceOf(out, x, 3), QPoint(x - 3 < fromColumn3 ? 3 : 4, 3)) << "at x " << x;
+    }
+}
+
+// Height 2k = 8 (hh = 4) into 14 rows: the bottom corners take rows k+1..2k-1
+// at their size, the bottom edge rows k..2k-1 one row higher (from
+// BL.Top - 1 = 10), the right edge rows k and k+1 stretched over rows 4..10;
+// the left edge and the middle have no rows at all.
+TEST(SpitDraw, EvenHeightDrawnTallerTakesItsLowerPartsFromTheirRows)
+{
+    TBitmap picture;
+    FillCoded(picture, 7, 8);
+    QImage out = Blank(14, 14);
+    TCanvas canvas(&out);
+    SpitDraw(picture, canvas, Rect(0, 0, 14, 14), false);
+
+    const std::pair<QPoint, QPoint> expected[] = {
+        {{2, 10}, {3, 4}},  {{6, 11}, {3, 5}},  {{7, 12}, {4, 6}},  {{11, 13}, {4, 7}}, // bottom edge
+        {{0, 11}, {0, 5}},  {{1, 13}, {1, 7}},                                          // bottom-left corner
+        {{12, 11}, {5, 5}}, {{13, 13}, {6, 7}},                                         // bottom-right corner
+        {{13, 4}, {6, 4}},  {{13, 6}, {6, 4}},  {{13, 7}, {6, 5}},  {{12, 10}, {5, 5}}, // right edge
+        {{0, 4}, {-1, -1}}, {{0, 10}, {-1, -1}}, {{5, 7}, {-1, -1}},                    // nothing drawn
+    };
+    for (const auto& [at, from] : expected)
+        EXPECT_EQ(SourceOf(out, at.x(), at.y()), from) << "at " << at.x() << "," << at.y();
+}
+
 TEST(SpitDraw, PaintsTheSameOnDevicesThatAreNotImages)
 {
     TBitmap picture;
