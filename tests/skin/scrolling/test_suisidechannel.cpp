@@ -189,10 +189,13 @@ TEST(SideChannel, ControlsOfAChannelThatIsInAreNotShowing)
     edit->setGeometry(20, 60, 150, 20);
     auto* hiddenByOwner = new QLineEdit(channel);
     hiddenByOwner->hide();
+    // The pointer away from the channel, which it would pop.
+    QCursor::setPos(host.mapToGlobal(QPoint(host.width() + 100, host.height() + 100)));
     host.show();
     QApplication::setActiveWindow(&host);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
     QCoreApplication::processEvents();
+    ASSERT_FALSE(channel->IsOut());
 
     const auto showing = [](QWidget* control) {
         return !QAccessible::queryAccessibleInterface(control)->state().invisible;
