@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QChildEvent>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -110,6 +111,7 @@ void TToolButton::DropDown()
         [this, popup] {
             popup->removeEventFilter(this);
             menuOpen_ = false;
+            if (TToolBar* bar = ToolBar()) bar->DropStaleHover();
             update();
         },
         Qt::SingleShotConnection);
@@ -292,6 +294,16 @@ void TToolBar::RepaintAll()
 {
     Invalidate();
     for (TToolButton* button : Buttons()) button->update();
+}
+
+void TToolBar::DropStaleHover()
+{
+    const QPoint pointer = QCursor::pos();
+    for (TToolButton* button : Buttons()) {
+        if (!button->underMouse() || button->rect().contains(button->mapFromGlobal(pointer))) continue;
+        button->setAttribute(Qt::WA_UnderMouse, false);
+        button->update();
+    }
 }
 
 int TToolBar::ContentWidth(const TToolButton* button) const

@@ -166,6 +166,10 @@ public:
     void ArrangeButtons();
     // Repaints the bar and every button.
     void RepaintAll();
+    // An open menu holds the pointer, so a button may never hear that the
+    // pointer left it; once the menu closes, a button stays hot only where
+    // the pointer really is.
+    void DropStaleHover();
 
     // The natural width of a button: its image or caption with a margin.
     int ContentWidth(const TToolButton* button) const;

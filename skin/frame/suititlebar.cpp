@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QRegion>
+#include <QTimer>
 #include <QWindow>
 #include <cmath>
 #include <mutex>
@@ -22,6 +23,8 @@ constexpr int AppIconCaptionGap = 21;
 constexpr int ControlBoxCaptionGap = 5;
 constexpr int CaptionXWithoutLeftItems = 6;
 constexpr int DeepBlueCaptionY = 4;
+// How long a window manager may take to answer a maximise or restore.
+constexpr int WindowManagerWait = 250;
 
 const QString OnlyOneControlBox =
     QStringLiteral("Sorry, only one button's ButtonType property can be \"suiControlBox\"");
@@ -362,13 +365,7 @@ void TsuiTitleBarButton::DoClick()
     form->setMaximumSize(workArea.Width(), workArea.Height());
     switch (type_) {
     case suiMax:
-        if (IsMaximized(form)) {
-            form->showNormal();
-        } else {
-            form->showMaximized();
-            // A document window is maximised inside its area, not on the screen.
-            if (bar->InForm() && form->isWindow()) form->move(workArea.Left, workArea.Top);
-        }
+        bar->ToggleMaximised();
         if (uiStyle_ == TsuiUIStyle::WinXP) ProcessMaxBtn();
         bar->OnFormReSize();
         break;
@@ -736,6 +733,35 @@ void TsuiTitleBar::StartWindowMove(const QPoint& globalPos)
     if (handle && handle->startSystemMove()) return;
     movingByHand_ = true;
     moveGrab_ = globalPos - form->pos();
+}
+
+// A window manager answers by resizing the window; where the size is still
+// the same after a while, nobody did, and the bar places the window itself.
+// A document window is placed by its area.
+void TsuiTitleBar::ToggleMaximised()
+{
+    QWidget* form = ParentForm();
+    if (!form) return;
+    const bool maximise = !IsMaximized(form);
+    const QRect before = form->geometry();
+    if (maximise) {
+        normalBounds_ = before;
+        form->showMaximized();
+    } else {
+        form->showNormal();
+    }
+    if (!form->isWindow()) return;
+    const int request = ++windowRequests_;
+    QTimer::singleShot(WindowManagerWait, this, [this, window = QPointer<QWidget>(form), maximise, before, request] {
+        if (!window || request != windowRequests_ || window->size() != before.size()) return;
+        if (!maximise) {
+            if (normalBounds_.isValid()) window->setGeometry(normalBounds_);
+            return;
+        }
+        window->setGeometry(GetWorkAreaRect().toQRect());
+        // Placing a window ends its maximised state: it is maximised again.
+        window->setWindowState(window->windowState() | Qt::WindowMaximized);
+    });
 }
 
 void TsuiTitleBar::mouseMoveEvent(QMouseEvent* event)

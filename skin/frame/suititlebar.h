@@ -236,6 +236,11 @@ public:
     QWidget* ParentForm() const;
     // Whether the bar is the title bar of a skinned form.
     bool InForm() const;
+    // Maximises the window or restores it. Where no window manager answers
+    // (a kiosk, an embedded panel, a virtual display) the window would keep
+    // its size: the bar then places it over the work area itself and puts it
+    // back on restore.
+    void ToggleMaximised();
     // Re-applies the window shape after the window changed size.
     void OnFormReSize();
     // Shapes the window: rounded top corners of this size, square bottom.
@@ -294,4 +299,8 @@ private:
     // A window move done by hand where the window system cannot do it.
     bool movingByHand_ = false;
     QPoint moveGrab_;
+    // The window's bounds before it was maximised, for a restore by hand.
+    QRect normalBounds_;
+    // A newer maximise or restore request cancels the check of an older one.
+    int windowRequests_ = 0;
 };

@@ -4,6 +4,7 @@
 #include "toolkit/resources.h"
 #include "toolkit/speedbutton.h"
 
+#include <QChildEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QMouseEvent>
@@ -171,6 +172,7 @@ void TsuiSideChannel::Pop(bool quick)
     if (moving_ || out_) return;
     moving_ = true;
     pin_->show();
+    ShowContents(true);
     if (!quick)
         while (width() + SlideStep < outWidth_)
             if (!SlideTo(width() + SlideStep, true)) return;
@@ -193,9 +195,39 @@ void TsuiSideChannel::Push(bool quick)
     if (!SlideTo(sideBar_->width(), false)) return;
     out_ = false;
     pin_->hide();
+    ShowContents(false);
     captionBar_->SetCaption(QString());
     moving_ = false;
     emit OnPush();
+}
+
+void TsuiSideChannel::ShowContents(bool show)
+{
+    if (show) {
+        for (QWidget* control : std::as_const(hiddenContents_))
+            if (control && control->parentWidget() == this) control->show();
+        hiddenContents_.clear();
+        return;
+    }
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control == captionBar_ || control == sideBar_ || control->isHidden()) continue;
+        control->hide();
+        hiddenContents_ << control;
+    }
+}
+
+void TsuiSideChannel::HideContentsWhileIn()
+{
+    if (!out_ && !moving_ && !IsDesigning()) ShowContents(false);
+}
+
+// A control joins before it is fully built (and a layout places controls in
+// a channel that is in): it is looked at once it is.
+void TsuiSideChannel::childEvent(QChildEvent* event)
+{
+    TCustomPanel::childEvent(event);
+    if (event->added() && event->child()->isWidgetType())
+        QMetaObject::invokeMethod(this, &TsuiSideChannel::HideContentsWhileIn, Qt::QueuedConnection);
 }
 
 void TsuiSideChannel::PinClicked()

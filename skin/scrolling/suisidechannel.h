@@ -9,6 +9,7 @@
 #include "toolkit/panel.h"
 
 #include <QObject>
+#include <QPointer>
 #include <cstdint>
 
 class QTimer;
@@ -125,12 +126,19 @@ protected:
     bool CanResize(int& newWidth, int& newHeight) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void childEvent(QChildEvent* event) override;
 
 private:
     // One width of a slide; false when the channel was deleted meanwhile.
     bool SlideTo(int width, bool processEvents);
     void PinClicked();
     void TimerCheck();
+    // The controls placed in the channel lie outside it while it is in:
+    // they are hidden then, so that neither assistive technology nor the
+    // focus chain reaches them, and shown again when it slides out. Only
+    // the controls the channel hid itself come back.
+    void ShowContents(bool show);
+    void HideContentsWhileIn();
 
     toolkit::TPanel* captionBar_;
     toolkit::TPanel* sideBar_;
@@ -145,4 +153,5 @@ private:
     bool stayOn_ = false;
     TsuiSideChannelPopupMode popupMode_ = suiMouseOn;
     bool quickMove_ = false;
+    QList<QPointer<QWidget>> hiddenContents_;
 };

@@ -16,6 +16,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import driver  # noqa: E402
@@ -254,7 +255,8 @@ class Case:
 
     def gallery(self):
         """The gallery's check boxes and radio buttons read as such, with their checked and enabled
-        states, and its frame carries a menu bar of its menu's top-level items."""
+        states, and its frame carries a menu bar of its menu's top-level items. A closed menu leaves
+        no hot item behind, and without a window manager the frame maximises and restores itself."""
         exe = os.path.join(self.bindir, "gallery")
         check(os.access(exe, os.X_OK), f"{exe} is not built")
         with driver.Desktop(self.artefacts) as desktop:
@@ -278,6 +280,33 @@ class Case:
                         {"MacOS": (True, True), "WinXP": (False, True), "Selected": (True, True),
                          "Not selected": (False, True), "Not selected, disabled": (False, False)},
                         "radio buttons (checked, enabled)")
+
+            # A menu closed by Escape with the pointer over the window body leaves "File" as it
+            # looked before it opened (not hot).
+            file_item = next(n for n in driver.children_of(menu_bar) if driver.name_of(n) == "File")
+            ext = app._extents(file_item)
+            crop = (ext.x, ext.y, ext.width, ext.height)
+            geometry = app.geometry(window)
+            body = (geometry["X"] + geometry["WIDTH"] - 40, geometry["Y"] + geometry["HEIGHT"] - 40)
+            desktop.xdotool("mousemove", "--sync", *body)
+            before = rgb_bytes(desktop.screenshot("menu-before"), crop)
+            app.click(file_item)
+            time.sleep(0.5)  # the menu drops on the press
+            desktop.xdotool("mousemove", "--sync", *body)
+            app.keys("Escape")
+            desktop.xdotool("mousemove", "--sync", body[0] + 1, body[1])
+            driver.wait_until('"File" to look as before its menu opened',
+                              lambda: rgb_bytes(desktop.screenshot("menu-after"), crop) == before, 3, 0.2)
+
+            # No window manager runs here: the frame maximises and restores the window itself.
+            normal = app.geometry(window)
+            width, height = (int(n) for n in driver.SCREEN.split("x")[:2])
+            app.click(app.button("Maximise"))
+            driver.wait_until("the window to cover the screen",
+                              lambda: app.geometry(window) == {"X": 0, "Y": 0, "WIDTH": width, "HEIGHT": height}, 5)
+            app.click(app.button("Restore"))
+            driver.wait_until("the window to be back", lambda: app.geometry(window) == normal, 5)
+            app.button("Maximise")  # the button follows the real window
             desktop.close_window(window)
             check_equal(app.wait_exit(), 0, "exit code after closing the window")
 

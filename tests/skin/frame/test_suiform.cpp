@@ -12,7 +12,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -322,6 +324,45 @@ TEST(SkinnedForm, MaximiseButtonSwapsToRestorePicturesInWinXP)
     EXPECT_EQ(max->PicNormal()->ResourceName(), "WINXP_TITLEBTN_RST_NORMAL");
     max->DoClick();
     EXPECT_FALSE(window.host.isMaximized());
+    EXPECT_EQ(max->PicNormal()->ResourceName(), "WINXP_TITLEBTN_MAX_NORMAL");
+}
+
+// Without a window manager nothing answers a maximise or restore: the window
+// is neither resized nor told its new state. The frame places it itself.
+struct NoWindowManager : QObject {
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        return event->spontaneous() &&
+               (type == QEvent::Resize || type == QEvent::Move || type == QEvent::WindowStateChange);
+    }
+};
+
+TEST(SkinnedForm, WithoutAWindowManagerTheFrameMaximisesAndRestoresTheWindow)
+{
+    Skinned window(TsuiUIStyle::WinXP);
+    window.Show();
+    window.host.move(40, 30);
+    const QRect normal = window.host.geometry();
+    NoWindowManager noWindowManager;
+    window.host.windowHandle()->installEventFilter(&noWindowManager);
+    TsuiTitleBarButton* max = window.frame->GetButtons()->Items(2);
+    ASSERT_EQ(max->ButtonType(), suiMax);
+    const QRect workArea = window.host.screen()->availableGeometry();
+
+    max->DoClick();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.host.geometry() == workArea; }));
+    EXPECT_EQ(window.host.geometry(), workArea);
+    EXPECT_TRUE(window.host.isMaximized());
+    EXPECT_EQ(max->Purpose(), QStringLiteral("Restore"));
+    EXPECT_EQ(max->PicNormal()->ResourceName(), "WINXP_TITLEBTN_RST_NORMAL");
+    EXPECT_EQ(window.frame->width(), workArea.width() - 2 * window.frame->BorderWidth());
+
+    max->DoClick();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.host.geometry() == normal; }));
+    EXPECT_EQ(window.host.geometry(), normal);
+    EXPECT_FALSE(window.host.isMaximized());
+    EXPECT_EQ(max->Purpose(), QStringLiteral("Maximise"));
     EXPECT_EQ(max->PicNormal()->ResourceName(), "WINXP_TITLEBTN_MAX_NORMAL");
 }
 

@@ -9,8 +9,11 @@
 #include "toolkit/stdctrls.h"
 
 #include <QAccessible>
+#include <QCursor>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 using namespace toolkit;
@@ -391,6 +394,58 @@ TEST(SkinnedMenuBar, AltAcceleratorDropsTheMenuWhichIsAccessible)
     EXPECT_EQ(opened, 1);
     QTRY_VERIFY(!popup->isVisible());
     EXPECT_FALSE(window.Buttons()[0]->DrawState() & cdsSelected);
+}
+
+// A menu opened by a press takes hold of the pointer: the window system
+// reports no leaving meanwhile, moves over the window body reach the menu,
+// and the first move after the close goes from the menu to the body. The
+// button that dropped the menu never hears the pointer leave; whichever way
+// the menu closes, the bar must look as it did before it opened.
+struct PointerGrab : QObject {
+    QWindow* window;
+    explicit PointerGrab(QWindow* w) : window(w) { window->installEventFilter(this); }
+    ~PointerGrab() override { window->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Leave; }
+};
+
+TEST(SkinnedMenuBar, NoButtonStaysHotOnceItsMenuClosesElsewhere)
+{
+    MenuWindow window;
+    window.form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.form.get()));
+    QApplication::setActiveWindow(window.form.get());
+    TToolButton* file = window.Buttons()[0];
+    QMenu* popup = window.Item("File1")->Popup();
+    const QPoint body = window.form->mapToGlobal(QPoint(window.form->width() - 20, window.form->height() - 20));
+    const auto closeBy = [&](const char* path, const std::function<void()>& close) {
+        SCOPED_TRACE(path);
+        QCursor::setPos(file->mapToGlobal(file->rect().center()));
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(file->DrawState() & cdsHot);
+        {
+            PointerGrab grab(window.form->windowHandle());
+            file->DropDown();
+        }
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+        ASSERT_FALSE(popup->geometry().contains(body));
+        QCursor::setPos(body);
+        QCoreApplication::processEvents();
+        close();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !popup->isVisible(); }));
+        QCursor::setPos(body + QPoint(1, 0));
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(file->DrawState() & (cdsHot | cdsSelected));
+        for (TToolButton* button : window.Buttons()) EXPECT_FALSE(button->DrawState() & cdsHot);
+    };
+    closeBy("Escape", [&] { QTest::keyClick(popup, Qt::Key_Escape); });
+    closeBy("a click elsewhere", [&] {
+        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->mapFromGlobal(body));
+    });
+    closeBy("a choice", [&] {
+        popup->setActiveAction(popup->actions()[0]);
+        QTest::keyClick(popup, Qt::Key_Return);
+    });
+    closeBy("focus loss", [&] { popup->hide(); });
 }
 
 struct MessageRecorder : DialogResponder {

@@ -10,6 +10,7 @@
 
 #include <QAccessibleInterface>
 #include <QCursor>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -169,6 +170,60 @@ TEST(SideChannel, PinningKeepsItOutAndTheLeaveCheckPushesOtherwise)
     EXPECT_FALSE(c.channel->PointerInside(origin + QPoint(200, 10)));
     EXPECT_FALSE(c.channel->PointerInside(origin + QPoint(10, 0)));
     EXPECT_TRUE(c.channel->PointerInside(origin + QPoint(199, 1)));
+}
+
+// The controls of a channel that is in lie outside the window: neither
+// assistive technology nor Tab reaches them until it slides out, and a
+// control hidden by its owner stays hidden.
+TEST(SideChannel, ControlsOfAChannelThatIsInAreNotShowing)
+{
+    QWidget host;
+    host.resize(400, 300);
+    auto* outside = new QLineEdit(&host);
+    outside->setGeometry(250, 10, 100, 20);
+    auto* channel = new TsuiSideChannel(&host, &host);
+    channel->SetWidth(200);
+    auto* box = new TsuiCheckBox(&host, channel);
+    box->SetBounds(20, 30, 150, 17);
+    auto* edit = new QLineEdit(channel);
+    edit->setGeometry(20, 60, 150, 20);
+    auto* hiddenByOwner = new QLineEdit(channel);
+    hiddenByOwner->hide();
+    // The pointer away from the channel, which it would pop.
+    QCursor::setPos(host.mapToGlobal(QPoint(host.width() + 100, host.height() + 100)));
+    host.show();
+    QApplication::setActiveWindow(&host);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(channel->IsOut());
+
+    const auto showing = [](QWidget* control) {
+        return !QAccessible::queryAccessibleInterface(control)->state().invisible;
+    };
+    const auto tabReaches = [&](QWidget* control) {
+        outside->setFocus();
+        for (int i = 0; i < 8 && host.focusWidget() != control; ++i) QTest::keyClick(host.focusWidget(), Qt::Key_Tab);
+        return host.focusWidget() == control;
+    };
+    EXPECT_FALSE(showing(box));
+    EXPECT_FALSE(showing(edit));
+    EXPECT_FALSE(tabReaches(edit));
+
+    channel->Pop(true);
+    EXPECT_TRUE(showing(box));
+    EXPECT_TRUE(showing(edit));
+    EXPECT_TRUE(tabReaches(edit));
+    EXPECT_FALSE(hiddenByOwner->isVisible());
+
+    // Pushed with the focus inside: the focus leaves with the controls.
+    channel->Push(true);
+    EXPECT_FALSE(showing(box));
+    EXPECT_FALSE(showing(edit));
+    EXPECT_NE(host.focusWidget(), edit);
+    EXPECT_FALSE(tabReaches(edit));
+    channel->Pop(true);
+    EXPECT_TRUE(showing(edit));
+    EXPECT_FALSE(hiddenByOwner->isVisible());
 }
 
 TEST(SideChannel, ResizingTheOpenChannelSetsItsOutWidthDownToFifty)
