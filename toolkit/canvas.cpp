@@ -124,7 +124,10 @@ ResolvedFont& Resolve(const TFont& font, bool aliased, const QPaintDevice* devic
     thread_local std::map<Key, ResolvedFont> resolved;
     thread_local unsigned generation = 0;
     const unsigned current = FontDatabaseGeneration();
-    if (generation != current || resolved.size() >= 64) {
+    // Room for a font list drawing each family in its own face, measured and
+    // drawn (two entries a family): a smaller bound empties the cache on
+    // every opening of a list with a few dozen families.
+    if (generation != current || resolved.size() >= 512) {
         resolved.clear();
         generation = current;
     }
