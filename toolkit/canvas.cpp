@@ -91,6 +91,10 @@ struct ShapedText {
     qreal ascent = 0;
 };
 
+// A grid paints every visible cell's text each time: the bound holds a
+// screenful of distinct cells, or each repaint would shape them all again.
+constexpr qsizetype TextsKeptPerFont = 4096;
+
 struct ResolvedFont {
     QFont font;
     QFontMetrics metrics;
@@ -100,14 +104,14 @@ struct ResolvedFont {
     int Advance(const QString& text)
     {
         if (const auto found = advances.constFind(text); found != advances.cend()) return *found;
-        if (advances.size() >= 256) advances.clear();
+        if (advances.size() >= TextsKeptPerFont) advances.clear();
         return advances[text] = metrics.horizontalAdvance(text);
     }
 
     const ShapedText& Shape(const QString& text, const QPaintDevice* device)
     {
         if (const auto found = shaped.constFind(text); found != shaped.cend()) return *found;
-        if (shaped.size() >= 256) shaped.clear();
+        if (shaped.size() >= TextsKeptPerFont) shaped.clear();
         QTextLayout layout(text, font, device);
         layout.beginLayout();
         const QTextLine line = layout.createLine();
