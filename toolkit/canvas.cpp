@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -393,12 +394,56 @@ bool KeepsTextApart(const QPaintDevice& device)
     return device.devicePixelRatioF() > 1;
 }
 
+namespace {
+
+// `area` of the picture with every pixel repeated `ratio` times across and
+// down: what nearest-neighbour enlarging by a whole ratio gives.
+QImage Enlarged(const QImage& picture, const QRect& area, int ratio)
+{
+    const QImage source = As32Bit(picture);
+    QImage enlarged(area.size() * ratio, source.format());
+    const qsizetype rowBytes = qsizetype(enlarged.width()) * sizeof(QRgb);
+    for (int y = 0; y < area.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(area.top() + y)) + area.left();
+        auto* to = reinterpret_cast<QRgb*>(enlarged.scanLine(y * ratio));
+        if (ratio == 2) {
+            for (int x = 0; x < area.width(); ++x) to[2 * x] = to[2 * x + 1] = from[x];
+        } else {
+            for (int x = 0, at = 0; x < area.width(); ++x)
+                for (int k = 0; k < ratio; ++k) to[at++] = from[x];
+        }
+        for (int copy = 1; copy < ratio; ++copy) std::memcpy(enlarged.scanLine(y * ratio + copy), to, rowBytes);
+    }
+    return enlarged;
+}
+
+// Qt enlarges a picture quickly only inside a rectangular clip; a window
+// painted around its children is clipped to a region, where each span is
+// sampled through the general transform at several times the cost. At a
+// whole device ratio the picture is enlarged here and copied pixel for pixel.
+bool DrawEnlarged(QPainter& painter, QPoint at, const QImage& picture, const QRect& area)
+{
+    const QTransform world = painter.worldTransform(), device = painter.deviceTransform();
+    const qreal ratio = device.m11();
+    const int whole = int(ratio);
+    if (whole < 2 || whole != ratio || device.m22() != ratio || device.type() != QTransform::TxScale ||
+        world.type() > QTransform::TxTranslate || area.isEmpty())
+        return false;
+    // Device pixels for logical units: the painter's own enlarging undone.
+    painter.setWorldTransform(QTransform::fromScale(1.0 / whole, 1.0 / whole) * world);
+    painter.drawImage((area.topLeft() + at) * whole, Enlarged(picture, area, whole));
+    painter.setWorldTransform(world);
+    return true;
+}
+
+} // namespace
+
 void DrawPicture(QPainter& painter, QPoint at, const QImage& picture, const TTextLayer& text, const QRect& area)
 {
     painter.save();
     // A painter handed over by Qt (an item view's) may smooth what it enlarges.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(area.translated(at), picture, area);
+    if (!DrawEnlarged(painter, at, picture, area & picture.rect())) painter.drawImage(area.translated(at), picture, area);
     if (!text.empty()) {
         painter.translate(at);
         painter.setClipRect(area, Qt::IntersectClip);
