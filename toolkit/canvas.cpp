@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -91,6 +92,10 @@ struct ShapedText {
     qreal ascent = 0;
 };
 
+// A grid paints every visible cell's text each time: the bound holds a
+// screenful of distinct cells, or each repaint would shape them all again.
+constexpr qsizetype TextsKeptPerFont = 4096;
+
 struct ResolvedFont {
     QFont font;
     QFontMetrics metrics;
@@ -100,14 +105,14 @@ struct ResolvedFont {
     int Advance(const QString& text)
     {
         if (const auto found = advances.constFind(text); found != advances.cend()) return *found;
-        if (advances.size() >= 256) advances.clear();
+        if (advances.size() >= TextsKeptPerFont) advances.clear();
         return advances[text] = metrics.horizontalAdvance(text);
     }
 
     const ShapedText& Shape(const QString& text, const QPaintDevice* device)
     {
         if (const auto found = shaped.constFind(text); found != shaped.cend()) return *found;
-        if (shaped.size() >= 256) shaped.clear();
+        if (shaped.size() >= TextsKeptPerFont) shaped.clear();
         QTextLayout layout(text, font, device);
         layout.beginLayout();
         const QTextLine line = layout.createLine();
@@ -124,7 +129,10 @@ ResolvedFont& Resolve(const TFont& font, bool aliased, const QPaintDevice* devic
     thread_local std::map<Key, ResolvedFont> resolved;
     thread_local unsigned generation = 0;
     const unsigned current = FontDatabaseGeneration();
-    if (generation != current || resolved.size() >= 64) {
+    // Room for a font list drawing each family in its own face, measured and
+    // drawn (two entries a family): a smaller bound empties the cache on
+    // every opening of a list with a few dozen families.
+    if (generation != current || resolved.size() >= 512) {
         resolved.clear();
         generation = current;
     }
@@ -386,12 +394,56 @@ bool KeepsTextApart(const QPaintDevice& device)
     return device.devicePixelRatioF() > 1;
 }
 
+namespace {
+
+// `area` of the picture with every pixel repeated `ratio` times across and
+// down: what nearest-neighbour enlarging by a whole ratio gives.
+QImage Enlarged(const QImage& picture, const QRect& area, int ratio)
+{
+    const QImage source = As32Bit(picture);
+    QImage enlarged(area.size() * ratio, source.format());
+    const qsizetype rowBytes = qsizetype(enlarged.width()) * sizeof(QRgb);
+    for (int y = 0; y < area.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(area.top() + y)) + area.left();
+        auto* to = reinterpret_cast<QRgb*>(enlarged.scanLine(y * ratio));
+        if (ratio == 2) {
+            for (int x = 0; x < area.width(); ++x) to[2 * x] = to[2 * x + 1] = from[x];
+        } else {
+            for (int x = 0, at = 0; x < area.width(); ++x)
+                for (int k = 0; k < ratio; ++k) to[at++] = from[x];
+        }
+        for (int copy = 1; copy < ratio; ++copy) std::memcpy(enlarged.scanLine(y * ratio + copy), to, rowBytes);
+    }
+    return enlarged;
+}
+
+// Qt enlarges a picture quickly only inside a rectangular clip; a window
+// painted around its children is clipped to a region, where each span is
+// sampled through the general transform at several times the cost. At a
+// whole device ratio the picture is enlarged here and copied pixel for pixel.
+bool DrawEnlarged(QPainter& painter, QPoint at, const QImage& picture, const QRect& area)
+{
+    const QTransform world = painter.worldTransform(), device = painter.deviceTransform();
+    const qreal ratio = device.m11();
+    const int whole = int(ratio);
+    if (whole < 2 || whole != ratio || device.m22() != ratio || device.type() != QTransform::TxScale ||
+        world.type() > QTransform::TxTranslate || area.isEmpty())
+        return false;
+    // Device pixels for logical units: the painter's own enlarging undone.
+    painter.setWorldTransform(QTransform::fromScale(1.0 / whole, 1.0 / whole) * world);
+    painter.drawImage((area.topLeft() + at) * whole, Enlarged(picture, area, whole));
+    painter.setWorldTransform(world);
+    return true;
+}
+
+} // namespace
+
 void DrawPicture(QPainter& painter, QPoint at, const QImage& picture, const TTextLayer& text, const QRect& area)
 {
     painter.save();
     // A painter handed over by Qt (an item view's) may smooth what it enlarges.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(area.translated(at), picture, area);
+    if (!DrawEnlarged(painter, at, picture, area & picture.rect())) painter.drawImage(area.translated(at), picture, area);
     if (!text.empty()) {
         painter.translate(at);
         painter.setClipRect(area, Qt::IntersectClip);

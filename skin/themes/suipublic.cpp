@@ -248,8 +248,11 @@ void DoTrans(TCanvas& canvas, const QWidget* control)
 {
     QWidget* parent = control ? control->parentWidget() : nullptr;
     if (!parent) return;
-    // Without DrawChildren the siblings stay out of the picture.
-    parent->render(canvas.Device(), -control->pos(), QRegion(parent->rect()), QWidget::DrawWindowBackground);
+    // Without DrawChildren the siblings stay out of the picture; only the part
+    // behind the control reaches the canvas, so only that part is drawn.
+    // render() puts the region's top-left corner at the offset.
+    const QRect behind = control->geometry() & parent->rect();
+    parent->render(canvas.Device(), behind.topLeft() - control->pos(), QRegion(behind), QWidget::DrawWindowBackground);
 }
 
 namespace {
