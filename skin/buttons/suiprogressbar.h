@@ -9,20 +9,6 @@
 #include "toolkit/graphics.h"
 
 #include <QImage>
-#include <QObject>
-#include <cstdint>
-
-namespace Suiprogressbar {
-Q_NAMESPACE
-
-enum TsuiProgressBarOrientation : std::uint8_t { suiHorizontal, suiVertical };
-Q_ENUM_NS(TsuiProgressBarOrientation)
-
-} // namespace Suiprogressbar
-
-using Suiprogressbar::TsuiProgressBarOrientation;
-inline constexpr auto suiHorizontal = TsuiProgressBarOrientation::suiHorizontal;
-inline constexpr auto suiVertical = TsuiProgressBarOrientation::suiVertical;
 
 class TsuiProgressBar : public TsuiControl, public toolkit::AccessibleRange {
     Q_OBJECT
@@ -35,7 +21,7 @@ class TsuiProgressBar : public TsuiControl, public toolkit::AccessibleRange {
     Q_PROPERTY(int Max READ Max WRITE SetMax)
     Q_PROPERTY(int Min READ Min WRITE SetMin)
     Q_PROPERTY(int Position READ Position WRITE SetPosition NOTIFY PositionChanged)
-    Q_PROPERTY(Suiprogressbar::TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
+    Q_PROPERTY(Suithemes::TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TPicture* Picture READ Picture)

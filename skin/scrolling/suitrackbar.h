@@ -4,7 +4,6 @@
 // The scroll track is the same control as the scroll bar's middle part, its
 // slider being the thumb.
 
-#include "skin/buttons/suiprogressbar.h"
 #include "skin/themes/suicontrol.h"
 #include "toolkit/accessible.h"
 #include "toolkit/graphics.h"
@@ -56,7 +55,7 @@ class TsuiTrackBar : public TsuiControl, public toolkit::AccessibleRange {
     Q_PROPERTY(int Min READ Min WRITE SetMin)
     Q_PROPERTY(int Position READ Position WRITE SetPosition)
     Q_PROPERTY(int PageSize READ PageSize WRITE SetPageSize)
-    Q_PROPERTY(Suiprogressbar::TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
+    Q_PROPERTY(Suithemes::TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
