@@ -22,7 +22,7 @@ class TsuiProgressBar : public TsuiControl, public toolkit::AccessibleRange {
     Q_PROPERTY(int Max READ Max WRITE SetMax)
     Q_PROPERTY(int Min READ Min WRITE SetMin)
     Q_PROPERTY(int Position READ Position WRITE SetPosition NOTIFY PositionChanged)
-    Q_PROPERTY(Suithemes::TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
+    Q_PROPERTY(Suiprogressbar::TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TPicture* Picture READ Picture)

@@ -19,7 +19,7 @@ class TsuiScrollBar : public TsuiControl, public toolkit::AccessibleRange {
     Q_OBJECT
     // Declaration order is the stored-layout order; none has a default.
     Q_PROPERTY(int LineButton READ LineButton WRITE SetLineButton)
-    Q_PROPERTY(Suithemes::TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
+    Q_PROPERTY(Suiprogressbar::TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
     Q_PROPERTY(int Max READ Max WRITE SetMax)
     Q_PROPERTY(int Min READ Min WRITE SetMin)

@@ -53,7 +53,7 @@ class TsuiTrackBar : public TsuiControl, public toolkit::AccessibleRange {
     Q_PROPERTY(int Min READ Min WRITE SetMin)
     Q_PROPERTY(int Position READ Position WRITE SetPosition)
     Q_PROPERTY(int PageSize READ PageSize WRITE SetPageSize)
-    Q_PROPERTY(Suithemes::TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
+    Q_PROPERTY(Suiprogressbar::TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)

@@ -8,6 +8,23 @@
 #include <QtGlobal>
 #include <cstdint>
 
+// The range controls' direction of travel. The namespace lets the
+// meta-object system know the enumeration, as Suithemes does for the style;
+// it keeps the name the controls first published it under, since Qt Designer
+// saves a value with it (`Suiprogressbar::suiVertical`). Stored layouts
+// write the bare name: `Orientation = suiVertical`.
+namespace Suiprogressbar {
+Q_NAMESPACE
+
+enum TsuiProgressBarOrientation : std::uint8_t { suiHorizontal, suiVertical };
+Q_ENUM_NS(TsuiProgressBarOrientation)
+
+} // namespace Suiprogressbar
+
+using Suiprogressbar::TsuiProgressBarOrientation;
+inline constexpr auto suiHorizontal = TsuiProgressBarOrientation::suiHorizontal;
+inline constexpr auto suiVertical = TsuiProgressBarOrientation::suiVertical;
+
 // Below min gives min, else above max gives max (the setter's order).
 int ClampPosition(qint64 value, int min, int max);
 // Above max gives max, else below min gives min (the pointer's order).

@@ -24,17 +24,9 @@ Q_NAMESPACE
 enum TsuiUIStyle : std::uint8_t { Custom, MacOS, WinXP, DeepBlue, Protein, BlueGlass };
 Q_ENUM_NS(TsuiUIStyle)
 
-// The direction of travel of the progress bar, track bar and scroll bar,
-// published the same way: `Orientation = suiVertical`.
-enum TsuiProgressBarOrientation : std::uint8_t { suiHorizontal, suiVertical };
-Q_ENUM_NS(TsuiProgressBarOrientation)
-
 } // namespace Suithemes
 
 using Suithemes::TsuiUIStyle;
-using Suithemes::TsuiProgressBarOrientation;
-inline constexpr auto suiHorizontal = TsuiProgressBarOrientation::suiHorizontal;
-inline constexpr auto suiVertical = TsuiProgressBarOrientation::suiVertical;
 
 enum class TsuiType : std::uint8_t { Int, Color, Str, Bool };
 
