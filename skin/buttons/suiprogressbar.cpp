@@ -13,6 +13,7 @@ TsuiProgressBar::TsuiProgressBar(QObject* owner, QWidget* parent)
 {
     // A layout writes the stored picture straight into the owned one.
     connect(&picture_, &TPicture::OnChange, this, &TsuiProgressBar::Invalidate);
+    connect(&range_, &TsuiRange::Changed, this, &TsuiProgressBar::PositionChanged);
     ApplyThicknessConstraints();
     resize(150, Thickness);
     SetCaption(QStringLiteral("50%"));
@@ -42,26 +43,34 @@ void TsuiProgressBar::SetSmartShowCaption(bool on)
     Repaint();
 }
 
-// The range is never checked against the position: a layout may store Max
-// before Min, and the bar shows whatever the three values give.
 void TsuiProgressBar::SetMax(int value)
 {
-    max_ = value;
+    range_.SetMax(value);
     UpdateProgress();
 }
 
 void TsuiProgressBar::SetMin(int value)
 {
-    min_ = value;
+    range_.SetMin(value);
     UpdateProgress();
 }
 
 void TsuiProgressBar::SetPosition(int value)
 {
-    const bool changed = position_ != value;
-    position_ = value;
+    range_.SetPosition(value);
+    ShowPosition();
+}
+
+void TsuiProgressBar::StepBy(int delta)
+{
+    range_.StepBy(delta);
+    ShowPosition();
+}
+
+void TsuiProgressBar::ShowPosition()
+{
     UpdateProgress();
-    if (changed) emit PositionChanged(value);
+    range_.Announce();
 }
 
 void TsuiProgressBar::SetOrientation(TsuiProgressBarOrientation orientation)
@@ -94,22 +103,22 @@ void TsuiProgressBar::SetPicture(const TPicture& picture)
 
 int TsuiProgressBar::GetPercentFromPosition() const
 {
-    if (max_ == min_) return 0;
-    const qint64 percent = (qint64(position_) - min_) * 100 / (qint64(max_) - min_);
+    if (Max() == Min()) return 0;
+    const qint64 percent = (qint64(Position()) - Min()) * 100 / (qint64(Max()) - Min());
     return int(std::clamp<qint64>(percent, INT_MIN, INT_MAX));
 }
 
 int TsuiProgressBar::GetWidthFromPosition(int full) const
 {
-    if (max_ <= min_ || position_ <= min_) return 0;
-    if (position_ > max_) return full;
-    return int(qint64(full) * (qint64(position_) - min_) / (qint64(max_) - min_));
+    if (Max() <= Min() || Position() <= Min()) return 0;
+    if (Position() > Max()) return full;
+    return int(qint64(full) * (qint64(Position()) - Min()) / (qint64(Max()) - Min()));
 }
 
 void TsuiProgressBar::UpdateProgress()
 {
     SetCaption(QString::number(GetPercentFromPosition()) + u'%');
-    NotifyAccessibleValueChanged(this, position_);
+    NotifyAccessibleValueChanged(this, Position());
     // A boot stage sets the position once per byte; most sets move nothing.
     const Face face = CurrentFace();
     if (face == shown_) return;
@@ -157,7 +166,7 @@ void TsuiProgressBar::ApplyThicknessConstraints()
 
 bool TsuiProgressBar::CaptionShown() const
 {
-    return showCaption_ && (!smartShowCaption_ || position_ != min_);
+    return showCaption_ && (!smartShowCaption_ || Position() != Min());
 }
 
 TsuiProgressBar::Face TsuiProgressBar::CurrentFace() const

@@ -4,25 +4,12 @@
 // a one-pixel border and an optional percentage caption.
 
 #include "skin/themes/suicontrol.h"
+#include "skin/themes/suirange.h"
 #include "toolkit/accessible.h"
 #include "toolkit/control.h"
 #include "toolkit/graphics.h"
 
 #include <QImage>
-#include <QObject>
-#include <cstdint>
-
-namespace Suiprogressbar {
-Q_NAMESPACE
-
-enum TsuiProgressBarOrientation : std::uint8_t { suiHorizontal, suiVertical };
-Q_ENUM_NS(TsuiProgressBarOrientation)
-
-} // namespace Suiprogressbar
-
-using Suiprogressbar::TsuiProgressBarOrientation;
-inline constexpr auto suiHorizontal = TsuiProgressBarOrientation::suiHorizontal;
-inline constexpr auto suiVertical = TsuiProgressBarOrientation::suiVertical;
 
 class TsuiProgressBar : public TsuiControl, public toolkit::AccessibleRange {
     Q_OBJECT
@@ -50,9 +37,9 @@ public:
     toolkit::TColor CaptionColor() const { return captionColor_; }
     bool ShowCaption() const { return showCaption_; }
     bool SmartShowCaption() const { return smartShowCaption_; }
-    int Max() const { return max_; }
-    int Min() const { return min_; }
-    int Position() const { return position_; }
+    int Max() const { return range_.Max(); }
+    int Min() const { return range_.Min(); }
+    int Position() const { return range_.Position(); }
     TsuiProgressBarOrientation Orientation() const { return orientation_; }
     toolkit::TColor BorderColor() const { return borderColor_; }
     // The unfilled part's colour; separate from the control's own Color.
@@ -62,6 +49,8 @@ public:
     void SetCaptionColor(toolkit::TColor color);
     void SetShowCaption(bool on);
     void SetSmartShowCaption(bool on);
+    // Never compared with each other nor clamped: a layout may store Max
+    // before Min, and the bar shows whatever the three values give.
     void SetMax(int value);
     void SetMin(int value);
     void SetPosition(int value);
@@ -70,7 +59,8 @@ public:
     void SetColor(toolkit::TColor color) override;
     void SetPicture(const toolkit::TPicture& picture);
 
-    void StepBy(int delta) { SetPosition(position_ + delta); }
+    // Stops at the 32-bit limits.
+    void StepBy(int delta);
     void StepIt() { StepBy(1); }
 
     // Unclamped: above Max gives more than 100, below Min a negative value.
@@ -88,9 +78,9 @@ public:
     // `text`, when given, keeps the caption apart (see TCanvas::DeferTextTo).
     QImage ComposeFace(toolkit::TTextLayer* text = nullptr) const;
 
-    int AccessibleValue() const override { return position_; }
-    int AccessibleMinimum() const override { return min_; }
-    int AccessibleMaximum() const override { return max_; }
+    int AccessibleValue() const override { return Position(); }
+    int AccessibleMinimum() const override { return Min(); }
+    int AccessibleMaximum() const override { return Max(); }
     // The caption: the percentage, such as "50%" or "150%".
     QString AccessibleValueText() const override { return Caption(); }
 
@@ -110,6 +100,8 @@ private:
         bool operator==(const Face&) const = default;
     };
     Face CurrentFace() const;
+    // Shown before it is announced.
+    void ShowPosition();
     bool CaptionShown() const;
     void ApplyThicknessConstraints();
     void PaintHorizontal(toolkit::TBitmap& b) const;
@@ -119,9 +111,7 @@ private:
     toolkit::TColor captionColor_ = toolkit::clBlack;
     bool showCaption_ = true;
     bool smartShowCaption_ = false;
-    int max_ = 100;
-    int min_ = 0;
-    int position_ = 50;
+    TsuiRange range_{TsuiRange::Bounds::Free, 0, 100, 50};
     TsuiProgressBarOrientation orientation_ = suiHorizontal;
     toolkit::TColor borderColor_ = toolkit::clBlack;
     toolkit::TColor color_ = toolkit::clBtnFace;

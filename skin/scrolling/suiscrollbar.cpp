@@ -64,6 +64,11 @@ int TsuiScrollBar::Position() const
     return track_->Position();
 }
 
+int TsuiScrollBar::SmallChange() const
+{
+    return track_->SmallChange();
+}
+
 int TsuiScrollBar::PageSize() const
 {
     return track_->PageSize();
@@ -107,7 +112,7 @@ void TsuiScrollBar::SetPosition(int value)
 
 void TsuiScrollBar::SetSmallChange(int step)
 {
-    smallChange_ = std::clamp(step, 1, MaxSmallChange);
+    track_->SetSmallChange(step);
 }
 
 void TsuiScrollBar::SetLargeChange(int step)
@@ -130,12 +135,12 @@ void TsuiScrollBar::SetSliderVisible(bool on)
 // a disabled scroll bar ignores it.
 void TsuiScrollBar::MouseContinuouslyDownInc(QObject*)
 {
-    if (isEnabled()) track_->StepBy(smallChange_);
+    if (isEnabled()) track_->StepBy(SmallChange());
 }
 
 void TsuiScrollBar::MouseContinuouslyDownDec(QObject*)
 {
-    if (isEnabled()) track_->StepBy(-smallChange_);
+    if (isEnabled()) track_->StepBy(-SmallChange());
 }
 
 void TsuiScrollBar::ReadTheme()
@@ -277,9 +282,8 @@ void TsuiScrollBar::resizeEvent(QResizeEvent* event)
     PlaceTrackBarAndButton();
 }
 
+// The track takes no focus; its keys reach it through the scroll bar.
 void TsuiScrollBar::keyPressEvent(QKeyEvent* event)
 {
-    const auto wanted = ValueForKey(event->key(), Position(), Min(), Max(), smallChange_, LargeChange());
-    if (!wanted) return TsuiControl::keyPressEvent(event);
-    track_->SetPositionClamped(*wanted);
+    if (!track_->StepForKey(event->key())) TsuiControl::keyPressEvent(event);
 }

@@ -1,11 +1,11 @@
 #pragma once
 // A skinned scroll bar built from three children: a decrement arrow, a track
-// whose slider is the thumb, and an increment arrow. The value, the range and
-// the change event live in the track; the scroll bar forwards them.
+// whose slider is the thumb, and an increment arrow. The value, the range, the
+// steps and the change event live in the track; the scroll bar forwards them.
 
-#include "skin/buttons/suiprogressbar.h"
 #include "skin/themes/suicontrol.h"
 #include "skin/themes/suifaces.h"
+#include "skin/themes/suirange.h"
 #include "toolkit/accessible.h"
 #include "toolkit/graphics.h"
 
@@ -40,7 +40,7 @@ public:
     static constexpr int MinimumLineButton = 18;
     // The thumb pieces' thickness: every style's track picture is this wide.
     static constexpr int ThumbThickness = 16;
-    static constexpr int MaxSmallChange = 32767;
+    static constexpr int MaxSmallChange = TsuiRange::MaxSmallChange;
 
     explicit TsuiScrollBar(QObject* owner, QWidget* parent = nullptr);
     ~TsuiScrollBar() override;
@@ -50,7 +50,7 @@ public:
     int Max() const;
     int Min() const;
     int Position() const;
-    int SmallChange() const { return smallChange_; }
+    int SmallChange() const;
     // PageSize and LargeChange are one value: the step of a press on the
     // track and the thumb's length in percent.
     int LargeChange() const { return PageSize(); }
@@ -90,7 +90,7 @@ public:
     int AccessibleValue() const override { return Position(); }
     int AccessibleMinimum() const override { return Min(); }
     int AccessibleMaximum() const override { return Max(); }
-    int AccessibleStep() const override { return smallChange_; }
+    int AccessibleStep() const override { return SmallChange(); }
     void AccessibleSetValue(int value) override { SetPosition(value); }
 
 signals:
@@ -117,7 +117,6 @@ private:
     toolkit::TBitmap middle_;
     toolkit::TBitmap endCap_;
     TsuiProgressBarOrientation orientation_ = suiVertical;
-    int smallChange_ = 1;
     int lineButton_ = 0;
     // The style the pictures come from: the last real style, so that a
     // Custom scroll bar keeps its look when turned.

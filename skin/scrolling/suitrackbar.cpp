@@ -33,20 +33,6 @@ qint64 ValueAtPoint(int point, int length, int sliderLength, int min, int max)
     return fromCentre * (qint64(max) - min) / (length - sliderLength) + min;
 }
 
-int ClampPosition(qint64 value, int min, int max)
-{
-    if (value < min) return min;
-    if (value > max) return max;
-    return int(value);
-}
-
-int ClampPointerValue(qint64 value, int min, int max)
-{
-    if (value > max) return max;
-    if (value < min) return min;
-    return int(value);
-}
-
 std::optional<qint64> PageTowards(int sliderLead, int pointer, qint64 position, int pageSize, qint64 pointerValue)
 {
     if (sliderLead < pointer) return std::min(position + pageSize, pointerValue);
@@ -101,6 +87,10 @@ TsuiTrackBar::TsuiTrackBar(QObject* owner, QWidget* parent)
     slider_->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(slider_->Picture(), &TPicture::OnChange, this, &TsuiTrackBar::SliderPictureChanged);
     connect(&barImage_, &TPicture::OnChange, this, &TsuiTrackBar::UpdateControl);
+    connect(&range_, &TsuiRange::Changed, this, [this](int position) {
+        NotifyAccessibleValueChanged(this, position);
+        emit OnChange(this);
+    });
     SetRepeatInterval(PageInterval);
     SetTabStop(false);
     FixThicknessInLayouts(*this, orientation_);
@@ -117,14 +107,14 @@ TPicture* TsuiTrackBar::GetSliderImage() const
 
 void TsuiTrackBar::SetMax(int value)
 {
-    max_ = value;
+    range_.SetMax(value);
     PlaceSlider();
     UpdateSlider();
 }
 
 void TsuiTrackBar::SetMin(int value)
 {
-    min_ = value;
+    range_.SetMin(value);
     PlaceSlider();
     UpdateSlider();
 }
@@ -136,13 +126,25 @@ void TsuiTrackBar::SetPosition(int value)
 
 void TsuiTrackBar::SetPositionClamped(qint64 value)
 {
-    position_ = ClampPosition(value, min_, max_);
+    range_.SetPosition(value);
     UpdateSlider();
 }
 
 void TsuiTrackBar::SetPageSize(int value)
 {
-    if (value >= 0 && value <= 100) pageSize_ = value;
+    range_.SetPageSize(value);
+}
+
+void TsuiTrackBar::SetSmallChange(int step)
+{
+    range_.SetSmallChange(step);
+}
+
+bool TsuiTrackBar::StepForKey(int key)
+{
+    const auto wanted = ValueForKey(key, Position(), Min(), Max(), SmallChange(), PageSize());
+    if (wanted) SetPositionClamped(*wanted);
+    return wanted.has_value();
 }
 
 void TsuiTrackBar::SetOrientation(TsuiProgressBarOrientation orientation)
@@ -203,39 +205,27 @@ int TsuiTrackBar::Along(const QPoint& point) const
 TPoint TsuiTrackBar::GetSliderPosFromPosition() const
 {
     const int cross = std::max(Thickness() - SliderThickness(), 0) / 2;
-    const int along = SliderOffsetFor(Length(), SliderLength(), min_, max_, position_);
+    const int along = SliderOffsetFor(Length(), SliderLength(), Min(), Max(), Position());
     return orientation_ == suiHorizontal ? Point(along, cross) : Point(cross, along);
 }
 
 qint64 TsuiTrackBar::GetPositionFromFromSliderPos(int x, int y) const
 {
-    return ValueAtPoint(Along(QPoint(x, y)), Length(), SliderLength(), min_, max_);
+    return ValueAtPoint(Along(QPoint(x, y)), Length(), SliderLength(), Min(), Max());
 }
 
+// A set clamps the pointer's value once more, Min first.
 void TsuiTrackBar::UpdatePositionValue(int x, int y, bool update)
 {
-    const int value = ClampPointerValue(GetPositionFromFromSliderPos(x, y), min_, max_);
-    if (update)
-        SetPosition(value);
-    else
-        position_ = value;
+    range_.SetPointerPosition(GetPositionFromFromSliderPos(x, y));
+    if (update) SetPosition(Position());
 }
 
 void TsuiTrackBar::UpdateSlider()
 {
-    if (position_ == lastReported_) return;
+    if (!range_.Unannounced()) return;
     PlaceSlider();
-    Announce();
-}
-
-// A handler may set another value (announced by its own call, not twice) or
-// delete the control.
-void TsuiTrackBar::Announce()
-{
-    lastReported_ = position_;
-    NotifyAccessibleValueChanged(this, position_);
-    if (!Guarded([this] { emit OnChange(this); })) return;
-    lastReported_ = position_;
+    range_.Announce();
 }
 
 // The slider shows only with a picture and on a track with a length: a
@@ -418,9 +408,7 @@ void TsuiTrackBar::hideEvent(QHideEvent* event)
 
 void TsuiTrackBar::keyPressEvent(QKeyEvent* event)
 {
-    const auto wanted = ValueForKey(event->key(), position_, min_, max_, 1, pageSize_);
-    if (!wanted) return TsuiControl::keyPressEvent(event);
-    SetPositionClamped(*wanted);
+    if (!StepForKey(event->key())) TsuiControl::keyPressEvent(event);
 }
 
 void TsuiTrackBar::PartClicked(int part)
@@ -436,8 +424,8 @@ void TsuiTrackBar::PartRepeated(int part)
 void TsuiTrackBar::Page(const QPoint& pointer)
 {
     const TPoint lead = GetSliderPosFromPosition();
-    const auto wanted = PageTowards(orientation_ == suiHorizontal ? lead.X : lead.Y, Along(pointer), position_,
-                                    pageSize_, GetPositionFromFromSliderPos(pointer.x(), pointer.y()));
+    const auto wanted = PageTowards(orientation_ == suiHorizontal ? lead.X : lead.Y, Along(pointer), Position(),
+                                    PageSize(), GetPositionFromFromSliderPos(pointer.x(), pointer.y()));
     if (wanted) SetPositionClamped(*wanted);
 }
 
@@ -449,7 +437,7 @@ void TsuiTrackBar::Drag(const QPoint& pointer)
     else
         slider_->SetTop(along);
     UpdatePositionValue(pointer.x(), pointer.y(), false);
-    if (position_ != lastReported_) Announce();
+    range_.Announce();
 }
 
 // ---- TsuiScrollTrackBar ------------------------------------------------------

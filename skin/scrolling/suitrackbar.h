@@ -4,8 +4,8 @@
 // The scroll track is the same control as the scroll bar's middle part, its
 // slider being the thumb.
 
-#include "skin/buttons/suiprogressbar.h"
 #include "skin/themes/suicontrol.h"
+#include "skin/themes/suirange.h"
 #include "toolkit/accessible.h"
 #include "toolkit/graphics.h"
 
@@ -16,7 +16,8 @@ class TsuiImagePanel;
 
 // ---- Arithmetic along the direction of travel --------------------------------
 // L is the track's length, S the slider's length. Products and differences of
-// range values are 64-bit, so ranges near the 32-bit limits stay exact.
+// range values are 64-bit, so ranges near the 32-bit limits stay exact. The
+// clamps are the range's (suirange.h).
 
 // Where the slider starts for a value: (L - S) * (position - min) / (max - min);
 // 0 for an empty range. Kept within what a widget can be placed at.
@@ -25,10 +26,6 @@ int SliderOffsetFor(int length, int sliderLength, int min, int max, int position
 // (p - S / 2) * (max - min) / (L - S) + min; 0 when the slider fills the
 // track. Not clamped.
 qint64 ValueAtPoint(int point, int length, int sliderLength, int min, int max);
-// Below min gives min, else above max gives max (the setter's order).
-int ClampPosition(qint64 value, int min, int max);
-// Above max gives max, else below min gives min (the pointer's order).
-int ClampPointerValue(qint64 value, int min, int max);
 // One page from `position` towards the pointer, never past the value under
 // it; none when the pointer is at the slider's leading edge.
 std::optional<qint64> PageTowards(int sliderLead, int pointer, qint64 position, int pageSize, qint64 pointerValue);
@@ -75,10 +72,13 @@ public:
 
     toolkit::TPicture* BarImage() { return &barImage_; }
     toolkit::TPicture* GetSliderImage() const;
-    int Max() const { return max_; }
-    int Min() const { return min_; }
-    int Position() const { return position_; }
-    int PageSize() const { return pageSize_; }
+    int Max() const { return range_.Max(); }
+    int Min() const { return range_.Min(); }
+    int Position() const { return range_.Position(); }
+    int PageSize() const { return range_.PageSize(); }
+    // The step of an arrow key; not published (the scroll bar publishes its
+    // own track's).
+    int SmallChange() const { return range_.SmallChange(); }
     TsuiProgressBarOrientation Orientation() const { return orientation_; }
     bool TabStop() const { return tabStop_; }
 
@@ -90,9 +90,13 @@ public:
     // The same for a value that may lie beyond 32 bits (a step past an end
     // of a range near the limits).
     void SetPositionClamped(qint64 value);
-    void StepBy(int delta) { SetPositionClamped(qint64(position_) + delta); }
+    void StepBy(int delta) { SetPositionClamped(qint64(Position()) + delta); }
     // Accepted only within 0..100.
     void SetPageSize(int value);
+    // Kept within 1..32767.
+    void SetSmallChange(int step);
+    // Moves as an arrow, page, Home or End key asks; false for other keys.
+    bool StepForKey(int key);
     void SetOrientation(TsuiProgressBarOrientation orientation);
     void SetBarImage(const toolkit::TPicture& picture);
     virtual void SetSliderImage(const toolkit::TPicture& picture);
@@ -131,10 +135,10 @@ public:
     QSize sizeHint() const override;
 
     QAccessible::Role AccessibleRole() const override { return QAccessible::Slider; }
-    int AccessibleValue() const override { return position_; }
-    int AccessibleMinimum() const override { return min_; }
-    int AccessibleMaximum() const override { return max_; }
-    int AccessibleStep() const override { return 1; }
+    int AccessibleValue() const override { return Position(); }
+    int AccessibleMinimum() const override { return Min(); }
+    int AccessibleMaximum() const override { return Max(); }
+    int AccessibleStep() const override { return SmallChange(); }
     void AccessibleSetValue(int value) override { SetPosition(value); }
 
 signals:
@@ -172,19 +176,14 @@ private:
     void SetSize();
     void Page(const QPoint& pointer);
     void Drag(const QPoint& pointer);
-    void Announce();
     void LoadStyledPictures(TsuiUIStyle style);
 
     toolkit::TPicture barImage_;
     TsuiImagePanel* slider_;
-    int min_ = 0;
-    int max_ = 100;
-    int position_ = 0;
-    int lastReported_ = 0;
+    TsuiRange range_{TsuiRange::Bounds::Clamped, 0, 100, 0};
     TsuiProgressBarOrientation orientation_ = suiHorizontal;
     bool dragging_ = false;
     int grabOffset_ = 0;
-    int pageSize_ = 10;
     bool sliderWanted_ = true;
     bool tabStop_ = false;
     // Where the pointer was last seen; paging ticks page towards it.

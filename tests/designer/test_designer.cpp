@@ -255,6 +255,23 @@ TEST(InDesigner, AFormIsWrittenBackAsItWasRead)
     EXPECT_EQ(text, window->contents());
 }
 
+// Designer saves an orientation with the scope it was first published under;
+// a form saved so opens with it and writes it back so.
+TEST(InDesigner, AnOrientationKeepsTheScopeFormsWereSavedWith)
+{
+    QString text = ReadForm();
+    const QString position = QStringLiteral("<number>4</number>\n     </property>\n");
+    ASSERT_TRUE(text.contains(position));
+    text.replace(position, position + QStringLiteral("     <property name=\"Orientation\" stdset=\"0\">\n"
+                                                     "      <enum>Suiprogressbar::suiVertical</enum>\n"
+                                                     "     </property>\n"));
+    QDesignerFormWindowInterface* window = OpenInDesigner(text);
+    auto* track = window->findChild<TsuiTrackBar*>(QStringLiteral("suiTrackBar1"));
+    ASSERT_NE(nullptr, track);
+    EXPECT_EQ(suiVertical, track->Orientation());
+    EXPECT_TRUE(window->contents().contains(QStringLiteral("<enum>Suiprogressbar::suiVertical</enum>")));
+}
+
 TEST(InDesigner, PagesAreAddedSwitchedCaptionedAndRemoved)
 {
     QDesignerFormWindowInterface* window = OpenInDesigner(ReadForm());
