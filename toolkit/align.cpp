@@ -1,7 +1,5 @@
 #include "toolkit/align.h"
 
-#include "toolkit/control.h"
-
 #include <QChildEvent>
 #include <QEvent>
 #include <QPointer>
@@ -19,7 +17,7 @@ constexpr char kAlignProperty[] = "Align";
 // Places a child, asking toolkit controls for their consent.
 void Place(QWidget* child, const QRect& r)
 {
-    if (auto* control = qobject_cast<TCustomControl*>(child))
+    if (auto* control = qobject_cast<TAligned*>(child))
         control->SetBounds(r.x(), r.y(), r.width(), r.height());
     else
         child->setGeometry(r);
@@ -85,14 +83,14 @@ TAlign AlignOf(const QWidget* widget)
     if (!widget) return alNone;
     // A toolkit control answers itself: a control may publish "Align" with
     // a meaning of its own (a side channel's docking edge).
-    if (auto* control = qobject_cast<const TCustomControl*>(widget)) return control->Align();
+    if (auto* control = qobject_cast<const TAligned*>(widget)) return control->Align();
     const int value = widget->property(kAlignProperty).toInt();
     return value >= alNone && value <= alClient ? TAlign(value) : alNone;
 }
 
 void SetAlign(QWidget* widget, TAlign align)
 {
-    if (auto* control = qobject_cast<TCustomControl*>(widget)) return control->SetAlign(align);
+    if (auto* control = qobject_cast<TAligned*>(widget)) return control->SetAlign(align);
     widget->setProperty(kAlignProperty, QVariant::fromValue(align));
     if (QWidget* parent = widget->parentWidget()) {
         EnableAlign(parent);

@@ -19,6 +19,20 @@ Q_ENUM_NS(TAlign)
 using TAlign = align_meta::TAlign;
 using enum align_meta::TAlign;
 
+// A widget that keeps its alignment itself and consents to each placement
+// (every toolkit control); other widgets carry the alignment as a dynamic
+// property and are placed as they are.
+class TAligned {
+public:
+    virtual TAlign Align() const = 0;
+    virtual void SetAlign(TAlign align) = 0;
+    // May refuse or adjust a size change.
+    virtual void SetBounds(int left, int top, int width, int height) = 0;
+
+protected:
+    ~TAligned() = default;
+};
+
 TAlign AlignOf(const QWidget* widget);
 // For widgets that do not declare the property; realigns the parent.
 void SetAlign(QWidget* widget, TAlign align);
@@ -32,3 +46,5 @@ void AlignControls(QWidget* parent);
 void EnableAlign(QWidget* parent);
 
 } // namespace toolkit
+
+Q_DECLARE_INTERFACE(toolkit::TAligned, "toolkit.TAligned")

@@ -588,4 +588,15 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, const QString& text)
     DrawTextCell(painter, x, y, text, -1, within);
 }
 
+TCanvas& TBitmap::Canvas()
+{
+    if (!canvas_) canvas_.reset(new TCanvas(&image_));
+    return *canvas_;
+}
+
+void TBitmap::CanvasDeleter::operator()(TCanvas* canvas) const
+{
+    delete canvas;
+}
+
 } // namespace toolkit

@@ -20,8 +20,9 @@
 
 namespace toolkit {
 
-class TCustomControl : public QWidget, public TComponent {
+class TCustomControl : public QWidget, public TComponent, public TAligned {
     Q_OBJECT
+    Q_INTERFACES(toolkit::TAligned)
     Q_PROPERTY(int Left READ Left WRITE SetLeft)
     Q_PROPERTY(int Top READ Top WRITE SetTop)
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
@@ -52,14 +53,14 @@ public:
     virtual void SetWidth(int w) { SetBounds(x(), y(), w, height()); }
     virtual void SetHeight(int h) { SetBounds(x(), y(), width(), h); }
     // A size change goes through CanResize; when refused, nothing changes.
-    void SetBounds(int left, int top, int width, int height);
+    void SetBounds(int left, int top, int width, int height) override;
     TRect ClientRect() const { return Rect(0, 0, width(), height()); }
     // False only when hidden on purpose: a control on a window not yet shown
     // is still visible in this sense.
     bool Visible() const { return !isHidden() || !testAttribute(Qt::WA_WState_ExplicitShowHide); }
 
-    TAlign Align() const { return align_; }
-    void SetAlign(TAlign align);
+    TAlign Align() const override { return align_; }
+    void SetAlign(TAlign align) override;
 
     QString Caption() const { return caption_; }
     virtual void SetCaption(const QString& caption);

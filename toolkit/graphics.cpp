@@ -1,6 +1,5 @@
 #include "toolkit/graphics.h"
 
-#include "toolkit/canvas.h"
 #include "toolkit/resources.h"
 
 #include <QBuffer>
@@ -144,12 +143,6 @@ void TBitmap::SetSize(int width, int height)
     }
     image_ = resized;
     emit OnChange();
-}
-
-TCanvas& TBitmap::Canvas()
-{
-    if (!canvas_) canvas_ = std::make_unique<TCanvas>(&image_);
-    return *canvas_;
 }
 
 void TBitmap::SetImage(const QImage& image)

@@ -97,7 +97,8 @@ public:
     void SetWidth(int width) { SetSize(width, Height()); }
     void SetHeight(int height) { SetSize(Width(), height); }
 
-    // Created on first use; draws straight into the image.
+    // Created on first use; draws straight into the image. Defined with the
+    // canvas, which is built on the bitmap, not the other way round.
     TCanvas& Canvas();
 
     const QImage& Image() const { return image_; }
@@ -128,7 +129,10 @@ signals:
 
 private:
     QImage image_;
-    std::unique_ptr<TCanvas> canvas_;
+    struct CanvasDeleter {
+        void operator()(TCanvas* canvas) const;
+    };
+    std::unique_ptr<TCanvas, CanvasDeleter> canvas_;
     bool transparent_ = false;
     bool explicitKey_ = false;
     TColor key_ = clNone;

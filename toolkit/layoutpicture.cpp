@@ -1,7 +1,5 @@
 #include "toolkit/layoutpicture.h"
 
-#include "toolkit/layoutreader.h"
-#include "toolkit/layoutwriter.h"
 #include "toolkit/resources.h"
 
 #include <QImage>

@@ -11,8 +11,6 @@
 
 namespace toolkit {
 
-class TLayoutWriter;
-
 // False when `name` is not a picture value.
 bool ReadPictureProperty(TPicture& picture, const QString& name, const TLayoutValue& value);
 void WritePictureProperties(const TPicture& picture, TLayoutWriter& writer);

@@ -21,34 +21,6 @@ constexpr char HandlersProperty[] = "_layoutHandlers";
     throw ELayoutError(pos.Line, pos.Column, message);
 }
 
-const char* KindName(TLayoutValue::Kind kind)
-{
-    switch (kind) {
-    case TLayoutValue::Kind::Integer:
-        return "an integer";
-    case TLayoutValue::Kind::String:
-        return "a string";
-    case TLayoutValue::Kind::Identifier:
-        return "an identifier";
-    case TLayoutValue::Kind::Set:
-        return "a set";
-    case TLayoutValue::Kind::List:
-        return "a list";
-    case TLayoutValue::Kind::Collection:
-        return "a collection";
-    case TLayoutValue::Kind::Binary:
-        return "binary data";
-    }
-    return "a value";
-}
-
-void ExpectKind(const TLayoutValue& value, TLayoutValue::Kind kind)
-{
-    if (value.Type != kind)
-        FailAt(value.Pos, QStringLiteral("expected %1, found %2")
-                              .arg(QLatin1String(KindName(kind)), QLatin1String(KindName(value.Type))));
-}
-
 int EnumValue(const QMetaEnum& enumerator, const TLayoutValue& identifier)
 {
     ExpectKind(identifier, TLayoutValue::Kind::Identifier);
@@ -442,30 +414,6 @@ QMetaEnum PropertyEnumerator(const QMetaProperty& property)
     name = name.mid(name.lastIndexOf(':') + 1);
     const int index = scope->indexOfEnumerator(name.constData());
     return index < 0 ? QMetaEnum() : scope->enumerator(index);
-}
-
-qint64 LayoutInteger(const TLayoutValue& value)
-{
-    ExpectKind(value, TLayoutValue::Kind::Integer);
-    return value.Integer;
-}
-
-QString LayoutString(const TLayoutValue& value)
-{
-    ExpectKind(value, TLayoutValue::Kind::String);
-    return value.Text;
-}
-
-QString LayoutIdentifier(const TLayoutValue& value)
-{
-    ExpectKind(value, TLayoutValue::Kind::Identifier);
-    return value.Text;
-}
-
-QByteArray LayoutBinary(const TLayoutValue& value)
-{
-    ExpectKind(value, TLayoutValue::Kind::Binary);
-    return value.Data;
 }
 
 } // namespace toolkit

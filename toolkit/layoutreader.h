@@ -33,13 +33,6 @@ QString BindHandler(QObject* sender, const QString& event, QObject* root, const 
 // (event, handler) pairs in binding order.
 QList<QPair<QString, QString>> BoundHandlers(const QObject* sender);
 
-// Helpers for TStoredExtras: the value as a given kind, or an ELayoutError at
-// its position.
-qint64 LayoutInteger(const TLayoutValue& value);
-QString LayoutString(const TLayoutValue& value);
-QString LayoutIdentifier(const TLayoutValue& value);
-QByteArray LayoutBinary(const TLayoutValue& value);
-
 // The enumeration behind an enum or flags property, also when it is declared
 // in another class or namespace.
 QMetaEnum PropertyEnumerator(const QMetaProperty& property);

@@ -375,4 +375,121 @@ TLayoutNode ParseLayout(const QString& text)
     return Parser(text).Document();
 }
 
+namespace {
+
+const char* KindName(TLayoutValue::Kind kind)
+{
+    switch (kind) {
+    case TLayoutValue::Kind::Integer:
+        return "an integer";
+    case TLayoutValue::Kind::String:
+        return "a string";
+    case TLayoutValue::Kind::Identifier:
+        return "an identifier";
+    case TLayoutValue::Kind::Set:
+        return "a set";
+    case TLayoutValue::Kind::List:
+        return "a list";
+    case TLayoutValue::Kind::Collection:
+        return "a collection";
+    case TLayoutValue::Kind::Binary:
+        return "binary data";
+    }
+    return "a value";
+}
+
+} // namespace
+
+void ExpectKind(const TLayoutValue& value, TLayoutValue::Kind kind)
+{
+    if (value.Type != kind)
+        throw ELayoutError(value.Pos.Line, value.Pos.Column,
+                          QStringLiteral("expected %1, found %2")
+                              .arg(QLatin1String(KindName(kind)), QLatin1String(KindName(value.Type))));
+}
+
+qint64 LayoutInteger(const TLayoutValue& value)
+{
+    ExpectKind(value, TLayoutValue::Kind::Integer);
+    return value.Integer;
+}
+
+QString LayoutString(const TLayoutValue& value)
+{
+    ExpectKind(value, TLayoutValue::Kind::String);
+    return value.Text;
+}
+
+QString LayoutIdentifier(const TLayoutValue& value)
+{
+    ExpectKind(value, TLayoutValue::Kind::Identifier);
+    return value.Text;
+}
+
+QByteArray LayoutBinary(const TLayoutValue& value)
+{
+    ExpectKind(value, TLayoutValue::Kind::Binary);
+    return value.Data;
+}
+
+TLayoutValue MakeValue(TLayoutValue::Kind kind)
+{
+    TLayoutValue value;
+    value.Type = kind;
+    return value;
+}
+
+TLayoutValue IdentifierValue(const QString& name)
+{
+    TLayoutValue value = MakeValue(TLayoutValue::Kind::Identifier);
+    value.Text = name;
+    return value;
+}
+
+TLayoutValue StringValue(const QString& text)
+{
+    TLayoutValue value = MakeValue(TLayoutValue::Kind::String);
+    value.Text = text;
+    return value;
+}
+
+TLayoutValue IntegerValue(qint64 number)
+{
+    TLayoutValue value = MakeValue(TLayoutValue::Kind::Integer);
+    value.Integer = number;
+    return value;
+}
+
+TLayoutValue BinaryValue(const QByteArray& data)
+{
+    TLayoutValue value = MakeValue(TLayoutValue::Kind::Binary);
+    value.Data = data;
+    return value;
+}
+
+void TLayoutWriter::Property(const QString& name, TLayoutValue value)
+{
+    out_.push_back({prefix_ + name, {}, std::move(value)});
+}
+
+void TLayoutWriter::Integer(const QString& name, qint64 value)
+{
+    Property(name, IntegerValue(value));
+}
+
+void TLayoutWriter::String(const QString& name, const QString& value)
+{
+    Property(name, StringValue(value));
+}
+
+void TLayoutWriter::Identifier(const QString& name, const QString& value)
+{
+    Property(name, IdentifierValue(value));
+}
+
+void TLayoutWriter::Binary(const QString& name, const QByteArray& value)
+{
+    Property(name, BinaryValue(value));
+}
+
 } // namespace toolkit

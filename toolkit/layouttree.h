@@ -66,6 +66,39 @@ struct TLayoutNode {
 // input cannot exhaust the stack.
 constexpr int MaxLayoutDepth = 64;
 
+// A value as the kind a property expects, or an ELayoutError at its position.
+void ExpectKind(const TLayoutValue& value, TLayoutValue::Kind kind);
+qint64 LayoutInteger(const TLayoutValue& value);
+QString LayoutString(const TLayoutValue& value);
+QString LayoutIdentifier(const TLayoutValue& value);
+QByteArray LayoutBinary(const TLayoutValue& value);
+
+// Values as the writer stores them.
+TLayoutValue MakeValue(TLayoutValue::Kind kind);
+TLayoutValue IdentifierValue(const QString& name);
+TLayoutValue StringValue(const QString& text);
+TLayoutValue IntegerValue(qint64 number);
+TLayoutValue BinaryValue(const QByteArray& data);
+
+// The sink TStoredExtras::WriteExtraProperties and the picture values write
+// into; names are relative to the object (the writer adds "Font." and the like).
+class TLayoutWriter {
+public:
+    TLayoutWriter(std::vector<TLayoutProperty>& out, QString prefix) : out_(out), prefix_(std::move(prefix))
+    {
+    }
+
+    void Property(const QString& name, TLayoutValue value);
+    void Integer(const QString& name, qint64 value);
+    void String(const QString& name, const QString& value);
+    void Identifier(const QString& name, const QString& value);
+    void Binary(const QString& name, const QByteArray& value);
+
+private:
+    std::vector<TLayoutProperty>& out_;
+    QString prefix_;
+};
+
 // Parses one `object ... end` with nothing but white space after it.
 TLayoutNode ParseLayout(const QString& text);
 

@@ -19,34 +19,6 @@ namespace {
     throw ELayoutError(0, 0, message);
 }
 
-TLayoutValue MakeValue(TLayoutValue::Kind kind)
-{
-    TLayoutValue value;
-    value.Type = kind;
-    return value;
-}
-
-TLayoutValue IdentifierValue(const QString& name)
-{
-    TLayoutValue value = MakeValue(TLayoutValue::Kind::Identifier);
-    value.Text = name;
-    return value;
-}
-
-TLayoutValue StringValue(const QString& text)
-{
-    TLayoutValue value = MakeValue(TLayoutValue::Kind::String);
-    value.Text = text;
-    return value;
-}
-
-TLayoutValue IntegerValue(qint64 number)
-{
-    TLayoutValue value = MakeValue(TLayoutValue::Kind::Integer);
-    value.Integer = number;
-    return value;
-}
-
 bool IsQtClass(const QMetaObject* meta)
 {
     const char* name = meta->className();
@@ -118,11 +90,8 @@ TLayoutValue ValueOf(const QMetaProperty& property, const QVariant& variant)
             list.Elements.push_back(StringValue(text));
         return list;
     }
-    case QMetaType::QByteArray: {
-        TLayoutValue data = MakeValue(TLayoutValue::Kind::Binary);
-        data.Data = variant.toByteArray();
-        return data;
-    }
+    case QMetaType::QByteArray:
+        return BinaryValue(variant.toByteArray());
     default:
         Fail(QStringLiteral("property '%1' of type %2 cannot be stored")
                  .arg(QLatin1String(property.name()), QLatin1String(property.metaType().name())));
@@ -352,33 +321,6 @@ private:
 };
 
 } // namespace
-
-void TLayoutWriter::Property(const QString& name, TLayoutValue value)
-{
-    out_.push_back({prefix_ + name, {}, std::move(value)});
-}
-
-void TLayoutWriter::Integer(const QString& name, qint64 value)
-{
-    Property(name, IntegerValue(value));
-}
-
-void TLayoutWriter::String(const QString& name, const QString& value)
-{
-    Property(name, StringValue(value));
-}
-
-void TLayoutWriter::Identifier(const QString& name, const QString& value)
-{
-    Property(name, IdentifierValue(value));
-}
-
-void TLayoutWriter::Binary(const QString& name, const QByteArray& value)
-{
-    TLayoutValue data = MakeValue(TLayoutValue::Kind::Binary);
-    data.Data = value;
-    Property(name, std::move(data));
-}
 
 TLayoutNode LayoutTreeOf(const QObject* root)
 {

@@ -21,23 +21,4 @@ QString WriteLayout(const QObject* root);
 TLayoutNode LayoutTreeOf(const QObject* root);
 QString FormatLayout(const TLayoutNode& node);
 
-// The sink TStoredExtras::WriteExtraProperties writes into; names are
-// relative to the object (the writer adds "Font." and the like).
-class TLayoutWriter {
-public:
-    TLayoutWriter(std::vector<TLayoutProperty>& out, QString prefix) : out_(out), prefix_(std::move(prefix))
-    {
-    }
-
-    void Property(const QString& name, TLayoutValue value);
-    void Integer(const QString& name, qint64 value);
-    void String(const QString& name, const QString& value);
-    void Identifier(const QString& name, const QString& value);
-    void Binary(const QString& name, const QByteArray& value);
-
-private:
-    std::vector<TLayoutProperty>& out_;
-    QString prefix_;
-};
-
 } // namespace toolkit
