@@ -449,7 +449,12 @@ bool DrawEnlarged(QPainter& painter, QPoint at, const QImage& picture, const QRe
         return false;
     // Device pixels for logical units: the painter's own enlarging undone.
     painter.setWorldTransform(QTransform::fromScale(1.0 / whole, 1.0 / whole) * world);
-    painter.drawImage((area.topLeft() + at) * whole, Enlarged(picture, area, whole));
+    // In bands, so the enlarged rows are still in the cache when they are copied.
+    constexpr int BandRows = 16;
+    for (int top = area.top(); top <= area.bottom(); top += BandRows) {
+        const QRect band(area.left(), top, area.width(), std::min(BandRows, area.bottom() + 1 - top));
+        painter.drawImage((band.topLeft() + at) * whole, Enlarged(picture, band, whole));
+    }
     painter.setWorldTransform(world);
     return true;
 }

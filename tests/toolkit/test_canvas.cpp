@@ -455,16 +455,17 @@ TEST(Canvas, TextKeptApartKeepsItsClipAndIsDrawnOverThePicture)
     EXPECT_TRUE(QRect(80, 4, 40, 32).contains(last));
 }
 
-// At a whole ratio the picture is enlarged by the canvas itself: every device
-// pixel of the exposed part is its picture pixel, whatever the part's width
-// (runs of four and the pixels left over) and wherever it starts.
+// At a whole ratio the picture is enlarged by the canvas itself, in bands of
+// rows: every device pixel of the exposed part is its picture pixel, whatever
+// the part's width (runs of four and the pixels left over), height (whole
+// bands and a last short one) and wherever it starts.
 TEST(Canvas, PictureAtRatio2IsEachPixelRepeatedTwiceAcrossAndDown)
 {
-    QImage picture(11, 5, QImage::Format_RGB32);
+    QImage picture(11, 37, QImage::Format_RGB32);
     for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(20 * x, 40 * y, 7 * x + y));
-    for (const QRect& exposed : {picture.rect(), QRect(1, 1, 7, 3), QRect(3, 0, 1, 5)}) {
-        QImage dense = White(22, 10);
+        for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(20 * x, 6 * y, 7 * x + y));
+    for (const QRect& exposed : {picture.rect(), QRect(1, 1, 7, 33), QRect(3, 0, 1, 37)}) {
+        QImage dense = White(22, 74);
         dense.setDevicePixelRatio(2);
         {
             QPainter painter(&dense);
