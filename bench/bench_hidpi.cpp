@@ -2,6 +2,9 @@
 // in one run: every control composes its picture anew, then the window is
 // rendered into an image of the ratio's size. Ratio 2 has four times the
 // device pixels.
+//
+//   bench_hidpi --paints=N   exactly N paints per ratio, so two callgrind runs
+//                            (all threads counted) differ only in their paints
 #include "bench/common/widgetbench.h"
 
 #include "app/form1.h"
@@ -13,6 +16,9 @@
 #include <QApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -39,9 +45,15 @@ void PaintWindow(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(PaintWindow)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
-
 int main(int argc, char** argv)
 {
+    auto* paint = benchmark::RegisterBenchmark("PaintWindow", PaintWindow)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--paints=", 9) == 0) {
+            paint->Iterations(std::atoi(argv[i] + 9));
+            std::copy(argv + i + 1, argv + argc + 1, argv + i); // the flag is ours, not the library's
+            --argc;
+            break;
+        }
     return RunWidgetBenchmarks(argc, argv);
 }

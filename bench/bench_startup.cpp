@@ -1,6 +1,8 @@
 // Start-up to the first painted window, as a whole process on the offscreen
 // platform: the utility's skinned window built from its stored layout,
-// against a plain Qt window with the same controls unskinned.
+// against a plain Qt window with the same controls unskinned, in the same
+// fonts (the stored window's face, bold where it is bold), so both load the
+// same faces.
 //
 //   bench_startup                      runs both, each start a fresh process
 //   bench_startup --window=skinned     one start (what the benchmark spawns)
@@ -9,6 +11,7 @@
 #include "toolkit/fonts.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -39,20 +42,35 @@ public:
     }
 };
 
+QFont StoredFont(bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setBold(bold);
+    return font;
+}
+
 std::unique_ptr<QWidget> PlainWindow()
 {
     auto window = std::make_unique<QWidget>();
     window->setWindowTitle(QStringLiteral("IP Camera ISP Utility"));
     window->setGeometry(197, 155, 326, 155);
+    window->setFont(StoredFont(false));
     auto* frame = new QWidget(window.get());
     frame->setGeometry(1, 0, 324, 154);
-    (new QLabel(QStringLiteral("Firmware File Name:"), frame))->setGeometry(22, 37, 135, 13);
+    auto* name = new QLabel(QStringLiteral("Firmware File Name:"), frame);
+    name->setFont(StoredFont(true));
+    name->setGeometry(22, 37, 135, 13);
     auto* path = new QLabel(frame);
     path->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     path->setGeometry(20, 60, 273, 17);
-    (new QPushButton(QStringLiteral("Update Firmware"), frame))->setGeometry(101, 87, 123, 23);
+    auto* update = new QPushButton(QStringLiteral("Update Firmware"), frame);
+    update->setFont(StoredFont(true));
+    update->setGeometry(101, 87, 123, 23);
     (new QPushButton(QStringLiteral("..."), frame))->setGeometry(164, 32, 25, 23);
-    (new QProgressBar(frame))->setGeometry(90, 119, 145, 12);
+    auto* progress = new QProgressBar(frame);
+    progress->setGeometry(90, 119, 145, 12);
+    progress->hide(); // as the stored window's, until an update runs
     auto* status = new QStatusBar(frame);
     status->setGeometry(0, 137, 324, 17);
     for (int i = 0; i < 3; ++i)

@@ -1,6 +1,7 @@
 #include "toolkit/resources.h"
 
 #include <QHash>
+#include <QImageReader>
 #include <mutex>
 
 namespace toolkit {
@@ -21,7 +22,11 @@ QImage LoadBitmapResource(const QString& name)
     const std::lock_guard guard(lock);
     auto found = decoded.constFind(key);
     if (found == decoded.constEnd()) {
-        const QImage image(QStringLiteral(":/pictures/") + key);
+        // Named without a suffix, a picture would have Qt load every image
+        // format plugin to ask whether it can read it; all of them are PNG.
+        QImageReader reader(QStringLiteral(":/pictures/") + key, "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
         if (image.isNull()) throw EResNotFound(name);
         found = decoded.insert(key, image.convertToFormat(QImage::Format_RGB32));
     }

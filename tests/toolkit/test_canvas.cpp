@@ -454,3 +454,28 @@ TEST(Canvas, TextKeptApartKeepsItsClipAndIsDrawnOverThePicture)
     EXPECT_FALSE(last.isEmpty());
     EXPECT_TRUE(QRect(80, 4, 40, 32).contains(last));
 }
+
+// At a whole ratio the picture is enlarged by the canvas itself, in bands of
+// rows: every device pixel of the exposed part is its picture pixel, whatever
+// the part's width (runs of four and the pixels left over), height (whole
+// bands and a last short one) and wherever it starts.
+TEST(Canvas, PictureAtRatio2IsEachPixelRepeatedTwiceAcrossAndDown)
+{
+    QImage picture(11, 37, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(20 * x, 6 * y, 7 * x + y));
+    for (const QRect& exposed : {picture.rect(), QRect(1, 1, 7, 33), QRect(3, 0, 1, 37)}) {
+        QImage dense = White(22, 74);
+        dense.setDevicePixelRatio(2);
+        {
+            QPainter painter(&dense);
+            DrawPicture(painter, QPoint(), picture, {}, exposed);
+        }
+        for (int y = 0; y < dense.height(); ++y)
+            for (int x = 0; x < dense.width(); ++x) {
+                const QPoint at(x / 2, y / 2);
+                const QRgb expected = exposed.contains(at) ? picture.pixel(at) : qRgb(255, 255, 255);
+                ASSERT_EQ(dense.pixel(x, y), expected) << x << "," << y << " of " << exposed.width() << " wide";
+            }
+    }
+}
