@@ -3,7 +3,7 @@
 // 93 x 17 on a shown window: one paint, and one toggle with its repaint. The
 // MacOS box is transparent, so each of its paints draws the window behind it.
 #include "bench/common/widgetbench.h"
-#include "skin/buttons/suibutton.h"
+#include "skin/buttons/suicheckbox.h"
 
 #include <QApplication>
 #include <QCheckBox>

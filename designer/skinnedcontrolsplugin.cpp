@@ -21,9 +21,9 @@ namespace {
 constexpr TDesignerFamily Families[] = {
     {"TsuiForm", "skin/frame/suiform.h", "Skinned window frame: title bar and border", true},
     {"TsuiButton", "skin/buttons/suibutton.h", "Skinned push button", false},
-    {"TsuiImageButton", "skin/buttons/suibutton.h", "Push button drawn from its own pictures", false},
-    {"TsuiCheckBox", "skin/buttons/suibutton.h", "Skinned check box", false},
-    {"TsuiRadioButton", "skin/buttons/suibutton.h", "Skinned radio button", false},
+    {"TsuiImageButton", "skin/buttons/suiimagebutton.h", "Push button drawn from its own pictures", false},
+    {"TsuiCheckBox", "skin/buttons/suicheckbox.h", "Skinned check box", false},
+    {"TsuiRadioButton", "skin/buttons/suiradiobutton.h", "Skinned radio button", false},
     {"TsuiProgressBar", "skin/buttons/suiprogressbar.h", "Skinned progress bar", false},
     {"TsuiImagePanel", "skin/controls/suiimagepanel.h", "Panel showing a picture", true},
     {"TsuiGroupBox", "skin/controls/suigroupbox.h", "Skinned group box", true},

@@ -1,7 +1,7 @@
 #include "gallery/galleryform.h"
 
-#include "skin/buttons/suibutton.h"
 #include "skin/buttons/suibuttonsregistry.h"
+#include "skin/buttons/suiradiobutton.h"
 #include "skin/controls/suichecklistbox.h"
 #include "skin/controls/suicontrolsregistry.h"
 #include "skin/controls/suigrid.h"

@@ -1,7 +1,10 @@
 #include "skin/buttons/suibuttonsregistry.h"
 
 #include "skin/buttons/suibutton.h"
+#include "skin/buttons/suicheckbox.h"
+#include "skin/buttons/suiimagebutton.h"
 #include "skin/buttons/suiprogressbar.h"
+#include "skin/buttons/suiradiobutton.h"
 #include "toolkit/layoutregistry.h"
 
 void RegisterSuiButtons()

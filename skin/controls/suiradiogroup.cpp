@@ -1,6 +1,7 @@
 #include "skin/controls/suiradiogroup.h"
 
-#include "skin/buttons/suibutton.h"
+#include "skin/buttons/suicheckbox.h"
+#include "skin/buttons/suiradiobutton.h"
 #include "toolkit/layoutregistry.h"
 
 #include <algorithm>

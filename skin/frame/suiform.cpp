@@ -1,6 +1,7 @@
 #include "skin/frame/suiform.h"
 
 #include "skin/frame/suimainmenu.h"
+#include "skin/frame/suiwindowcommands.h"
 #include "skin/themes/suipublic.h"
 #include "toolkit/canvas.h"
 #include "toolkit/dialogs.h"
@@ -19,11 +20,6 @@ namespace {
 
 const char OnlyOneFrame[] = "Sorry, You can create only one TsuiForm component in one form!";
 const QString FrameAsPanel = QStringLiteral("Sorry, you can't select the Form assign to FormPanel property");
-
-bool IsMaximized(const QWidget* form)
-{
-    return form->windowState().testFlag(Qt::WindowMaximized);
-}
 
 // A form that declares a border style is sizeable only with one of the two
 // sizeable styles; any other form is sizeable unless its size is fixed.

@@ -13,9 +13,9 @@
 #include <QPointer>
 #include <stdexcept>
 
-class TsuiForm : public toolkit::TCustomControl, public TsuiFrameInfo {
+class TsuiForm : public toolkit::TCustomControl, public TsuiMenuFrame {
     Q_OBJECT
-    Q_INTERFACES(TsuiFrameInfo)
+    Q_INTERFACES(TsuiFrameInfo TsuiMenuFrame)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
     Q_PROPERTY(bool UIStyleAutoUpdateSub READ UIStyleAutoUpdateSub WRITE SetUIStyleAutoUpdateSub)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
@@ -82,17 +82,17 @@ public:
 
     // The menu shown on the menu bar under the title bar (not owned); the
     // bar exists exactly while there is one.
-    toolkit::TMainMenu* Menu() const { return menu_; }
-    void SetMenu(toolkit::TMainMenu* menu);
+    toolkit::TMainMenu* Menu() const override { return menu_; }
+    void SetMenu(toolkit::TMainMenu* menu) override;
     TsuiMenuBar* MenuBar() const { return menuBar_; }
     void CreateMenuBar();
     void DestroyMenuBar();
     // Rebuilds the bar's buttons from the menu's top-level items.
-    void UpdateMenu();
+    void UpdateMenu() override;
     // Refreshes the buttons' captions and enabled states.
-    void UpdateTopMenu();
+    void UpdateTopMenu() override;
     // Gives the bar the menu's font and repaints it.
-    void RepaintMenuBar();
+    void RepaintMenuBar() override;
     // Size the host form so that the frame gets this size.
     void SetHeight(int height) override;
     void SetWidth(int width) override;

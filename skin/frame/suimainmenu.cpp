@@ -1,6 +1,5 @@
 #include "skin/frame/suimainmenu.h"
 
-#include "skin/frame/suiform.h"
 #include "skin/themes/suifaces.h"
 #include "toolkit/accessible.h"
 #include "toolkit/canvas.h"
@@ -96,21 +95,26 @@ TsuiMainMenu::~TsuiMainMenu()
     SetDrawer(nullptr);
 }
 
-TsuiForm* TsuiMainMenu::SkinForm() const
+QWidget* TsuiMainMenu::SkinForm() const
 {
     return skinForm_;
 }
 
-void TsuiMainMenu::SetSkinForm(TsuiForm* form)
+void TsuiMainMenu::SetSkinForm(QWidget* form)
 {
     skinForm_ = form;
+}
+
+TsuiMenuFrame* TsuiMainMenu::Frame() const
+{
+    return qobject_cast<TsuiMenuFrame*>(skinForm_.data());
 }
 
 // The first skinned frame on the owner form shows the menu.
 void TsuiMainMenu::AttachToForm()
 {
     if (skinForm_) return;
-    if (auto* frame = qobject_cast<TsuiForm*>(FindSuiForm(parent()))) frame->SetMenu(this);
+    if (auto* frame = qobject_cast<TsuiMenuFrame*>(FindSuiForm(parent()))) frame->SetMenu(this);
 }
 
 void TsuiMainMenu::SetUIStyle(TsuiUIStyle style)
@@ -128,7 +132,7 @@ void TsuiMainMenu::SetUIStyle(TsuiUIStyle style)
     selectedFontColor_ = GetThemeColor(style, teMenuSelectedFontColor);
     fontColor_ = GetThemeColor(style, teMenuFontColor);
     borderColor_ = GetThemeColor(style, teFormBorderColor);
-    if (skinForm_) skinForm_->RepaintMenuBar();
+    if (TsuiMenuFrame* frame = Frame()) frame->RepaintMenuBar();
 }
 
 void TsuiMainMenu::SetHeight(int height)
@@ -144,19 +148,19 @@ void TsuiMainMenu::SetSeparatorHeight(int height)
 void TsuiMainMenu::SetFontName(const QString& name)
 {
     fontName_ = name;
-    if (skinForm_) skinForm_->RepaintMenuBar();
+    if (TsuiMenuFrame* frame = Frame()) frame->RepaintMenuBar();
 }
 
 void TsuiMainMenu::SetFontSize(int size)
 {
     fontSize_ = size;
-    if (skinForm_) skinForm_->RepaintMenuBar();
+    if (TsuiMenuFrame* frame = Frame()) frame->RepaintMenuBar();
 }
 
 void TsuiMainMenu::SetUseSystemFont(bool on)
 {
     useSystemFont_ = on;
-    if (skinForm_) skinForm_->RepaintMenuBar();
+    if (TsuiMenuFrame* frame = Frame()) frame->RepaintMenuBar();
 }
 
 void TsuiMainMenu::AssignMenuFont(TFont& font) const
@@ -253,7 +257,7 @@ void TsuiMainMenu::Loaded()
 {
     TMainMenu::Loaded();
     AttachToForm();
-    if (skinForm_) skinForm_->UpdateMenu();
+    if (TsuiMenuFrame* frame = Frame()) frame->UpdateMenu();
 }
 
 // The bar follows every change: captions and enabled states at once, the
@@ -261,16 +265,17 @@ void TsuiMainMenu::Loaded()
 void TsuiMainMenu::MenuChanged(TMenuItem* source, bool rebuild)
 {
     TMainMenu::MenuChanged(source, rebuild);
-    if (IsLoading() || !skinForm_) return;
+    TsuiMenuFrame* frame = Frame();
+    if (IsLoading() || !frame) return;
     if (rebuild)
-        skinForm_->UpdateMenu();
+        frame->UpdateMenu();
     else
-        skinForm_->UpdateTopMenu();
+        frame->UpdateTopMenu();
 }
 
 // ---- the bar ----------------------------------------------------------------------------
 
-TsuiMenuBar::TsuiMenuBar(TsuiForm* frame) : TToolBar(frame, frame), frame_(frame)
+TsuiMenuBar::TsuiMenuBar(QWidget* frame) : TToolBar(frame, frame), frame_(qobject_cast<TsuiMenuFrame*>(frame))
 {
     setObjectName(QStringLiteral("MenuBar"));
     SetFlat(true);
@@ -286,7 +291,7 @@ TsuiMainMenu* TsuiMenuBar::SkinnedMenu() const
 TsuiUIStyle TsuiMenuBar::DrawStyle() const
 {
     const TsuiMainMenu* menu = SkinnedMenu();
-    return menu ? menu->UIStyle() : frame_->UIStyle();
+    return menu ? menu->UIStyle() : frame_->FrameUIStyle();
 }
 
 void TsuiMenuBar::UpdateMenu()

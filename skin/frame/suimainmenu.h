@@ -11,7 +11,23 @@
 
 #include <QPointer>
 
-class TsuiForm;
+// The frame whose menu bar shows a skinned menu, as the menu and the bar
+// call it back; the frame implements it (Q_INTERFACES), so that this unit
+// needs no knowledge of the frame's.
+class TsuiMenuFrame : public TsuiFrameInfo {
+public:
+    // The menu shown on the frame's menu bar (not owned).
+    virtual toolkit::TMainMenu* Menu() const = 0;
+    virtual void SetMenu(toolkit::TMainMenu* menu) = 0;
+    // Rebuilds the bar's buttons from the menu's top-level items.
+    virtual void UpdateMenu() = 0;
+    // Refreshes the buttons' captions and enabled states.
+    virtual void UpdateTopMenu() = 0;
+    // Gives the bar the menu's font and repaints it.
+    virtual void RepaintMenuBar() = 0;
+};
+
+Q_DECLARE_INTERFACE(TsuiMenuFrame, "skin.TsuiMenuFrame")
 
 // Frames the rectangle (1 pixel) in the colour.
 void Menu_DrawBorder(toolkit::TCanvas& canvas, const toolkit::TRect& rect, toolkit::TColor color);
@@ -98,8 +114,9 @@ public:
     void SetUseSystemFont(bool on);
 
     const toolkit::TImageList& CheckImages() const { return checkImages_; }
-    TsuiForm* SkinForm() const;
-    void SetSkinForm(TsuiForm* form);
+    // The frame showing the menu, a TsuiMenuFrame.
+    QWidget* SkinForm() const;
+    void SetSkinForm(QWidget* form);
 
     // The font items (and the bar's buttons) are drawn with.
     void AssignMenuFont(toolkit::TFont& font) const;
@@ -115,6 +132,7 @@ public:
 
 private:
     void AttachToForm();
+    TsuiMenuFrame* Frame() const;
     // The font an item is drawn and measured with.
     void AssignItemFont(const toolkit::TMenuItem* item, toolkit::TFont& font) const;
     bool HasOwnImage(const toolkit::TMenuItem* item) const;
@@ -138,7 +156,7 @@ private:
     bool useSystemFont_ = true;
 
     toolkit::TImageList checkImages_{16, 16};
-    QPointer<TsuiForm> skinForm_;
+    QPointer<QWidget> skinForm_;
 };
 
 // The frame's menu bar: one grouped, self-sizing button per top-level item
@@ -146,7 +164,8 @@ private:
 class TsuiMenuBar : public toolkit::TToolBar {
     Q_OBJECT
 public:
-    TsuiMenuBar(TsuiForm* frame);
+    // The frame is a TsuiMenuFrame.
+    explicit TsuiMenuBar(QWidget* frame);
 
     // Rebuilds the buttons from the menu's top-level items.
     void UpdateMenu();
@@ -174,5 +193,5 @@ public:
 private:
     TsuiMainMenu* SkinnedMenu() const;
 
-    TsuiForm* frame_;
+    TsuiMenuFrame* frame_;
 };

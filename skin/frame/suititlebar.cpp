@@ -1,18 +1,12 @@
 #include "skin/frame/suititlebar.h"
 
+#include "skin/themes/suifaces.h"
 #include "skin/themes/suipublic.h"
 #include "toolkit/canvas.h"
-#include "toolkit/dialogs.h"
 
 #include <QAccessibleWidget>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
-#include <QRegion>
-#include <QTimer>
-#include <QWindow>
-#include <cmath>
 #include <mutex>
-#include <optional>
 
 using namespace toolkit;
 
@@ -23,42 +17,6 @@ constexpr int AppIconCaptionGap = 21;
 constexpr int ControlBoxCaptionGap = 5;
 constexpr int CaptionXWithoutLeftItems = 6;
 constexpr int DeepBlueCaptionY = 4;
-// How long a window manager may take to answer a maximise or restore.
-constexpr int WindowManagerWait = 250;
-
-const QString OnlyOneControlBox =
-    QStringLiteral("Sorry, only one button's ButtonType property can be \"suiControlBox\"");
-const QString OnlyOneClient = QStringLiteral("Sorry, only one section's Align property can be \"suiClient\"");
-
-// The style's face of each button type; a custom button has only its own.
-std::optional<TsuiFace> FaceOfType(TsuiTitleBarBtnType type)
-{
-    switch (type) {
-    case suiMax:
-        return TsuiFace::TitleMax;
-    case suiMin:
-        return TsuiFace::TitleMin;
-    case suiClose:
-        return TsuiFace::TitleClose;
-    case suiHelp:
-        return TsuiFace::TitleHelp;
-    case suiControlBox:
-        return TsuiFace::TitleControlBox;
-    case suiCustom:
-        break;
-    }
-    return std::nullopt;
-}
-
-bool IsMaximized(const QWidget* form)
-{
-    return form && form->windowState().testFlag(Qt::WindowMaximized);
-}
-
-void Refuse(const QString& text)
-{
-    toolkit::MessageBox(nullptr, text, {}, TMsgIcon::Error, TMsgButtons::Ok);
-}
 
 // The picture drawn into a slot: scaled, or copied unscaled from its corner.
 void DrawSection(TCanvas& canvas, const TsuiTitleBarSection& section, const TRect& slot, bool stretch)
@@ -121,7 +79,7 @@ public:
     }
 
 private:
-    TsuiTitleBar* Bar() const { return button_->Bar(); }
+    TsuiTitleBar* Bar() const { return qobject_cast<TsuiTitleBar*>(button_->Bar()); }
     QPointer<TsuiTitleBarButton> button_;
 };
 
@@ -167,15 +125,6 @@ void InstallAccessibilityOnce()
 
 } // namespace
 
-QWidget* FormWindowOf(QWidget* control)
-{
-    for (QWidget* w = control; w; w = w->parentWidget()) {
-        if (auto* child = qobject_cast<QMdiSubWindow*>(w)) return child;
-        if (w->isWindow()) return w;
-    }
-    return nullptr;
-}
-
 QImage ApplicationIcon()
 {
     const QImage icon(QStringLiteral(":/pictures/MAINICON"));
@@ -183,255 +132,6 @@ QImage ApplicationIcon()
     return icon.scaled(AppIconSize, AppIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
-
-// ---- TsuiTitleBarSection --------------------------------------------------
-
-TsuiTitleBarSection::TsuiTitleBarSection()
-{
-    // Also for a picture read from a stored layout straight into the object.
-    connect(&picture_, &TPicture::OnChange, this, [this] {
-        if (autoSize_) FitWidthToPicture();
-        Changed();
-    });
-}
-
-void TsuiTitleBarSection::FitWidthToPicture()
-{
-    if (picture_.HasGraphic()) width_ = picture_.Width();
-}
-
-void TsuiTitleBarSection::SetAutoSize(bool on)
-{
-    autoSize_ = on;
-    FitWidthToPicture();
-    Changed();
-}
-
-void TsuiTitleBarSection::SetWidth(int width)
-{
-    width_ = width;
-    Changed();
-}
-
-void TsuiTitleBarSection::SetAlign(TsuiTitleBarAlign align)
-{
-    if (align == suiClient && Collection()) {
-        for (QObject* item : Collection()->Items())
-            if (static_cast<TsuiTitleBarSection*>(item)->align_ == suiClient) {
-                Refuse(OnlyOneClient);
-                return;
-            }
-    }
-    if (align == suiClient) stretch_ = true;
-    align_ = align;
-    Changed();
-}
-
-void TsuiTitleBarSection::SetPicture(const TPicture& picture)
-{
-    picture_.Assign(picture);
-    if (autoSize_) FitWidthToPicture();
-    Changed();
-}
-
-void TsuiTitleBarSection::SetStretch(bool on)
-{
-    stretch_ = on || align_ == suiClient;
-    Changed();
-}
-
-void TsuiTitleBarSection::Assign(const TsuiTitleBarSection& source)
-{
-    SetWidth(source.width_);
-    SetAlign(source.align_);
-    SetPicture(source.picture_);
-    SetStretch(source.stretch_);
-    SetAutoSize(source.autoSize_);
-}
-
-// ---- TsuiTitleBarButton ---------------------------------------------------
-
-TsuiTitleBarButton::TsuiTitleBarButton()
-{
-    for (TPicture* picture : {&picNormal_, &picMouseOn_, &picMouseDown_})
-        connect(picture, &TPicture::OnChange, this, [this] { Changed(); });
-}
-
-TsuiTitleBar* TsuiTitleBarButton::Bar() const
-{
-    if (auto* buttons = dynamic_cast<TsuiTitleBarButtons*>(Collection())) return buttons->GetOwner();
-    return nullptr;
-}
-
-void TsuiTitleBarButton::SetButtonType(TsuiTitleBarBtnType type)
-{
-    if (type == suiControlBox && Collection()) {
-        for (QObject* item : Collection()->Items())
-            if (static_cast<TsuiTitleBarButton*>(item)->type_ == suiControlBox) {
-                Refuse(OnlyOneControlBox);
-                return;
-            }
-    }
-    type_ = type;
-    UpdateUIStyle();
-    Changed();
-}
-
-void TsuiTitleBarButton::SetTransparent(bool on)
-{
-    transparent_ = on;
-    Changed();
-}
-
-void TsuiTitleBarButton::SetTop(int top)
-{
-    top_ = top;
-    Changed();
-}
-
-void TsuiTitleBarButton::SetUIStyle(TsuiUIStyle style)
-{
-    uiStyle_ = style;
-    UpdateUIStyle();
-    Changed();
-}
-
-void TsuiTitleBarButton::SetControlBoxMenu(QMenu* menu)
-{
-    controlBoxMenu_ = menu;
-}
-
-void TsuiTitleBarButton::SetPicNormal(const TPicture& picture)
-{
-    picNormal_.Assign(picture);
-}
-
-void TsuiTitleBarButton::SetPicMouseOn(const TPicture& picture)
-{
-    picMouseOn_.Assign(picture);
-}
-
-void TsuiTitleBarButton::SetPicMouseDown(const TPicture& picture)
-{
-    picMouseDown_.Assign(picture);
-}
-
-void TsuiTitleBarButton::Assign(const TsuiTitleBarButton& source)
-{
-    SetButtonType(source.type_);
-    SetTransparent(source.transparent_);
-    SetTop(source.top_);
-    SetUIStyle(source.uiStyle_);
-    SetPicNormal(source.picNormal_);
-    SetPicMouseOn(source.picMouseOn_);
-    SetPicMouseDown(source.picMouseDown_);
-    SetControlBoxMenu(source.controlBoxMenu_);
-}
-
-// A button's pictures are its own, published: the style's faces fill them.
-void TsuiTitleBarButton::LoadPictures(TsuiFace face)
-{
-    LoadFace(picNormal_, uiStyle_, face);
-    LoadFace(picMouseOn_, uiStyle_, face, {.Hot = true});
-    LoadFace(picMouseDown_, uiStyle_, face, {.Pressed = true});
-}
-
-void TsuiTitleBarButton::UpdateUIStyle()
-{
-    if (uiStyle_ == TsuiUIStyle::Custom) return;
-    transparent_ = GetThemeBool(uiStyle_, teTitleButtonTransparent);
-    const auto face = FaceOfType(type_);
-    if (!face) return;
-    LoadPictures(*face);
-    top_ = GetThemeInt(uiStyle_, teTitleButtonTop);
-    if (type_ == suiMax) ProcessMaxBtn();
-}
-
-void TsuiTitleBarButton::ProcessMaxBtn()
-{
-    const TsuiTitleBar* bar = Bar();
-    if (bar && IsMaximized(bar->ParentForm()))
-        LoadPictures(TsuiFace::TitleRestore);
-    else
-        LoadPictures(TsuiFace::TitleMax);
-}
-
-void TsuiTitleBarButton::DoClick()
-{
-    TsuiTitleBar* bar = Bar();
-    QWidget* form = bar ? bar->ParentForm() : nullptr;
-    if (!form) return;
-    const TRect workArea = GetWorkAreaRect();
-    form->setMaximumSize(workArea.Width(), workArea.Height());
-    switch (type_) {
-    case suiMax:
-        bar->ToggleMaximised();
-        if (uiStyle_ == TsuiUIStyle::WinXP) ProcessMaxBtn();
-        bar->OnFormReSize();
-        break;
-    case suiMin:
-        form->showMinimized();
-        break;
-    case suiClose:
-        form->close();
-        break;
-    case suiControlBox:
-        if (controlBoxMenu_) controlBoxMenu_->popup(bar->mapToGlobal(QPoint(0, bar->height())));
-        break;
-    case suiHelp:
-    case suiCustom:
-        break;
-    }
-}
-
-QString TsuiTitleBarButton::Purpose() const
-{
-    switch (type_) {
-    case suiMax: {
-        const TsuiTitleBar* bar = Bar();
-        return IsMaximized(bar ? bar->ParentForm() : nullptr) ? QStringLiteral("Restore")
-                                                              : QStringLiteral("Maximise");
-    }
-    case suiMin:
-        return QStringLiteral("Minimise");
-    case suiClose:
-        return QStringLiteral("Close");
-    case suiHelp:
-        return QStringLiteral("Help");
-    case suiControlBox:
-        return QStringLiteral("Window menu");
-    case suiCustom:
-        break;
-    }
-    return QStringLiteral("Button %1").arg(Index() + 1);
-}
-
-// ---- collections ------------------------------------------------------------
-
-template <class Item>
-TsuiTitleBarCollection<Item>::TsuiTitleBarCollection(TsuiTitleBar* owner)
-    : toolkit::TCollection<Item>(owner), owner_(owner)
-{
-}
-
-template <class Item> void TsuiTitleBarCollection<Item>::Assign(const TsuiTitleBarCollection& source)
-{
-    if (&source == this) return;
-    this->BeginUpdate();
-    this->Clear();
-    for (int i = 0; i < source.Count(); ++i)
-        this->Add()->Assign(*source[i]);
-    this->EndUpdate();
-}
-
-template <class Item> void TsuiTitleBarCollection<Item>::Update(TCollectionItem* item)
-{
-    toolkit::TCollection<Item>::Update(item);
-    owner_->Changed();
-}
-
-template class TsuiTitleBarCollection<TsuiTitleBarSection>;
-template class TsuiTitleBarCollection<TsuiTitleBarButton>;
 
 // ---- TsuiTitleBar -----------------------------------------------------------
 
@@ -479,23 +179,7 @@ void TsuiTitleBar::SetFormRoundCorner(int size)
 {
     QWidget* form = ParentForm();
     if (!form || IsDesigning()) return;
-    if (size <= 0) {
-        form->clearMask();
-        return;
-    }
-    // Row by row, the top corners follow a circle of diameter `size`; the
-    // bottom corners stay square.
-    const int w = form->width(), h = form->height();
-    const double r = size / 2.0;
-    QRegion region(0, 0, w, h);
-    for (int y = 0; y < int(std::ceil(r)) && y < h; ++y) {
-        const double dy = r - (y + 0.5);
-        const int inset = int(std::lround(r - std::sqrt(std::max(0.0, r * r - dy * dy))));
-        if (inset <= 0) continue;
-        region -= QRegion(0, y, inset, 1);
-        region -= QRegion(w - inset, y, inset, 1);
-    }
-    form->setMask(region);
+    SetRoundTopCorners(form, size);
 }
 
 void TsuiTitleBar::FSetAutoSize(bool on)
@@ -721,54 +405,20 @@ void TsuiTitleBar::mousePressEvent(QMouseEvent* event)
     event->accept(); // the bar is the window's caption: nothing below it sees the mouse
     if (event->button() != Qt::LeftButton) return;
     QWidget* form = ParentForm();
-    if (HeldPart() == NoPart && form && !IsMaximized(form)) StartWindowMove(event->globalPosition().toPoint());
+    if (HeldPart() == NoPart && form && !IsMaximized(form))
+        windowCommands_.StartMove(form, event->globalPosition().toPoint());
 }
 
-// The window system moves the window while the button is held; where it
-// cannot (no window manager, offscreen), the bar moves it by hand.
-void TsuiTitleBar::StartWindowMove(const QPoint& globalPos)
-{
-    QWidget* form = ParentForm();
-    QWindow* handle = form->windowHandle();
-    if (handle && handle->startSystemMove()) return;
-    movingByHand_ = true;
-    moveGrab_ = globalPos - form->pos();
-}
-
-// A window manager answers by resizing the window; where the size is still
-// the same after a while, nobody did, and the bar places the window itself.
-// A document window is placed by its area.
 void TsuiTitleBar::ToggleMaximised()
 {
-    QWidget* form = ParentForm();
-    if (!form) return;
-    const bool maximise = !IsMaximized(form);
-    const QRect before = form->geometry();
-    if (maximise) {
-        normalBounds_ = before;
-        form->showMaximized();
-    } else {
-        form->showNormal();
-    }
-    if (!form->isWindow()) return;
-    const int request = ++windowRequests_;
-    QTimer::singleShot(WindowManagerWait, this, [this, window = QPointer<QWidget>(form), maximise, before, request] {
-        if (!window || request != windowRequests_ || window->size() != before.size()) return;
-        if (!maximise) {
-            if (normalBounds_.isValid()) window->setGeometry(normalBounds_);
-            return;
-        }
-        window->setGeometry(GetWorkAreaRect().toQRect());
-        // Placing a window ends its maximised state: it is maximised again.
-        window->setWindowState(window->windowState() | Qt::WindowMaximized);
-    });
+    windowCommands_.ToggleMaximised(ParentForm());
 }
 
 void TsuiTitleBar::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
-    if (movingByHand_) {
-        if (QWidget* form = ParentForm()) form->move(event->globalPosition().toPoint() - moveGrab_);
+    if (windowCommands_.MovingByHand()) {
+        if (QWidget* form = ParentForm()) windowCommands_.MoveByHand(form, event->globalPosition().toPoint());
         return;
     }
     TsuiControl::mouseMoveEvent(event);
@@ -780,8 +430,8 @@ void TsuiTitleBar::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
     if (event->button() != Qt::LeftButton) return;
-    if (movingByHand_) {
-        movingByHand_ = false;
+    if (windowCommands_.MovingByHand()) {
+        windowCommands_.EndMoveByHand();
         return;
     }
     const int hot = PartAt(event->position().toPoint());
@@ -809,7 +459,7 @@ void TsuiTitleBar::mouseDoubleClickEvent(QMouseEvent* event)
     event->accept();
     if (event->button() != Qt::LeftButton || ButtonAt(event->position().toPoint()) != -1) return;
     // The second press began a move; a maximised window must not follow it.
-    movingByHand_ = false;
+    windowCommands_.EndMoveByHand();
     for (int i = 0; i < buttons_->Count(); ++i)
         if (buttons_->Items(i)->ButtonType() == suiMax) {
             buttons_->Items(i)->DoClick();

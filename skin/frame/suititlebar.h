@@ -4,180 +4,21 @@
 // row of caption buttons at the right. Dragging the bar moves its window;
 // the buttons carry out their window commands themselves.
 
+#include "skin/frame/suititlebarcollection.h"
+#include "skin/frame/suititlebartypes.h"
+#include "skin/frame/suiwindowcommands.h"
 #include "skin/themes/suicontrol.h"
-#include "skin/themes/suifaces.h"
 #include "skin/themes/suithemes.h"
-#include "toolkit/collection.h"
 #include "toolkit/control.h"
 #include "toolkit/graphics.h"
-#include "toolkit/layoutregistry.h"
 
 #include <QImage>
-#include <QMenu>
-#include <QPointer>
-#include <cstdint>
 #include <memory>
 #include <vector>
-
-namespace Suititlebar {
-Q_NAMESPACE
-
-enum TsuiTitleBarBtnType : std::uint8_t { suiMax, suiMin, suiClose, suiHelp, suiControlBox, suiCustom };
-Q_ENUM_NS(TsuiTitleBarBtnType)
-
-enum TsuiTitleBarAlign : std::uint8_t { suiLeft, suiRight, suiClient };
-Q_ENUM_NS(TsuiTitleBarAlign)
-
-} // namespace Suititlebar
-
-using Suititlebar::TsuiTitleBarAlign;
-using Suititlebar::TsuiTitleBarBtnType;
-inline constexpr auto suiMax = TsuiTitleBarBtnType::suiMax;
-inline constexpr auto suiMin = TsuiTitleBarBtnType::suiMin;
-inline constexpr auto suiClose = TsuiTitleBarBtnType::suiClose;
-inline constexpr auto suiHelp = TsuiTitleBarBtnType::suiHelp;
-inline constexpr auto suiControlBox = TsuiTitleBarBtnType::suiControlBox;
-inline constexpr auto suiCustom = TsuiTitleBarBtnType::suiCustom;
-inline constexpr auto suiLeft = TsuiTitleBarAlign::suiLeft;
-inline constexpr auto suiRight = TsuiTitleBarAlign::suiRight;
-inline constexpr auto suiClient = TsuiTitleBarAlign::suiClient;
-
-class TsuiTitleBar;
-
-// The form a control sits on: the multiple-document child window around it,
-// or its top-level window.
-QWidget* FormWindowOf(QWidget* control);
 
 // The program's icon at 16 x 16 pixels, with its transparency; null when the
 // program has none.
 QImage ApplicationIcon();
-
-class TsuiTitleBarSection : public toolkit::TCollectionItem {
-    Q_OBJECT
-    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
-    Q_PROPERTY(int Width READ Width WRITE SetWidth)
-    Q_PROPERTY(Suititlebar::TsuiTitleBarAlign Align READ Align WRITE SetAlign)
-    Q_PROPERTY(toolkit::TPicture* Picture READ Picture)
-    Q_PROPERTY(bool Stretch READ Stretch WRITE SetStretch)
-
-public:
-    TsuiTitleBarSection();
-
-    bool AutoSize() const { return autoSize_; }
-    int Width() const { return width_; }
-    TsuiTitleBarAlign Align() const { return align_; }
-    toolkit::TPicture* Picture() { return &picture_; }
-    const toolkit::TPicture& Picture() const { return picture_; }
-    bool Stretch() const { return stretch_; }
-
-    void SetAutoSize(bool on);
-    void SetWidth(int width);
-    // A second client section is refused with a message.
-    void SetAlign(TsuiTitleBarAlign align);
-    void SetPicture(const toolkit::TPicture& picture);
-    void SetStretch(bool on);
-    void Assign(const TsuiTitleBarSection& source);
-
-private:
-    void FitWidthToPicture();
-
-    bool autoSize_ = false;
-    int width_ = 10;
-    TsuiTitleBarAlign align_ = suiLeft;
-    toolkit::TPicture picture_;
-    bool stretch_ = false;
-};
-
-class TsuiTitleBarButton : public toolkit::TCollectionItem {
-    Q_OBJECT
-    Q_PROPERTY(Suititlebar::TsuiTitleBarBtnType ButtonType READ ButtonType WRITE SetButtonType)
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
-    Q_PROPERTY(int Top READ Top WRITE SetTop)
-    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
-    // A reference to a menu elsewhere on the form; not stored.
-    Q_PROPERTY(QMenu* ControlBoxMenu READ ControlBoxMenu WRITE SetControlBoxMenu STORED false)
-    Q_PROPERTY(toolkit::TPicture* PicNormal READ PicNormal)
-    Q_PROPERTY(toolkit::TPicture* PicMouseOn READ PicMouseOn)
-    Q_PROPERTY(toolkit::TPicture* PicMouseDown READ PicMouseDown)
-
-public:
-    TsuiTitleBarButton();
-
-    TsuiTitleBarBtnType ButtonType() const { return type_; }
-    bool Transparent() const { return transparent_; }
-    int Top() const { return top_; }
-    TsuiUIStyle UIStyle() const { return uiStyle_; }
-    QMenu* ControlBoxMenu() const { return controlBoxMenu_; }
-    toolkit::TPicture* PicNormal() { return &picNormal_; }
-    toolkit::TPicture* PicMouseOn() { return &picMouseOn_; }
-    toolkit::TPicture* PicMouseDown() { return &picMouseDown_; }
-    const toolkit::TPicture& PicNormal() const { return picNormal_; }
-    const toolkit::TPicture& PicMouseOn() const { return picMouseOn_; }
-    const toolkit::TPicture& PicMouseDown() const { return picMouseDown_; }
-
-    // A second control box is refused with a message.
-    void SetButtonType(TsuiTitleBarBtnType type);
-    void SetTransparent(bool on);
-    void SetTop(int top);
-    void SetUIStyle(TsuiUIStyle style);
-    void SetControlBoxMenu(QMenu* menu);
-    void SetPicNormal(const toolkit::TPicture& picture);
-    void SetPicMouseOn(const toolkit::TPicture& picture);
-    void SetPicMouseDown(const toolkit::TPicture& picture);
-    void Assign(const TsuiTitleBarButton& source);
-
-    // The button's window command.
-    void DoClick();
-    // Reloads the pictures of the style and type.
-    void UpdateUIStyle();
-    // Maximise or restore pictures, following the window's state.
-    void ProcessMaxBtn();
-
-    TsuiTitleBar* Bar() const;
-    // What the button does, for assistive technology ("Close", "Minimise" ...).
-    QString Purpose() const;
-
-private:
-    void LoadPictures(TsuiFace face);
-
-    TsuiTitleBarBtnType type_ = suiCustom;
-    bool transparent_ = false;
-    int top_ = 2;
-    TsuiUIStyle uiStyle_ = TsuiUIStyle::DeepBlue;
-    QPointer<QMenu> controlBoxMenu_;
-    toolkit::TPicture picNormal_;
-    toolkit::TPicture picMouseOn_;
-    toolkit::TPicture picMouseDown_;
-};
-
-// The bar's sections and buttons: collections that repaint their bar when
-// an item changes.
-template <class Item> class TsuiTitleBarCollection : public toolkit::TCollection<Item> {
-public:
-    explicit TsuiTitleBarCollection(TsuiTitleBar* owner);
-
-    TsuiTitleBar* GetOwner() const { return owner_; }
-    // Replaces the items by copies of the source's.
-    void Assign(const TsuiTitleBarCollection& source);
-
-protected:
-    void Update(toolkit::TCollectionItem* item) override;
-
-private:
-    TsuiTitleBar* owner_;
-};
-
-class TsuiTitleBarSections : public TsuiTitleBarCollection<TsuiTitleBarSection> {
-    Q_OBJECT
-public:
-    using TsuiTitleBarCollection::TsuiTitleBarCollection;
-};
-
-class TsuiTitleBarButtons : public TsuiTitleBarCollection<TsuiTitleBarButton> {
-    Q_OBJECT
-public:
-    using TsuiTitleBarCollection::TsuiTitleBarCollection;
-};
 
 // Where everything on the bar goes, from its state alone; painting and the
 // mouse both read it.
@@ -192,8 +33,9 @@ struct TsuiTitleBarLayout {
     bool AppIcon = false;
 };
 
-class TsuiTitleBar : public TsuiControl {
+class TsuiTitleBar : public TsuiControl, public TsuiTitleBarHost {
     Q_OBJECT
+    Q_INTERFACES(TsuiTitleBarHost)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE FSetAutoSize)
     Q_PROPERTY(TsuiTitleBarSections* Sections READ Sections)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
@@ -233,16 +75,16 @@ public:
     void SetDrawAppIcon(bool on);
 
     // The window the bar sits on, or null when the bar is a window itself.
-    QWidget* ParentForm() const;
+    QWidget* ParentForm() const override;
     // Whether the bar is the title bar of a skinned form.
     bool InForm() const;
     // Maximises the window or restores it. Where no window manager answers
     // (a kiosk, an embedded panel, a virtual display) the window would keep
     // its size: the bar then places it over the work area itself and puts it
     // back on restore.
-    void ToggleMaximised();
+    void ToggleMaximised() override;
     // Re-applies the window shape after the window changed size.
-    void OnFormReSize();
+    void OnFormReSize() override;
     // Shapes the window: rounded top corners of this size, square bottom.
     void SetFormRoundCorner(int size);
 
@@ -260,7 +102,7 @@ public:
     void ClickButton(int index);
 
     // Repaints after a change of a section or button.
-    void Changed() { Invalidate(); }
+    void Changed() override { Invalidate(); }
 
 signals:
     void OnCustomBtnsClick(QObject* Sender, int ButtonIndex);
@@ -283,7 +125,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void StartWindowMove(const QPoint& globalPos);
     const toolkit::TPicture& FaceOf(const TsuiTitleBarButton& button, int index) const;
 
     // Declared before the buttons so that the buttons are freed first.
@@ -296,11 +137,5 @@ private:
     int rightBtnXOffset_ = 0;
     bool drawAppIcon_ = false;
     int roundCorner_ = 0;
-    // A window move done by hand where the window system cannot do it.
-    bool movingByHand_ = false;
-    QPoint moveGrab_;
-    // The window's bounds before it was maximised, for a restore by hand.
-    QRect normalBounds_;
-    // A newer maximise or restore request cancels the check of an older one.
-    int windowRequests_ = 0;
+    TsuiWindowCommands windowCommands_;
 };

@@ -1,6 +1,6 @@
 #include "skin/scrolling/suiscrollbar.h"
 
-#include "skin/buttons/suibutton.h"
+#include "skin/buttons/suiimagebutton.h"
 #include "skin/scrolling/suitrackbar.h"
 #include "skin/themes/suifaces.h"
 #include "skin/themes/suipublic.h"

@@ -1,6 +1,8 @@
 // The Designer plugin as Designer and QUiLoader load it from the plugin path,
 // and forms made with it, read at run time and through uic-generated code.
 #include "skin/buttons/suibutton.h"
+#include "skin/buttons/suicheckbox.h"
+#include "skin/buttons/suiradiobutton.h"
 #include "skin/controls/suicolorbox.h"
 #include "skin/controls/suigroupbox.h"
 #include "skin/controls/suiimagepanel.h"

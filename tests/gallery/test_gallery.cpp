@@ -2,7 +2,10 @@
 // style at run time.
 #include "gallery/galleryform.h"
 #include "skin/buttons/suibutton.h"
+#include "skin/buttons/suicheckbox.h"
+#include "skin/buttons/suiimagebutton.h"
 #include "skin/buttons/suiprogressbar.h"
+#include "skin/buttons/suiradiobutton.h"
 #include "skin/controls/suichecklistbox.h"
 #include "skin/controls/suicolorbox.h"
 #include "skin/controls/suicombobox.h"

@@ -1,4 +1,6 @@
 #include "skin/buttons/suibutton.h"
+#include "skin/buttons/suicustombutton.h"
+#include "skin/buttons/suiimagebutton.h"
 #include "skin/buttons/suibuttonsregistry.h"
 #include "toolkit/canvas.h"
 #include "toolkit/layoutreader.h"

@@ -1,4 +1,6 @@
-#include "skin/buttons/suibutton.h"
+#include "skin/buttons/suicheckbox.h"
+#include "skin/buttons/suicustombuttonex.h"
+#include "skin/buttons/suiradiobutton.h"
 #include "skin/buttons/suibuttonsregistry.h"
 #include "toolkit/align.h"
 #include "toolkit/layoutreader.h"

@@ -1,4 +1,5 @@
-#include "skin/buttons/suibutton.h"
+#include "skin/buttons/suicheckbox.h"
+#include "skin/buttons/suiradiobutton.h"
 #include "skin/controls/suicontrolsregistry.h"
 #include "skin/controls/suiradiogroup.h"
 #include "skin/frame/suiform.h"

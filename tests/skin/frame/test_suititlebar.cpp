@@ -1,4 +1,7 @@
 #include "skin/frame/suititlebar.h"
+#include "skin/frame/suititlebarbutton.h"
+#include "skin/frame/suititlebarcollection.h"
+#include "skin/frame/suititlebarsection.h"
 #include "toolkit/canvas.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/resources.h"

@@ -1,4 +1,4 @@
-#include "skin/buttons/suibutton.h"
+#include "skin/buttons/suiimagebutton.h"
 #include "skin/controls/suiimagepanel.h"
 #include "skin/frame/suiform.h"
 #include "skin/scrolling/suiscrollbar.h"

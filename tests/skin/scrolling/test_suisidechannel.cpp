@@ -1,5 +1,6 @@
 #include "scrollingtestsupport.h"
 #include "skin/buttons/suibutton.h"
+#include "skin/buttons/suicheckbox.h"
 #include "skin/scrolling/suiscrollingregistry.h"
 #include "skin/scrolling/suisidechannel.h"
 #include "toolkit/layoutreader.h"
