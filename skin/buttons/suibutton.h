@@ -99,3 +99,9 @@ private:
     // The last style other than Custom the button showed.
     TsuiUIStyle themedStyle_ = TsuiUIStyle::Custom;
 };
+
+// Forms saved by earlier Designer plugins name this header for every button
+// class; it still brings the image button, check box and radio button along.
+#include "skin/buttons/suicheckbox.h"
+#include "skin/buttons/suiimagebutton.h"
+#include "skin/buttons/suiradiobutton.h"
