@@ -444,8 +444,11 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     switch (event->type()) {
-    case QEvent::Resize:
     case QEvent::WindowStateChange:
+        if (titleBar_) titleBar_->WindowStateChanged();
+        HostResized();
+        break;
+    case QEvent::Resize:
         HostResized();
         break;
     case QEvent::Paint:

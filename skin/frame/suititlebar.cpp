@@ -175,6 +175,12 @@ void TsuiTitleBar::OnFormReSize()
     if (InForm()) SetFormRoundCorner(roundCorner_);
 }
 
+void TsuiTitleBar::WindowStateChanged()
+{
+    for (int i = 0; i < buttons_->Count(); ++i)
+        buttons_->Items(i)->FollowWindowState();
+}
+
 void TsuiTitleBar::SetFormRoundCorner(int size)
 {
     QWidget* form = ParentForm();

@@ -85,6 +85,8 @@ public:
     void ToggleMaximised() override;
     // Re-applies the window shape after the window changed size.
     void OnFormReSize() override;
+    // The buttons follow the window's new state (maximised or not).
+    void WindowStateChanged();
     // Shapes the window: rounded top corners of this size, square bottom.
     void SetFormRoundCorner(int size);
 

@@ -146,6 +146,11 @@ void TsuiTitleBarButton::ProcessMaxBtn()
         LoadPictures(TsuiFace::TitleMax);
 }
 
+void TsuiTitleBarButton::FollowWindowState()
+{
+    if (type_ == suiMax && uiStyle_ == TsuiUIStyle::WinXP) ProcessMaxBtn();
+}
+
 void TsuiTitleBarButton::DoClick()
 {
     TsuiTitleBarHost* bar = Host();
@@ -156,7 +161,7 @@ void TsuiTitleBarButton::DoClick()
     switch (type_) {
     case suiMax:
         bar->ToggleMaximised();
-        if (uiStyle_ == TsuiUIStyle::WinXP) ProcessMaxBtn();
+        FollowWindowState();
         bar->OnFormReSize();
         break;
     case suiMin:

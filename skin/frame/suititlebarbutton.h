@@ -73,6 +73,9 @@ public:
     void UpdateUIStyle();
     // Maximise or restore pictures, following the window's state.
     void ProcessMaxBtn();
+    // After the window's state changed, by this button or any other way: a
+    // WinXP Maximise button shows Restore exactly while the window is maximised.
+    void FollowWindowState();
 
     // The bar the button sits on: the owner of its collection.
     QWidget* Bar() const;

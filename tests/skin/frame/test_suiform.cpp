@@ -366,6 +366,24 @@ TEST(SkinnedForm, WithoutAWindowManagerTheFrameMaximisesAndRestoresTheWindow)
     EXPECT_EQ(max->PicNormal()->ResourceName(), "WINXP_TITLEBTN_MAX_NORMAL");
 }
 
+// However the window gets maximised (the program, a window manager's own
+// decoration, a keyboard shortcut), the WinXP button shows what a click does.
+TEST(SkinnedForm, TheMaximiseButtonFollowsTheWindowsStateFromElsewhere)
+{
+    Skinned window(TsuiUIStyle::WinXP);
+    window.Show();
+    TsuiTitleBarButton* max = window.frame->GetButtons()->Items(2);
+    ASSERT_EQ(max->ButtonType(), suiMax);
+
+    window.host.showMaximized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.host.isMaximized(); }));
+    EXPECT_EQ(max->PicNormal()->ResourceName(), "WINXP_TITLEBTN_RST_NORMAL");
+
+    window.host.showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.host.isMaximized(); }));
+    EXPECT_EQ(max->PicNormal()->ResourceName(), "WINXP_TITLEBTN_MAX_NORMAL");
+}
+
 TEST(SkinnedForm, TitleBarEventsReachTheFrame)
 {
     Skinned window;
