@@ -34,13 +34,13 @@ void TsuiProgressBar::SetCaptionColor(TColor color)
 void TsuiProgressBar::SetShowCaption(bool on)
 {
     showCaption_ = on && orientation_ == suiHorizontal;
-    Repaint();
+    RepaintFace();
 }
 
 void TsuiProgressBar::SetSmartShowCaption(bool on)
 {
     smartShowCaption_ = on;
-    Repaint();
+    RepaintFace();
 }
 
 void TsuiProgressBar::SetMax(int value)
@@ -122,7 +122,12 @@ void TsuiProgressBar::UpdateProgress()
     // A boot stage sets the position once per byte; most sets move nothing.
     const Face face = CurrentFace();
     if (face == shown_) return;
-    shown_ = face;
+    RepaintFace();
+}
+
+void TsuiProgressBar::RepaintFace()
+{
+    shown_ = CurrentFace();
     Repaint();
 }
 

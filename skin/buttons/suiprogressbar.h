@@ -100,6 +100,8 @@ private:
         bool operator==(const Face&) const = default;
     };
     Face CurrentFace() const;
+    // Paints at once and records what the screen then shows.
+    void RepaintFace();
     // Shown before it is announced.
     void ShowPosition();
     bool CaptionShown() const;

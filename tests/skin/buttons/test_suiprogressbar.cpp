@@ -203,6 +203,28 @@ TEST(TsuiProgressBar, PositionRepaintsBeforeReturningOnlyWhenTheFaceChanges)
     EXPECT_EQ(counter.paints, 3);
 }
 
+// The record of what the screen shows follows the caption settings too: a
+// position set after one of them must not take the screen for up to date.
+TEST(TsuiProgressBar, APositionSetAfterACaptionSettingPaintsWhatItShows)
+{
+    Bar b(TsuiUIStyle::WinXP, 145);
+    b.bar->SetMax(1000);
+    b.bar->SetPosition(0);
+    b.form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&b.form));
+    b.bar->SetSmartShowCaption(true); // "0%" goes at Min
+    PaintCounter counter;
+    b.bar->installEventFilter(&counter);
+    b.bar->SetPosition(1); // still 0 % and nothing filled, but the caption is back
+    EXPECT_EQ(counter.paints, 1);
+    EXPECT_TRUE(b.bar->grab().toImage().convertToFormat(QImage::Format_RGB32) == b.bar->ComposeFace());
+
+    b.bar->SetShowCaption(false);
+    const int painted = counter.paints;
+    b.bar->SetPosition(2);
+    EXPECT_EQ(counter.paints, painted) << "the caption setting painted; the position changed nothing";
+}
+
 TEST(TsuiProgressBar, AccessibleAsAProgressBar)
 {
     Bar b;
