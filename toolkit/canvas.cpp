@@ -414,25 +414,22 @@ void RepeatTwice(const QRgb* from, int count, QRgb* to)
     for (; x < count; ++x) to[2 * x] = to[2 * x + 1] = from[x];
 }
 
-// `area` of the picture with every pixel repeated `ratio` times across and
-// down: what nearest-neighbour enlarging by a whole ratio gives.
-QImage Enlarged(const QImage& picture, const QRect& area, int ratio)
+// Rows `area` of a 32-bit picture with every pixel repeated `ratio` times
+// across and down, written into the top of `into` (wide enough for them).
+void Enlarge(const QImage& source, const QRect& area, int ratio, QImage& into)
 {
-    const QImage source = As32Bit(picture);
-    QImage enlarged(area.size() * ratio, source.format());
-    const qsizetype rowBytes = qsizetype(enlarged.width()) * sizeof(QRgb);
+    const qsizetype rowBytes = qsizetype(area.width()) * ratio * sizeof(QRgb);
     for (int y = 0; y < area.height(); ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(area.top() + y)) + area.left();
-        auto* to = reinterpret_cast<QRgb*>(enlarged.scanLine(y * ratio));
+        auto* to = reinterpret_cast<QRgb*>(into.scanLine(y * ratio));
         if (ratio == 2) {
             RepeatTwice(from, area.width(), to);
         } else {
             for (int x = 0, at = 0; x < area.width(); ++x)
                 for (int k = 0; k < ratio; ++k) to[at++] = from[x];
         }
-        for (int copy = 1; copy < ratio; ++copy) std::memcpy(enlarged.scanLine(y * ratio + copy), to, rowBytes);
+        for (int copy = 1; copy < ratio; ++copy) std::memcpy(into.scanLine(y * ratio + copy), to, rowBytes);
     }
-    return enlarged;
 }
 
 // Qt enlarges a picture quickly only inside a rectangular clip; a window
@@ -449,11 +446,16 @@ bool DrawEnlarged(QPainter& painter, QPoint at, const QImage& picture, const QRe
         return false;
     // Device pixels for logical units: the painter's own enlarging undone.
     painter.setWorldTransform(QTransform::fromScale(1.0 / whole, 1.0 / whole) * world);
-    // In bands, so the enlarged rows are still in the cache when they are copied.
+    // In bands, so the enlarged rows are still in the cache when they are
+    // copied; one band buffer serves them all.
     constexpr int BandRows = 16;
+    const QImage source = As32Bit(picture);
+    QImage enlarged(area.width() * whole, std::min(BandRows, area.height()) * whole, source.format());
     for (int top = area.top(); top <= area.bottom(); top += BandRows) {
         const QRect band(area.left(), top, area.width(), std::min(BandRows, area.bottom() + 1 - top));
-        painter.drawImage((band.topLeft() + at) * whole, Enlarged(picture, band, whole));
+        Enlarge(source, band, whole, enlarged);
+        painter.drawImage(QRect((band.topLeft() + at) * whole, band.size() * whole), enlarged,
+                          QRect(QPoint(), band.size() * whole));
     }
     painter.setWorldTransform(world);
     return true;
