@@ -37,6 +37,8 @@ function(isp_install_component_library name)
     VERSION ${PROJECT_VERSION}
     SOVERSION ${PROJECT_VERSION_MAJOR})
   target_include_directories(${name} INTERFACE $<INSTALL_INTERFACE:${ISP_INSTALL_INCLUDEDIR}>)
+  # The public headers are C++20; a program using them needs to say nothing.
+  target_compile_features(${name} PUBLIC cxx_std_20)
   install(TARGETS ${name} EXPORT SkinnedControlsTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT library NAMELINK_COMPONENT development)
   add_library(SkinnedControls::${short} ALIAS ${name})
