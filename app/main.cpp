@@ -1,13 +1,21 @@
 #include "app/form1.h"
+#include "toolkit/commandline.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/fonts.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <exception>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    toolkit::PrepareCommandLine(argc, argv);
+    QApplication app(argc, argv); // takes Qt's own options (-platform, -style, -reverse, ...)
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Writes new firmware into a USB-attached IP camera."));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.process(app); // --help and --version print and end here
     try {
         toolkit::InstallFontSubstitutions();
         QFont font(QStringLiteral("MS Sans Serif"));
