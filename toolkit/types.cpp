@@ -1,15 +1,30 @@
 #include "toolkit/types.h"
 
-#include <QGuiApplication>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+#include <memory>
 
 namespace toolkit {
 
 namespace {
 
+// The skins are light pictures drawn for light system colours, so the
+// component set resolves system colours against one fixed light palette, not
+// the desktop's: under a dark desktop palette a caption stays dark on its
+// light face. (Fusion's own palette: what every picture of this project shows.)
+const QPalette& SkinPalette()
+{
+    static const QPalette palette = [] {
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        return fusion ? fusion->standardPalette() : QPalette(QColor(0xef, 0xef, 0xef));
+    }();
+    return palette;
+}
+
 QColor SystemColor(int index)
 {
-    const QPalette pal = QGuiApplication::palette();
+    const QPalette& pal = SkinPalette();
     switch (index) {
     case 0: return pal.color(QPalette::Button);            // scroll bar
     case 1: return pal.color(QPalette::Window);            // desktop
