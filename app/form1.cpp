@@ -49,6 +49,11 @@ void TForm1::CreateControls()
     FindControls();
 
     cmdLoad->setAccessibleDescription(cmdLoad->toolTip());
+    // What a screen reader says for what shows no text of its own, or none yet.
+    suiProgressBar1->setAccessibleName(tr("Update progress"));
+    const QString panelRoles[] = {tr("Update status"), tr("Firmware file status"), tr("Boot code status")};
+    for (int i = 0; i < std::ssize(panelRoles) && i < StatusBar1->Panels.Count(); ++i)
+        StatusBar1->Panels[i]->setAccessibleDescription(panelRoles[i]);
     setTabOrder(cmdUpdate, cmdLoad);
 
     OpenDialog1.Filter = QStringLiteral("Firmware File (*.bin)|*.bin");

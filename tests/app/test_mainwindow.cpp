@@ -4,6 +4,8 @@
 #include "skin/frame/suiform.h"
 #include "toolkit/resources.h"
 
+#include <QAccessible>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -152,6 +154,32 @@ TEST_F(MainWindowTest, SkinnedControlsHoldEveryStoredValue)
                                              {"Orientation", "suiHorizontal"},
                                              {"Color", 14609391},
                                              {"Visible", false}});
+}
+
+} // namespace
+
+namespace {
+
+QString AccessibleText(QWidget* widget, QAccessible::Text text)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(text) : QString();
+}
+
+// Before an update the progress bar and the status panels show nothing a
+// screen reader could read; each still says what it is.
+TEST_F(MainWindowTest, ProgressBarAndStatusPanelsTellAScreenReaderWhatTheyAre)
+{
+    TForm1& form = *form_;
+    EXPECT_FALSE(AccessibleText(form.suiProgressBar1, QAccessible::Name).isEmpty());
+    QSet<QString> roles;
+    for (int i = 0; i < form.StatusBar1->Panels.Count(); ++i)
+        roles.insert(AccessibleText(form.StatusBar1->Panels[i], QAccessible::Description));
+    EXPECT_EQ(roles.size(), 3);
+    EXPECT_FALSE(roles.contains(QString()));
+    // The browse button keeps its caption as its name and says what it does.
+    EXPECT_EQ(AccessibleText(form.cmdLoad, QAccessible::Name), QStringLiteral("..."));
+    EXPECT_EQ(AccessibleText(form.cmdLoad, QAccessible::Description), QStringLiteral("Select a firmware file to update."));
 }
 
 } // namespace
