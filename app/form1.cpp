@@ -10,6 +10,7 @@
 #include "skin/frame/suiframeregistry.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/translations.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -46,6 +47,7 @@ void TForm1::CreateControls()
     RegisterLayoutClasses();
     setFont(SansSerif(false));
     toolkit::ReadLayoutInto(this, toolkit::StoredLayout(QStringLiteral(":/layouts/form1.txt")));
+    toolkit::TranslateLayoutTexts(this, "TForm1");
     FindControls();
 
     cmdLoad->setAccessibleDescription(cmdLoad->toolTip());
@@ -56,7 +58,7 @@ void TForm1::CreateControls()
         StatusBar1->Panels[i]->setAccessibleDescription(panelRoles[i]);
     setTabOrder(cmdUpdate, cmdLoad);
 
-    OpenDialog1.Filter = QStringLiteral("Firmware File (*.bin)|*.bin");
+    OpenDialog1.Filter = tr("Firmware File (*.bin)|*.bin");
 }
 
 void TForm1::FindControls()
@@ -82,7 +84,7 @@ void TForm1::FormCreate(QObject*)
         Environment().EndProcess(kBootFailureExitCode);
         return;
     }
-    StatusBar1->Panels[2]->SetText(QStringLiteral("Boot code file ok"));
+    StatusBar1->Panels[2]->SetText(tr("Boot code file ok"));
 }
 
 void TForm1::FormClose(QObject*, TCloseAction&)
@@ -114,10 +116,10 @@ void TForm1::cmdLoadClick(QObject*)
     utility_.ReleaseFirmware();
     utility_.Firmware = platform::ReadWholeFile(utility_.FirmwarePath, &utility_.FirmwareLength);
     if (utility_.Firmware) {
-        StatusBar1->Panels[1]->SetText(QStringLiteral("Firmware file ok"));
+        StatusBar1->Panels[1]->SetText(tr("Firmware file ok"));
         return;
     }
-    toolkit::MessageBox(this, QStringLiteral("Fail to load firmware file.\n"));
+    toolkit::MessageBox(this, tr("Fail to load firmware file.\n"));
     lblFirmwareFile->clear();
     StatusBar1->Panels[1]->SetText(QString());
 }
@@ -134,15 +136,15 @@ void TForm1::cmdUpdateClick(QObject*)
     switch (result) {
     case DownloadResult::NoFirmware:
         updating_ = false;
-        toolkit::MessageBox(this, QString::fromLatin1(kNoFirmwareMessage));
+        toolkit::MessageBox(this, Translated(kNoFirmwareMessage));
         return;
     case DownloadResult::NoDevice:
         updating_ = false;
-        toolkit::MessageBox(this, QString::fromLatin1(kNoDeviceMessage), QString::fromLatin1(kNoDeviceCaption));
+        toolkit::MessageBox(this, Translated(kNoDeviceMessage), Translated(kNoDeviceCaption));
         return;
     case DownloadResult::BlockNotAcknowledged:
     case DownloadResult::Cancelled: // the window never asks to cancel
-        toolkit::MessageBox(this, QString::fromLatin1(kUpdateFailedMessage));
+        toolkit::MessageBox(this, Translated(kUpdateFailedMessage));
         break;
     case DownloadResult::Succeeded:
         break;
@@ -159,7 +161,7 @@ void TForm1::cmdUpdateClick(QObject*)
 
 void TForm1::StageChanged(const QString& text)
 {
-    StatusBar1->Panels[0]->SetText(text);
+    StatusBar1->Panels[0]->SetText(Translated(text.toUtf8().constData()));
 }
 
 void TForm1::ProgressStarted()

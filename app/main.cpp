@@ -2,6 +2,7 @@
 #include "toolkit/commandline.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/fonts.h"
+#include "toolkit/translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -12,7 +13,9 @@ int main(int argc, char** argv)
     toolkit::PrepareCommandLine(argc, argv);
     QApplication app(argc, argv); // takes Qt's own options (-platform, -style, -reverse, ...)
     QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral("Writes new firmware into a USB-attached IP camera."));
+    toolkit::InstallTranslations(QStringLiteral("ispupdate"));
+    options.setApplicationDescription(
+        QCoreApplication::translate("main", "Writes new firmware into a USB-attached IP camera."));
     options.addHelpOption();
     options.addVersionOption();
     options.process(app); // --help and --version print and end here

@@ -3,6 +3,7 @@
 // flasher run the same register sequence and show the same texts; each says
 // through a DownloadObserver how it shows them.
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 
@@ -20,19 +21,26 @@ constexpr int kAckReads = 3000;
 constexpr unsigned char kAckValue = 2;
 
 // The stages as the user sees them; each block adds "i/n..." between the
-// firmware stage and the end.
-inline constexpr char kStageDownloadMode[] = "8051 download mode";
-inline constexpr char kStageBootCode[] = "Boot code to SRAM...";
-inline constexpr char kStageWait[] = "wait...";
-inline constexpr char kStageBootCodeRunning[] = "boot code running...";
-inline constexpr char kStageFirmware[] = "Firmware updating...";
-inline constexpr char kStageDone[] = "Firmware update ok!";
+// firmware stage and the end. These texts are English wherever they are
+// compared or logged; a window shows them through Translated().
+inline constexpr char kStageDownloadMode[] = QT_TRANSLATE_NOOP("Download", "8051 download mode");
+inline constexpr char kStageBootCode[] = QT_TRANSLATE_NOOP("Download", "Boot code to SRAM...");
+inline constexpr char kStageWait[] = QT_TRANSLATE_NOOP("Download", "wait...");
+inline constexpr char kStageBootCodeRunning[] = QT_TRANSLATE_NOOP("Download", "boot code running...");
+inline constexpr char kStageFirmware[] = QT_TRANSLATE_NOOP("Download", "Firmware updating...");
+inline constexpr char kStageDone[] = QT_TRANSLATE_NOOP("Download", "Firmware update ok!");
 
 // What the user is told when an update cannot start or fails.
-inline constexpr char kNoFirmwareMessage[] = "Firmware file is not loaded!\n";
-inline constexpr char kNoDeviceMessage[] = "Device not found!";
-inline constexpr char kNoDeviceCaption[] = "IP Camera";
-inline constexpr char kUpdateFailedMessage[] = "Fail to update firmware!!\n";
+inline constexpr char kNoFirmwareMessage[] = QT_TRANSLATE_NOOP("Download", "Firmware file is not loaded!\n");
+inline constexpr char kNoDeviceMessage[] = QT_TRANSLATE_NOOP("Download", "Device not found!");
+inline constexpr char kNoDeviceCaption[] = QT_TRANSLATE_NOOP("Download", "IP Camera");
+inline constexpr char kUpdateFailedMessage[] = QT_TRANSLATE_NOOP("Download", "Fail to update firmware!!\n");
+
+// A text above in the user's language (the "Download" translation context).
+inline QString Translated(const char* text)
+{
+    return QCoreApplication::translate("Download", text);
+}
 
 // Number of 128-byte blocks; no overflow for lengths near 4 GiB.
 constexpr std::uint32_t BlockCount(std::uint32_t length)

@@ -3,6 +3,8 @@
 #include "platform/inifile.h"
 #include "platform/modulepath.h"
 
+#include <QCoreApplication>
+
 BootCodeLocation LocateBootCode(const QString& modulePath)
 {
     return LocateBootCode(platform::IniPathFor(modulePath), platform::DirectoryOf(modulePath));
@@ -17,5 +19,6 @@ BootCodeLocation LocateBootCode(const QString& iniPath, const QString& programDi
 
 QString BootCodeFailureMessage(const QString& bootCodePath)
 {
-    return QStringLiteral("Fail to load boot file:\n%1\n\nISP utility can not run!").arg(bootCodePath);
+    return QCoreApplication::translate("Startup", "Fail to load boot file:\n%1\n\nISP utility can not run!")
+        .arg(bootCodePath);
 }

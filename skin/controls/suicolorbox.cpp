@@ -10,7 +10,11 @@ using namespace Suicolorbox;
 
 namespace {
 
-const QString CustomItemName = QStringLiteral("Custom...");
+// The first item of a box with a custom colour, in the user's language.
+QString CustomItemName()
+{
+    return TsuiCustomColorBox::tr("Custom...");
+}
 
 // Table indexes: 0-15 standard, 16-19 extended, 20 onwards system colours.
 constexpr int FirstExtended = 16;
@@ -52,7 +56,7 @@ TsuiCustomColorBox::TsuiCustomColorBox(QObject* owner, QWidget* parent) : TsuiCu
 
 bool TsuiCustomColorBox::HasCustomItem() const
 {
-    return Items()->Count() > 0 && Items()->Strings(0) == CustomItemName && (style_ & cbCustomColor);
+    return Items()->Count() > 0 && Items()->Strings(0) == CustomItemName() && (style_ & cbCustomColor);
 }
 
 // Rebuilt from the table, keeping the custom colour and the selection.
@@ -76,7 +80,7 @@ void TsuiCustomColorBox::PopulateList()
     if (!(style_ & cbSystemColors)) DeleteRange(items, FirstSystem, items.Count() - 1);
     if (!(style_ & cbExtendedColors)) DeleteRange(items, FirstExtended, FirstSystem - 1);
     if (!(style_ & cbStandardColors)) DeleteRange(items, 0, FirstExtended - 1);
-    if (style_ & cbCustomColor) items.InsertObject(0, CustomItemName, custom);
+    if (style_ & cbCustomColor) items.InsertObject(0, CustomItemName(), custom);
     needsList_ = false;
     SetSelected(remembered);
     items.EndUpdate();

@@ -184,19 +184,19 @@ QString TsuiTitleBarButton::Purpose() const
     switch (type_) {
     case suiMax: {
         const TsuiTitleBarHost* bar = Host();
-        return IsMaximized(bar ? bar->ParentForm() : nullptr) ? QStringLiteral("Restore")
-                                                              : QStringLiteral("Maximise");
+        return IsMaximized(bar ? bar->ParentForm() : nullptr) ? tr("Restore")
+                                                              : tr("Maximise");
     }
     case suiMin:
-        return QStringLiteral("Minimise");
+        return tr("Minimise");
     case suiClose:
-        return QStringLiteral("Close");
+        return tr("Close");
     case suiHelp:
-        return QStringLiteral("Help");
+        return tr("Help");
     case suiControlBox:
-        return QStringLiteral("Window menu");
+        return tr("Window menu");
     case suiCustom:
         break;
     }
-    return QStringLiteral("Button %1").arg(Index() + 1);
+    return tr("Button %1").arg(Index() + 1);
 }

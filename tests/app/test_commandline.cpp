@@ -12,10 +12,12 @@ struct Finished {
     QString errors;
 };
 
-Finished Ispupdate(const QStringList& arguments)
+Finished Ispupdate(const QStringList& arguments, const QString& language = QStringLiteral("C"))
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LANG"), language);
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -39,6 +41,17 @@ TEST(UtilityCommandLine, HelpAndVersionAnswerWithoutADisplay)
         EXPECT_EQ(run.status, 0) << run.errors.toStdString();
         EXPECT_TRUE(run.output.contains(QStringLiteral("--version"))) << run.output.toStdString();
     }
+}
+
+// Qt's own texts (the option list) follow the locale with the utility's.
+TEST(UtilityCommandLine, HelpSpeaksTheLanguageOfTheLocale)
+{
+    const Finished german = Ispupdate({QStringLiteral("--help")}, QStringLiteral("de_DE.UTF-8"));
+    EXPECT_TRUE(german.output.contains(QStringLiteral("Schreibt neue Firmware"))) << german.output.toStdString();
+    EXPECT_TRUE(german.output.contains(QStringLiteral("Optionen"))) << german.output.toStdString();
+    const Finished english = Ispupdate({QStringLiteral("--help")});
+    EXPECT_TRUE(english.output.contains(QStringLiteral("Writes new firmware into a USB-attached IP camera.")));
+    EXPECT_TRUE(english.output.contains(QStringLiteral("Options:")));
 }
 
 TEST(UtilityCommandLine, AnUnknownOptionIsAnErrorNamingIt)
