@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6opengl6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n doxygen libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation2 fontconfig

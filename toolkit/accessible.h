@@ -13,7 +13,7 @@ class QWidget;
 
 namespace toolkit {
 
-// A push button, check box or radio button.
+/// A push button, check box or radio button.
 class AccessibleButton {
 public:
     AccessibleButton();
@@ -29,8 +29,8 @@ public:
     virtual void AccessiblePress() = 0;
 };
 
-// A value within a range: read-only by default, such as a progress bar; a
-// slider or scroll bar also takes values and names its step.
+/// A value within a range: read-only by default, such as a progress bar; a
+/// slider or scroll bar also takes values and names its step.
 class AccessibleRange {
 public:
     AccessibleRange();
@@ -47,7 +47,7 @@ public:
     virtual QString AccessibleValueText() const { return {}; }
 };
 
-// A frame that groups the controls inside it under a caption (a group box).
+/// A frame that groups the controls inside it under a caption (a group box).
 class AccessibleGrouping {
 public:
     AccessibleGrouping();

@@ -19,9 +19,9 @@ Q_ENUM_NS(TAlign)
 using TAlign = align_meta::TAlign;
 using enum align_meta::TAlign;
 
-// A widget that keeps its alignment itself and consents to each placement
-// (every toolkit control); other widgets carry the alignment as a dynamic
-// property and are placed as they are.
+/// A widget that keeps its alignment itself and consents to each placement
+/// (every toolkit control); other widgets carry the alignment as a dynamic
+/// property and are placed as they are.
 class TAligned {
 public:
     virtual TAlign Align() const = 0;

@@ -32,12 +32,14 @@ namespace toolkit {
 enum TPenStyle { psSolid, psDot, psClear };
 enum TBrushStyle { bsSolid, bsClear };
 
+/// The canvas pen: colour, width and style of lines and outlines.
 struct TPen {
     TColor Color = clBlack;
     int Width = 1;
     TPenStyle Style = psSolid;
 };
 
+/// The canvas brush: colour and style of fills.
 struct TBrush {
     TColor Color = clWhite;
     TBrushStyle Style = bsSolid;
@@ -56,9 +58,9 @@ enum : unsigned {
     DT_NOPREFIX = 0x800,
 };
 
-// A line of text a canvas left out of its image (its background cell is in the
-// image), to be drawn over the image on a denser device: crisp there instead
-// of enlarged with the pixels around it.
+/// A line of text a canvas left out of its image (its background cell is in the
+/// image), to be drawn over the image on a denser device: crisp there instead
+/// of enlarged with the pixels around it.
 struct TTextCell {
     QFont Font;
     QColor Color;
@@ -88,6 +90,8 @@ inline void DrawPicture(QPainter& painter, QPoint at, const QImage& picture, con
 // Where the text's cells lie, in the picture's coordinates.
 QList<QRect> TextAreas(const TTextLayer& text);
 
+/// Drawing onto a control's off-screen picture with a pen, a brush and a font: rectangles, lines, polygons,
+/// text, pictures, pixels.
 class TCanvas {
 public:
     explicit TCanvas(QImage* image);
@@ -159,7 +163,7 @@ public:
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);
 
-    // Pixels[x][y] reads and writes single pixels (outside: reads clNone).
+    /// Pixels[x][y] reads and writes single pixels (outside: reads clNone).
     class PixelRef {
     public:
         PixelRef(TCanvas* canvas, int x, int y) : canvas_(canvas), x_(x), y_(y) {}
@@ -174,6 +178,7 @@ public:
         TCanvas* canvas_;
         int x_, y_;
     };
+    /// One column of Pixels[x][y].
     class PixelColumn {
     public:
         PixelColumn(TCanvas* canvas, int x) : canvas_(canvas), x_(x) {}
@@ -183,6 +188,7 @@ public:
         TCanvas* canvas_;
         int x_;
     };
+    /// The canvas's Pixels[x][y].
     class PixelAccess {
     public:
         explicit PixelAccess(TCanvas* canvas) : canvas_(canvas) {}

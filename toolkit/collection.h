@@ -14,6 +14,7 @@ namespace toolkit {
 
 class TCollectionBase;
 
+/// One item of a stored collection (a title bar button, a status panel): notifies its collection of changes.
 class TCollectionItem : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ private:
     TCollectionBase* collection_ = nullptr;
 };
 
+/// A stored, ordered list of items with change notifications batched between BeginUpdate and EndUpdate.
 class TCollectionBase : public QObject, public TLayoutCollection {
     Q_OBJECT
 public:
@@ -73,6 +75,7 @@ private:
     bool pending_ = false;
 };
 
+/// A stored collection whose items are all of one class, created by Add().
 template <typename Item> class TCollection : public TCollectionBase {
 public:
     using TCollectionBase::Items;

@@ -44,6 +44,8 @@ enum : unsigned {
 // items, or at the height MeasureItem gives each.
 enum class TItemDrawing { Plain, OwnerFixed, OwnerVariable };
 
+/// The toolkit combo box: items as a string list, Style (drop-down, drop-down list, owner-drawn), ItemIndex,
+/// Text, OnChange.
 class TCustomComboBox : public QComboBox, public TComponent {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)
@@ -197,7 +199,7 @@ private:
     TTextLayer pictureText_;
 };
 
-// The toolkit's combo box as a stored control.
+/// The toolkit's combo box as a stored control.
 class TComboBox : public TCustomComboBox {
     Q_OBJECT
     Q_PROPERTY(toolkit::combobox_meta::TComboBoxStyle Style READ Style WRITE SetStyle)

@@ -15,6 +15,8 @@ inline QWidget* ParentOrOwner(QObject* owner, QWidget* parent)
     return parent ? parent : qobject_cast<QWidget*>(owner);
 }
 
+/// What every object read from a stored layout shares: it knows when it is being loaded and is told when
+/// loading ends (Loaded).
 class TComponent {
 public:
     virtual ~TComponent() = default;

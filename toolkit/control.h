@@ -20,6 +20,8 @@
 
 namespace toolkit {
 
+/// The base of every self-painting control: owner, Color/ParentColor, Font/ParentFont, Align, Caption, and
+/// painting through a canvas into an off-screen picture.
 class TCustomControl : public QWidget, public TComponent, public TAligned {
     Q_OBJECT
     Q_INTERFACES(toolkit::TAligned)

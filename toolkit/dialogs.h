@@ -17,6 +17,7 @@ enum class TMsgIcon { None, Error, Warning, Information, Question };
 enum class TMsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class TModalResult { Ok, Cancel, Yes, No };
 
+/// A message box to show: owner, text, title, icon, buttons.
 struct MessageRequest {
     QPointer<QWidget> owner; // null: a box of its own, owned by no window
     QString text;
@@ -25,6 +26,7 @@ struct MessageRequest {
     TMsgButtons buttons = TMsgButtons::Ok;
 };
 
+/// A file to ask for: owner, title, filter, initial folder, name.
 struct OpenFileRequest {
     QPointer<QWidget> owner;
     QString title;      // empty: the platform's default
@@ -33,6 +35,7 @@ struct OpenFileRequest {
     QString fileName;   // preselected: the last name chosen
 };
 
+/// A colour to ask for: owner, initial colour.
 struct ColorRequest {
     QPointer<QWidget> owner;
     TColor color = clBlack; // preset, as RGB
@@ -40,6 +43,7 @@ struct ColorRequest {
     QStringList customColors;
 };
 
+/// Answers the dialogs the controls ask for; the default shows Qt's dialogs, tests put in their own.
 class DialogResponder {
 public:
     virtual ~DialogResponder() = default;
@@ -67,6 +71,7 @@ TModalResult MessageBox(QWidget* owner, const QString& text, const QString& capt
 // already ends in its own pattern list is kept as it is.
 QString ClassicFilterToQt(const QString& filter);
 
+/// The file chooser: Filter, InitialDir, FileName; Execute asks through the dialog responder.
 class TOpenDialog {
 public:
     QString Filter; // classic form, "Firmware File (*.bin)|*.bin"
@@ -78,6 +83,7 @@ public:
     bool Execute(QWidget* owner);
 };
 
+/// The colour chooser: Color; Execute asks through the dialog responder.
 class TColorDialog {
 public:
     TColor Color = clBlack;

@@ -11,6 +11,7 @@
 
 namespace toolkit {
 
+/// The toolkit's one-line edit on a Qt line edit: Text, MaxLength, ReadOnly, OnChange.
 class TCustomEdit : public QLineEdit, public TNativeControl {
     Q_OBJECT
 public:
@@ -31,6 +32,7 @@ private:
     int maxLength_ = 0;
 };
 
+/// The one-line edit as stored in layouts.
 class TEdit : public TCustomEdit {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)
@@ -48,6 +50,7 @@ public:
     using TCustomEdit::TCustomEdit;
 };
 
+/// The toolkit's multi-line edit on a Qt text edit: Lines, ScrollBars, WordWrap, ReadOnly, OnChange.
 class TCustomMemo : public QPlainTextEdit, public TNativeControl {
     Q_OBJECT
 public:
@@ -92,6 +95,7 @@ private:
     bool syncing_ = false;
 };
 
+/// The memo as stored in layouts.
 class TMemo : public TCustomMemo {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)

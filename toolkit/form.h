@@ -6,6 +6,7 @@
 
 namespace toolkit {
 
+/// A top-level window that reads its own stored layout (Left, Top, Width, Height, Caption and its controls).
 class TForm : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)

@@ -17,6 +17,7 @@ namespace toolkit {
 
 class TCanvas;
 
+/// A control's font: name, pixel Height, style, colour, charset; notifies its owner of changes.
 class TFont : public QObject {
     Q_OBJECT
     // Declaration order is the stored-layout order.
@@ -81,7 +82,7 @@ inline constexpr TFontStyle fsItalic = TFont::fsItalic;
 inline constexpr TFontStyle fsUnderline = TFont::fsUnderline;
 inline constexpr TFontStyle fsStrikeOut = TFont::fsStrikeOut;
 
-// An RGB32 image with a canvas, a transparent flag and a key colour.
+/// An RGB32 image with a canvas, a transparent flag and a key colour.
 class TBitmap : public QObject {
     Q_OBJECT
 public:
@@ -129,6 +130,7 @@ signals:
 
 private:
     QImage image_;
+    /// Deletes the bitmap's canvas.
     struct CanvasDeleter {
         void operator()(TCanvas* canvas) const;
     };
@@ -138,8 +140,8 @@ private:
     TColor key_ = clNone;
 };
 
-// Either a graphic or nothing. Remembers the resource name it was loaded from
-// so a layout writer can store the reference instead of the pixels.
+/// Either a graphic or nothing. Remembers the resource name it was loaded from
+/// so a layout writer can store the reference instead of the pixels.
 class TPicture : public QObject {
     Q_OBJECT
 public:

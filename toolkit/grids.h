@@ -39,6 +39,8 @@ using enum grids_meta::TGridOption;
 using TGridDrawState = unsigned;
 enum : unsigned { gdSelected = 0x1, gdFocused = 0x2, gdFixed = 0x4 };
 
+/// The toolkit grid: ColCount, RowCount, fixed columns and rows, default sizes, scrolling, selection; cells
+/// painted through a canvas.
 class TCustomGrid : public QTableWidget, public TNativeControl {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)
@@ -116,6 +118,7 @@ private:
     TTextLayer cellText_;
 };
 
+/// The grid whose cells the program draws (OnDrawCell).
 class TDrawGrid : public TCustomGrid {
     Q_OBJECT
 public:
@@ -129,7 +132,7 @@ protected:
     void DrawCell(TCanvas& canvas, int col, int row, const TRect& rect, TGridDrawState state) override;
 };
 
-// Cells are written at (Left + 2, Top + 2) of their rectangle, clipped to it.
+/// Cells are written at (Left + 2, Top + 2) of their rectangle, clipped to it.
 class TStringGrid : public TCustomGrid {
     Q_OBJECT
 public:

@@ -24,6 +24,7 @@ class TCanvas;
 constexpr int kDisabledThreshold = 192;
 void DrawDisabledImage(TCanvas& canvas, int x, int y, const QImage& image);
 
+/// A list of same-sized images with masks, drawn normal or disabled; stored as one picture strip.
 class TImageList : public QObject, public TComponent {
     Q_OBJECT
     // Size first: the stored strip is cut by it.

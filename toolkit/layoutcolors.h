@@ -12,6 +12,7 @@ namespace toolkit {
 
 constexpr TColor clDefault = 0x20000000;
 
+/// A colour's layout name (clRed, clBtnFace, ...) and value.
 struct TNamedColor {
     QStringView Name;
     TColor Value;

@@ -20,6 +20,7 @@ class TLayoutWriter;
 // (nullptr for the root itself); `parent` is the enclosing object.
 using TLayoutFactory = std::function<QObject*(QObject* owner, QObject* parent)>;
 
+/// A class the layout reader can create: its name, meta-object and factory.
 struct TRegisteredClass {
     QString Name;
     const QMetaObject* Meta = nullptr;
@@ -56,8 +57,8 @@ template <class T> void RegisterClass(const QString& name)
     RegisterClass(name, &T::staticMetaObject, &CreateLayoutObject<T>);
 }
 
-// Stored values that are not Q_PROPERTYs: a page control's pages, a picture
-// that is not a QObject, and so on.
+/// Stored values that are not Q_PROPERTYs: a page control's pages, a picture
+/// that is not a QObject, and so on.
 class TStoredExtras {
 public:
     virtual ~TStoredExtras() = default;
@@ -68,9 +69,9 @@ public:
     virtual void WriteExtraProperties(TLayoutWriter& writer) const = 0;
 };
 
-// Implemented by the QObject a collection property returns, so that
-// `Name = < item ... end >` can fill it: the items are QObjects whose
-// Q_PROPERTYs take the item's values.
+/// Implemented by the QObject a collection property returns, so that
+/// `Name = < item ... end >` can fill it: the items are QObjects whose
+/// Q_PROPERTYs take the item's values.
 class TLayoutCollection {
 public:
     virtual ~TLayoutCollection() = default;

@@ -10,8 +10,8 @@
 
 namespace toolkit {
 
-// Raised for malformed text and for text that does not fit the objects it
-// describes; the message starts with "line:column: ".
+/// Raised for malformed text and for text that does not fit the objects it
+/// describes; the message starts with "line:column: ".
 class ELayoutError : public std::runtime_error {
 public:
     ELayoutError(int line, int column, const QString& message);
@@ -23,6 +23,7 @@ private:
     int column_;
 };
 
+/// A line and column in a stored layout, for error messages.
 struct TLayoutPos {
     int Line = 0;
     int Column = 0;
@@ -30,12 +31,14 @@ struct TLayoutPos {
 
 struct TLayoutProperty;
 
-// One collection item: a list of properties between `item` and `end`.
+/// One collection item: a list of properties between `item` and `end`.
 struct TLayoutItem {
     TLayoutPos Pos;
     std::vector<TLayoutProperty> Properties;
 };
 
+/// A property value as written in a stored layout: integer, string, identifier, set, list, collection or
+/// binary data.
 struct TLayoutValue {
     enum class Kind { Integer, String, Identifier, Set, List, Collection, Binary };
 
@@ -48,12 +51,14 @@ struct TLayoutValue {
     QByteArray Data;                    // Binary
 };
 
+/// One property line of a stored layout: its (possibly dotted) name, position and value.
 struct TLayoutProperty {
     QString Name; // may be dotted: "Font.Height"
     TLayoutPos Pos;
     TLayoutValue Value;
 };
 
+/// One object of a stored layout: name, class, properties and child objects.
 struct TLayoutNode {
     QString Name;
     QString ClassName;
@@ -80,8 +85,8 @@ TLayoutValue StringValue(const QString& text);
 TLayoutValue IntegerValue(qint64 number);
 TLayoutValue BinaryValue(const QByteArray& data);
 
-// The sink TStoredExtras::WriteExtraProperties and the picture values write
-// into; names are relative to the object (the writer adds "Font." and the like).
+/// The sink TStoredExtras::WriteExtraProperties and the picture values write
+/// into; names are relative to the object (the writer adds "Font." and the like).
 class TLayoutWriter {
 public:
     TLayoutWriter(std::vector<TLayoutProperty>& out, QString prefix) : out_(out), prefix_(std::move(prefix))

@@ -19,8 +19,8 @@ Q_ENUM_NS(TViewStyle)
 using TViewStyle = lists_meta::TViewStyle;
 using enum lists_meta::TViewStyle;
 
-// Items is a string list mirrored entry by entry into Qt's items, so Qt's
-// own list accessibility reads them.
+/// Items is a string list mirrored entry by entry into Qt's items, so Qt's
+/// own list accessibility reads them.
 class TCustomListBox : public QListWidget, public TNativeControl {
     Q_OBJECT
 public:
@@ -52,6 +52,7 @@ private:
     TStringList items_;
 };
 
+/// The toolkit list box on a Qt list widget: Items, ItemIndex, MultiSelect, Sorted, owner-drawn items.
 class TListBox : public TCustomListBox {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)
@@ -70,8 +71,8 @@ public:
     using TCustomListBox::TCustomListBox;
 };
 
-// Every item carries a check box; the user toggles it with the pointer or
-// the space bar.
+/// Every item carries a check box; the user toggles it with the pointer or
+/// the space bar.
 class TCheckListBox : public TCustomListBox {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)
@@ -99,8 +100,8 @@ protected:
     void PrepareItem(QListWidgetItem& item) override;
 };
 
-// Columns and items with sub-items; only the report style shows the column
-// headers.
+/// Columns and items with sub-items; only the report style shows the column
+/// headers.
 class TCustomListView : public QTreeWidget, public TNativeControl {
     Q_OBJECT
 public:
@@ -127,6 +128,7 @@ private:
     TViewStyle viewStyle_ = vsIcon;
 };
 
+/// The toolkit list view on a Qt tree widget: columns and items.
 class TListView : public TCustomListView {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)
@@ -144,6 +146,7 @@ public:
     using TCustomListView::TCustomListView;
 };
 
+/// The toolkit tree view on a Qt tree widget: nested items.
 class TCustomTreeView : public QTreeWidget, public TNativeControl {
     Q_OBJECT
 public:
@@ -162,6 +165,7 @@ protected:
 
 };
 
+/// The tree view as stored in layouts.
 class TTreeView : public TCustomTreeView {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)

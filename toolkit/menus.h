@@ -35,7 +35,7 @@ QKeySequence ShortCutToKeySequence(int shortCut);
 QString ShortCutToText(int shortCut);
 int TextToShortCut(const QString& text);
 
-// Draws and measures the items of a menu's popups.
+/// Draws and measures the items of a menu's popups.
 class TMenuDrawer {
 public:
     virtual ~TMenuDrawer() = default;
@@ -49,8 +49,8 @@ public:
     virtual void DrawPopupFrame(TCanvas& canvas, const TRect& rect) { Q_UNUSED(canvas); Q_UNUSED(rect); }
 };
 
-// What menus and items have in common: an ordered list of sub-items (their
-// QObject children) and the popup that shows them.
+/// What menus and items have in common: an ordered list of sub-items (their
+/// QObject children) and the popup that shows them.
 class TMenuNode : public QObject, public TComponent {
     Q_OBJECT
 public:
@@ -81,6 +81,7 @@ private:
     std::unique_ptr<TMenuPopup> popup_;
 };
 
+/// One menu item: Caption, ShortCut, Checked, RadioItem, Enabled, Visible, ImageIndex, OnClick, nested items.
 class TMenuItem : public TMenuNode {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -138,6 +139,7 @@ private:
     QAction* action_ = nullptr;
 };
 
+/// The base of the main and pop-up menus: the items, their images and their owner-drawn look.
 class TMenu : public TMenuNode {
     Q_OBJECT
     Q_PROPERTY(toolkit::TImageList* Images READ Images WRITE SetImages)
@@ -183,8 +185,8 @@ private:
     std::vector<QPointer<QShortcut>> shortCuts_;
 };
 
-// The menu of a window: its top-level items are what a menu bar shows, and
-// the items' shortcuts work while that window is active (only that window).
+/// The menu of a window: its top-level items are what a menu bar shows, and
+/// the items' shortcuts work while that window is active (only that window).
 class TMainMenu : public TMenu {
     Q_OBJECT
 public:
@@ -194,7 +196,7 @@ protected:
     bool BindsShortCuts() const override { return true; }
 };
 
-// A menu that pops up where asked.
+/// A menu that pops up where asked.
 class TPopupMenu : public TMenu {
     Q_OBJECT
 public:

@@ -31,6 +31,8 @@ using TScrollStyle = nativecontrol_meta::TScrollStyle;
 using enum nativecontrol_meta::TBorderStyle;
 using enum nativecontrol_meta::TScrollStyle;
 
+/// What the controls built on native Qt widgets share beside their Qt base: owner, Color and Font into the
+/// palette and font, BorderStyle, geometry setters.
 class TNativeControl : public TComponent {
 public:
     TNativeControl(QWidget& widget, QObject* owner);

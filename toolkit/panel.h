@@ -17,6 +17,8 @@ Q_ENUM_NS(TAlignment)
 using TAlignment = panel_meta::TAlignment;
 using enum panel_meta::TAlignment;
 
+/// The toolkit panel: a container with a one-line caption (Alignment) and BorderWidth around its aligned
+/// children.
 class TCustomPanel : public TCustomControl {
     Q_OBJECT
     Q_PROPERTY(toolkit::panel_meta::TAlignment Alignment READ Alignment WRITE SetAlignment DESIGNABLE false)
@@ -45,6 +47,7 @@ private:
     int borderWidth_ = 0;
 };
 
+/// The panel as stored in layouts.
 class TPanel : public TCustomPanel {
     Q_OBJECT
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)

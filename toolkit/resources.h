@@ -7,6 +7,7 @@
 
 namespace toolkit {
 
+/// Thrown when a picture resource of that name does not exist.
 class EResNotFound : public std::runtime_error {
 public:
     explicit EResNotFound(const QString& name);

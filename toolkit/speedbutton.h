@@ -12,6 +12,7 @@
 
 namespace toolkit {
 
+/// A tool button that never takes the focus: flat or with an edge, a glyph, GroupIndex groups, AllowAllUp.
 class TSpeedButton : public TCustomControl, public AccessibleButton {
     Q_OBJECT
     Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)

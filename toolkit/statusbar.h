@@ -8,6 +8,7 @@
 
 namespace toolkit {
 
+/// One fixed-width text panel of a status bar (a label, so screen readers read it).
 class TStatusPanel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(QString Text READ Text WRITE SetText NOTIFY TextChanged)
@@ -28,13 +29,14 @@ private:
     int width_ = 50;
 };
 
+/// A row of fixed-width text panels along the bottom of a window.
 class TStatusBar : public QFrame {
     Q_OBJECT
 
 public:
     explicit TStatusBar(QWidget* parent);
 
-    // Panels in the order they were added; index from 0.
+    /// Panels in the order they were added; index from 0.
     class PanelList {
     public:
         TStatusPanel* operator[](int index) const { return panels_.at(index); }

@@ -21,6 +21,7 @@ Q_ENUM_NS(TStaticBorderStyle)
 using TStaticBorderStyle = stdctrls_meta::TStaticBorderStyle;
 using enum stdctrls_meta::TStaticBorderStyle;
 
+/// The toolkit label: Caption, Alignment, AutoSize, Transparent, WordWrap, FocusControl.
 class TLabel : public QLabel, public TComponent {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)
@@ -61,7 +62,7 @@ private:
     bool transparent_ = false;
 };
 
-// A label with a border, drawn by the window system as a static control.
+/// A label with a border, drawn by the window system as a static control.
 class TStaticText : public TLabel {
     Q_OBJECT
     Q_PROPERTY(toolkit::stdctrls_meta::TStaticBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
@@ -76,8 +77,8 @@ private:
     TStaticBorderStyle borderStyle_ = sbsNone;
 };
 
-// The panels of a stored status bar: `Panels = < item Width = 120 end ... >`.
-// A stored bar starts without panels, so only an empty bar can be filled.
+/// The panels of a stored status bar: `Panels = < item Width = 120 end ... >`.
+/// A stored bar starts without panels, so only an empty bar can be filled.
 class TStatusPanelsCollection : public QObject, public TLayoutCollection {
     Q_OBJECT
 public:
@@ -90,6 +91,7 @@ private:
     TStatusBar* bar_;
 };
 
+/// The status bar as stored in layouts: its bounds and its Panels.
 class TStoredStatusBar : public TStatusBar, public TComponent {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)

@@ -12,6 +12,7 @@ namespace toolkit {
 // What an entry carries beside its text: wide enough for a pointer.
 using TStringObject = quintptr;
 
+/// A list of strings, each with an object value; Sorted keeps case-insensitive order; OnChange batched.
 class TStringList : public QObject {
     Q_OBJECT
     // How a layout stores the list: `Items.Strings = ('one' 'two')`.

@@ -32,10 +32,10 @@ enum TCustomDrawStateFlag { cdsSelected = 0x1, cdsDisabled = 0x4, cdsChecked = 0
 Q_DECLARE_FLAGS(TCustomDrawState, TCustomDrawStateFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TCustomDrawState)
 
-// Hot, pressed and checked are Qt's own button states: hot while the pointer
-// is over an enabled button, selected while it is held down or its menu is
-// open, checked for a check button that is down.
-// Assistive technology sees a button linked to a menu item as a menu item.
+/// Hot, pressed and checked are Qt's own button states: hot while the pointer
+/// is over an enabled button, selected while it is held down or its menu is
+/// open, checked for a check button that is down.
+/// Assistive technology sees a button linked to a menu item as a menu item.
 class TToolButton : public QToolButton, public TComponent, public AccessibleButton {
     Q_OBJECT
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
@@ -121,6 +121,7 @@ private:
     TTextLayer captionText_;
 };
 
+/// A tool bar: rows of TToolButtons with images, hot images and captions, wrapping, custom-draw hooks.
 class TToolBar : public TCustomControl {
     Q_OBJECT
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)

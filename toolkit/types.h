@@ -9,6 +9,7 @@
 
 namespace toolkit {
 
+/// A point (X, Y) in a control's pixels.
 struct TPoint {
     int X = 0;
     int Y = 0;
@@ -16,8 +17,8 @@ struct TPoint {
     friend bool operator==(const TPoint&, const TPoint&) = default;
 };
 
-// Right and Bottom are exclusive; a rectangle whose Bottom lies above its Top
-// is legal and means "mirrored" to the stretching routines.
+/// Right and Bottom are exclusive; a rectangle whose Bottom lies above its Top
+/// is legal and means "mirrored" to the stretching routines.
 struct TRect {
     int Left = 0;
     int Top = 0;

@@ -24,13 +24,15 @@ inline constexpr auto blGlyphRight = TButtonLayout::blGlyphRight;
 inline constexpr auto blGlyphTop = TButtonLayout::blGlyphTop;
 inline constexpr auto blGlyphBottom = TButtonLayout::blGlyphBottom;
 
-// Where a glyph and the caption go for a layout, all halvings truncating.
+/// Where a glyph and the caption go for a layout, all halvings truncating.
 struct TsuiGlyphPlacement {
     toolkit::TPoint Glyph;
     toolkit::TPoint Text;
 };
 TsuiGlyphPlacement PlaceGlyph(TButtonLayout layout, QSize button, QSize text, QSize glyph, int spacing);
 
+/// The skinned push button: a face from its style (or three pictures of its own), a glyph, a caption;
+/// Default/Cancel, ModalResult, AutoSize, repeat while held.
 class TsuiButton : public TsuiCustomButton {
     Q_OBJECT
     Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <optional>
 
+/// The skinned check box: a box picture from its style beside its caption; Checked, Transparent, AutoSize.
 class TsuiCheckBox : public TsuiCustomButtonEx {
     Q_OBJECT
     Q_PROPERTY(bool Checked READ Checked WRITE SetChecked NOTIFY CheckedChanged)

@@ -20,8 +20,8 @@ class QShortcut;
 constexpr int FallbackPictureWidth = 74;
 constexpr int FallbackPictureHeight = 21;
 
-// The properties of the whole family, public but not stored: each button
-// publishes its own set again, in its own order.
+/// The properties of the whole family, public but not stored: each button
+/// publishes its own set again, in its own order.
 class TsuiCustomButton : public TsuiControl, public toolkit::AccessibleButton {
     Q_OBJECT
     Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel DESIGNABLE false)

@@ -7,11 +7,11 @@
 
 #include <QSize>
 
-// Where the parts of a check box or radio button go, for a client size, the
-// size of the style's check-box picture and the font's Height: the state
-// picture at the left, vertically centred; the caption from its rectangle's
-// top-left, four pixels right of the picture; the focus mark around the
-// caption, one pixel wider to the left. Halvings truncate toward zero.
+/// Where the parts of a check box or radio button go, for a client size, the
+/// size of the style's check-box picture and the font's Height: the state
+/// picture at the left, vertically centred; the caption from its rectangle's
+/// top-left, four pixels right of the picture; the focus mark around the
+/// caption, one pixel wider to the left. Halvings truncate toward zero.
 struct TsuiCheckLayout {
     toolkit::TRect Picture;
     toolkit::TRect Caption;
@@ -21,9 +21,9 @@ TsuiCheckLayout PlaceCheckParts(QSize client, QSize picture, int fontHeight);
 // The client size AutoSize gives for a caption of textWidth pixels.
 QSize CheckAutoSize(QSize picture, int fontHeight, int textWidth);
 
-// A two-state button: a small state picture at the left, the caption to its
-// right. Clicking, space, Enter and the accelerator change the state once
-// (DoClick) before OnClick runs.
+/// A two-state button: a small state picture at the left, the caption to its
+/// right. Clicking, space, Enter and the accelerator change the state once
+/// (DoClick) before OnClick runs.
 class TsuiCustomButtonEx : public TsuiCustomButton {
     Q_OBJECT
 

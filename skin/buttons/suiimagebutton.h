@@ -5,6 +5,8 @@
 #include "skin/buttons/suicustombutton.h"
 #include "toolkit/graphics.h"
 
+/// A button drawn from pictures of its own for the normal, hot, pressed and disabled looks (PicNormal,
+/// PicMouseOn, PicMouseDown, PicDisabled), optionally stretched.
 class TsuiImageButton : public TsuiCustomButton {
     Q_OBJECT
     Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)

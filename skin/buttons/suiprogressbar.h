@@ -11,6 +11,8 @@
 
 #include <QImage>
 
+/// The skinned progress bar: Min, Max, Position, Orientation, the percentage caption (ShowCaption,
+/// CaptionColor) over the style's bar pictures.
 class TsuiProgressBar : public TsuiControl, public toolkit::AccessibleRange {
     Q_OBJECT
     // Declaration order is the stored-layout order; nothing but Visible has a
@@ -93,7 +95,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // What a paint would show; a set that leaves it unchanged skips the paint.
+    /// What a paint would show; a set that leaves it unchanged skips the paint.
     struct Face {
         int filled = 0;
         QString caption;

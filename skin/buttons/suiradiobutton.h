@@ -5,8 +5,8 @@
 
 #include <optional>
 
-// A check box that only the user's click checks, and that unchecks the
-// radio buttons of its group (same GroupIndex) among its siblings.
+/// A check box that only the user's click checks, and that unchecks the
+/// radio buttons of its group (same GroupIndex) among its siblings.
 class TsuiRadioButton : public TsuiCheckBox {
     Q_OBJECT
     Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)

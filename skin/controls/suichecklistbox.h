@@ -5,8 +5,8 @@
 #include "skin/themes/suiflatborder.h"
 #include "toolkit/lists.h"
 
-// Its border is pinned: BorderStyle always reads single and BorderWidth 1;
-// writing either sets the flat border of width 1 again.
+/// Its border is pinned: BorderStyle always reads single and BorderWidth 1;
+/// writing either sets the flat border of width 1 again.
 class TsuiCheckListBox : public toolkit::TCheckListBox, public TsuiFlatBorder {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)

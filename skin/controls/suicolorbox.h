@@ -34,6 +34,8 @@ constexpr toolkit::TColor NoColorSelected = 0xFF000000;
 // "Btn Face" (a leading "cl" dropped, a space before every later capital).
 QString ColorBoxItemName(const QString& colorName, bool pretty);
 
+/// The skinned colour box's behaviour: a list of named colours with swatches (Style chooses standard,
+/// extended, system, custom), Selected.
 class TsuiCustomColorBox : public TsuiCustomComboBox {
     Q_OBJECT
 
@@ -88,6 +90,7 @@ private:
     bool listSelected_ = false;
 };
 
+/// The skinned colour box as stored in layouts (TsuiCustomColorBox with its published properties).
 class TsuiColorBox : public TsuiCustomColorBox {
     Q_OBJECT
     Q_PROPERTY(Suicolorbox::TColorBoxStyle Style READ Style WRITE SetStyle)

@@ -6,6 +6,7 @@
 #include "skin/themes/suithemes.h"
 #include "toolkit/combobox.h"
 
+/// The skinned combo box: the toolkit combo box in a flat skinned border with the style's drop-down button.
 class TsuiCustomComboBox : public toolkit::TCustomComboBox, public TsuiStyled {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)
@@ -55,7 +56,7 @@ private:
     TsuiUIStyle uiStyle_ = TsuiUIStyle::Custom;
 };
 
-// The plain skinned combo box with the toolkit's usual stored properties.
+/// The plain skinned combo box with the toolkit's usual stored properties.
 class TsuiComboBox : public TsuiCustomComboBox {
     Q_OBJECT
     Q_PROPERTY(toolkit::combobox_meta::TComboBoxStyle Style READ Style WRITE SetStyle)

@@ -6,6 +6,7 @@
 #include "skin/themes/suiflatborder.h"
 #include "toolkit/edits.h"
 
+/// The skinned one-line edit: the toolkit edit in the style's flat border.
 class TsuiEdit : public toolkit::TCustomEdit, public TsuiFlatBorder {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)

@@ -39,9 +39,9 @@ using Suifontcombobox::TFontDrawComboStyle;
 using Suifontcombobox::TFontListOption;
 using Suifontcombobox::TFontListOptions;
 
-// What the font list knows of a family, in the classic terms its filter and
-// pictures are written in. This platform has no OEM character set and no
-// device (printer-resident) fonts.
+/// What the font list knows of a family, in the classic terms its filter and
+/// pictures are written in. This platform has no OEM character set and no
+/// device (printer-resident) fonts.
 struct TFontFamilyInfo {
     // Kind bits of an item's object value.
     static constexpr unsigned RasterFont = 0x1;
@@ -63,7 +63,7 @@ struct TFontFamilyInfo {
     unsigned ItemValue() const { return FontType | (Charset != SymbolCharset ? NotSymbol : 0); }
 };
 
-// An owner-drawn box whose item height follows its font.
+/// An owner-drawn box whose item height follows its font.
 class TsuiFontDrawComboBox : public TsuiCustomComboBox {
     Q_OBJECT
 
@@ -85,6 +85,7 @@ private:
     TFontDrawComboStyle comboStyle_ = TFontDrawComboStyle::csDropDownList;
 };
 
+/// A skinned combo box listing the installed font families (FontName), each drawn in its own face.
 class TsuiFontComboBox : public TsuiFontDrawComboBox {
     Q_OBJECT
     Q_PROPERTY(Suifontcombobox::TFontDrawComboStyle Style READ ComboStyle WRITE SetComboStyle)
@@ -152,8 +153,8 @@ private:
     std::optional<QString> pendingName_;
 };
 
-// The sizes a family offers: the sixteen usual ones for a scalable family,
-// the family's own sizes otherwise.
+/// The sizes a family offers: the sixteen usual ones for a scalable family,
+/// the family's own sizes otherwise.
 class TsuiFontSizeComboBox : public TsuiCustomComboBox {
     Q_OBJECT
     Q_PROPERTY(QString FontName READ FontName WRITE SetFontName)

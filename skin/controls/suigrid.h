@@ -6,7 +6,7 @@
 #include "skin/themes/suiflatborder.h"
 #include "toolkit/grids.h"
 
-// The colours both grids share, read from the theme by SetUIStyle.
+/// The colours both grids share, read from the theme by SetUIStyle.
 class TsuiGridColors : public TsuiFlatBorder {
 public:
     static constexpr toolkit::TColor DefaultFocusedColor = 0x008000;  // green
@@ -48,6 +48,8 @@ private:
     TsuiUIStyle uiStyle_ = TsuiUIStyle::Custom;
 };
 
+/// The skinned grids' shared part: the toolkit grid with the style's fixed-cell colours, border and skinned
+/// scroll bars.
 class TsuiCustomDrawGrid : public toolkit::TDrawGrid, public TsuiGridColors {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)
@@ -67,12 +69,14 @@ protected:
     bool event(QEvent* event) override;
 };
 
+/// The skinned grid whose cells the program draws (OnDrawCell).
 class TsuiDrawGrid : public TsuiCustomDrawGrid {
     Q_OBJECT
 public:
     using TsuiCustomDrawGrid::TsuiCustomDrawGrid;
 };
 
+/// The skinned grid of text cells (Cells[col][row]).
 class TsuiStringGrid : public toolkit::TStringGrid, public TsuiGridColors {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)

@@ -9,6 +9,8 @@
 
 #include <vector>
 
+/// The skinned group box's behaviour: a frame in the style's border colour with its caption set into the top
+/// edge.
 class TsuiCustomGroupBox : public TsuiCustomPanel, public toolkit::AccessibleGrouping {
     Q_OBJECT
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
@@ -53,6 +55,7 @@ private:
     toolkit::TColor borderColor_ = 0;
 };
 
+/// The skinned group box as stored in layouts: a container with a caption and BorderColor.
 class TsuiGroupBox : public TsuiCustomGroupBox {
     Q_OBJECT
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)

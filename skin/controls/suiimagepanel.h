@@ -23,6 +23,7 @@ inline constexpr auto suiNormal = TsuiDrawStyle::suiNormal;
 inline constexpr auto suiStretch = TsuiDrawStyle::suiStretch;
 inline constexpr auto suiTile = TsuiDrawStyle::suiTile;
 
+/// A skinned panel that paints a picture (stretched, tiled or centred) under its children.
 class TsuiCustomPanel : public toolkit::TCustomPanel, public TsuiStyled {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)
@@ -89,6 +90,7 @@ private:
     bool clickHeld_ = false;
 };
 
+/// The image panel as stored in layouts: Picture, DrawStyle, Transparent.
 class TsuiImagePanel : public TsuiCustomPanel {
     Q_OBJECT
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)

@@ -5,6 +5,7 @@
 #include "skin/themes/suiflatborder.h"
 #include "toolkit/lists.h"
 
+/// The skinned list view: the toolkit list view in the style's flat border.
 class TsuiListView : public toolkit::TCustomListView, public TsuiFlatBorder {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)

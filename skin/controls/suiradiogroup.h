@@ -11,6 +11,7 @@
 
 class TsuiCheckBox;
 
+/// A skinned group box of check boxes built from Items, in Columns.
 class TsuiCheckGroup : public TsuiCustomGroupBox {
     Q_OBJECT
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
@@ -76,6 +77,7 @@ private:
     TsuiUIStyle uiStyle_ = TsuiUIStyle::DeepBlue;
 };
 
+/// A skinned group box of radio buttons built from Items, in Columns; ItemIndex is the chosen one.
 class TsuiRadioGroup : public TsuiCheckGroup {
     Q_OBJECT
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)

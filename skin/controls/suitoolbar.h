@@ -7,6 +7,7 @@
 #include "skin/themes/suithemes.h"
 #include "toolkit/toolbar.h"
 
+/// The skinned tool bar: the toolkit tool bar drawn with the style's button faces and colours.
 class TsuiToolBar : public toolkit::TToolBar, public TsuiStyled {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)

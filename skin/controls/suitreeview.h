@@ -5,6 +5,7 @@
 #include "skin/themes/suiflatborder.h"
 #include "toolkit/lists.h"
 
+/// The skinned tree view: the toolkit tree view in the style's flat border.
 class TsuiTreeView : public toolkit::TCustomTreeView, public TsuiFlatBorder {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)

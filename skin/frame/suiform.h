@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <stdexcept>
 
+/// The skinned frame: takes over its window (borders, title bar, menu bar) and passes its UIStyle on to the
+/// skinned controls on it.
 class TsuiForm : public toolkit::TCustomControl, public TsuiMenuFrame {
     Q_OBJECT
     Q_INTERFACES(TsuiFrameInfo TsuiMenuFrame)
@@ -158,7 +160,7 @@ private:
     QRect resizeStart_;
 };
 
-// Raised when a form gets a second frame.
+/// Raised when a form gets a second frame.
 class EsuiFormError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -11,9 +11,9 @@
 
 #include <QPointer>
 
-// The frame whose menu bar shows a skinned menu, as the menu and the bar
-// call it back; the frame implements it (Q_INTERFACES), so that this unit
-// needs no knowledge of the frame's.
+/// The frame whose menu bar shows a skinned menu, as the menu and the bar
+/// call it back; the frame implements it (Q_INTERFACES), so that this unit
+/// needs no knowledge of the frame's.
 class TsuiMenuFrame : public TsuiFrameInfo {
 public:
     // The menu shown on the frame's menu bar (not owned).
@@ -45,6 +45,8 @@ void Menu_DrawWindowBorder(toolkit::TCanvas& canvas, const toolkit::TRect& windo
 // The system's menu font and menu text colour.
 void Menu_GetSystemFont(toolkit::TFont& font);
 
+/// The skinned main menu: the toolkit main menu drawn on the frame's menu bar and in menus with the style's
+/// colours.
 class TsuiMainMenu : public toolkit::TMainMenu, public toolkit::TMenuDrawer {
     Q_OBJECT
     // Images (the user's list; none while the check marks alone are used)
@@ -159,8 +161,8 @@ private:
     QPointer<QWidget> skinForm_;
 };
 
-// The frame's menu bar: one grouped, self-sizing button per top-level item
-// of the frame's menu, drawn in the menu's style.
+/// The frame's menu bar: one grouped, self-sizing button per top-level item
+/// of the frame's menu, drawn in the menu's style.
 class TsuiMenuBar : public toolkit::TToolBar {
     Q_OBJECT
 public:

@@ -20,8 +20,8 @@
 // program has none.
 QImage ApplicationIcon();
 
-// Where everything on the bar goes, from its state alone; painting and the
-// mouse both read it.
+/// Where everything on the bar goes, from its state alone; painting and the
+/// mouse both read it.
 struct TsuiTitleBarLayout {
     // Per button in collection order; empty for the control box when it is
     // not shown as a button or icon.
@@ -33,6 +33,8 @@ struct TsuiTitleBarLayout {
     bool AppIcon = false;
 };
 
+/// The skinned title bar: caption, icon, sections and buttons (close, maximise, minimise, help, custom) from
+/// the style's pictures; drags and maximises its window.
 class TsuiTitleBar : public TsuiControl, public TsuiTitleBarHost {
     Q_OBJECT
     Q_INTERFACES(TsuiTitleBarHost)

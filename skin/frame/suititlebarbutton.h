@@ -11,9 +11,9 @@
 #include <QMenu>
 #include <QPointer>
 
-// The bar the caption buttons and sections sit on, as they call it back;
-// the bar implements it (Q_INTERFACES), so that they need no knowledge of
-// the bar's unit.
+/// The bar the caption buttons and sections sit on, as they call it back;
+/// the bar implements it (Q_INTERFACES), so that they need no knowledge of
+/// the bar's unit.
 class TsuiTitleBarHost {
 public:
     virtual ~TsuiTitleBarHost() = default;
@@ -29,6 +29,8 @@ public:
 
 Q_DECLARE_INTERFACE(TsuiTitleBarHost, "skin.TsuiTitleBarHost")
 
+/// One button of a skinned title bar: its action (close, maximise, minimise, help, control box, custom) and
+/// pictures.
 class TsuiTitleBarButton : public toolkit::TCollectionItem {
     Q_OBJECT
     Q_PROPERTY(Suititlebar::TsuiTitleBarBtnType ButtonType READ ButtonType WRITE SetButtonType)

@@ -6,6 +6,7 @@
 #include "skin/frame/suititlebarsection.h"
 #include "toolkit/collection.h"
 
+/// A title bar's collection of sections or buttons: repaints its bar when an item changes.
 template <class Item> class TsuiTitleBarCollection : public toolkit::TCollection<Item> {
 public:
     // The owner is the bar, a TsuiTitleBarHost.
@@ -22,12 +23,14 @@ private:
     QWidget* owner_;
 };
 
+/// The stored list of a title bar's sections.
 class TsuiTitleBarSections : public TsuiTitleBarCollection<TsuiTitleBarSection> {
     Q_OBJECT
 public:
     using TsuiTitleBarCollection::TsuiTitleBarCollection;
 };
 
+/// The stored list of a title bar's buttons.
 class TsuiTitleBarButtons : public TsuiTitleBarCollection<TsuiTitleBarButton> {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 #include "toolkit/collection.h"
 #include "toolkit/graphics.h"
 
+/// A picture section of a skinned title bar, aligned left, right or stretched over the client part.
 class TsuiTitleBarSection : public toolkit::TCollectionItem {
     Q_OBJECT
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)

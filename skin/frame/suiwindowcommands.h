@@ -20,8 +20,8 @@ bool IsMaximized(const QWidget* form);
 // shape for 0 or less.
 void SetRoundTopCorners(QWidget* form, int size);
 
-// Maximise, restore and move for one caption, with what doing them by hand
-// needs to remember.
+/// Maximise, restore and move for one caption, with what doing them by hand
+/// needs to remember.
 class TsuiWindowCommands : public QObject {
     Q_OBJECT
 

@@ -18,6 +18,7 @@
 class QAbstractScrollArea;
 class QScrollBar;
 
+/// Puts skinned scroll bars on a Qt scroll area (memo, list box) and keeps them in step with its own.
 class TsuiAttachedBars : public QObject {
     Q_OBJECT
 public:

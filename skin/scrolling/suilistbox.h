@@ -7,6 +7,7 @@
 #include "skin/themes/suiflatborder.h"
 #include "toolkit/lists.h"
 
+/// The skinned list box: the toolkit list box in the style's flat border with a skinned vertical scroll bar.
 class TsuiListBox : public toolkit::TCustomListBox, public TsuiFlatBorder {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)

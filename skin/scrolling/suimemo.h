@@ -7,6 +7,7 @@
 #include "skin/themes/suiflatborder.h"
 #include "toolkit/edits.h"
 
+/// The skinned memo: the toolkit memo in the style's flat border with skinned scroll bars.
 class TsuiMemo : public toolkit::TCustomMemo, public TsuiFlatBorder {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)

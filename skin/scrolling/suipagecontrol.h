@@ -14,8 +14,8 @@
 
 class TsuiTabSheet;
 
-// The strip of a page control; in a form designer a press on a tab switches
-// pages as well.
+/// The strip of a page control; in a form designer a press on a tab switches
+/// pages as well.
 class TsuiPageControlTopPanel : public TsuiTabControlTopPanel {
     Q_OBJECT
 
@@ -30,6 +30,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
+/// The skinned page control: a row of tabs over pages (TsuiTabSheet), ActivePage and the style's tab
+/// pictures.
 class TsuiPageControl : public TsuiTab, public toolkit::TStoredExtras {
     Q_OBJECT
     Q_PROPERTY(TsuiTabSheet* ActivePage READ ActivePage WRITE SetActivePage)
@@ -118,6 +120,7 @@ private:
     QStringList savedPageOrder_;
 };
 
+/// One page of a skinned page control: its caption on a tab, its children on the page.
 class TsuiTabSheet : public toolkit::TCustomPanel, public TsuiStyled {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)

@@ -16,6 +16,8 @@ class TsuiScrollTrackBar;
 // the track (10 percent when PageSize lies outside 10..100).
 int ThumbLength(int lineButton, int trackLength, int pageSize);
 
+/// The skinned scroll bar: arrow buttons, track and thumb from the style's pictures; Min, Max, Position,
+/// PageSize, SmallChange, LargeChange.
 class TsuiScrollBar : public TsuiControl, public toolkit::AccessibleRange {
     Q_OBJECT
     // Declaration order is the stored-layout order; none has a default.

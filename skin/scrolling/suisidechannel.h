@@ -35,6 +35,8 @@ using Suisidechannel::TsuiSideChannelPopupMode;
 inline constexpr auto suiMouseOn = TsuiSideChannelPopupMode::suiMouseOn;
 inline constexpr auto suiMouseClick = TsuiSideChannelPopupMode::suiMouseClick;
 
+/// A panel docked at a window's edge that slides out when the pointer reaches its grip and back in when it
+/// leaves (StayOn keeps it out).
 class TsuiSideChannel : public toolkit::TCustomPanel, public TsuiStyled {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)

@@ -12,8 +12,8 @@
 
 class TsuiTab;
 
-// The row of tabs along the top of a tabbed control. Every visible tab is a
-// part of the pointer machine; a click on one selects it.
+/// The row of tabs along the top of a tabbed control. Every visible tab is a
+/// part of the pointer machine; a click on one selects it.
 class TsuiTabControlTopPanel : public TsuiControl {
     Q_OBJECT
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle DESIGNABLE false)
@@ -77,8 +77,8 @@ private:
     toolkit::TBitmap linePicture_;
 };
 
-// A panel whose top is a tab strip and whose remainder is a bordered area for
-// other controls.
+/// A panel whose top is a tab strip and whose remainder is a bordered area for
+/// other controls.
 class TsuiTab : public TsuiControl {
     Q_OBJECT
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
@@ -134,8 +134,8 @@ private:
     TsuiTabControlTopPanel* topPanel_;
 };
 
-// The plain tab control: choosing a tab changes only the strip and raises
-// OnTabActive; the application does the rest.
+/// The plain tab control: choosing a tab changes only the strip and raises
+/// OnTabActive; the application does the rest.
 class TsuiTabControl : public TsuiTab {
     Q_OBJECT
     Q_PROPERTY(QStringList Tabs READ Tabs WRITE SetTabs)

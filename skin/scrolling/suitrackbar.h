@@ -43,6 +43,8 @@ void FixThicknessInLayouts(QWidget& control, TsuiProgressBarOrientation orientat
 // the default style's pictures.
 void ApplyFirstUIStyle(TsuiControl& control, TsuiUIStyle style);
 
+/// The skinned track bar (slider): a bar and a slider picture from the style; Min, Max, Position,
+/// Orientation.
 class TsuiTrackBar : public TsuiControl, public toolkit::AccessibleRange {
     Q_OBJECT
     // Declaration order is the stored-layout order; none has a default.
@@ -191,8 +193,8 @@ private:
     toolkit::TBitmap barStrip_;
 };
 
-// The scroll bar's track: its slider is the thumb, which the scroll bar can
-// hide and resize to its picture.
+/// The scroll bar's track: its slider is the thumb, which the scroll bar can
+/// hide and resize to its picture.
 class TsuiScrollTrackBar : public TsuiTrackBar {
     Q_OBJECT
 

@@ -16,6 +16,7 @@ enum class TsuiContainerStyle : std::uint8_t {
     Ignore,     // the control has its own way (ApplyContainerStyle overridden)
 };
 
+/// The base of the self-painting skinned controls: a toolkit control with a UIStyle.
 class TsuiControl : public toolkit::TCustomControl, public TsuiStyled {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)

@@ -40,7 +40,7 @@ enum class TsuiFace : std::uint8_t {
     MenuCheck,
 };
 
-// What the picture depends on. Elements ignore what does not concern them.
+/// What the picture depends on. Elements ignore what does not concern them.
 struct TsuiFaceState {
     bool Enabled = true;
     bool Hot = false;      // under the pointer

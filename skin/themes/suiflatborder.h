@@ -10,6 +10,8 @@
 class QEvent;
 class QWidget;
 
+/// Gives a control built on a native Qt widget the skinned frame's flat border colour instead of the native
+/// edge.
 class TsuiFlatBorder : public TsuiStyled {
 public:
     // Takes the control border colour of the skinned frame on the owner form

@@ -31,8 +31,8 @@ int ClampPosition(qint64 value, int min, int max);
 // The two differ only for min above max.
 int ClampPointerValue(qint64 value, int min, int max);
 
-// Setters only store; the control announces a new position (Announce) once
-// it shows it, so that a handler sees the control as it now is.
+/// Setters only store; the control announces a new position (Announce) once
+/// it shows it, so that a handler sees the control as it now is.
 class TsuiRange : public QObject {
     Q_OBJECT
 

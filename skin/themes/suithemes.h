@@ -148,8 +148,8 @@ void ContainerApplyUIStyle(QWidget* container, TsuiUIStyle style);
 // direct children pass the style on to their own children.
 void SubContainerApplyUIStyle(QWidget* container, TsuiUIStyle style);
 
-// What every skinned control declares, whatever Qt widget it is built on, so
-// that style application finds it by interface, never by class name.
+/// What every skinned control declares, whatever Qt widget it is built on, so
+/// that style application finds it by interface, never by class name.
 class TsuiStyled {
 public:
     virtual ~TsuiStyled() = default;
@@ -166,7 +166,7 @@ public:
     }
 };
 
-// What a skinned window frame tells the controls of its form.
+/// What a skinned window frame tells the controls of its form.
 class TsuiFrameInfo {
 public:
     virtual ~TsuiFrameInfo() = default;
