@@ -7,6 +7,7 @@
 #include "platform/modulepath.h"
 #include "platform/wholefile.h"
 
+#include <QCommandLineParser>
 #include <QJsonObject>
 #include <algorithm>
 #include <chrono>
@@ -27,12 +28,14 @@ constexpr char kUsage[] =
     "\n"
     "Exit status:\n"
     "  0    the firmware was written\n"
+    "  1    an unexpected internal error\n"
     "  2    bad command line\n"
     "  3    the boot code cannot be loaded\n"
-    "  4    the firmware file cannot be loaded\n"
-    "  5    no camera found\n"
+    "  4    the firmware file cannot be loaded or is empty\n"
+    "  5    no camera found, or it is in use by another program\n"
     "  6    a block was not acknowledged\n"
-    "  7    the camera stopped answering\n"
+    "  7    the camera stopped answering (the message says where)\n"
+    "  8    the firmware was written, but the camera did not confirm the end\n"
     "  130  interrupted (Ctrl-C); the camera holds an incomplete image\n";
 
 struct Options {
@@ -43,31 +46,25 @@ struct Options {
     QString firmware;
 };
 
-// Empty on success, otherwise what is wrong with the command line.
+// Empty on success, otherwise what is wrong with the command line. Long
+// options take their value as "--boot FILE" or "--boot=FILE"; short ones group
+// ("-qh").
 QString Parse(const QStringList& arguments, Options& options)
 {
-    bool operandsOnly = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const bool option = !operandsOnly && argument.startsWith(u'-') && argument.size() > 1;
-        if (!option) {
-            if (!options.firmware.isNull()) return QStringLiteral("one firmware file only");
-            options.firmware = argument;
-        } else if (argument == QLatin1String("--")) {
-            operandsOnly = true;
-        } else if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
-            options.help = true;
-        } else if (argument == QLatin1String("-q") || argument == QLatin1String("--quiet")) {
-            options.quiet = true;
-        } else if (argument == QLatin1String("--json")) {
-            options.json = true;
-        } else if (argument == QLatin1String("--boot")) {
-            if (++i == arguments.size()) return QStringLiteral("--boot needs a file");
-            options.boot = arguments[i];
-        } else {
-            return QStringLiteral("unknown option %1").arg(argument);
-        }
-    }
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption quiet(QStringList{"q", "quiet"});
+    const QCommandLineOption json("json");
+    const QCommandLineOption boot("boot", {}, "FILE");
+    parser.addOptions({help, quiet, json, boot});
+    if (!parser.parse(QStringList{"ispflash"} + arguments)) return parser.errorText();
+    options.help = parser.isSet(help);
+    options.quiet = parser.isSet(quiet);
+    options.json = parser.isSet(json);
+    if (parser.isSet(boot)) options.boot = parser.value(boot);
+    const QStringList operands = parser.positionalArguments();
+    if (operands.size() > 1) return QStringLiteral("one firmware file only");
+    if (!operands.isEmpty()) options.firmware = operands.first();
     if (!options.help && options.firmware.isEmpty()) return QStringLiteral("no firmware file given");
     return {};
 }
@@ -85,6 +82,31 @@ QString Where(const DownloadOutcome& outcome)
     return QStringLiteral("at block %1/%2").arg(outcome.block).arg(outcome.blocks);
 }
 
+// Where the camera first stopped answering, in a message and as a JSON word.
+QString WhereItStopped(const DownloadOutcome& outcome)
+{
+    switch (outcome.failedStep) {
+    case DownloadStep::DownloadMode: return QStringLiteral("while entering download mode");
+    case DownloadStep::BootCode: return QStringLiteral("during the boot code");
+    case DownloadStep::BootCodeStart: return QStringLiteral("while starting the boot code");
+    case DownloadStep::Firmware: return QStringLiteral("at block %1/%2").arg(outcome.failedBlock).arg(outcome.blocks);
+    case DownloadStep::Ending: return QStringLiteral("during the final writes");
+    }
+    return {};
+}
+
+QString StepName(DownloadStep step)
+{
+    switch (step) {
+    case DownloadStep::DownloadMode: return QStringLiteral("download mode");
+    case DownloadStep::BootCode: return QStringLiteral("boot code");
+    case DownloadStep::BootCodeStart: return QStringLiteral("boot code start");
+    case DownloadStep::Firmware: return QStringLiteral("firmware");
+    case DownloadStep::Ending: return QStringLiteral("final writes");
+    }
+    return {};
+}
+
 // How an update ended, for the person and for the program reading the result.
 struct Ending {
     int exitCode = kFlashOk;
@@ -95,22 +117,29 @@ struct Ending {
 Ending EndingOf(const DownloadOutcome& outcome)
 {
     const QString failed = QString::fromLatin1(kUpdateFailedMessage);
+    const QString lost = failed + QStringLiteral("the camera stopped answering ") + WhereItStopped(outcome);
     switch (outcome.result) {
     case DownloadResult::Succeeded:
-        return {kFlashOk, QStringLiteral("ok"), {}};
+        // Every block was acknowledged, yet a failed access leaves doubt: the
+        // line must know whether the camera was told to leave download mode.
+        if (!outcome.accessFailed) return {kFlashOk, QStringLiteral("ok"), {}};
+        if (outcome.failedStep == DownloadStep::Ending)
+            return {kFlashEndNotConfirmed, QStringLiteral("end not confirmed"),
+                    QStringLiteral("firmware written, but the camera did not confirm the end")};
+        return {kFlashDeviceLost, QStringLiteral("device lost"), lost};
     case DownloadResult::NoFirmware: // the image was loaded before; kept for completeness
         return {kFlashNoFirmware, QStringLiteral("firmware not loaded"), QString::fromLatin1(kNoFirmwareMessage)};
     case DownloadResult::NoDevice:
-        return {kFlashNoDevice, QStringLiteral("device not found"), QString::fromLatin1(kNoDeviceMessage)};
+        return {kFlashNoDevice, QStringLiteral("device not found"),
+                QString::fromLatin1(kNoDeviceMessage) +
+                    QStringLiteral("\nthe camera is missing or in use by another program")};
     case DownloadResult::Cancelled:
         return {kFlashInterrupted, QStringLiteral("interrupted"),
                 QStringLiteral("interrupted %1: the camera holds an incomplete image").arg(Where(outcome))};
     case DownloadResult::BlockNotAcknowledged:
         break;
     }
-    if (outcome.accessFailed)
-        return {kFlashDeviceLost, QStringLiteral("device lost"),
-                failed + QStringLiteral("the camera stopped answering %1").arg(Where(outcome))};
+    if (outcome.accessFailed) return {kFlashDeviceLost, QStringLiteral("device lost"), lost};
     return {kFlashNotAcknowledged, QStringLiteral("block not acknowledged"),
             failed + QStringLiteral("block %1/%2 was not acknowledged").arg(outcome.block).arg(outcome.blocks)};
 }
@@ -138,12 +167,17 @@ public:
         if (!firmware)
             return End({kFlashNoFirmware, QStringLiteral("firmware not loaded"),
                          QStringLiteral("Fail to load firmware file.\n%1").arg(options_.firmware)});
+        // The window sends an empty image as it is; on a line it is always a mistake.
+        if (firmwareLength == 0)
+            return End({kFlashNoFirmware, QStringLiteral("firmware empty"),
+                        QStringLiteral("firmware file is empty\n%1").arg(options_.firmware)});
 
         ProgressReport report(streams_.out, Style(), firmwareLength);
         const DownloadOutcome outcome =
             RunDownload({bootCode.get(), bootLength, firmware.get(), firmwareLength}, report);
-        report.Finish();
-        return End(EndingOf(outcome), &outcome);
+        const Ending ending = EndingOf(outcome);
+        report.Finish(ending.exitCode == kFlashOk);
+        return End(ending, &outcome);
     }
 
 private:
@@ -165,6 +199,7 @@ private:
                 result.insert("block", qint64(outcome->block));
                 result.insert("blocks", qint64(outcome->blocks));
             }
+            if (outcome && outcome->accessFailed) result.insert("stopped_at", StepName(outcome->failedStep));
             WriteJsonLine(streams_.out, result);
         }
         return ending.exitCode;

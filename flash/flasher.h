@@ -17,6 +17,7 @@ enum FlasherExit : int {
     kFlashNoDevice = 5,
     kFlashNotAcknowledged = 6,
     kFlashDeviceLost = 7,
+    kFlashEndNotConfirmed = 8, // every block acknowledged, but the final writes failed
     kFlashInterrupted = 130, // as shells report an end by Ctrl-C
 };
 

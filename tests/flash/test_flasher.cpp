@@ -154,7 +154,7 @@ protected:
 
 TEST_F(Flasher, SuccessfulUpdateIsTheWindowsCallForCall)
 {
-    for (int length : {0, 1, 300, 65537}) {
+    for (int length : {1, 300, 65537}) {
         SCOPED_TRACE(length);
         ExpectSameAsWindow(Pattern(5, length), Pattern(length, 1), kFlashOk);
     }
@@ -182,7 +182,8 @@ TEST_F(Flasher, FailuresAreTheWindowsWithAnExitStatus)
     ExpectSameAsWindow(Pattern(3, 0), Pattern(10, 3), kFlashNoDevice);
     const Outcome absent = Flash({dir_.filePath("fw.bin")});
     EXPECT_EQ(absent.calls, std::vector<std::string>{"INIT -1"});
-    EXPECT_EQ(absent.messages, std::vector<QString>{"Device not found!"});
+    EXPECT_EQ(absent.messages,
+              std::vector<QString>{"Device not found!\nthe camera is missing or in use by another program"});
     EXPECT_TRUE(absent.stages.empty());
 
     // Calls fail from the 40th on, as when the camera is unplugged: the same
@@ -192,6 +193,19 @@ TEST_F(Flasher, FailuresAreTheWindowsWithAnExitStatus)
     ExpectSameAsWindow(Pattern(3, 0), Pattern(500, 2), kFlashDeviceLost);
     EXPECT_EQ(Flash({dir_.filePath("fw.bin")}).messages,
               std::vector<QString>{"Fail to update firmware!!\nthe camera stopped answering at block 1/4"});
+
+    // Every block acknowledged, then mode 4 and 0 fail: the window keeps its
+    // "ok"; the flasher says the camera was not told to leave download mode.
+    const int beforeTheEnd = 2 + 3 + 2 + 4 * (1 + 3 + 1 + 1) + 500;
+    access_ = [count = 0, beforeTheEnd](int) mutable { return ++count > beforeTheEnd ? -1 : 0; };
+    const Outcome window = Window(dir_.filePath("fw.bin"));
+    EXPECT_EQ(window.stages.back(), "Firmware update ok!");
+    const Outcome unconfirmed = Flash({dir_.filePath("fw.bin")});
+    EXPECT_EQ(unconfirmed.calls, window.calls);
+    EXPECT_EQ(unconfirmed.exitCode, kFlashEndNotConfirmed);
+    EXPECT_EQ(unconfirmed.messages,
+              std::vector<QString>{"firmware written, but the camera did not confirm the end"});
+    EXPECT_EQ(unconfirmed.stages.back(), "4/4...");
 }
 
 // Ctrl-C ends the exchange at the next block: mode 4, 0 and the close follow.
@@ -276,7 +290,17 @@ TEST_F(Flasher, ProgressOnATerminalAndAsJson)
     const QJsonObject result = QJsonDocument::fromJson(QByteArray::fromStdString(out)).object();
     EXPECT_EQ(result["result"].toString(), "device not found");
     EXPECT_EQ(result["exit_code"].toInt(), kFlashNoDevice);
-    EXPECT_EQ(result["message"].toString(), "Device not found!");
+    EXPECT_EQ(result["message"].toString(), "Device not found!\nthe camera is missing or in use by another program");
+
+    // Where the camera stopped answering, and no "ok" when it did not confirm the end.
+    initializeResult_ = 0;
+    access_ = [count = 0](int) mutable { return ++count > 4 ? -1 : 0; };
+    ASSERT_EQ(Flash({"--json", firmware}, &out).exitCode, kFlashDeviceLost);
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(out).split('\n').end()[-2])["stopped_at"], "boot code");
+    access_ = [count = 0](int) mutable { return ++count > 2 + 4 + 2 + 3 * 6 + 300 ? -1 : 0; };
+    ASSERT_EQ(Flash({"--json", firmware}, &out).exitCode, kFlashEndNotConfirmed);
+    EXPECT_FALSE(QString::fromStdString(out).contains("Firmware update ok!")) << out;
+    EXPECT_TRUE(QString::fromStdString(out).contains("\"stopped_at\":\"final writes\"")) << out;
 }
 
 TEST_F(Flasher, ImagesThatDoNotLoadStopBeforeTheDevice)
@@ -288,6 +312,12 @@ TEST_F(Flasher, ImagesThatDoNotLoadStopBeforeTheDevice)
               std::vector<QString>{"Fail to load firmware file.\n" + dir_.filePath("missing.bin")});
     EXPECT_EQ(Flash({dir_.path()}).exitCode, kFlashNoFirmware);
     EXPECT_TRUE(noFirmware.calls.empty());
+
+    // An empty image is refused, where the window would send it as it is.
+    const Outcome empty = Flash({Write("empty.bin", {})});
+    EXPECT_EQ(empty.exitCode, kFlashNoFirmware);
+    EXPECT_EQ(empty.messages, std::vector<QString>{"firmware file is empty\n" + dir_.filePath("empty.bin")});
+    EXPECT_TRUE(empty.calls.empty());
 
     // Boot code first, as the window loads it at start-up.
     Write("ispupdate.ini", "[system]\nboot_file=absent.bin\n");
@@ -313,8 +343,18 @@ TEST_F(Flasher, CommandLine)
     EXPECT_EQ(out.rfind("Usage: ispflash", 0), 0u);
     EXPECT_TRUE(help.calls.empty());
 
+    // Grouped short options and --boot=FILE, as other tools take them.
+    EXPECT_EQ(Flash({"-qh"}, &out).exitCode, kFlashOk);
+    EXPECT_EQ(out.rfind("Usage: ispflash", 0), 0u);
+    EXPECT_TRUE(out.find("\n  1 ") != std::string::npos) << out;
+    const QString other = Write("other-boot.bin", "other");
+    const Outcome named = Flash({"-q", "--boot=" + other, firmware}, &out);
+    EXPECT_EQ(named.exitCode, kFlashOk);
+    EXPECT_EQ(named.calls[3], "W 55 0x6f");
+    EXPECT_EQ(out, "");
+
     for (const QStringList& wrong : {QStringList{}, QStringList{"-x", "fw.bin"}, QStringList{"a.bin", "b.bin"},
-                                     QStringList{"fw.bin", "--boot"}}) {
+                                     QStringList{"fw.bin", "--boot"}, QStringList{"-qx", "fw.bin"}}) {
         SCOPED_TRACE(wrong.join(' ').toStdString());
         const Outcome run = Flash(wrong);
         EXPECT_EQ(run.exitCode, kFlashUsage);

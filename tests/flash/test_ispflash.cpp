@@ -119,7 +119,7 @@ TEST_F(Ispflash, CameraFailuresEndWithTheirExitStatus)
     const Result absent = Run({sample_}, {{"ISPSIM_NO_DEVICE", "1"}});
     EXPECT_EQ(absent.exitCode, 5);
     EXPECT_EQ(absent.out, "");
-    EXPECT_EQ(absent.err, "ispflash: Device not found!\n");
+    EXPECT_EQ(absent.err, "ispflash: Device not found!\nthe camera is missing or in use by another program\n");
     EXPECT_EQ(Status().at("state"), "closed");
     EXPECT_EQ(Status().at("accesses"), "0");
 
@@ -148,6 +148,86 @@ TEST_F(Ispflash, CameraFailuresEndWithTheirExitStatus)
                   .arg(blocks_));
     EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_).left(5 * 128));
     EXPECT_EQ(Status().at("state"), "closed");
+
+    // Unplugged during the boot code: the same calls follow, but the message
+    // names where the camera went, not the first block that found it gone.
+    const Result early = Run({"--json", sample_}, {{"ISPSIM_UNPLUG_AFTER", "100"}});
+    EXPECT_EQ(early.exitCode, 7);
+    EXPECT_EQ(early.err, "ispflash: Fail to update firmware!!\nthe camera stopped answering during the boot code\n");
+    EXPECT_TRUE(early.out.contains("\"stopped_at\":\"boot code\"")) << early.out.toStdString();
+
+    // Every block acknowledged, then the camera is gone for mode 4 and 0: the
+    // firmware is there, but the camera was never told to leave download mode.
+    const int beforeTheEnd = bootAccesses + blocks_ * (1 + 3 + 1 + 1) + int(QFileInfo(sample_).size());
+    const Result unconfirmed = Run({sample_}, {{"ISPSIM_UNPLUG_AFTER", QString::number(beforeTheEnd)}});
+    EXPECT_EQ(unconfirmed.exitCode, 8);
+    EXPECT_EQ(unconfirmed.err, "ispflash: firmware written, but the camera did not confirm the end\n");
+    EXPECT_FALSE(unconfirmed.out.contains("ok!"));
+    EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_));
+    EXPECT_EQ(Status().at("phase"), "firmware");
+}
+
+// A camera that cannot keep what it is sent never acknowledges it.
+TEST_F(Ispflash, CameraStorageFailuresAreNotAcknowledged)
+{
+    QDir().mkpath(Camera());
+    ASSERT_TRUE(QFile::link("/dev/full", Camera() + "/firmware.bin"));
+    const Result full = Run({sample_});
+    EXPECT_EQ(full.exitCode, 7);
+    EXPECT_EQ(full.err, QStringLiteral("ispflash: Fail to update firmware!!\nthe camera stopped answering at block "
+                                       "1/%1\n").arg(blocks_));
+    EXPECT_EQ(Status().at("acked"), "0");
+    EXPECT_EQ(Status().at("failed_block"), "0");
+
+    QFile::remove(Camera() + "/firmware.bin");
+    QFile::remove(Camera() + "/bootcode.bin");
+    ASSERT_TRUE(QFile::link("/dev/full", Camera() + "/bootcode.bin"));
+    const Result noBoot = Run({sample_});
+    EXPECT_EQ(noBoot.exitCode, 7);
+    EXPECT_TRUE(noBoot.err.endsWith("while starting the boot code\n")) << noBoot.err.toStdString();
+    EXPECT_EQ(Status().at("acked"), "0");
+}
+
+// One camera, one program: a second one is refused while the first holds it,
+// whichever program that is.
+TEST_F(Ispflash, CameraIsClaimedByOneProgramAtATime)
+{
+    QProcess first;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ISPSIM_DIR", Camera());
+    env.insert("ISPSIM_DELAY_US", "20");
+    first.setProcessEnvironment(env);
+    first.start(kExe, {sample_});
+    QByteArray out;
+    while (!out.contains("\n3/") && first.waitForReadyRead(30000))
+        out += first.readAllStandardOutput();
+    ASSERT_TRUE(out.contains("\n3/")) << out.toStdString();
+
+    const Result second = Run({sample_});
+    EXPECT_EQ(second.exitCode, 5);
+    EXPECT_TRUE(second.err.contains("in use by another program")) << second.err.toStdString();
+    ASSERT_TRUE(first.waitForFinished(60000));
+    EXPECT_EQ(first.exitCode(), 0);
+    EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_));
+    EXPECT_EQ(Status().at("opens"), "1");
+
+    // This process holds the camera as the window would: ispflash is refused;
+    // once it lets go, and as soon as a holder dies, the camera is free.
+    setenv("ISPSIM_DIR", QFile::encodeName(Camera()).constData(), 1);
+    Device() = DeviceBinding::Library();
+    ASSERT_EQ(Device().Initialize(), 0);
+    EXPECT_EQ(Run({sample_}).exitCode, 5);
+    Device().Exit();
+    unsetenv("ISPSIM_DIR");
+    EXPECT_EQ(Run({"-q", sample_}).exitCode, 0);
+
+    QProcess killed;
+    killed.setProcessEnvironment(env);
+    killed.start(kExe, {sample_});
+    ASSERT_TRUE(killed.waitForReadyRead(30000));
+    killed.kill();
+    killed.waitForFinished();
+    EXPECT_EQ(Run({"-q", sample_}).exitCode, 0);
 }
 
 // Ctrl-C in the middle of the firmware: the device is switched back and closed,
