@@ -36,7 +36,9 @@ constexpr char kUsage[] =
     "  6    a block was not acknowledged\n"
     "  7    the camera stopped answering (the message says where)\n"
     "  8    the firmware was written, but the camera did not confirm the end\n"
-    "  130  interrupted (Ctrl-C); the camera holds an incomplete image\n";
+    "  129  hung up (SIGHUP), 130 interrupted (Ctrl-C, SIGTERM), 131 quit (SIGQUIT):\n"
+    "       the exchange was ended cleanly; the camera holds an incomplete image\n"
+    "A closed standard output does not stop an update.\n";
 
 struct Options {
     bool help = false;
@@ -114,6 +116,15 @@ struct Ending {
     QString message; // empty on success
 };
 
+int InterruptedExit()
+{
+    switch (CancelSignal()) {
+    case SIGHUP: return kFlashHungUp;
+    case SIGQUIT: return kFlashQuit;
+    default: return kFlashInterrupted;
+    }
+}
+
 Ending EndingOf(const DownloadOutcome& outcome)
 {
     const QString failed = QString::fromLatin1(kUpdateFailedMessage);
@@ -134,7 +145,7 @@ Ending EndingOf(const DownloadOutcome& outcome)
                 QString::fromLatin1(kNoDeviceMessage) +
                     QStringLiteral("\nthe camera is missing or in use by another program")};
     case DownloadResult::Cancelled:
-        return {kFlashInterrupted, QStringLiteral("interrupted"),
+        return {InterruptedExit(), QStringLiteral("interrupted"),
                 QStringLiteral("interrupted %1: the camera holds an incomplete image").arg(Where(outcome))};
     case DownloadResult::BlockNotAcknowledged:
         break;

@@ -18,7 +18,10 @@ enum FlasherExit : int {
     kFlashNotAcknowledged = 6,
     kFlashDeviceLost = 7,
     kFlashEndNotConfirmed = 8, // every block acknowledged, but the final writes failed
-    kFlashInterrupted = 130, // as shells report an end by Ctrl-C
+    // Interrupted: as shells report an end by the signal (SIGTERM as Ctrl-C).
+    kFlashHungUp = 129,
+    kFlashInterrupted = 130,
+    kFlashQuit = 131,
 };
 
 struct FlasherStreams {

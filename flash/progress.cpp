@@ -6,7 +6,7 @@
 
 namespace {
 
-volatile std::sig_atomic_t cancelRequested = 0;
+volatile std::sig_atomic_t cancelRequested = 0; // the signal's number once asked
 
 QString Rate(double bytesPerSecond)
 {
@@ -22,14 +22,19 @@ QString Duration(double seconds)
 
 } // namespace
 
-void RequestCancel()
+void RequestCancel(int signal)
 {
-    cancelRequested = 1;
+    cancelRequested = signal;
 }
 
 bool CancelWasRequested()
 {
     return cancelRequested != 0;
+}
+
+int CancelSignal()
+{
+    return cancelRequested;
 }
 
 void ClearCancelRequest()

@@ -7,6 +7,7 @@
 
 #include <QJsonObject>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 
 enum class ProgressStyle { Lines, Terminal, Json, Quiet };
@@ -61,6 +62,7 @@ private:
 void WriteJsonLine(std::FILE* out, const QJsonObject& object);
 
 // Asked from a signal handler: the update stops at its next safe point.
-void RequestCancel();
+void RequestCancel(int signal = SIGINT);
 bool CancelWasRequested();
+int CancelSignal(); // the signal that asked, once one did
 void ClearCancelRequest();

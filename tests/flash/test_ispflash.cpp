@@ -8,6 +8,8 @@
 #include "tests/support/recordingdialogs.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -266,6 +268,47 @@ TEST_F(Ispflash, InterruptEndsTheExchangeCleanly)
     EXPECT_LT(acked, blocks_);
     EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_).left(acked * 128));
     EXPECT_TRUE(Contents(Camera() + "/transcript.log").endsWith("W 54 0x04\nW 54 0x00\nEXIT\n"));
+}
+
+// Output closed early, a hang-up, a quit, and Ctrl-C inside a long register
+// access: each ends with the camera switched back and closed.
+TEST_F(Ispflash, SignalsAndAClosedOutputEndTheExchangeCleanly)
+{
+    // The reader goes away during the boot code; the update carries on to the end.
+    QProcess pipeline;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ISPSIM_DIR", Camera());
+    pipeline.setProcessEnvironment(env);
+    pipeline.start("bash", {"-c", "set -o pipefail; \"$0\" \"$1\" | head -1", kExe, sample_});
+    ASSERT_TRUE(pipeline.waitForFinished(60000));
+    EXPECT_EQ(pipeline.exitCode(), 0) << pipeline.readAllStandardError().toStdString();
+    EXPECT_EQ(pipeline.readAllStandardOutput(), "8051 download mode\n");
+    EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_));
+    EXPECT_EQ(Status().at("last_mode"), "0");
+
+    // Each access takes 5 s: a signal ends the running one and the exchange
+    // closes at once (otherwise five accesses, 25 s).
+    const std::pair<int, int> endings[] = {{SIGHUP, 129}, {SIGQUIT, 131}, {SIGINT, 130}};
+    for (const auto& [signal, exitCode] : endings) {
+        SCOPED_TRACE(signal);
+        QProcess process;
+        env.insert("ISPSIM_DELAY_US", "5000000");
+        env.insert("ISPSIM_TRANSCRIPT", "1");
+        process.setProcessEnvironment(env);
+        process.start(kExe, {sample_});
+        ASSERT_TRUE(process.waitForReadyRead(30000));
+        QThread::msleep(300);
+        QElapsedTimer timer;
+        timer.start();
+        ::kill(pid_t(process.processId()), signal);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_LT(timer.elapsed(), 3000);
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), exitCode);
+        EXPECT_TRUE(process.readAllStandardError().startsWith("ispflash: interrupted during the boot code"));
+        EXPECT_EQ(Status().at("state"), "closed");
+        EXPECT_TRUE(Contents(Camera() + "/transcript.log").endsWith("W 54 0x04\nW 54 0x00\nEXIT\n"));
+    }
 }
 
 TEST_F(Ispflash, ImagesThatCannotLoadStopBeforeTheCamera)
