@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
+#include <unistd.h>
 
 namespace platform::sim {
 
@@ -33,7 +34,8 @@ int Camera::Initialize()
 {
     if (open_) Close(); // opening an open device starts afresh
     settings_ = Settings::FromEnvironment();
-    // Another program has the camera: nothing of its files is touched.
+    // Not attached, or another program has the camera: nothing is touched.
+    if (settings_.plugged && ::access((settings_.dir + "/attached").c_str(), F_OK) != 0) return -1;
     if (!recorder_.Claim(settings_.dir)) return -1;
     recorder_.Begin(settings_.dir, settings_.transcript);
     // Even a refused open starts afresh: the status must not show the last

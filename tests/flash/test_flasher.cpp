@@ -9,6 +9,8 @@
 #include "tests/support/recordingdialogs.h"
 #include "tests/support/scripteddevice.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -368,6 +370,67 @@ TEST_F(Flasher, CommandLine)
     EXPECT_EQ(quiet.exitCode, kFlashOk);
     EXPECT_EQ(out, "");
     EXPECT_EQ(quiet.calls.back(), "EXIT");
+}
+
+// One record per run in the log, whatever the ending; nothing but opening
+// and closing the camera on --check.
+TEST_F(Flasher, LogCheckAndVersion)
+{
+    Write("boot.bin", Pattern(4, 0));
+    const QByteArray image = Pattern(300, 1);
+    const QString firmware = Write("fw.bin", image);
+    const QString log = dir_.filePath("line.jsonl");
+    EXPECT_EQ(Flash({"-q", "--log", log, firmware}).exitCode, kFlashOk);
+    status_ = [](long block, int) { return block == 2 ? 1 : 2; };
+    EXPECT_EQ(Flash({"-q", "--log=" + log, firmware}).exitCode, kFlashNotAcknowledged);
+    initializeResult_ = -1;
+    EXPECT_EQ(Flash({"-q", "--log", log, firmware}).exitCode, kFlashNoDevice);
+    EXPECT_EQ(Flash({"-q", "--log", log, dir_.filePath("missing.bin")}).exitCode, kFlashNoFirmware);
+
+    QFile file(log);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    std::vector<QJsonObject> records;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (!line.isEmpty()) records.push_back(QJsonDocument::fromJson(line).object());
+    ASSERT_EQ(records.size(), 4u);
+    const QJsonObject& ok = records[0];
+    EXPECT_TRUE(QDateTime::fromString(ok["time"].toString(), Qt::ISODateWithMs).isValid()) << ok["time"].toString().toStdString();
+    EXPECT_FALSE(ok["host"].toString().isEmpty());
+    EXPECT_EQ(ok["firmware"].toString(), firmware);
+    EXPECT_EQ(ok["firmware_size"].toInt(), 300);
+    EXPECT_EQ(ok["firmware_sha256"].toString(),
+              QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex());
+    EXPECT_EQ(ok["boot_code_sha256"].toString(),
+              QCryptographicHash::hash(Pattern(4, 0), QCryptographicHash::Sha256).toHex());
+    EXPECT_EQ(ok["result"].toString(), "ok");
+    EXPECT_EQ(ok["exit_code"].toInt(), 0);
+    EXPECT_EQ(ok["blocks_acked"].toInt(), 3);
+    EXPECT_GE(ok["duration_s"].toDouble(-1), 0);
+    EXPECT_EQ(records[1]["exit_code"].toInt(), kFlashNotAcknowledged);
+    EXPECT_EQ(records[1]["blocks_acked"].toInt(), 2);
+    EXPECT_EQ(records[2]["exit_code"].toInt(), kFlashNoDevice);
+    EXPECT_EQ(records[2]["blocks_acked"].toInt(), 0);
+    EXPECT_EQ(records[3]["exit_code"].toInt(), kFlashNoFirmware);
+    EXPECT_FALSE(records[3].contains("firmware_sha256"));
+
+    // A log that cannot be opened stops the run before the camera.
+    initializeResult_ = 0;
+    const Outcome noLog = Flash({"--log", dir_.filePath("absent/line.jsonl"), firmware});
+    EXPECT_EQ(noLog.exitCode, kFlashUsage);
+    EXPECT_TRUE(noLog.calls.empty());
+
+    std::string out;
+    const Outcome check = Flash({"--check", firmware}, &out);
+    EXPECT_EQ(check.exitCode, kFlashOk);
+    EXPECT_EQ(check.calls, (std::vector<std::string>{"INIT 0", "EXIT"}));
+    EXPECT_EQ(out.rfind("ready: ", 0), 0u) << out;
+    EXPECT_EQ(Flash({"--check", Write("empty.bin", {})}).exitCode, kFlashNoFirmware);
+    initializeResult_ = -1;
+    EXPECT_EQ(Flash({"--check", firmware}).exitCode, kFlashNoDevice);
+
+    const Outcome version = Flash({"--version"}, &out);
+    EXPECT_EQ(version.exitCode, kFlashOk);
+    EXPECT_TRUE(QRegularExpression("^ispflash \\d+\\.\\d+").match(QString::fromStdString(out)).hasMatch()) << out;
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include "tests/support/recordingdialogs.h"
 
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QElapsedTimer>
 #include <QThread>
 #include <QFile>
@@ -26,6 +28,28 @@ namespace {
 
 const QString kExe = QStringLiteral(ISPFLASH_EXE);
 const QString kBinDir = QFileInfo(kExe).path();
+
+// Reads the process's output into `out` until `text` was seen `times` times.
+bool ReadUntil(QProcess& process, QByteArray& out, const QByteArray& text, int times = 1)
+{
+    while (out.count(text) < times && process.waitForReadyRead(30000))
+        out += process.readAllStandardOutput();
+    return out.count(text) >= times;
+}
+
+std::vector<QJsonObject> Records(const QString& path)
+{
+    QFile file(path);
+    std::vector<QJsonObject> records;
+    if (!file.open(QIODevice::ReadOnly)) return records;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.isEmpty()) continue;
+        QJsonParseError error{};
+        records.push_back(QJsonDocument::fromJson(line, &error).object());
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+    }
+    return records;
+}
 
 QByteArray Contents(const QString& path)
 {
@@ -219,6 +243,7 @@ TEST_F(Ispflash, CameraIsClaimedByOneProgramAtATime)
     Device() = DeviceBinding::Library();
     ASSERT_EQ(Device().Initialize(), 0);
     EXPECT_EQ(Run({sample_}).exitCode, 5);
+    EXPECT_EQ(Run({"--check", sample_}).exitCode, 5);
     Device().Exit();
     unsetenv("ISPSIM_DIR");
     EXPECT_EQ(Run({"-q", sample_}).exitCode, 0);
@@ -309,6 +334,78 @@ TEST_F(Ispflash, SignalsAndAClosedOutputEndTheExchangeCleanly)
         EXPECT_EQ(Status().at("state"), "closed");
         EXPECT_TRUE(Contents(Camera() + "/transcript.log").endsWith("W 54 0x04\nW 54 0x00\nEXIT\n"));
     }
+}
+
+// Camera after camera on one station: attached, flashed, removed; the tally,
+// a record per camera, and the summary when Ctrl-C ends the shift.
+TEST_F(Ispflash, StationFlashesCameraAfterCamera)
+{
+    const QString log = dir_.filePath("line.jsonl");
+    QProcess station;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ISPSIM_DIR", Camera());
+    env.insert("ISPSIM_PLUG", "1");
+    station.setProcessEnvironment(env);
+    station.start(kExe, {"--station", "--log", log, sample_});
+    QDir().mkpath(Camera());
+    const auto plug = [this](bool in) {
+        QFile attached(Camera() + "/attached");
+        return in ? attached.open(QIODevice::WriteOnly) : attached.remove();
+    };
+    QByteArray out;
+    ASSERT_TRUE(ReadUntil(station, out, "waiting for a camera...\n"));
+    ASSERT_TRUE(plug(true));
+    ASSERT_TRUE(ReadUntil(station, out, "camera 1: ok (1 ok, 0 failed)\n")) << out.toStdString();
+    EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_));
+    ASSERT_TRUE(ReadUntil(station, out, "remove the camera...\n"));
+    ASSERT_TRUE(plug(false));
+    ASSERT_TRUE(ReadUntil(station, out, "waiting for a camera...\n", 2));
+
+    // The next camera cannot keep its image.
+    QFile::remove(Camera() + "/firmware.bin");
+    ASSERT_TRUE(QFile::link("/dev/full", Camera() + "/firmware.bin"));
+    ASSERT_TRUE(plug(true));
+    ASSERT_TRUE(ReadUntil(station, out, "camera 2: device lost (1 ok, 1 failed)\n")) << out.toStdString();
+    ASSERT_TRUE(ReadUntil(station, out, "remove the camera...\n", 2));
+    ::kill(pid_t(station.processId()), SIGINT);
+    ASSERT_TRUE(station.waitForFinished(30000));
+    out += station.readAllStandardOutput();
+    EXPECT_EQ(station.exitCode(), 7);
+    EXPECT_TRUE(out.endsWith("remove the camera...\n2 cameras: 1 ok, 1 failed\n")) << out.toStdString();
+
+    const std::vector<QJsonObject> records = Records(log);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0]["result"].toString(), "ok");
+    EXPECT_EQ(records[0]["blocks_acked"].toInt(), blocks_);
+    EXPECT_EQ(records[1]["result"].toString(), "device lost");
+    EXPECT_EQ(records[1]["blocks_acked"].toInt(), 0);
+}
+
+// Flashers on several cameras share one log: every run leaves one whole line.
+TEST_F(Ispflash, FlashersAppendingAtOnceKeepEveryLine)
+{
+    const QString log = dir_.filePath("line.jsonl");
+    std::vector<std::unique_ptr<QProcess>> flashers;
+    for (int i = 0; i < 24; ++i) {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("ISPSIM_DIR", dir_.filePath(QStringLiteral("camera%1").arg(i)));
+        if (i >= 2) env.insert("ISPSIM_NO_DEVICE", "1"); // quick records, all at once
+        process->setProcessEnvironment(env);
+        process->start(kExe, {"-q", "--log", log, sample_});
+        flashers.push_back(std::move(process));
+    }
+    int flashed = 0;
+    for (auto& process : flashers) {
+        ASSERT_TRUE(process->waitForFinished(60000));
+        flashed += process->exitCode() == 0;
+    }
+    EXPECT_EQ(flashed, 2);
+    const std::vector<QJsonObject> records = Records(log);
+    ASSERT_EQ(records.size(), flashers.size());
+    EXPECT_EQ(std::count_if(records.begin(), records.end(),
+                            [this](const QJsonObject& record) { return record["blocks_acked"].toInt() == blocks_; }),
+              2);
 }
 
 TEST_F(Ispflash, ImagesThatCannotLoadStopBeforeTheCamera)
