@@ -232,6 +232,24 @@ TEST_F(Ispflash, CameraIsClaimedByOneProgramAtATime)
     const Result second = Run({sample_});
     EXPECT_EQ(second.exitCode, 5);
     EXPECT_TRUE(second.err.contains("in use by another program")) << second.err.toStdString();
+
+    // The window on the same camera meanwhile: its own "Device not found!".
+    setenv("ISPSIM_DIR", QFile::encodeName(Camera()).constData(), 1);
+    Device() = DeviceBinding::Library();
+    Environment().ModulePath = [] { return kBinDir + "/ispupdate"; };
+    RecordingDialogs dialogs;
+    dialogs.choices.push_back(sample_);
+    {
+        DialogsInPlace inPlace(dialogs);
+        TForm1 form;
+        form.FormCreate(&form);
+        form.cmdLoadClick(form.cmdLoad);
+        form.cmdUpdate->Click();
+    }
+    Environment() = ProcessEnvironment::Platform();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Device not found!");
+    EXPECT_EQ(first.state(), QProcess::Running);
     ASSERT_TRUE(first.waitForFinished(60000));
     EXPECT_EQ(first.exitCode(), 0);
     EXPECT_EQ(Contents(Camera() + "/firmware.bin"), Contents(sample_));
@@ -239,8 +257,6 @@ TEST_F(Ispflash, CameraIsClaimedByOneProgramAtATime)
 
     // This process holds the camera as the window would: ispflash is refused;
     // once it lets go, and as soon as a holder dies, the camera is free.
-    setenv("ISPSIM_DIR", QFile::encodeName(Camera()).constData(), 1);
-    Device() = DeviceBinding::Library();
     ASSERT_EQ(Device().Initialize(), 0);
     EXPECT_EQ(Run({sample_}).exitCode, 5);
     EXPECT_EQ(Run({"--check", sample_}).exitCode, 5);
