@@ -52,8 +52,11 @@ constexpr char kUsage[] =
     "  6    a block was not acknowledged\n"
     "  7    the camera stopped answering (the message says where)\n"
     "  8    the firmware was written, but the camera did not confirm the end\n"
-    "  129  hung up (SIGHUP), 130 interrupted (Ctrl-C, SIGTERM), 131 quit (SIGQUIT):\n"
-    "       the exchange was ended cleanly; the camera holds an incomplete image\n"
+    "  129  hung up (SIGHUP)\n"
+    "  130  interrupted (Ctrl-C or SIGTERM)\n"
+    "  131  quit (SIGQUIT)\n"
+    "       after 129 to 131 the exchange was ended cleanly, and the camera holds\n"
+    "       an incomplete image\n"
     "With --station, the status of the last camera that failed (0 if none did),\n"
     "or 129 to 131 when a signal interrupted an update.\n"
     "A closed standard output does not stop an update.\n";
