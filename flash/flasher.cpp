@@ -1,5 +1,6 @@
 #include "flash/flasher.h"
 
+#include "app/core/devicebinding.h"
 #include "app/core/download.h"
 #include "app/core/environment.h"
 #include "app/core/startup.h"
@@ -7,7 +8,14 @@
 #include "platform/modulepath.h"
 #include "platform/wholefile.h"
 
+#include "flash/runlog.h"
+
+#include <QCommandLineParser>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QJsonObject>
+#include <QSysInfo>
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -21,54 +29,79 @@ constexpr char kUsage[] =
     "the firmware in acknowledged 128-byte blocks.\n"
     "\n"
     "  --boot FILE   send FILE as the boot code instead of the one the INI names\n"
+    "  --check       check the INI, the boot code, the firmware and that a camera is\n"
+    "                present and free, without writing to the camera\n"
+    "  --station     flash camera after camera until Ctrl-C: wait for a camera to be\n"
+    "                attached, update it, wait for it to be removed; a tally after\n"
+    "                each camera and a summary at the end\n"
+    "  --log FILE    append one JSON line per camera to FILE (time, host, firmware,\n"
+    "                its size and SHA-256, the boot code's SHA-256, result, exit\n"
+    "                code, blocks acknowledged, duration)\n"
     "  -q, --quiet   print only errors\n"
     "  --json        one JSON object per stage on standard output, then the result\n"
     "  -h, --help    show this help\n"
+    "  --version     show the version\n"
     "\n"
     "Exit status:\n"
-    "  0    the firmware was written\n"
-    "  2    bad command line\n"
+    "  0    the firmware was written (--check: everything is ready)\n"
+    "  1    an unexpected internal error\n"
+    "  2    bad command line, or the log cannot be opened\n"
     "  3    the boot code cannot be loaded\n"
-    "  4    the firmware file cannot be loaded\n"
-    "  5    no camera found\n"
+    "  4    the firmware file cannot be loaded or is empty\n"
+    "  5    no camera found, or it is in use by another program\n"
     "  6    a block was not acknowledged\n"
-    "  7    the camera stopped answering\n"
-    "  130  interrupted (Ctrl-C); the camera holds an incomplete image\n";
+    "  7    the camera stopped answering (the message says where)\n"
+    "  8    the firmware was written, but the camera did not confirm the end\n"
+    "  129  hung up (SIGHUP)\n"
+    "  130  interrupted (Ctrl-C or SIGTERM)\n"
+    "  131  quit (SIGQUIT)\n"
+    "       after 129 to 131 the exchange was ended cleanly, and the camera holds\n"
+    "       an incomplete image\n"
+    "With --station, the status of the last camera that failed (0 if none did),\n"
+    "or 129 to 131 when a signal interrupted an update.\n"
+    "A closed standard output does not stop an update.\n";
 
 struct Options {
     bool help = false;
+    bool version = false;
+    bool check = false;
+    bool station = false;
+    QString log;
     bool quiet = false;
     bool json = false;
     QString boot;
     QString firmware;
 };
 
-// Empty on success, otherwise what is wrong with the command line.
+// Empty on success, otherwise what is wrong with the command line. Long
+// options take their value as "--boot FILE" or "--boot=FILE"; short ones group
+// ("-qh").
 QString Parse(const QStringList& arguments, Options& options)
 {
-    bool operandsOnly = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const bool option = !operandsOnly && argument.startsWith(u'-') && argument.size() > 1;
-        if (!option) {
-            if (!options.firmware.isNull()) return QStringLiteral("one firmware file only");
-            options.firmware = argument;
-        } else if (argument == QLatin1String("--")) {
-            operandsOnly = true;
-        } else if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
-            options.help = true;
-        } else if (argument == QLatin1String("-q") || argument == QLatin1String("--quiet")) {
-            options.quiet = true;
-        } else if (argument == QLatin1String("--json")) {
-            options.json = true;
-        } else if (argument == QLatin1String("--boot")) {
-            if (++i == arguments.size()) return QStringLiteral("--boot needs a file");
-            options.boot = arguments[i];
-        } else {
-            return QStringLiteral("unknown option %1").arg(argument);
-        }
-    }
-    if (!options.help && options.firmware.isEmpty()) return QStringLiteral("no firmware file given");
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption quiet(QStringList{"q", "quiet"});
+    const QCommandLineOption json("json");
+    const QCommandLineOption boot("boot", {}, "FILE");
+    const QCommandLineOption version("version");
+    const QCommandLineOption check("check");
+    const QCommandLineOption station("station");
+    const QCommandLineOption log("log", {}, "FILE");
+    parser.addOptions({help, quiet, json, boot, version, check, station, log});
+    if (!parser.parse(QStringList{"ispflash"} + arguments)) return parser.errorText();
+    options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
+    options.check = parser.isSet(check);
+    options.station = parser.isSet(station);
+    options.log = parser.value(log);
+    if (options.check && options.station) return QStringLiteral("--check and --station exclude each other");
+    options.quiet = parser.isSet(quiet);
+    options.json = parser.isSet(json);
+    if (parser.isSet(boot)) options.boot = parser.value(boot);
+    const QStringList operands = parser.positionalArguments();
+    if (operands.size() > 1) return QStringLiteral("one firmware file only");
+    if (!operands.isEmpty()) options.firmware = operands.first();
+    if (!options.help && !options.version && options.firmware.isEmpty()) return QStringLiteral("no firmware file given");
     return {};
 }
 
@@ -85,6 +118,31 @@ QString Where(const DownloadOutcome& outcome)
     return QStringLiteral("at block %1/%2").arg(outcome.block).arg(outcome.blocks);
 }
 
+// Where the camera first stopped answering, in a message and as a JSON word.
+QString WhereItStopped(const DownloadOutcome& outcome)
+{
+    switch (outcome.failedStep) {
+    case DownloadStep::DownloadMode: return QStringLiteral("while entering download mode");
+    case DownloadStep::BootCode: return QStringLiteral("during the boot code");
+    case DownloadStep::BootCodeStart: return QStringLiteral("while starting the boot code");
+    case DownloadStep::Firmware: return QStringLiteral("at block %1/%2").arg(outcome.failedBlock).arg(outcome.blocks);
+    case DownloadStep::Ending: return QStringLiteral("during the final writes");
+    }
+    return {};
+}
+
+QString StepName(DownloadStep step)
+{
+    switch (step) {
+    case DownloadStep::DownloadMode: return QStringLiteral("download mode");
+    case DownloadStep::BootCode: return QStringLiteral("boot code");
+    case DownloadStep::BootCodeStart: return QStringLiteral("boot code start");
+    case DownloadStep::Firmware: return QStringLiteral("firmware");
+    case DownloadStep::Ending: return QStringLiteral("final writes");
+    }
+    return {};
+}
+
 // How an update ended, for the person and for the program reading the result.
 struct Ending {
     int exitCode = kFlashOk;
@@ -92,25 +150,41 @@ struct Ending {
     QString message; // empty on success
 };
 
+int InterruptedExit()
+{
+    switch (CancelSignal()) {
+    case SIGHUP: return kFlashHungUp;
+    case SIGQUIT: return kFlashQuit;
+    default: return kFlashInterrupted;
+    }
+}
+
 Ending EndingOf(const DownloadOutcome& outcome)
 {
     const QString failed = QString::fromLatin1(kUpdateFailedMessage);
+    const QString lost = failed + QStringLiteral("the camera stopped answering ") + WhereItStopped(outcome);
     switch (outcome.result) {
     case DownloadResult::Succeeded:
-        return {kFlashOk, QStringLiteral("ok"), {}};
+        // Every block was acknowledged, yet a failed access leaves doubt: the
+        // line must know whether the camera was told to leave download mode.
+        if (!outcome.accessFailed) return {kFlashOk, QStringLiteral("ok"), {}};
+        if (outcome.failedStep == DownloadStep::Ending)
+            return {kFlashEndNotConfirmed, QStringLiteral("end not confirmed"),
+                    QStringLiteral("firmware written, but the camera did not confirm the end")};
+        return {kFlashDeviceLost, QStringLiteral("device lost"), lost};
     case DownloadResult::NoFirmware: // the image was loaded before; kept for completeness
         return {kFlashNoFirmware, QStringLiteral("firmware not loaded"), QString::fromLatin1(kNoFirmwareMessage)};
     case DownloadResult::NoDevice:
-        return {kFlashNoDevice, QStringLiteral("device not found"), QString::fromLatin1(kNoDeviceMessage)};
+        return {kFlashNoDevice, QStringLiteral("device not found"),
+                QString::fromLatin1(kNoDeviceMessage) +
+                    QStringLiteral("\nthe camera is missing or in use by another program")};
     case DownloadResult::Cancelled:
-        return {kFlashInterrupted, QStringLiteral("interrupted"),
+        return {InterruptedExit(), QStringLiteral("interrupted"),
                 QStringLiteral("interrupted %1: the camera holds an incomplete image").arg(Where(outcome))};
     case DownloadResult::BlockNotAcknowledged:
         break;
     }
-    if (outcome.accessFailed)
-        return {kFlashDeviceLost, QStringLiteral("device lost"),
-                failed + QStringLiteral("the camera stopped answering %1").arg(Where(outcome))};
+    if (outcome.accessFailed) return {kFlashDeviceLost, QStringLiteral("device lost"), lost};
     return {kFlashNotAcknowledged, QStringLiteral("block not acknowledged"),
             failed + QStringLiteral("block %1/%2 was not acknowledged").arg(outcome.block).arg(outcome.blocks)};
 }
@@ -122,31 +196,193 @@ QString BootCodeBesideTheWindow()
     return LocateBootCode(directory + u'/' + QLatin1String(kIniFileName), directory).BootCodePath;
 }
 
+// Blocks the camera acknowledged in an update that ended so.
+std::uint32_t AcknowledgedBlocks(const DownloadOutcome& outcome)
+{
+    switch (outcome.result) {
+    case DownloadResult::Succeeded: return outcome.blocks;
+    case DownloadResult::Cancelled: return outcome.block; // asked after its acknowledgement
+    case DownloadResult::BlockNotAcknowledged: return outcome.block - 1;
+    case DownloadResult::NoFirmware:
+    case DownloadResult::NoDevice: break;
+    }
+    return 0;
+}
+
+bool IsInterruption(int exitCode)
+{
+    return exitCode == kFlashHungUp || exitCode == kFlashInterrupted || exitCode == kFlashQuit;
+}
+
+QString Sha256(const platform::ImageBuffer& bytes, std::uint32_t length)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(QByteArrayView(bytes.get(), length), QCryptographicHash::Sha256).toHex());
+}
+
+// Between two looks at whether a camera is attached, in station mode.
+constexpr unsigned kStationPollMs = 200;
+
 class Flasher {
 public:
+    using Clock = std::chrono::steady_clock;
+
     Flasher(const Options& options, const FlasherStreams& streams) : options_(options), streams_(streams) {}
 
     int Run()
     {
-        const QString bootPath = options_.boot.isNull() ? BootCodeBesideTheWindow() : options_.boot;
-        std::uint32_t bootLength = 0;
-        const platform::ImageBuffer bootCode = platform::ReadWholeFile(bootPath, &bootLength);
-        if (!bootCode)
-            return End({kFlashNoBootCode, QStringLiteral("boot code not loaded"), BootCodeFailureMessage(bootPath)});
-        std::uint32_t firmwareLength = 0;
-        const platform::ImageBuffer firmware = platform::ReadWholeFile(options_.firmware, &firmwareLength);
-        if (!firmware)
-            return End({kFlashNoFirmware, QStringLiteral("firmware not loaded"),
-                         QStringLiteral("Fail to load firmware file.\n%1").arg(options_.firmware)});
-
-        ProgressReport report(streams_.out, Style(), firmwareLength);
-        const DownloadOutcome outcome =
-            RunDownload({bootCode.get(), bootLength, firmware.get(), firmwareLength}, report);
-        report.Finish();
-        return End(EndingOf(outcome), &outcome);
+        if (!options_.log.isEmpty()) {
+            if (const QString why = log_.Open(options_.log); !why.isEmpty()) {
+                Print(streams_.err, QStringLiteral("ispflash: cannot open the log %1: %2\n").arg(options_.log, why));
+                return kFlashUsage;
+            }
+        }
+        if (const Ending problem = Load(); problem.exitCode != kFlashOk) {
+            if (!options_.check) Record(problem, nullptr, {});
+            return End(problem);
+        }
+        if (options_.check) return Check();
+        if (options_.station) return Station();
+        return Update().exitCode;
     }
 
 private:
+    // The boot code and the firmware, as a run needs them.
+    Ending Load()
+    {
+        bootPath_ = options_.boot.isNull() ? BootCodeBesideTheWindow() : options_.boot;
+        bootCode_ = platform::ReadWholeFile(bootPath_, &bootLength_);
+        if (!bootCode_)
+            return {kFlashNoBootCode, QStringLiteral("boot code not loaded"), BootCodeFailureMessage(bootPath_)};
+        firmware_ = platform::ReadWholeFile(options_.firmware, &firmwareLength_);
+        if (!firmware_)
+            return {kFlashNoFirmware, QStringLiteral("firmware not loaded"),
+                    QStringLiteral("Fail to load firmware file.\n%1").arg(options_.firmware)};
+        // The window sends an empty image as it is; on a line it is always a mistake.
+        if (firmwareLength_ == 0)
+            return {kFlashNoFirmware, QStringLiteral("firmware empty"),
+                    QStringLiteral("firmware file is empty\n%1").arg(options_.firmware)};
+        return {};
+    }
+
+    // One camera: the whole exchange, its record and its result.
+    Ending Update()
+    {
+        const Clock::time_point start = Clock::now();
+        ProgressReport report(streams_.out, Style(), firmwareLength_);
+        const DownloadOutcome outcome =
+            RunDownload({bootCode_.get(), bootLength_, firmware_.get(), firmwareLength_}, report);
+        const Ending ending = EndingOf(outcome);
+        report.Finish(ending.exitCode == kFlashOk);
+        Record(ending, &outcome, Clock::now() - start);
+        End(ending, &outcome);
+        return ending;
+    }
+
+    // Everything an update would need, the camera opened and closed again only.
+    int Check()
+    {
+        if (Device().Initialize() < 0) return End(EndingOf({DownloadResult::NoDevice}));
+        Device().Exit();
+        if (Style() == ProgressStyle::Lines || Style() == ProgressStyle::Terminal)
+            Print(streams_.out, QStringLiteral("ready: %1 (%2 bytes, %3 blocks), boot code %4 (%5 bytes), camera "
+                                               "present and free\n")
+                                    .arg(options_.firmware)
+                                    .arg(firmwareLength_)
+                                    .arg(BlockCount(firmwareLength_))
+                                    .arg(bootPath_)
+                                    .arg(bootLength_));
+        return End({kFlashOk, QStringLiteral("ready"), {}});
+    }
+
+    // Camera after camera until a signal; the images are loaded once.
+    int Station()
+    {
+        int ok = 0, failed = 0, lastFailure = kFlashOk, interrupted = 0;
+        while (!interrupted) {
+            Say(QStringLiteral("waiting for a camera..."), QStringLiteral("waiting"));
+            if (!WaitUntil(true)) break;
+            const Ending ending = Update();
+            if (ending.exitCode == kFlashOk) {
+                ++ok;
+            } else {
+                ++failed;
+                lastFailure = ending.exitCode;
+            }
+            if (IsInterruption(ending.exitCode)) interrupted = ending.exitCode;
+            Tally(ok, failed, ending);
+            if (interrupted) break;
+            Say(QStringLiteral("remove the camera..."), QStringLiteral("remove"));
+            if (!WaitUntil(false)) break;
+        }
+        if (options_.json)
+            WriteJsonLine(streams_.out, {{"cameras", ok + failed}, {"ok", ok}, {"failed", failed}});
+        else if (!options_.quiet)
+            Print(streams_.out, QStringLiteral("%1 cameras: %2 ok, %3 failed\n").arg(ok + failed).arg(ok).arg(failed));
+        return interrupted ? interrupted : lastFailure;
+    }
+
+    // Until a camera is attached (or removed); false when a signal came first.
+    // A camera in use by another program counts as not attached.
+    bool WaitUntil(bool attached)
+    {
+        while (!CancelWasRequested()) {
+            const bool present = Device().Initialize() >= 0;
+            if (present) Device().Exit();
+            if (present == attached) return true;
+            Environment().Sleep(kStationPollMs);
+        }
+        return false;
+    }
+
+    void Say(const QString& line, const QString& word)
+    {
+        if (options_.json)
+            WriteJsonLine(streams_.out, {{"station", word}});
+        else if (!options_.quiet)
+            Print(streams_.out, line + u'\n');
+    }
+
+    void Tally(int ok, int failed, const Ending& ending)
+    {
+        if (options_.json)
+            WriteJsonLine(streams_.out, {{"camera", ok + failed}, {"result", ending.result}, {"ok", ok}, {"failed", failed}});
+        else if (!options_.quiet)
+            Print(streams_.out, QStringLiteral("camera %1: %2 (%3 ok, %4 failed)\n")
+                                    .arg(ok + failed)
+                                    .arg(ending.result)
+                                    .arg(ok)
+                                    .arg(failed));
+    }
+
+    // One line in the log, when there is one.
+    void Record(const Ending& ending, const DownloadOutcome* outcome, Clock::duration duration)
+    {
+        if (!log_.IsOpen()) return;
+        QJsonObject record{
+            {"time", QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
+            {"host", QSysInfo::machineHostName()},
+            {"firmware", QFileInfo(options_.firmware).absoluteFilePath()},
+            {"result", ending.result},
+            {"exit_code", ending.exitCode},
+            {"blocks_acked", qint64(outcome ? AcknowledgedBlocks(*outcome) : 0)},
+            {"duration_s", std::chrono::round<std::chrono::milliseconds>(duration).count() / 1000.0},
+        };
+        if (firmware_) {
+            if (firmwareSha_.isEmpty()) firmwareSha_ = Sha256(firmware_, firmwareLength_);
+            record.insert("firmware_size", qint64(firmwareLength_));
+            record.insert("firmware_sha256", firmwareSha_);
+        }
+        if (bootCode_) {
+            if (bootSha_.isEmpty()) bootSha_ = Sha256(bootCode_, bootLength_);
+            record.insert("boot_code", QFileInfo(bootPath_).absoluteFilePath());
+            record.insert("boot_code_sha256", bootSha_);
+        }
+        if (!ending.message.isEmpty()) record.insert("message", ending.message.trimmed());
+        if (!log_.Append(record))
+            Print(streams_.err, QStringLiteral("ispflash: could not write to the log %1\n").arg(options_.log));
+    }
+
     ProgressStyle Style() const
     {
         if (options_.json) return ProgressStyle::Json;
@@ -165,6 +401,7 @@ private:
                 result.insert("block", qint64(outcome->block));
                 result.insert("blocks", qint64(outcome->blocks));
             }
+            if (outcome && outcome->accessFailed) result.insert("stopped_at", StepName(outcome->failedStep));
             WriteJsonLine(streams_.out, result);
         }
         return ending.exitCode;
@@ -172,6 +409,13 @@ private:
 
     const Options& options_;
     const FlasherStreams& streams_;
+    RunLog log_;
+    QString bootPath_;
+    platform::ImageBuffer bootCode_;
+    std::uint32_t bootLength_ = 0;
+    platform::ImageBuffer firmware_;
+    std::uint32_t firmwareLength_ = 0;
+    QString firmwareSha_, bootSha_; // worked out once, for the first record
 };
 
 } // namespace
@@ -185,6 +429,10 @@ int RunFlasher(const QStringList& arguments, const FlasherStreams& streams)
     }
     if (options.help) {
         Print(streams.out, QString::fromLatin1(kUsage));
+        return kFlashOk;
+    }
+    if (options.version) {
+        Print(streams.out, QStringLiteral("ispflash " ISPFLASH_VERSION "\n"));
         return kFlashOk;
     }
     ClearCancelRequest(); // a cancel belongs to the run it interrupted

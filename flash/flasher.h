@@ -17,7 +17,11 @@ enum FlasherExit : int {
     kFlashNoDevice = 5,
     kFlashNotAcknowledged = 6,
     kFlashDeviceLost = 7,
-    kFlashInterrupted = 130, // as shells report an end by Ctrl-C
+    kFlashEndNotConfirmed = 8, // every block acknowledged, but the final writes failed
+    // Interrupted: as shells report an end by the signal (SIGTERM as Ctrl-C).
+    kFlashHungUp = 129,
+    kFlashInterrupted = 130,
+    kFlashQuit = 131,
 };
 
 struct FlasherStreams {

@@ -10,15 +10,18 @@
 
 namespace {
 
-// Ctrl-C (or a polite kill) lets the update close the device before the end.
+// Ctrl-C, a polite kill, a closed terminal or Ctrl-\ let the update close the
+// device before the end. A closed output (ispflash | head -1) never stops an
+// update: writes to it just fail from then on.
 void InstallCancelHandler()
 {
     struct sigaction action {};
-    action.sa_handler = [](int) { RequestCancel(); };
+    action.sa_handler = [](int signal) { RequestCancel(signal); };
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
+        sigaction(signal, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 } // namespace

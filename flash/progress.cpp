@@ -6,7 +6,7 @@
 
 namespace {
 
-volatile std::sig_atomic_t cancelRequested = 0;
+volatile std::sig_atomic_t cancelRequested = 0; // the signal's number once asked
 
 QString Rate(double bytesPerSecond)
 {
@@ -22,14 +22,19 @@ QString Duration(double seconds)
 
 } // namespace
 
-void RequestCancel()
+void RequestCancel(int signal)
 {
-    cancelRequested = 1;
+    cancelRequested = signal;
 }
 
 bool CancelWasRequested()
 {
     return cancelRequested != 0;
+}
+
+int CancelSignal()
+{
+    return cancelRequested;
 }
 
 void ClearCancelRequest()
@@ -60,6 +65,15 @@ void ProgressReport::StageChanged(const QString& text)
     }
     block_ = std::exchange(startingBlock_, 0);
     stage_ = text;
+    if (text == QLatin1String(kStageDone)) {
+        doneHeld_ = true;
+        return;
+    }
+    ShowStage(text);
+}
+
+void ProgressReport::ShowStage(const QString& text)
+{
     if (style_ == ProgressStyle::Quiet) return;
     const Figures figures = Now();
     if (style_ == ProgressStyle::Json) {
@@ -138,8 +152,9 @@ void ProgressReport::Show(const QString& line, Group group)
     std::fflush(out_);
 }
 
-void ProgressReport::Finish()
+void ProgressReport::Finish(bool confirmed)
 {
+    if (std::exchange(doneHeld_, false) && confirmed) ShowStage(QString::fromLatin1(kStageDone));
     if (open_ != Group::None) std::fputc('\n', out_);
     open_ = Group::None;
     std::fflush(out_);

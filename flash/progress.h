@@ -7,6 +7,7 @@
 
 #include <QJsonObject>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 
 enum class ProgressStyle { Lines, Terminal, Json, Quiet };
@@ -23,7 +24,9 @@ public:
     bool CancelRequested() override;
 
     // Ends a line left open on a terminal, so that what follows starts afresh.
-    void Finish();
+    // The core's "Firmware update ok!" is held back until then and shown only
+    // when the flasher `confirmed` the update.
+    void Finish(bool confirmed);
 
 private:
     struct Figures {
@@ -40,6 +43,7 @@ private:
     enum class Group { None, BootCode, Blocks };
     void Show(const QString& line, Group group);
     Group GroupOf(const QString& stage) const;
+    void ShowStage(const QString& text);
 
     std::FILE* out_;
     ProgressStyle style_;
@@ -51,12 +55,14 @@ private:
     std::uint32_t startingBlock_ = 0; // announced for the stage text that follows
     Clock::time_point firmwareStart_{};
     Group open_ = Group::None; // the group of the line left open on a terminal
+    bool doneHeld_ = false;
 };
 
 // One JSON object on a line of its own.
 void WriteJsonLine(std::FILE* out, const QJsonObject& object);
 
 // Asked from a signal handler: the update stops at its next safe point.
-void RequestCancel();
+void RequestCancel(int signal = SIGINT);
 bool CancelWasRequested();
+int CancelSignal(); // the signal that asked, once one did
 void ClearCancelRequest();

@@ -12,22 +12,46 @@ class Registers {
 public:
     explicit Registers(const DeviceBinding& device) : device_(device) {}
 
+    // The part of the exchange the following accesses belong to.
+    void Enter(DownloadStep step, std::uint32_t block = 0)
+    {
+        step_ = step;
+        block_ = block;
+    }
     void Write(int reg, unsigned char value)
     {
-        if (device_.Write(reg, value) < 0) failed_ = true;
+        if (device_.Write(reg, value) < 0) Fail();
     }
     unsigned char Read(int reg)
     {
         // Fresh for every read: a read that stores nothing must not pass for an acknowledgement.
         unsigned char value = 0;
-        if (device_.Read(reg, &value) < 0) failed_ = true;
+        if (device_.Read(reg, &value) < 0) Fail();
         return value;
     }
-    bool Failed() const { return failed_; }
+    // Whether an access failed, and where the first one was.
+    void Report(DownloadOutcome& outcome) const
+    {
+        outcome.accessFailed = failed_;
+        outcome.failedStep = failedStep_;
+        outcome.failedBlock = failedBlock_;
+    }
 
 private:
+    void Fail()
+    {
+        if (failed_) return;
+        failed_ = true;
+        failedStep_ = step_;
+        failedBlock_ = block_;
+    }
+
     const DeviceBinding& device_;
+    DownloadStep step_ = DownloadStep::DownloadMode;
+    std::uint32_t block_ = 0;
     bool failed_ = false;
+    DownloadStep failedStep_ = DownloadStep::DownloadMode;
+    std::uint32_t failedBlock_ = 0;
 };
 
 // Command 1, the offset (low 16 bits, high byte first), the length, the bytes.
@@ -54,6 +78,7 @@ bool WaitBlockAck(Registers& registers)
 bool SendBootCode(Registers& registers, const DownloadImages& images, DownloadObserver& observer)
 {
     const std::uint32_t length = images.bootCodeLength;
+    registers.Enter(DownloadStep::BootCode);
     for (std::uint32_t i = 0; i < length; ++i) {
         registers.Write(kDataRegister, images.bootCode[i]);
         observer.ProgressChanged(ProgressPercent(i + 1, length));
@@ -73,6 +98,7 @@ void SendFirmware(Registers& registers, const DownloadImages& images, DownloadOb
         observer.BlockStarted(i + 1, outcome.blocks);
         observer.StageChanged(QStringLiteral("%1/%2...").arg(i + 1).arg(outcome.blocks));
         observer.ProcessMessages();
+        registers.Enter(DownloadStep::Firmware, i + 1);
         SendBlock(registers, images.firmware, offset, std::min(kBlockSize, length - offset));
         observer.ProgressChanged(ProgressPercent(i + 1, outcome.blocks));
         observer.ProcessMessages();
@@ -110,6 +136,7 @@ void Exchange(Registers& registers, const DownloadImages& images, DownloadObserv
 
     observer.StageChanged(QString::fromLatin1(kStageBootCodeRunning));
     observer.ProcessMessages();
+    registers.Enter(DownloadStep::BootCodeStart);
     registers.Write(kModeRegister, 5);
     registers.Write(kModeRegister, 4);
 
@@ -147,10 +174,11 @@ DownloadOutcome RunDownload(const DownloadImages& images, DownloadObserver& obse
 
     Exchange(registers, images, observer, outcome);
 
+    registers.Enter(DownloadStep::Ending);
     registers.Write(kModeRegister, 4);
     registers.Write(kModeRegister, 0);
     device.Exit();
-    outcome.accessFailed = registers.Failed();
+    registers.Report(outcome);
     observer.UpdateLocked(false);
     if (outcome.result == DownloadResult::Succeeded) observer.StageChanged(QString::fromLatin1(kStageDone));
     return outcome;

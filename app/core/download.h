@@ -91,6 +91,15 @@ enum class DownloadResult {
     Cancelled,            // the device was closed again; it holds an incomplete image
 };
 
+// The part of the exchange a register access belonged to.
+enum class DownloadStep {
+    DownloadMode,    // mode 4, 5
+    BootCode,        // the boot code's bytes
+    BootCodeStart,   // mode 5, 4 after the wait
+    Firmware,        // the blocks and their acknowledgements
+    Ending,          // mode 4, 0 after the last block (or the end of the exchange)
+};
+
 struct DownloadOutcome {
     DownloadResult result = DownloadResult::Succeeded;
     std::uint32_t block = 0;  // the block (from 1) being sent when the update ended; 0 before any
@@ -98,6 +107,9 @@ struct DownloadOutcome {
     // A register access reported failure (the camera went away, say); the
     // procedure goes on regardless, as the device may still answer.
     bool accessFailed = false;
+    // Where the first failed access was; for the firmware also its block (from 1).
+    DownloadStep failedStep = DownloadStep::DownloadMode;
+    std::uint32_t failedBlock = 0;
 };
 
 // One whole update through Device(): boot code byte by byte, the wait

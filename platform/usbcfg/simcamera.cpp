@@ -1,8 +1,9 @@
 #include "platform/usbcfg/simcamera.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
+#include <cerrno>
+#include <ctime>
+#include <unistd.h>
 
 namespace platform::sim {
 
@@ -20,12 +21,22 @@ const char* PhaseName(int phase)
     return names[phase];
 }
 
+// False when a signal cut the delay short.
+bool Delay(long micros)
+{
+    timespec wait{micros / 1000000, (micros % 1000000) * 1000};
+    return ::nanosleep(&wait, nullptr) == 0 || errno != EINTR;
+}
+
 } // namespace
 
 int Camera::Initialize()
 {
     if (open_) Close(); // opening an open device starts afresh
     settings_ = Settings::FromEnvironment();
+    // Not attached, or another program has the camera: nothing is touched.
+    if (settings_.plugged && ::access((settings_.dir + "/attached").c_str(), F_OK) != 0) return -1;
+    if (!recorder_.Claim(settings_.dir)) return -1;
     recorder_.Begin(settings_.dir, settings_.transcript);
     // Even a refused open starts afresh: the status must not show the last
     // download's counters as if this attempt had made them.
@@ -34,6 +45,7 @@ int Camera::Initialize()
         recorder_.Log("INIT -1");
         recorder_.Flush();
         SaveStatus();
+        recorder_.Release();
         return -1;
     }
     open_ = true;
@@ -46,6 +58,7 @@ int Camera::Initialize()
 void Camera::ResetCounters()
 {
     accesses_ = 0;
+    interrupted_ = false;
     registers_ = {};
     phase_ = Phase::Idle;
     lastMode_ = -1;
@@ -72,6 +85,7 @@ void Camera::Close()
     open_ = false;
     SaveStatus();
     recorder_.End();
+    recorder_.Release();
 }
 
 int Camera::Read(int reg, unsigned char* value)
@@ -85,49 +99,56 @@ int Camera::Read(int reg, unsigned char* value)
     return 0;
 }
 
+// A write whose effect could not be stored fails, as a real device's would.
 int Camera::Write(int reg, unsigned char value)
 {
-    const bool ok = open_ && reg >= 0 && reg < int(registers_.size()) && Access();
+    bool ok = open_ && reg >= 0 && reg < int(registers_.size()) && Access();
+    if (ok) {
+        registers_[reg] = value;
+        if (reg == kModeRegister)
+            ok = OnMode(value);
+        else if (reg == kDataRegister)
+            OnData(value);
+        else if (reg == kCommandRegister)
+            ok = OnCommand(value);
+    }
     recorder_.Log("W %d 0x%02x%s", reg, value, ok ? "" : " fail");
-    if (!ok) return -1;
-    registers_[reg] = value;
-    if (reg == kModeRegister)
-        OnMode(value);
-    else if (reg == kDataRegister)
-        OnData(value);
-    else if (reg == kCommandRegister)
-        OnCommand(value);
-    return 0;
+    return ok ? 0 : -1;
 }
 
-// Counts the access; false once the camera counts as unplugged.
+// Counts the access; false once the camera counts as unplugged. A signal ends
+// the delay, and the delays of the rest of this opening: the program is
+// being stopped and must get to closing the device soon.
 bool Camera::Access()
 {
-    if (settings_.delayMicros > 0)
-        std::this_thread::sleep_for(std::chrono::microseconds(settings_.delayMicros));
+    if (settings_.delayMicros > 0 && !interrupted_) interrupted_ = !Delay(settings_.delayMicros);
     ++accesses_;
     return settings_.unplugAfter < 0 || accesses_ <= settings_.unplugAfter;
 }
 
 // The controller acts on pairs of mode values; a single value changes nothing.
-void Camera::OnMode(std::uint8_t mode)
+// False when the boot code or the firmware's file could not be stored.
+bool Camera::OnMode(std::uint8_t mode)
 {
     const int previous = lastMode_;
     lastMode_ = mode;
+    bool stored = true;
     if (previous == 4 && mode == 5) {
-        FinishBootLoad();
+        stored = FinishBootLoad();
         phase_ = Phase::BootLoad;
         bootCode_.clear();
         bootLoading_ = true;
     } else if (previous == 5 && mode == 4 && phase_ == Phase::BootLoad) {
-        FinishBootLoad();
-        StartFirmware();
+        // Boot code that was not kept does not run, and takes no blocks.
+        stored = FinishBootLoad() && StartFirmware();
+        if (!stored) phase_ = Phase::Idle;
     } else if (previous == 4 && mode == 0) {
-        FinishBootLoad();
+        stored = FinishBootLoad();
         phase_ = Phase::Done;
         recorder_.End();
     }
     SaveStatus();
+    return stored;
 }
 
 void Camera::OnData(std::uint8_t byte)
@@ -149,23 +170,25 @@ void Camera::OnData(std::uint8_t byte)
     ++strayBytes_;
 }
 
-void Camera::OnCommand(std::uint8_t command)
+// False when a complete block could not be stored.
+bool Camera::OnCommand(std::uint8_t command)
 {
-    if (phase_ != Phase::Firmware) return;
+    if (phase_ != Phase::Firmware) return true;
     if (command == 1) {
         if (block_.open) Refuse(block_.index); // abandoned before its end
         block_ = Block{true, blockStarts_++, {}, {}};
         ackPending_ = false;
     } else if (command == 2) {
-        EndBlock();
+        return EndBlock();
     }
+    return true;
 }
 
-void Camera::StartFirmware()
+bool Camera::StartFirmware()
 {
     phase_ = Phase::Firmware;
     ResetBlocks();
-    recorder_.StartFirmware();
+    return recorder_.StartFirmware();
 }
 
 void Camera::ResetBlocks()
@@ -182,9 +205,10 @@ void Camera::ResetBlocks()
 
 // Only 16 bits of the offset travel, so a block that continues where the last
 // one ended keeps the full running address; any other offset is taken as is.
-void Camera::EndBlock()
+bool Camera::EndBlock()
 {
-    if (!block_.open) return;
+    if (!block_.open) return true;
+    bool stored = true;
     block_.open = false;
     ackPending_ = false;
     ackRead_ = false;
@@ -198,14 +222,17 @@ void Camera::EndBlock()
         running_ = address + std::uint32_t(block_.Length());
         if (settings_.neverAck || block_.index == settings_.failBlock) {
             Refuse(block_.index);
+        } else if (!recorder_.PlaceBlock(address, block_.data)) {
+            stored = false; // never acknowledged
+            Refuse(block_.index);
         } else {
-            recorder_.PlaceBlock(address, block_.data);
             firmwareBytes_ = std::max<std::uint64_t>(firmwareBytes_, running_);
             ackPending_ = true;
         }
     }
     SaveStatus();
     recorder_.Flush();
+    return stored;
 }
 
 void Camera::Refuse(long block)
@@ -224,11 +251,11 @@ std::uint8_t Camera::Status()
     return kAcknowledged;
 }
 
-void Camera::FinishBootLoad()
+bool Camera::FinishBootLoad()
 {
-    if (!bootLoading_) return;
+    if (!bootLoading_) return true;
     bootLoading_ = false;
-    recorder_.SaveBootCode(bootCode_);
+    return recorder_.SaveBootCode(bootCode_);
 }
 
 void Camera::SaveStatus()

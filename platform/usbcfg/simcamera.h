@@ -40,15 +40,15 @@ private:
     void Close();
     void ResetCounters();
     bool Access();
-    void OnMode(std::uint8_t mode);
+    bool OnMode(std::uint8_t mode);
     void OnData(std::uint8_t byte);
-    void OnCommand(std::uint8_t command);
-    void StartFirmware();
+    bool OnCommand(std::uint8_t command);
+    bool StartFirmware();
     void ResetBlocks();
-    void EndBlock();
+    bool EndBlock();
     void Refuse(long block);
     std::uint8_t Status();
-    void FinishBootLoad();
+    bool FinishBootLoad();
     void SaveStatus();
 
     Settings settings_;
@@ -56,6 +56,7 @@ private:
     bool open_ = false;
     long opens_ = 0;
     long accesses_ = 0;
+    bool interrupted_ = false; // a signal cut a delay short; no more delays
     std::array<std::uint8_t, 256> registers_{};
     Phase phase_ = Phase::Idle;
     int lastMode_ = -1;

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdarg>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,6 +45,33 @@ Recorder::~Recorder()
 {
     CloseFirmware();
     CloseTranscript();
+    Release();
+}
+
+bool Recorder::Claim(const std::string& dir)
+{
+    Release();
+    MakeDirectories(dir);
+    const std::string path = dir + "/device.lock";
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC); // a read-only folder still locks
+    if (fd < 0) return false;
+    int locked;
+    do
+        locked = ::flock(fd, LOCK_EX | LOCK_NB);
+    while (locked < 0 && errno == EINTR);
+    if (locked < 0) {
+        ::close(fd);
+        return false;
+    }
+    lock_ = fd;
+    return true;
+}
+
+void Recorder::Release()
+{
+    if (lock_ >= 0) ::close(lock_);
+    lock_ = -1;
 }
 
 void Recorder::Begin(const std::string& dir, bool transcript)
@@ -71,20 +99,21 @@ void Recorder::Log(const char* format, ...)
     std::fputc('\n', transcript_);
 }
 
-void Recorder::SaveBootCode(const std::vector<std::uint8_t>& bytes)
+bool Recorder::SaveBootCode(const std::vector<std::uint8_t>& bytes)
 {
-    WriteFile(Path("bootcode.bin"), bytes.data(), bytes.size());
+    return WriteFile(Path("bootcode.bin"), bytes.data(), bytes.size());
 }
 
-void Recorder::StartFirmware()
+bool Recorder::StartFirmware()
 {
     CloseFirmware();
     firmware_ = ::open(Path("firmware.bin").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    return firmware_ >= 0;
 }
 
-void Recorder::PlaceBlock(std::uint32_t address, const std::vector<std::uint8_t>& bytes)
+bool Recorder::PlaceBlock(std::uint32_t address, const std::vector<std::uint8_t>& bytes)
 {
-    if (firmware_ >= 0) WriteAll(firmware_, bytes.data(), bytes.size(), off_t(address));
+    return firmware_ >= 0 && WriteAll(firmware_, bytes.data(), bytes.size(), off_t(address));
 }
 
 void Recorder::Flush()

@@ -16,6 +16,13 @@ public:
     Recorder(const Recorder&) = delete;
     Recorder& operator=(const Recorder&) = delete;
 
+    // Takes the camera for this process, as a real device is claimed by one
+    // program: an exclusive lock on `dir`/device.lock (the folder is created
+    // if missing), held until Release and dropped by the kernel if the process
+    // dies. False while another process holds it.
+    bool Claim(const std::string& dir);
+    void Release();
+
     // Switches to `dir` (created if missing); the transcript is appended to
     // only when `transcript` is set.
     void Begin(const std::string& dir, bool transcript);
@@ -24,10 +31,12 @@ public:
 
     void Log(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void Flush();
-    void SaveBootCode(const std::vector<std::uint8_t>& bytes);
+    // The images' files; each is false when the bytes could not be stored
+    // (a full disk, a read-only folder).
+    bool SaveBootCode(const std::vector<std::uint8_t>& bytes);
     // Starts an empty firmware.bin; blocks land in it at their addresses.
-    void StartFirmware();
-    void PlaceBlock(std::uint32_t address, const std::vector<std::uint8_t>& bytes);
+    bool StartFirmware();
+    bool PlaceBlock(std::uint32_t address, const std::vector<std::uint8_t>& bytes);
     // Replaces status.txt in one step, so a reader never sees half of it.
     void SaveStatus(const std::string& text);
 
@@ -39,6 +48,7 @@ private:
     std::string dir_;
     std::FILE* transcript_ = nullptr;
     int firmware_ = -1;
+    int lock_ = -1;
 };
 
 } // namespace platform::sim

@@ -47,6 +47,7 @@ Settings Settings::FromEnvironment()
     s.unplugAfter = Number("ISPSIM_UNPLUG_AFTER", -1);
     s.delayMicros = Number("ISPSIM_DELAY_US", 0);
     s.transcript = Flag("ISPSIM_TRANSCRIPT");
+    s.plugged = Flag("ISPSIM_PLUG");
     return s;
 }
 

@@ -15,6 +15,7 @@ struct Settings {
     long unplugAfter = -1;   // register accesses after which every access fails
     long delayMicros = 0;    // added to every register access
     bool transcript = false; // log every call to transcript.log
+    bool plugged = false;    // attached only while the file "attached" is in dir
 
     static Settings FromEnvironment();
 };

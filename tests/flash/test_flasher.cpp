@@ -9,6 +9,8 @@
 #include "tests/support/recordingdialogs.h"
 #include "tests/support/scripteddevice.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -154,7 +156,7 @@ protected:
 
 TEST_F(Flasher, SuccessfulUpdateIsTheWindowsCallForCall)
 {
-    for (int length : {0, 1, 300, 65537}) {
+    for (int length : {1, 300, 65537}) {
         SCOPED_TRACE(length);
         ExpectSameAsWindow(Pattern(5, length), Pattern(length, 1), kFlashOk);
     }
@@ -182,7 +184,8 @@ TEST_F(Flasher, FailuresAreTheWindowsWithAnExitStatus)
     ExpectSameAsWindow(Pattern(3, 0), Pattern(10, 3), kFlashNoDevice);
     const Outcome absent = Flash({dir_.filePath("fw.bin")});
     EXPECT_EQ(absent.calls, std::vector<std::string>{"INIT -1"});
-    EXPECT_EQ(absent.messages, std::vector<QString>{"Device not found!"});
+    EXPECT_EQ(absent.messages,
+              std::vector<QString>{"Device not found!\nthe camera is missing or in use by another program"});
     EXPECT_TRUE(absent.stages.empty());
 
     // Calls fail from the 40th on, as when the camera is unplugged: the same
@@ -192,6 +195,19 @@ TEST_F(Flasher, FailuresAreTheWindowsWithAnExitStatus)
     ExpectSameAsWindow(Pattern(3, 0), Pattern(500, 2), kFlashDeviceLost);
     EXPECT_EQ(Flash({dir_.filePath("fw.bin")}).messages,
               std::vector<QString>{"Fail to update firmware!!\nthe camera stopped answering at block 1/4"});
+
+    // Every block acknowledged, then mode 4 and 0 fail: the window keeps its
+    // "ok"; the flasher says the camera was not told to leave download mode.
+    const int beforeTheEnd = 2 + 3 + 2 + 4 * (1 + 3 + 1 + 1) + 500;
+    access_ = [count = 0, beforeTheEnd](int) mutable { return ++count > beforeTheEnd ? -1 : 0; };
+    const Outcome window = Window(dir_.filePath("fw.bin"));
+    EXPECT_EQ(window.stages.back(), "Firmware update ok!");
+    const Outcome unconfirmed = Flash({dir_.filePath("fw.bin")});
+    EXPECT_EQ(unconfirmed.calls, window.calls);
+    EXPECT_EQ(unconfirmed.exitCode, kFlashEndNotConfirmed);
+    EXPECT_EQ(unconfirmed.messages,
+              std::vector<QString>{"firmware written, but the camera did not confirm the end"});
+    EXPECT_EQ(unconfirmed.stages.back(), "4/4...");
 }
 
 // Ctrl-C ends the exchange at the next block: mode 4, 0 and the close follow.
@@ -276,7 +292,17 @@ TEST_F(Flasher, ProgressOnATerminalAndAsJson)
     const QJsonObject result = QJsonDocument::fromJson(QByteArray::fromStdString(out)).object();
     EXPECT_EQ(result["result"].toString(), "device not found");
     EXPECT_EQ(result["exit_code"].toInt(), kFlashNoDevice);
-    EXPECT_EQ(result["message"].toString(), "Device not found!");
+    EXPECT_EQ(result["message"].toString(), "Device not found!\nthe camera is missing or in use by another program");
+
+    // Where the camera stopped answering, and no "ok" when it did not confirm the end.
+    initializeResult_ = 0;
+    access_ = [count = 0](int) mutable { return ++count > 4 ? -1 : 0; };
+    ASSERT_EQ(Flash({"--json", firmware}, &out).exitCode, kFlashDeviceLost);
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(out).split('\n').end()[-2])["stopped_at"], "boot code");
+    access_ = [count = 0](int) mutable { return ++count > 2 + 4 + 2 + 3 * 6 + 300 ? -1 : 0; };
+    ASSERT_EQ(Flash({"--json", firmware}, &out).exitCode, kFlashEndNotConfirmed);
+    EXPECT_FALSE(QString::fromStdString(out).contains("Firmware update ok!")) << out;
+    EXPECT_TRUE(QString::fromStdString(out).contains("\"stopped_at\":\"final writes\"")) << out;
 }
 
 TEST_F(Flasher, ImagesThatDoNotLoadStopBeforeTheDevice)
@@ -288,6 +314,12 @@ TEST_F(Flasher, ImagesThatDoNotLoadStopBeforeTheDevice)
               std::vector<QString>{"Fail to load firmware file.\n" + dir_.filePath("missing.bin")});
     EXPECT_EQ(Flash({dir_.path()}).exitCode, kFlashNoFirmware);
     EXPECT_TRUE(noFirmware.calls.empty());
+
+    // An empty image is refused, where the window would send it as it is.
+    const Outcome empty = Flash({Write("empty.bin", {})});
+    EXPECT_EQ(empty.exitCode, kFlashNoFirmware);
+    EXPECT_EQ(empty.messages, std::vector<QString>{"firmware file is empty\n" + dir_.filePath("empty.bin")});
+    EXPECT_TRUE(empty.calls.empty());
 
     // Boot code first, as the window loads it at start-up.
     Write("ispupdate.ini", "[system]\nboot_file=absent.bin\n");
@@ -313,8 +345,18 @@ TEST_F(Flasher, CommandLine)
     EXPECT_EQ(out.rfind("Usage: ispflash", 0), 0u);
     EXPECT_TRUE(help.calls.empty());
 
+    // Grouped short options and --boot=FILE, as other tools take them.
+    EXPECT_EQ(Flash({"-qh"}, &out).exitCode, kFlashOk);
+    EXPECT_EQ(out.rfind("Usage: ispflash", 0), 0u);
+    EXPECT_TRUE(out.find("\n  1 ") != std::string::npos) << out;
+    const QString other = Write("other-boot.bin", "other");
+    const Outcome named = Flash({"-q", "--boot=" + other, firmware}, &out);
+    EXPECT_EQ(named.exitCode, kFlashOk);
+    EXPECT_EQ(named.calls[3], "W 55 0x6f");
+    EXPECT_EQ(out, "");
+
     for (const QStringList& wrong : {QStringList{}, QStringList{"-x", "fw.bin"}, QStringList{"a.bin", "b.bin"},
-                                     QStringList{"fw.bin", "--boot"}}) {
+                                     QStringList{"fw.bin", "--boot"}, QStringList{"-qx", "fw.bin"}}) {
         SCOPED_TRACE(wrong.join(' ').toStdString());
         const Outcome run = Flash(wrong);
         EXPECT_EQ(run.exitCode, kFlashUsage);
@@ -328,6 +370,67 @@ TEST_F(Flasher, CommandLine)
     EXPECT_EQ(quiet.exitCode, kFlashOk);
     EXPECT_EQ(out, "");
     EXPECT_EQ(quiet.calls.back(), "EXIT");
+}
+
+// One record per run in the log, whatever the ending; nothing but opening
+// and closing the camera on --check.
+TEST_F(Flasher, LogCheckAndVersion)
+{
+    Write("boot.bin", Pattern(4, 0));
+    const QByteArray image = Pattern(300, 1);
+    const QString firmware = Write("fw.bin", image);
+    const QString log = dir_.filePath("line.jsonl");
+    EXPECT_EQ(Flash({"-q", "--log", log, firmware}).exitCode, kFlashOk);
+    status_ = [](long block, int) { return block == 2 ? 1 : 2; };
+    EXPECT_EQ(Flash({"-q", "--log=" + log, firmware}).exitCode, kFlashNotAcknowledged);
+    initializeResult_ = -1;
+    EXPECT_EQ(Flash({"-q", "--log", log, firmware}).exitCode, kFlashNoDevice);
+    EXPECT_EQ(Flash({"-q", "--log", log, dir_.filePath("missing.bin")}).exitCode, kFlashNoFirmware);
+
+    QFile file(log);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    std::vector<QJsonObject> records;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (!line.isEmpty()) records.push_back(QJsonDocument::fromJson(line).object());
+    ASSERT_EQ(records.size(), 4u);
+    const QJsonObject& ok = records[0];
+    EXPECT_TRUE(QDateTime::fromString(ok["time"].toString(), Qt::ISODateWithMs).isValid()) << ok["time"].toString().toStdString();
+    EXPECT_FALSE(ok["host"].toString().isEmpty());
+    EXPECT_EQ(ok["firmware"].toString(), firmware);
+    EXPECT_EQ(ok["firmware_size"].toInt(), 300);
+    EXPECT_EQ(ok["firmware_sha256"].toString(),
+              QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex());
+    EXPECT_EQ(ok["boot_code_sha256"].toString(),
+              QCryptographicHash::hash(Pattern(4, 0), QCryptographicHash::Sha256).toHex());
+    EXPECT_EQ(ok["result"].toString(), "ok");
+    EXPECT_EQ(ok["exit_code"].toInt(), 0);
+    EXPECT_EQ(ok["blocks_acked"].toInt(), 3);
+    EXPECT_GE(ok["duration_s"].toDouble(-1), 0);
+    EXPECT_EQ(records[1]["exit_code"].toInt(), kFlashNotAcknowledged);
+    EXPECT_EQ(records[1]["blocks_acked"].toInt(), 2);
+    EXPECT_EQ(records[2]["exit_code"].toInt(), kFlashNoDevice);
+    EXPECT_EQ(records[2]["blocks_acked"].toInt(), 0);
+    EXPECT_EQ(records[3]["exit_code"].toInt(), kFlashNoFirmware);
+    EXPECT_FALSE(records[3].contains("firmware_sha256"));
+
+    // A log that cannot be opened stops the run before the camera.
+    initializeResult_ = 0;
+    const Outcome noLog = Flash({"--log", dir_.filePath("absent/line.jsonl"), firmware});
+    EXPECT_EQ(noLog.exitCode, kFlashUsage);
+    EXPECT_TRUE(noLog.calls.empty());
+
+    std::string out;
+    const Outcome check = Flash({"--check", firmware}, &out);
+    EXPECT_EQ(check.exitCode, kFlashOk);
+    EXPECT_EQ(check.calls, (std::vector<std::string>{"INIT 0", "EXIT"}));
+    EXPECT_EQ(out.rfind("ready: ", 0), 0u) << out;
+    EXPECT_EQ(Flash({"--check", Write("empty.bin", {})}).exitCode, kFlashNoFirmware);
+    initializeResult_ = -1;
+    EXPECT_EQ(Flash({"--check", firmware}).exitCode, kFlashNoDevice);
+
+    const Outcome version = Flash({"--version"}, &out);
+    EXPECT_EQ(version.exitCode, kFlashOk);
+    EXPECT_TRUE(QRegularExpression("^ispflash \\d+\\.\\d+").match(QString::fromStdString(out)).hasMatch()) << out;
 }
 
 } // namespace
