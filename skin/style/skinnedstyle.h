@@ -1,0 +1,70 @@
+#pragma once
+// A Qt style that gives every stock widget one of the skin's looks: the
+// elements the skin has pictures for are drawn from them, composed as the
+// skinned controls compose theirs (so a stock push button and a skinned one
+// look the same), everything else comes from Fusion underneath.
+
+#include "skin/themes/suithemes.h"
+
+#include <QProxyStyle>
+#include <QSet>
+#include <optional>
+
+class SkinnedStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    explicit SkinnedStyle(TsuiUIStyle style);
+    ~SkinnedStyle() override;
+
+    TsuiUIStyle UIStyle() const { return style_; }
+    // "skinned-winxp" for WinXP; the style a key names (any case), if any.
+    static QString KeyFor(TsuiUIStyle style);
+    static std::optional<TsuiUIStyle> StyleForKey(const QString& key);
+    static QStringList Keys();
+
+    QPalette standardPalette() const override;
+    void polish(QWidget* widget) override;
+    void polish(QPalette& palette) override;
+    void unpolish(QApplication* application) override;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget = nullptr) const override;
+    QRect subElementRect(SubElement element, const QStyleOption* option,
+                         const QWidget* widget = nullptr) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget = nullptr) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                           const QWidget* widget = nullptr) const override;
+
+private:
+    // The face composed once per key and kept in the application's pixmap
+    // cache; null when `compose` gives none (the element falls back).
+    template <typename Compose> QPixmap Cached(const QString& key, Compose compose) const;
+    void DropCachedFaces();
+
+    bool DrawPushButton(const QStyleOption* option, QPainter* painter) const;
+    bool DrawCheckControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                          const QWidget* widget) const;
+    bool DrawIndicator(PrimitiveElement element, const QStyleOption* option, QPainter* painter) const;
+    bool DrawProgressBar(const QStyleOption* option, QPainter* painter) const;
+    bool DrawScrollBar(const QStyleOptionComplex* option, QPainter* painter) const;
+    bool DrawSlider(const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const;
+    bool DrawTab(const QStyleOption* option, QPainter* painter) const;
+    bool DrawTabWidgetFrame(const QStyleOption* option, QPainter* painter) const;
+    bool DrawTabBarBase(const QStyleOption* option, QPainter* painter) const;
+
+    QSize IndicatorSize(PrimitiveElement element) const;
+    QRect ScrollBarPart(const QStyleOptionComplex* option, SubControl sub) const;
+    QRect SliderPart(const QStyleOptionComplex* option, SubControl sub) const;
+    int TabHeight() const;
+
+    TsuiUIStyle style_;
+    mutable QSet<QString> cachedKeys_;
+};
