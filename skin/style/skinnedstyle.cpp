@@ -39,27 +39,6 @@ QColor ThemeColor(TsuiUIStyle style, int element)
     return ColorToQColor(GetThemeColor(style, element));
 }
 
-TsuiFaceState FaceState(const QStyleOption& option)
-{
-    const QStyle::State s = option.state;
-    return {.Enabled = bool(s & QStyle::State_Enabled),
-            .Hot = bool(s & QStyle::State_MouseOver),
-            .Pressed = bool(s & QStyle::State_Sunken),
-            .Checked = bool(s & QStyle::State_On),
-            .Vertical = !(s & QStyle::State_Horizontal)};
-}
-
-// The state of one part of a complex control: hot and pressed only when it
-// is the active part.
-TsuiFaceState PartState(const QStyleOptionComplex& option, QStyle::SubControl part)
-{
-    TsuiFaceState state = FaceState(option);
-    const bool active = option.activeSubControls & part;
-    state.Hot = active && (option.state & QStyle::State_MouseOver);
-    state.Pressed = active && (option.state & QStyle::State_Sunken);
-    return state;
-}
-
 QString StateKey(const TsuiFaceState& s)
 {
     return QString::asprintf("%d%d%d%d%d", s.Enabled, s.Hot, s.Pressed, s.Checked, s.Vertical);
@@ -80,6 +59,25 @@ bool IsNorthTab(const QStyleOptionTab& tab)
 }
 
 } // namespace
+
+TsuiFaceState FaceStateOf(const QStyleOption& option)
+{
+    const QStyle::State s = option.state;
+    return {.Enabled = bool(s & QStyle::State_Enabled),
+            .Hot = bool(s & QStyle::State_MouseOver),
+            .Pressed = bool(s & QStyle::State_Sunken),
+            .Checked = bool(s & QStyle::State_On),
+            .Vertical = !(s & QStyle::State_Horizontal)};
+}
+
+TsuiFaceState PartStateOf(const QStyleOptionComplex& option, QStyle::SubControl part)
+{
+    TsuiFaceState state = FaceStateOf(option);
+    const bool active = option.activeSubControls & part;
+    state.Hot = active && (option.state & QStyle::State_MouseOver);
+    state.Pressed = active && (option.state & QStyle::State_Sunken);
+    return state;
+}
 
 SkinnedStyle::SkinnedStyle(TsuiUIStyle style)
     : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), style_(style)
@@ -130,6 +128,7 @@ QStringList SkinnedStyle::Keys()
 QPalette SkinnedStyle::standardPalette() const
 {
     QPalette palette = baseStyle()->standardPalette();
+    if (style_ == TsuiUIStyle::Custom) return palette; // no theme colours
     const QColor form = ThemeColor(style_, teFormColor);
     const QColor control = ThemeColor(style_, teControlColor);
     const QColor text = ThemeColor(style_, teControlFontColor);
@@ -168,7 +167,7 @@ void SkinnedStyle::unpolish(QApplication* application)
     QProxyStyle::unpolish(application);
 }
 
-template <typename Compose> QPixmap SkinnedStyle::Cached(const QString& key, Compose compose) const
+QPixmap SkinnedStyle::Cached(const QString& key, const std::function<QImage()>& compose) const
 {
     const QString fullKey = objectName() + u'/' + key;
     QPixmap pixmap;
@@ -205,6 +204,7 @@ void SkinnedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         drawn = DrawTabBarBase(option, painter);
         break;
     default:
+        drawn = DrawFrame(element, option, painter);
         break;
     }
     if (!drawn) QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -242,7 +242,18 @@ void SkinnedStyle::drawControl(ControlElement element, const QStyleOption* optio
     case CE_TabBarTabShape:
         if (DrawTab(option, painter)) return;
         break;
+    case CE_TabBarTabLabel:
+        // Centred in the tab, as the skinned strip writes its captions.
+        if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+            tab && IsNorthTab(*tab) && TabHeight() > 0) {
+            const QRect r = tab->rect.translated(0, (tab->state & State_Selected) ? 1 : 0);
+            drawItemText(painter, r, Qt::AlignCenter | Qt::TextShowMnemonic, tab->palette,
+                         tab->state & State_Enabled, tab->text, QPalette::WindowText);
+            return;
+        }
+        break;
     default:
+        if (DrawFramedControl(element, option, painter, widget)) return;
         break;
     }
     QProxyStyle::drawControl(element, option, painter, widget);
@@ -253,6 +264,7 @@ void SkinnedStyle::drawComplexControl(ComplexControl control, const QStyleOption
 {
     if (control == CC_ScrollBar && DrawScrollBar(option, painter)) return;
     if (control == CC_Slider && DrawSlider(option, painter, widget)) return;
+    if (DrawFieldControl(control, option, painter, widget)) return;
     QProxyStyle::drawComplexControl(control, option, painter, widget);
 }
 
@@ -260,7 +272,7 @@ bool SkinnedStyle::DrawPushButton(const QStyleOption* option, QPainter* painter)
 {
     const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
     if (!button) return false;
-    TsuiFaceState state = FaceState(*button);
+    TsuiFaceState state = FaceStateOf(*button);
     state.Pressed = state.Pressed || (button->state & State_On);
     const bool flat = button->features & QStyleOptionButton::Flat;
     if (flat && !state.Hot && !state.Pressed) return !FaceFor(style_, TsuiFace::PushButton).isNull();
@@ -303,7 +315,7 @@ bool SkinnedStyle::DrawCheckControl(ControlElement element, const QStyleOption* 
 bool SkinnedStyle::DrawIndicator(PrimitiveElement element, const QStyleOption* option, QPainter* painter) const
 {
     const TsuiFace face = element == PE_IndicatorCheckBox ? TsuiFace::CheckBox : TsuiFace::RadioButton;
-    const TsuiFaceState state = FaceState(*option);
+    const TsuiFaceState state = FaceStateOf(*option);
     const bool partial = element == PE_IndicatorCheckBox && (option->state & State_NoChange);
     const QPixmap picture =
         Cached(QStringLiteral("indicator/%1/%2/%3").arg(int(face)).arg(StateKey(state)).arg(partial),
@@ -342,7 +354,7 @@ bool SkinnedStyle::DrawScrollBar(const QStyleOptionComplex* option, QPainter* pa
     painter->fillRect(bar->rect, ThemeColor(style_, teScrollBarColor));
     for (const auto& [sub, face] : {std::pair{SC_ScrollBarSubLine, TsuiFace::ScrollArrowDec},
                                     std::pair{SC_ScrollBarAddLine, TsuiFace::ScrollArrowInc}}) {
-        TsuiFaceState state = PartState(*bar, sub);
+        TsuiFaceState state = PartStateOf(*bar, sub);
         state.Vertical = vertical;
         const QPixmap arrow = Cached(QStringLiteral("arrow/%1/%2").arg(int(face)).arg(StateKey(state)),
                                      [&] { return skinnedfaces::ScrollArrow(style_, face, state, vertical); });
@@ -577,6 +589,8 @@ QRect SkinnedStyle::subControlRect(ComplexControl control, const QStyleOptionCom
         const QRect part = SliderPart(option, sub);
         if (!part.isNull() || !SliderPart(option, SC_SliderHandle).isNull()) return part;
     }
+    if ((control == CC_ComboBox || control == CC_SpinBox) && style_ != TsuiUIStyle::Custom)
+        return FieldPart(control, option, sub);
     return QProxyStyle::subControlRect(control, option, sub, widget);
 }
 
@@ -594,18 +608,22 @@ int SkinnedStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, co
     }
     case PM_CheckBoxLabelSpacing:
     case PM_RadioButtonLabelSpacing:
+        if (IndicatorSize(PE_IndicatorCheckBox).isEmpty()) break;
         return 3;
     case PM_ButtonShiftHorizontal:
     case PM_ButtonShiftVertical:
-        return 1; // the caption moves with a pressed face
     case PM_ButtonDefaultIndicator:
-        return 0;
+        if (FaceFor(style_, TsuiFace::PushButton).isNull()) break;
+        // The caption moves with a pressed face; a default button has no
+        // frame of its own.
+        return metric == PM_ButtonDefaultIndicator ? 0 : 1;
     case PM_ScrollBarExtent: {
         const QImage arrow = FaceFor(style_, TsuiFace::ScrollArrowDec);
         if (arrow.isNull()) break;
         return arrow.width();
     }
     case PM_ScrollBarSliderMin:
+        if (FaceFor(style_, TsuiFace::ScrollArrowDec).isNull()) break;
         return TsuiScrollBar::MinimumLineButton;
     case PM_SliderThickness:
     case PM_SliderLength:
@@ -620,13 +638,15 @@ int SkinnedStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, co
         return std::max(along.height(), FaceFor(style_, TsuiFace::TrackBarBar, {.Vertical = vertical}).height());
     }
     case PM_SliderTickmarkOffset:
+        if (skinnedfaces::SliderHandle(style_, false).isNull()) break;
         return TickSpace;
     case PM_TabBarTabOverlap:
     case PM_TabBarTabShiftVertical:
     case PM_TabBarTabShiftHorizontal:
-        return 0;
     case PM_TabBarBaseOverlap:
-        return TabHeight() > 0 ? 1 : QProxyStyle::pixelMetric(metric, option, widget);
+        // The selected tab stands over the line's first row.
+        if (TabHeight() <= 0) break;
+        return metric == PM_TabBarBaseOverlap ? 1 : 0;
     case PM_TabBarBaseHeight: {
         const QImage line = FaceFor(style_, TsuiFace::TabLine);
         if (line.isNull()) break;

@@ -4,11 +4,17 @@
 // skinned controls compose theirs (so a stock push button and a skinned one
 // look the same), everything else comes from Fusion underneath.
 
-#include "skin/themes/suithemes.h"
+#include "skin/themes/suifaces.h"
 
 #include <QProxyStyle>
 #include <QSet>
+#include <functional>
 #include <optional>
+
+// The face state an option describes; for one part of a complex control,
+// hot and pressed only when that part is the active one.
+TsuiFaceState FaceStateOf(const QStyleOption& option);
+TsuiFaceState PartStateOf(const QStyleOptionComplex& option, QStyle::SubControl part);
 
 class SkinnedStyle : public QProxyStyle {
     Q_OBJECT
@@ -46,7 +52,7 @@ public:
 private:
     // The face composed once per key and kept in the application's pixmap
     // cache; null when `compose` gives none (the element falls back).
-    template <typename Compose> QPixmap Cached(const QString& key, Compose compose) const;
+    QPixmap Cached(const QString& key, const std::function<QImage()>& compose) const;
     void DropCachedFaces();
 
     bool DrawPushButton(const QStyleOption* option, QPainter* painter) const;
@@ -59,6 +65,17 @@ private:
     bool DrawTab(const QStyleOption* option, QPainter* painter) const;
     bool DrawTabWidgetFrame(const QStyleOption* option, QPainter* painter) const;
     bool DrawTabBarBase(const QStyleOption* option, QPainter* painter) const;
+
+    // Elements in the theme's colours (skinnedstyleframes.cpp).
+    bool DrawFrame(PrimitiveElement element, const QStyleOption* option, QPainter* painter) const;
+    bool DrawFramedControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                           const QWidget* widget) const;
+    bool DrawMenuItem(ControlElement element, const QStyleOption* option, QPainter* painter,
+                      const QWidget* widget) const;
+    bool DrawFieldControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                          const QWidget* widget) const;
+    bool DrawTitleBar(const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const;
+    QRect FieldPart(ComplexControl control, const QStyleOptionComplex* option, SubControl sub) const;
 
     QSize IndicatorSize(PrimitiveElement element) const;
     QRect ScrollBarPart(const QStyleOptionComplex* option, SubControl sub) const;
