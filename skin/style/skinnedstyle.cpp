@@ -79,6 +79,43 @@ TsuiFaceState PartStateOf(const QStyleOptionComplex& option, QStyle::SubControl 
     return state;
 }
 
+namespace {
+
+// Restores the painter's smoothing after a face is drawn.
+class Unsmoothed {
+public:
+    explicit Unsmoothed(QPainter* painter)
+        : painter_(painter), smooth_(painter->testRenderHint(QPainter::SmoothPixmapTransform))
+    {
+        painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    }
+    ~Unsmoothed() { painter_->setRenderHint(QPainter::SmoothPixmapTransform, smooth_); }
+
+private:
+    QPainter* painter_;
+    bool smooth_;
+};
+
+} // namespace
+
+void DrawFace(QPainter* painter, const QPoint& at, const QPixmap& face)
+{
+    const Unsmoothed nearest(painter);
+    painter->drawPixmap(at, face);
+}
+
+void DrawFace(QPainter* painter, const QPoint& at, const QImage& face)
+{
+    const Unsmoothed nearest(painter);
+    painter->drawImage(at, face);
+}
+
+void DrawFace(QPainter* painter, const QRect& target, const QImage& face)
+{
+    const Unsmoothed nearest(painter);
+    painter->drawImage(target, face);
+}
+
 SkinnedStyle::SkinnedStyle(TsuiUIStyle style)
     : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), style_(style)
 {
@@ -287,7 +324,7 @@ bool SkinnedStyle::DrawPushButton(const QStyleOption* option, QPainter* painter)
                                     .arg(fill.isValid() ? fill.rgb() : 0u),
                                 [&] { return skinnedfaces::PushButton(style_, state, size, focus, fill); });
     if (face.isNull()) return false;
-    painter->drawPixmap(button->rect.topLeft(), face);
+    DrawFace(painter, button->rect.topLeft(), face);
     return true;
 }
 
@@ -325,7 +362,7 @@ bool SkinnedStyle::DrawIndicator(PrimitiveElement element, const QStyleOption* o
     const QRect& r = option->rect;
     const QPoint at(r.x() + std::max(r.width() - picture.width(), 0) / 2,
                     r.y() + std::max(r.height() - picture.height(), 0) / 2);
-    painter->drawPixmap(at, picture);
+    DrawFace(painter, at, picture);
     return true;
 }
 
@@ -342,7 +379,7 @@ bool SkinnedStyle::DrawProgressBar(const QStyleOption* option, QPainter* painter
         Cached(QStringLiteral("progress/%1/%2x%3/%4").arg(vertical).arg(size.width()).arg(size.height()).arg(filled),
                [&] { return skinnedfaces::ProgressBar(style_, size, filled, vertical); });
     if (face.isNull()) return false;
-    painter->drawPixmap(bar->rect.topLeft(), face);
+    DrawFace(painter, bar->rect.topLeft(), face);
     return true;
 }
 
@@ -358,14 +395,14 @@ bool SkinnedStyle::DrawScrollBar(const QStyleOptionComplex* option, QPainter* pa
         state.Vertical = vertical;
         const QPixmap arrow = Cached(QStringLiteral("arrow/%1/%2").arg(int(face)).arg(StateKey(state)),
                                      [&] { return skinnedfaces::ScrollArrow(style_, face, state, vertical); });
-        painter->drawPixmap(ScrollBarPart(option, sub).topLeft(), arrow);
+        DrawFace(painter, ScrollBarPart(option, sub).topLeft(), arrow);
     }
     const QRect thumbRect = ScrollBarPart(option, SC_ScrollBarSlider);
     if (thumbRect.isEmpty()) return true;
     const int length = vertical ? thumbRect.height() : thumbRect.width();
     const QPixmap thumb = Cached(QStringLiteral("thumb/%1/%2").arg(vertical).arg(length),
                                  [&] { return skinnedfaces::ScrollThumb(style_, length, vertical); });
-    painter->drawPixmap(thumbRect.topLeft(), thumb);
+    DrawFace(painter, thumbRect.topLeft(), thumb);
     return true;
 }
 
@@ -379,7 +416,7 @@ bool SkinnedStyle::DrawSlider(const QStyleOptionComplex* option, QPainter* paint
     const int length = vertical ? grooveRect.height() : grooveRect.width();
     const QPixmap groove = Cached(QStringLiteral("groove/%1/%2").arg(vertical).arg(length),
                                   [&] { return skinnedfaces::SliderGroove(style_, length, vertical); });
-    if (!groove.isNull()) painter->drawPixmap(grooveRect.topLeft(), groove);
+    if (!groove.isNull()) DrawFace(painter, grooveRect.topLeft(), groove);
     if (slider->subControls & SC_SliderTickmarks && slider->tickPosition != QSlider::NoTicks) {
         QStyleOptionSlider ticks = *slider;
         ticks.subControls = SC_SliderTickmarks;
@@ -389,7 +426,7 @@ bool SkinnedStyle::DrawSlider(const QStyleOptionComplex* option, QPainter* paint
     }
     const QPixmap handle = Cached(QStringLiteral("handle/%1").arg(vertical),
                                   [&] { return skinnedfaces::SliderHandle(style_, vertical); });
-    painter->drawPixmap(SliderPart(option, SC_SliderHandle).topLeft(), handle);
+    DrawFace(painter, SliderPart(option, SC_SliderHandle).topLeft(), handle);
     if ((slider->state & State_HasFocus) && (slider->state & State_KeyboardFocusChange)) {
         QStyleOptionFocusRect focus;
         focus.QStyleOption::operator=(*slider);
@@ -413,7 +450,7 @@ bool SkinnedStyle::DrawTab(const QStyleOption* option, QPainter* painter) const
     const QPixmap face = Cached(QStringLiteral("tab/%1/%2x%3").arg(active).arg(size.width()).arg(size.height()),
                                 [&] { return skinnedfaces::Tab(style_, size, active); });
     if (face.isNull()) return false;
-    painter->drawPixmap(tab->rect.topLeft() + QPoint(0, active ? 1 : 0), face);
+    DrawFace(painter, tab->rect.topLeft() + QPoint(0, active ? 1 : 0), face);
     return true;
 }
 
@@ -429,7 +466,7 @@ bool SkinnedStyle::DrawTabWidgetFrame(const QStyleOption* option, QPainter* pain
     if (line.isNull()) return false;
     const QColor pane = style_ == TsuiUIStyle::WinXP ? QColor(Qt::white) : ThemeColor(style_, teControlColor);
     painter->fillRect(r, pane);
-    painter->drawPixmap(r.topLeft() + QPoint(1, 0), line);
+    DrawFace(painter, r.topLeft() + QPoint(1, 0), line);
     const QColor border = ThemeColor(style_, teControlBorderColor);
     painter->fillRect(QRect(r.left(), r.top(), 1, r.height()), border);
     painter->fillRect(QRect(r.right(), r.top(), 1, r.height()), border);
@@ -444,7 +481,7 @@ bool SkinnedStyle::DrawTabBarBase(const QStyleOption* option, QPainter* painter)
     const QPixmap line = Cached(QStringLiteral("tabline/%1").arg(base->rect.width()),
                                 [&] { return skinnedfaces::TabLine(style_, base->rect.width()); });
     if (line.isNull()) return false;
-    painter->drawPixmap(base->rect.topLeft(), line);
+    DrawFace(painter, base->rect.topLeft(), line);
     return true;
 }
 

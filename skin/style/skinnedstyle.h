@@ -16,6 +16,12 @@
 TsuiFaceState FaceStateOf(const QStyleOption& option);
 TsuiFaceState PartStateOf(const QStyleOptionComplex& option, QStyle::SubControl part);
 
+// Draws a face composed at 1:1; on a denser device it is enlarged pixel for
+// pixel, as the skinned controls' pictures are, never smoothed.
+void DrawFace(QPainter* painter, const QPoint& at, const QPixmap& face);
+void DrawFace(QPainter* painter, const QPoint& at, const QImage& face);
+void DrawFace(QPainter* painter, const QRect& target, const QImage& face);
+
 class SkinnedStyle : public QProxyStyle {
     Q_OBJECT
 

@@ -116,7 +116,7 @@ bool SkinnedStyle::DrawFrame(PrimitiveElement element, const QStyleOption* optio
         const QImage check = FaceFor(style_, TsuiFace::MenuCheck);
         if (check.isNull()) return false;
         const QImage keyed = MaskedByKey(check, QColorToColor(QColor::fromRgb(check.pixel(0, 0))));
-        painter->drawImage(option->rect.center() - QPoint(check.width() / 2, check.height() / 2), keyed);
+        DrawFace(painter, option->rect.center() - QPoint(check.width() / 2, check.height() / 2), keyed);
         return true;
     }
     default:
@@ -266,7 +266,7 @@ bool SkinnedStyle::DrawFieldControl(ComplexControl control, const QStyleOptionCo
             }
         }
         if (!picture.isNull())
-            painter->drawImage(button, picture);
+            DrawFace(painter, button, picture);
         else
             painter->fillRect(button, Theme(style_, teComboButtonColor));
         Triangle(painter, button, false, border, enabled);
@@ -404,7 +404,7 @@ bool SkinnedStyle::DrawTitleBar(const QStyleOptionComplex* option, QPainter* pai
         canvas.StretchDraw(Rect(r.width() - right.width(), 0, r.width(), r.height()), right);
         return image;
     });
-    painter->drawPixmap(r.topLeft(), bar);
+    DrawFace(painter, r.topLeft(), bar);
     const bool keyed = GetThemeBool(style_, teTitleButtonTransparent);
     const std::pair<SubControl, TsuiFace> buttons[] = {
         {SC_TitleBarCloseButton, TsuiFace::TitleClose},     {SC_TitleBarMaxButton, TsuiFace::TitleMax},
@@ -418,7 +418,7 @@ bool SkinnedStyle::DrawTitleBar(const QStyleOptionComplex* option, QPainter* pai
         if (picture.isNull()) continue;
         const QImage shown =
             keyed ? MaskedByKey(picture, QColorToColor(QColor::fromRgb(picture.pixel(0, 0)))) : picture;
-        painter->drawImage(place.center() - QPoint(shown.width() / 2, shown.height() / 2), shown);
+        DrawFace(painter, place.center() - QPoint(shown.width() / 2, shown.height() / 2), shown);
     }
     const QRect label = subControlRect(CC_TitleBar, title, SC_TitleBarLabel, widget);
     painter->setPen(title->palette.highlightedText().color());

@@ -3,6 +3,7 @@
 #include "skin/style/skinnedstyle.h"
 
 #include <QCheckBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -121,6 +122,33 @@ TEST_P(StyleGeometry, PartlyCheckedBoxHasAFaceOfItsOwn)
     }
     EXPECT_NE(faces[Qt::PartiallyChecked], faces[Qt::Unchecked]);
     EXPECT_NE(faces[Qt::PartiallyChecked], faces[Qt::Checked]);
+}
+
+// At ratio 2 each pixel of the face becomes a 2 x 2 block; a style sheet
+// that only colours the caption leaves the face as it is.
+TEST_P(StyleGeometry, FaceIsPixelDoubledAndKeptUnderAStyleSheet)
+{
+    QPushButton button;
+    button.setStyle(&style_);
+    button.resize(80, 27);
+    QPixmap dense(button.size() * 2);
+    dense.setDevicePixelRatio(2);
+    dense.fill(Qt::black);
+    button.render(&dense);
+    const QImage doubled = dense.toImage();
+    QImage plain(button.size(), QImage::Format_ARGB32_Premultiplied);
+    plain.fill(Qt::black);
+    button.render(&plain);
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            for (const QPoint& corner : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+                ASSERT_EQ(doubled.pixel(2 * x + corner.x(), 2 * y + corner.y()), plain.pixel(x, y))
+                    << "pixel " << x << ", " << y;
+    button.setStyleSheet(QStringLiteral("QPushButton { color: red; }"));
+    QImage sheeted(button.size(), QImage::Format_ARGB32_Premultiplied);
+    sheeted.fill(Qt::black);
+    button.render(&sheeted);
+    EXPECT_EQ(sheeted, plain);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllStyles, StyleGeometry,
