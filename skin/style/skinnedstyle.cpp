@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QProgressBar>
+#include <QTimerEvent>
 #include <QScrollBar>
 #include <QSlider>
 #include <QStyleFactory>
@@ -119,6 +121,7 @@ void DrawFace(QPainter* painter, const QRect& target, const QImage& face)
 SkinnedStyle::SkinnedStyle(TsuiUIStyle style)
     : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), style_(style)
 {
+    busyClock_.start();
     setObjectName(KeyFor(style));
 }
 
@@ -192,10 +195,32 @@ void SkinnedStyle::polish(QPalette& palette)
 void SkinnedStyle::polish(QWidget* widget)
 {
     QProxyStyle::polish(widget);
+    if (auto* bar = qobject_cast<QProgressBar*>(widget)) {
+        busyBars_.append(bar);
+        if (!busyTimer_.isActive()) busyTimer_.start(BusyInterval, this);
+    }
     if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QScrollBar*>(widget) ||
         qobject_cast<QSlider*>(widget) || qobject_cast<QTabBar*>(widget) || qobject_cast<QComboBox*>(widget) ||
         qobject_cast<QAbstractSpinBox*>(widget))
         widget->setAttribute(Qt::WA_Hover);
+}
+
+void SkinnedStyle::unpolish(QWidget* widget)
+{
+    busyBars_.removeAll(widget);
+    QProxyStyle::unpolish(widget);
+}
+
+// Busy bars move on by themselves: each tick repaints those on screen.
+void SkinnedStyle::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != busyTimer_.timerId()) return QProxyStyle::timerEvent(event);
+    busyBars_.removeAll(nullptr);
+    if (busyBars_.isEmpty()) return busyTimer_.stop();
+    for (const QPointer<QWidget>& widget : std::as_const(busyBars_)) {
+        const auto* bar = static_cast<QProgressBar*>(widget.data());
+        if (bar->isVisible() && bar->minimum() == 0 && bar->maximum() == 0) widget->update();
+    }
 }
 
 void SkinnedStyle::unpolish(QApplication* application)
@@ -366,20 +391,47 @@ bool SkinnedStyle::DrawIndicator(PrimitiveElement element, const QStyleOption* o
     return true;
 }
 
+QPixmap SkinnedStyle::ProgressFace(QSize size, int filled, bool vertical) const
+{
+    return Cached(QStringLiteral("progress/%1/%2x%3/%4").arg(vertical).arg(size.width()).arg(size.height()).arg(filled),
+                  [&] { return skinnedfaces::ProgressBar(style_, size, filled, vertical); });
+}
+
 bool SkinnedStyle::DrawProgressBar(const QStyleOption* option, QPainter* painter) const
 {
     const auto* bar = qstyleoption_cast<const QStyleOptionProgressBar*>(option);
-    // A busy bar and an inverted one are Fusion's.
-    if (!bar || (bar->minimum == 0 && bar->maximum == 0) || bar->invertedAppearance) return false;
+    // An inverted bar is Fusion's.
+    if (!bar || bar->invertedAppearance) return false;
     const bool vertical = !(bar->state & State_Horizontal);
     const QSize size = bar->rect.size();
     const int length = vertical ? size.height() : size.width();
+    if (bar->minimum == 0 && bar->maximum == 0) return DrawBusyBar(*bar, painter);
     const int filled = skinnedfaces::ProgressFilled(length - 1, bar->minimum, bar->maximum, bar->progress);
-    const QPixmap face =
-        Cached(QStringLiteral("progress/%1/%2x%3/%4").arg(vertical).arg(size.width()).arg(size.height()).arg(filled),
-               [&] { return skinnedfaces::ProgressBar(style_, size, filled, vertical); });
+    const QPixmap face = ProgressFace(size, filled, vertical);
     if (face.isNull()) return false;
     DrawFace(painter, bar->rect.topLeft(), face);
+    return true;
+}
+
+// A busy bar: a quarter of the filled face runs along the empty one, from
+// its start to past its end, and starts over.
+bool SkinnedStyle::DrawBusyBar(const QStyleOptionProgressBar& bar, QPainter* painter) const
+{
+    const bool vertical = !(bar.state & State_Horizontal);
+    const QSize size = bar.rect.size();
+    const int length = vertical ? size.height() : size.width();
+    const QPixmap empty = ProgressFace(size, 0, vertical);
+    const QPixmap full = ProgressFace(size, length - 1, vertical);
+    if (empty.isNull() || full.isNull()) return false;
+    DrawFace(painter, bar.rect.topLeft(), empty);
+    const int run = std::max(length / 4, 1);
+    const int step = int((busyClock_.elapsed() / BusyInterval) % (length + run));
+    const int start = std::max(step - run, 1), end = std::min(step, length - 1);
+    if (end <= start) return true;
+    const QRect segment = vertical ? QRect(1, length - end, full.width() - 2, end - start)
+                                   : QRect(start, 1, end - start, full.height() - 2);
+    const Unsmoothed nearest(painter);
+    painter->drawPixmap(bar.rect.topLeft() + segment.topLeft(), full, segment);
     return true;
 }
 

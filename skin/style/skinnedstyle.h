@@ -6,6 +6,9 @@
 
 #include "skin/themes/suifaces.h"
 
+#include <QBasicTimer>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QSet>
 #include <functional>
@@ -21,6 +24,8 @@ TsuiFaceState PartStateOf(const QStyleOptionComplex& option, QStyle::SubControl 
 void DrawFace(QPainter* painter, const QPoint& at, const QPixmap& face);
 void DrawFace(QPainter* painter, const QPoint& at, const QImage& face);
 void DrawFace(QPainter* painter, const QRect& target, const QImage& face);
+
+class QStyleOptionProgressBar;
 
 class SkinnedStyle : public QProxyStyle {
     Q_OBJECT
@@ -38,6 +43,7 @@ public:
     QPalette standardPalette() const override;
     void polish(QWidget* widget) override;
     void polish(QPalette& palette) override;
+    void unpolish(QWidget* widget) override;
     void unpolish(QApplication* application) override;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -55,7 +61,13 @@ public:
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
                            const QWidget* widget = nullptr) const override;
 
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
 private:
+    // A busy bar's run moves a pixel per this many milliseconds.
+    static constexpr int BusyInterval = 20;
+
     // The face composed once per key and kept in the application's pixmap
     // cache; null when `compose` gives none (the element falls back).
     QPixmap Cached(const QString& key, const std::function<QImage()>& compose) const;
@@ -65,7 +77,9 @@ private:
     bool DrawCheckControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                           const QWidget* widget) const;
     bool DrawIndicator(PrimitiveElement element, const QStyleOption* option, QPainter* painter) const;
+    QPixmap ProgressFace(QSize size, int filled, bool vertical) const;
     bool DrawProgressBar(const QStyleOption* option, QPainter* painter) const;
+    bool DrawBusyBar(const QStyleOptionProgressBar& bar, QPainter* painter) const;
     bool DrawScrollBar(const QStyleOptionComplex* option, QPainter* painter) const;
     bool DrawSlider(const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const;
     bool DrawTab(const QStyleOption* option, QPainter* painter) const;
@@ -90,4 +104,7 @@ private:
 
     TsuiUIStyle style_;
     mutable QSet<QString> cachedKeys_;
+    QList<QPointer<QWidget>> busyBars_;
+    QBasicTimer busyTimer_;
+    QElapsedTimer busyClock_;
 };

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -149,6 +150,25 @@ TEST_P(StyleGeometry, FaceIsPixelDoubledAndKeptUnderAStyleSheet)
     sheeted.fill(Qt::black);
     button.render(&sheeted);
     EXPECT_EQ(sheeted, plain);
+}
+
+// A busy bar runs by itself, drawn from the style's pictures in its frame.
+TEST_P(StyleGeometry, BusyBarMovesOnItsOwn)
+{
+    QProgressBar bar;
+    bar.setStyle(&style_);
+    bar.setRange(0, 0);
+    bar.setTextVisible(false);
+    bar.resize(145, 12);
+    bar.show();
+    QApplication::processEvents();
+    const QImage before = bar.grab().toImage();
+    QTest::qWait(200);
+    const QImage after = bar.grab().toImage();
+    EXPECT_NE(before, after);
+    const QColor border = toolkit::ColorToQColor(GetThemeColor(GetParam(), teControlBorderColor));
+    EXPECT_EQ(QColor(after.pixel(0, 0)), border);
+    EXPECT_EQ(QColor(after.pixel(144, 11)), border);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllStyles, StyleGeometry,
