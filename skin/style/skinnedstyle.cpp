@@ -769,6 +769,15 @@ QSize SkinnedStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
         return bar->state & State_Horizontal ? QSize(contents.width(), ProgressThickness)
                                              : QSize(ProgressThickness, contents.height());
     }
+    case CT_MenuItem: {
+        // The theme's item and separator heights, as the skinned menus have them.
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        const QSize base = QProxyStyle::sizeFromContents(type, option, contents, widget);
+        if (!item || style_ == TsuiUIStyle::Custom) return base;
+        const bool separator = item->menuItemType == QStyleOptionMenuItem::Separator;
+        const int height = GetThemeInt(style_, separator ? teMenuSeparatorHeight : teMenuItemHeight);
+        return {base.width(), height > 0 ? (separator ? height : std::max(height, base.height())) : base.height()};
+    }
     case CT_Slider:
         // The thickness and the tick marks' room are all there is.
         if (skinnedfaces::SliderHandle(style_, false).isNull()) break;

@@ -66,6 +66,23 @@ void Rectangle(QPainter* painter, const QRect& r, const QColor& pen, const QColo
     Outline(painter, r, pen);
 }
 
+// MacOS draws its menus from pictures: their first rows stretched over the
+// item, as its skinned menus do. False without the picture.
+bool MenuRows(QPainter* painter, const QRect& r, const QString& name, int rows)
+{
+    QImage picture;
+    try {
+        picture = LoadBitmapResource(name);
+    } catch (const EResNotFound&) {
+        return false;
+    }
+    DrawFace(painter, r, picture.copy(0, 0, picture.width(), std::min(rows, picture.height())));
+    return true;
+}
+
+const QString MacOSMenuBar = QStringLiteral("MACOS_MENU_BAR");
+const QString MacOSMenuSelect = QStringLiteral("MACOS_MENU_SELECT");
+
 } // namespace
 
 bool SkinnedStyle::DrawFrame(PrimitiveElement element, const QStyleOption* option, QPainter* painter) const
@@ -88,12 +105,16 @@ bool SkinnedStyle::DrawFrame(PrimitiveElement element, const QStyleOption* optio
         Outline(painter, option->rect, border);
         return true;
     case PE_PanelMenu:
-    case PE_FrameMenu:
-        painter->fillRect(option->rect, Theme(style_, teMenuColor));
-        FlatBorder(painter, option->rect, border, Theme(style_, teMenuColor));
+    case PE_FrameMenu: {
+        const bool macOS = style_ == TsuiUIStyle::MacOS;
+        const QColor fill = macOS ? QColor(Qt::white) : Theme(style_, teMenuColor);
+        if (!macOS || !MenuRows(painter, option->rect, MacOSMenuBar, 20)) painter->fillRect(option->rect, fill);
+        FlatBorder(painter, option->rect, border, fill);
         return true;
+    }
     case PE_PanelMenuBar:
-        painter->fillRect(option->rect, option->palette.window());
+        if (style_ != TsuiUIStyle::MacOS || !MenuRows(painter, option->rect, MacOSMenuBar, 22))
+            painter->fillRect(option->rect, option->palette.window());
         return true;
     case PE_PanelToolBar:
         painter->fillRect(option->rect, Theme(style_, teToolBarColor));
@@ -169,7 +190,8 @@ bool SkinnedStyle::DrawFramedControl(ControlElement element, const QStyleOption*
         painter->fillRect(option->rect, Theme(style_, teToolBarColor));
         return true;
     case CE_MenuBarEmptyArea:
-        painter->fillRect(option->rect, option->palette.window());
+        if (style_ != TsuiUIStyle::MacOS || !MenuRows(painter, option->rect, MacOSMenuBar, 22))
+            painter->fillRect(option->rect, option->palette.window());
         return true;
     case CE_MenuBarItem:
     case CE_MenuItem:
@@ -199,12 +221,18 @@ bool SkinnedStyle::DrawMenuItem(ControlElement element, const QStyleOption* opti
     const bool enabled = item->state & State_Enabled;
     const bool selected = enabled && (item->state & State_Selected) && (!bar || (item->state & State_Sunken) ||
                                                                            (item->state & State_MouseOver));
-    painter->fillRect(r, bar ? item->palette.window().color() : Theme(style_, teMenuColor));
-    if (item->menuItemType == QStyleOptionMenuItem::Separator) {
-        painter->fillRect(QRect(r.left() + 2, r.center().y(), r.width() - 4, 1), Theme(style_, teMenuSeparatorColor));
+    const bool macOS = style_ == TsuiUIStyle::MacOS;
+    const bool separator = item->menuItemType == QStyleOptionMenuItem::Separator;
+    if (!macOS || !MenuRows(painter, r, MacOSMenuBar, bar ? 22 : separator ? 12 : 20))
+        painter->fillRect(r, bar ? item->palette.window().color() : Theme(style_, teMenuColor));
+    if (separator) {
+        if (!macOS)
+            painter->fillRect(QRect(r.left() + 2, r.center().y(), r.width() - 4, 1),
+                              Theme(style_, teMenuSeparatorColor));
         return true;
     }
-    if (selected) Rectangle(painter, r, Theme(style_, teMenuSelectedBorderColor), Theme(style_, teMenuSelectedColor));
+    if (selected && !(macOS && MenuRows(painter, r, MacOSMenuSelect, bar ? 21 : 20)))
+        Rectangle(painter, r, Theme(style_, teMenuSelectedBorderColor), Theme(style_, teMenuSelectedColor));
     const QColor text = !enabled ? DisabledArrow
                         : selected ? Theme(style_, teMenuSelectedFontColor)
                         : bar ? item->palette.windowText().color()
