@@ -195,10 +195,7 @@ void SkinnedStyle::polish(QPalette& palette)
 void SkinnedStyle::polish(QWidget* widget)
 {
     QProxyStyle::polish(widget);
-    if (auto* bar = qobject_cast<QProgressBar*>(widget)) {
-        busyBars_.append(bar);
-        if (!busyTimer_.isActive()) busyTimer_.start(BusyInterval, this);
-    }
+    if (auto* bar = qobject_cast<QProgressBar*>(widget)) busyBars_.append(bar);
     if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QScrollBar*>(widget) ||
         qobject_cast<QSlider*>(widget) || qobject_cast<QTabBar*>(widget) || qobject_cast<QComboBox*>(widget) ||
         qobject_cast<QAbstractSpinBox*>(widget))
@@ -211,16 +208,20 @@ void SkinnedStyle::unpolish(QWidget* widget)
     QProxyStyle::unpolish(widget);
 }
 
-// Busy bars move on by themselves: each tick repaints those on screen.
+// Busy bars move on by themselves: each tick repaints those on screen, and
+// the ticks stop when none is left (the next busy paint starts them again).
 void SkinnedStyle::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() != busyTimer_.timerId()) return QProxyStyle::timerEvent(event);
     busyBars_.removeAll(nullptr);
-    if (busyBars_.isEmpty()) return busyTimer_.stop();
+    bool busy = false;
     for (const QPointer<QWidget>& widget : std::as_const(busyBars_)) {
         const auto* bar = static_cast<QProgressBar*>(widget.data());
-        if (bar->isVisible() && bar->minimum() == 0 && bar->maximum() == 0) widget->update();
+        if (!bar->isVisible() || bar->minimum() != 0 || bar->maximum() != 0) continue;
+        busy = true;
+        widget->update();
     }
+    if (!busy) busyTimer_.stop();
 }
 
 void SkinnedStyle::unpolish(QApplication* application)
@@ -424,6 +425,7 @@ bool SkinnedStyle::DrawBusyBar(const QStyleOptionProgressBar& bar, QPainter* pai
     const QPixmap full = ProgressFace(size, length - 1, vertical);
     if (empty.isNull() || full.isNull()) return false;
     DrawFace(painter, bar.rect.topLeft(), empty);
+    if (!busyTimer_.isActive()) busyTimer_.start(BusyInterval, const_cast<SkinnedStyle*>(this));
     const int run = std::max(length / 4, 1);
     const int step = int((busyClock_.elapsed() / BusyInterval) % (length + run));
     const int start = std::max(step - run, 1), end = std::min(step, length - 1);

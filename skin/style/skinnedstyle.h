@@ -105,6 +105,6 @@ private:
     TsuiUIStyle style_;
     mutable QSet<QString> cachedKeys_;
     QList<QPointer<QWidget>> busyBars_;
-    QBasicTimer busyTimer_;
+    mutable QBasicTimer busyTimer_; // ticks while a busy bar is shown
     QElapsedTimer busyClock_;
 };
