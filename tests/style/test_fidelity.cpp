@@ -197,6 +197,17 @@ TEST_P(Fidelity, ScrollBarBothWays)
         EXPECT_EQ(orientation == suiVertical ? stock->sizeHint().width() : stock->sizeHint().height(),
                   orientation == suiVertical ? skinned->width() : skinned->height());
         EXPECT_TRUE(SameWidgets(skinned, stock)) << "orientation " << orientation;
+        // An arrow held down shows its pressed picture; both have stepped once.
+        const QPoint arrow(2, 2);
+        QTest::mousePress(skinned->DecButton(), Qt::LeftButton, {}, arrow);
+        QTest::mousePress(stock, Qt::LeftButton, {}, arrow);
+        skinned->SetPosition(stock->value());
+        EXPECT_TRUE(SameWidgets(skinned, stock)) << "arrow held, orientation " << orientation;
+        QTest::mouseRelease(skinned->DecButton(), Qt::LeftButton, {}, arrow);
+        QTest::mouseRelease(stock, Qt::LeftButton, {}, arrow);
+        skinned->setEnabled(false);
+        stock->setEnabled(false);
+        EXPECT_TRUE(SameWidgets(skinned, stock)) << "disabled, orientation " << orientation;
         delete skinned;
         delete stock;
     }
