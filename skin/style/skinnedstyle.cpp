@@ -342,12 +342,8 @@ bool SkinnedStyle::DrawPushButton(const QStyleOption* option, QPainter* painter)
     const bool focus = (button->state & State_HasFocus) && (button->state & State_KeyboardFocusChange);
     const QColor fill = skinnedfaces::ButtonShowsParent(style_) ? QColor() : button->palette.button().color();
     const QSize size = button->rect.size();
-    const QPixmap face = Cached(QStringLiteral("button/%1/%2x%3/%4/%5")
-                                    .arg(StateKey(state))
-                                    .arg(size.width())
-                                    .arg(size.height())
-                                    .arg(focus)
-                                    .arg(fill.isValid() ? fill.rgb() : 0u),
+    const QPixmap face = Cached(QString::asprintf("button/%s/%dx%d/%d/%x", qPrintable(StateKey(state)), size.width(),
+                                                  size.height(), int(focus), fill.isValid() ? fill.rgb() : 0u),
                                 [&] { return skinnedfaces::PushButton(style_, state, size, focus, fill); });
     if (face.isNull()) return false;
     DrawFace(painter, button->rect.topLeft(), face);
