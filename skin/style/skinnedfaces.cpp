@@ -1,5 +1,6 @@
 #include "skin/style/skinnedfaces.h"
 
+#include "skin/scrolling/suiscrollbar.h"
 #include "skin/themes/suipublic.h"
 #include "toolkit/canvas.h"
 #include "toolkit/imagelist.h"
@@ -129,7 +130,7 @@ QImage ScrollArrow(TsuiUIStyle style, TsuiFace face, const TsuiFaceState& state,
 // side by side; a vertical thumb turns each back.
 QImage ScrollThumb(TsuiUIStyle style, int length, bool vertical)
 {
-    constexpr int ThumbThickness = 16;
+    constexpr int ThumbThickness = TsuiScrollBar::ThumbThickness;
     TBitmap pieces;
     pieces.SetImage(FaceFor(style, TsuiFace::ScrollThumb));
     if (pieces.Empty() || length <= 0) return {};

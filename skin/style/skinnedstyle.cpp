@@ -1,5 +1,7 @@
 #include "skin/style/skinnedstyle.h"
 
+#include "skin/buttons/suibutton.h"
+#include "skin/buttons/suiprogressbar.h"
 #include "skin/scrolling/suiscrollbar.h"
 #include "skin/scrolling/suitabcontrol.h"
 #include "skin/scrolling/suitrackbar.h"
@@ -25,12 +27,11 @@ using namespace toolkit;
 
 namespace {
 
-// Sizes the skinned controls have by default, which the stock widgets take
-// as their least.
+// The skinned push button's default width, which stock ones take as their
+// least, and the least height of one in the styles that stretch it.
 constexpr int ButtonMinimumWidth = 80;
-constexpr int MacOSButtonHeight = 23;
-constexpr int ButtonMinimumHeight = 23;
-constexpr int ProgressThickness = 12;
+constexpr int ButtonMinimumHeight = TsuiButton::MacOSHeight;
+// Room for the tick marks beside a slider's bar.
 constexpr int TickSpace = 5;
 
 constexpr TsuiUIStyle AllStyles[] = {TsuiUIStyle::MacOS, TsuiUIStyle::WinXP, TsuiUIStyle::DeepBlue,
@@ -752,7 +753,7 @@ QSize SkinnedStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
     case CT_PushButton: {
         if (FaceFor(style_, TsuiFace::PushButton).isNull()) break;
         const int height =
-            style_ == TsuiUIStyle::MacOS ? MacOSButtonHeight : std::max(contents.height() + 10, ButtonMinimumHeight);
+            style_ == TsuiUIStyle::MacOS ? TsuiButton::MacOSHeight : std::max(contents.height() + 10, ButtonMinimumHeight);
         return {std::max(contents.width() + 16, ButtonMinimumWidth), height};
     }
     case CT_CheckBox:
@@ -764,8 +765,8 @@ QSize SkinnedStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
     case CT_ProgressBar: {
         const auto* bar = qstyleoption_cast<const QStyleOptionProgressBar*>(option);
         if (!bar || FaceFor(style_, TsuiFace::ProgressBar).isNull()) break;
-        return bar->state & State_Horizontal ? QSize(contents.width(), ProgressThickness)
-                                             : QSize(ProgressThickness, contents.height());
+        return bar->state & State_Horizontal ? QSize(contents.width(), TsuiProgressBar::Thickness)
+                                             : QSize(TsuiProgressBar::Thickness, contents.height());
     }
     case CT_MenuItem: {
         // The theme's item and separator heights, as the skinned menus have them.
