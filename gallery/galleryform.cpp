@@ -1,5 +1,6 @@
 #include "gallery/galleryform.h"
 
+#include "gallery/stockpage.h"
 #include "skin/buttons/suibuttonsregistry.h"
 #include "skin/buttons/suiradiobutton.h"
 #include "skin/controls/suichecklistbox.h"
@@ -105,9 +106,25 @@ TsuiForm* TGalleryForm::Frame() const
     return findChild<TsuiForm*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+TStockPage* TGalleryForm::StockPage()
+{
+    if (!stockPage_) {
+        stockPage_ = new TStockPage(this);
+        if (TsuiForm* frame = Frame()) stockPage_->ApplyStyle(frame->UIStyle());
+    }
+    return stockPage_;
+}
+
+void TGalleryForm::showEvent(QShowEvent* event)
+{
+    TForm::showEvent(event);
+    if (Frame()) StockPage()->show();
+}
+
 void TGalleryForm::ApplyStyle(TsuiUIStyle style)
 {
     if (TsuiForm* frame = Frame()) frame->SetUIStyle(style);
+    if (stockPage_) stockPage_->ApplyStyle(style);
     if (auto* choice = findChild<TsuiRadioButton*>(ChoiceName(style))) choice->SetChecked(true);
     // Menu items check alone; the style's is the one checked.
     for (TsuiUIStyle each : GalleryStyles)
@@ -183,6 +200,13 @@ QStringList WriteScreenshots(TGalleryForm& form, const QString& directory)
         if (!WindowPicture(form).save(path))
             throw std::runtime_error("cannot write " + path.toStdString());
         written << path;
+        const QString stock =
+            QDir(directory).filePath(QStringLiteral("gallery-stock-%1.png").arg(StyleName(style).toLower()));
+        // No caret: a focused edit of the page would blink into the picture.
+        if (QWidget* focused = form.StockPage()->focusWidget()) focused->clearFocus();
+        if (!form.StockPage()->grab().save(stock))
+            throw std::runtime_error("cannot write " + stock.toStdString());
+        written << stock;
     }
     return written;
 }

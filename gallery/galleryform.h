@@ -11,6 +11,7 @@
 #include <array>
 
 class TsuiForm;
+class TStockPage;
 
 // The styles the gallery shows, in their enumeration order.
 inline constexpr std::array<TsuiUIStyle, 5> GalleryStyles = {
@@ -29,6 +30,8 @@ public:
     explicit TGalleryForm(TContents contents = FromLayout, QWidget* parent = nullptr);
 
     TsuiForm* Frame() const;
+    // The page of stock Qt widgets, made on first use; it follows the style.
+    TStockPage* StockPage();
 
     // Through the frame, which passes the style on to every skinned control
     // on it and to its menu; controls of their own look (Custom) keep it.
@@ -40,6 +43,12 @@ public:
     // The style after the frame's, after the last the first.
     Q_INVOKABLE void NextStyleClick();
     Q_INVOKABLE void ExitClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    TStockPage* stockPage_ = nullptr;
 };
 
 // Makes every class the gallery's layout names readable: the toolkit's
@@ -56,7 +65,8 @@ void ChooseOffscreenPlatform();
 // corners) is transparent.
 QImage WindowPicture(QWidget& window);
 
-// Writes gallery-<style>.png into `directory` for every style, each control
+// Writes gallery-<style>.png and gallery-stock-<style>.png (the stock page)
+// into `directory` for every style, each control
 // in its normal look (no pointer over it, no focus); returns the files
 // written and leaves the form in its last style. Throws std::runtime_error
 // when a file cannot be written.

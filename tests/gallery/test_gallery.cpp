@@ -1,6 +1,7 @@
 // The gallery window: its stored layout, its screenshots and switching its
 // style at run time.
 #include "gallery/galleryform.h"
+#include "gallery/stockpage.h"
 #include "skin/buttons/suibutton.h"
 #include "skin/buttons/suicheckbox.h"
 #include "skin/buttons/suiimagebutton.h"
@@ -201,15 +202,18 @@ TEST(Gallery, ScreenshotsShowEveryStyleAtTheWindowsSize)
     ASSERT_TRUE(directory.isValid());
     TGalleryForm form;
     const QStringList files = WriteScreenshots(form, directory.filePath("shots"));
-    ASSERT_EQ(files.size(), 5);
+    // Each style's window, then its page of stock widgets.
+    ASSERT_EQ(files.size(), 10);
 
-    QSet<QByteArray> different;
+    QSet<QByteArray> different, differentStock;
     for (std::size_t i = 0; i < GalleryStyles.size(); ++i) {
         const TsuiUIStyle style = GalleryStyles[i];
         const QString name = QStringLiteral("gallery-%1.png").arg(StyleName(style).toLower());
-        EXPECT_EQ(QFileInfo(files[i]).fileName(), name);
-        const QImage shot(files[i]);
-        ASSERT_FALSE(shot.isNull()) << files[i].toStdString();
+        EXPECT_EQ(QFileInfo(files[2 * i]).fileName(), name);
+        const QImage shot(files[2 * i]);
+        ASSERT_FALSE(shot.isNull()) << files[2 * i].toStdString();
+        const QString stockName = QStringLiteral("gallery-stock-%1.png").arg(StyleName(style).toLower());
+        EXPECT_EQ(QFileInfo(files[2 * i + 1]).fileName(), stockName);
         // The picture is the window at rest in that style: its size, no
         // focus mark, no hovered part.
         form.ApplyStyle(style);
@@ -217,6 +221,11 @@ TEST(Gallery, ScreenshotsShowEveryStyleAtTheWindowsSize)
         QApplication::processEvents();
         EXPECT_EQ(shot.size(), form.size()) << name.toStdString();
         EXPECT_EQ(shot.convertToFormat(QImage::Format_ARGB32), WindowPicture(form)) << name.toStdString();
+        // The stock page followed the switch.
+        EXPECT_EQ(form.StockPage()->Style(), style);
+        const QImage stockShot(files[2 * i + 1]);
+        EXPECT_EQ(stockShot.size(), form.StockPage()->size()) << stockName.toStdString();
+        differentStock.insert(QByteArray(reinterpret_cast<const char*>(stockShot.constBits()), stockShot.sizeInBytes()));
         // Rounded styles leave their corners see-through.
         const bool rounded = GetThemeInt(style, teFormRoundCorner) > 0;
         EXPECT_EQ(qAlpha(shot.pixel(0, 0)), rounded ? 0 : 255) << name.toStdString();
@@ -224,6 +233,7 @@ TEST(Gallery, ScreenshotsShowEveryStyleAtTheWindowsSize)
         different.insert(QByteArray(reinterpret_cast<const char*>(shot.constBits()), shot.sizeInBytes()));
     }
     EXPECT_EQ(different.size(), 5);
+    EXPECT_EQ(differentStock.size(), 5);
 
     // No menu was dropped down.
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);

@@ -1,0 +1,14 @@
+#pragma once
+// The style plugin: `-style skinned-winxp`, QT_STYLE_OVERRIDE or
+// QStyleFactory::create give any Qt application one of the skin's looks.
+
+#include <QStylePlugin>
+
+class SkinnedStylePlugin : public QStylePlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QStyleFactoryInterface_iid FILE "skinnedstyleplugin.json")
+
+public:
+    // Null for a key that names none of the skinned styles.
+    QStyle* create(const QString& key) override;
+};
