@@ -8,6 +8,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("ispupdate"));
     try {
         toolkit::InstallFontSubstitutions();
         QFont font(QStringLiteral("MS Sans Serif"));
