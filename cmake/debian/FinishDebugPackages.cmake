@@ -32,6 +32,6 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
   file(MAKE_DIRECTORY ${tree}/usr/share/doc)
   file(CREATE_LINK ${base} ${tree}/usr/share/doc/${base}-dbgsym SYMBOLIC)
 
-  run(dpkg-deb --root-owner-group -Zgzip --build ${tree} ${package})
+  run(dpkg-deb --root-owner-group -Zgzip -z6 --build ${tree} ${package})
   file(REMOVE_RECURSE ${tree})
 endforeach()
