@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QLabel>
 
 namespace {
@@ -33,7 +34,23 @@ void RegisterLayoutClasses()
     RegisterSuiButtons();
 }
 
+// The desktop theme's icon once installed, the built-in pictures otherwise.
+QIcon UtilityIcon()
+{
+    QIcon builtIn;
+    for (int size : {16, 32, 48, 256})
+        builtIn.addFile(QStringLiteral(":/icons/ispupdate-%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QStringLiteral("ispupdate"), builtIn);
+}
+
 } // namespace
+
+// The icon pictures sit in the static app library, which would drop them
+// unless named here.
+static void InitIconResource()
+{
+    Q_INIT_RESOURCE(ispupdate);
+}
 
 TForm1::TForm1(QWidget* parent) : TForm(parent)
 {
@@ -46,6 +63,8 @@ void TForm1::CreateControls()
 {
     RegisterLayoutClasses();
     setFont(SansSerif(false));
+    InitIconResource();
+    setWindowIcon(UtilityIcon());
     toolkit::ReadLayoutInto(this, toolkit::StoredLayout(QStringLiteral(":/layouts/form1.txt")));
     toolkit::TranslateLayoutTexts(this, "TForm1");
     FindControls();

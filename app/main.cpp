@@ -12,6 +12,7 @@ int main(int argc, char** argv)
 {
     toolkit::PrepareCommandLine(argc, argv);
     QApplication app(argc, argv); // takes Qt's own options (-platform, -style, -reverse, ...)
+    QGuiApplication::setDesktopFileName(QStringLiteral("ispupdate"));
     QCommandLineParser options;
     toolkit::InstallTranslations(QStringLiteral("ispupdate"));
     options.setApplicationDescription(

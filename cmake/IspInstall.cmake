@@ -1,8 +1,10 @@
 # What `cmake --install` puts under the prefix, and the Debian packages that
-# scripts/package.sh makes from it with cpack, one per install component:
-#   ispupdate (utility)                  the utility in its own folder with its INI,
-#                                        boot code and device library; a link in bin/,
-#                                        the sample firmware, desktop entry and icons
+# scripts/package.sh makes from it with cpack (cmake/IspDebian.cmake), one per
+# install component:
+#   ispupdate (utility)                  the utility and ispflash in their own folder,
+#                                        the boot code, the simulated camera; links in
+#                                        bin/, the INI in /etc/ispupdate/, manual pages,
+#                                        the sample firmware, desktop entry, metainfo, icons
 #   libskinnedcontrols0 (library)        the component set's shared libraries
 #   libskinnedcontrols-dev (development) headers, CMake package, Designer plugin, gallery
 include(CMakePackageConfigHelpers)
@@ -21,52 +23,64 @@ install(FILES ${CMAKE_BINARY_DIR}/SkinnedControlsConfig.cmake
               ${CMAKE_BINARY_DIR}/SkinnedControlsConfigVersion.cmake
         DESTINATION ${ISP_PACKAGE_DIR} COMPONENT development)
 
-# The utility reads its INI and boot code beside its real executable (links
-# resolved), so it lives in a folder of its own with them and with the device
-# library, where a real camera's library replaces the simulated one; the
-# command in bin/ is a link to it.
+# Compressed the way Debian wants manual pages and changelogs (gzip -9n: best
+# compression, no name or time stamp); redone when the source changes.
+function(isp_gzip source target)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  get_filename_component(folder ${target} DIRECTORY)
+  file(MAKE_DIRECTORY ${folder})
+  execute_process(COMMAND gzip -9nc ${source} OUTPUT_FILE ${target} COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
+
+# A link made in the build tree and installed as it is.
+function(isp_install_link name target destination component)
+  set(link ${CMAKE_BINARY_DIR}/install-links/${destination}/${name})
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install-links/${destination})
+  file(CREATE_LINK ${target} ${link} SYMBOLIC)
+  install(FILES ${link} DESTINATION ${destination} COMPONENT ${component})
+endfunction()
+
+# The utility and ispflash read their INI and boot code beside their real
+# executable (links resolved), so they live in a folder of their own with the
+# boot code; the commands in bin/ are links to them. The INI itself is
+# configuration, kept in /etc/ispupdate/ and reached through a link.
+# The device library is the "ispupdate-device" alternative, a link beside the
+# programs that the package's scripts point at the simulated camera
+# (simulated/); a maker's library registered with a higher priority wins and
+# outlives upgrades. Without the link (a plain `cmake --install`) the programs
+# fall back to simulated/ through their run path.
 set(ISP_APP_DIR ${CMAKE_INSTALL_LIBDIR}/ispupdate)
-file(RELATIVE_PATH app_from_bin /${CMAKE_INSTALL_BINDIR} /${ISP_APP_DIR}/ispupdate)
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install-links)
-file(CREATE_LINK ${app_from_bin} ${CMAKE_BINARY_DIR}/install-links/ispupdate SYMBOLIC)
+set(ISP_SIMULATED_DIR ${ISP_APP_DIR}/simulated)
+set(ISP_CONFIG_DIR ${CMAKE_INSTALL_FULL_SYSCONFDIR}/ispupdate)
 file(RELATIVE_PATH lib_from_app /${ISP_APP_DIR} /${CMAKE_INSTALL_LIBDIR})
-set_target_properties(ispupdate PROPERTIES INSTALL_RPATH "$ORIGIN;$ORIGIN/${lib_from_app}")
-install(TARGETS ispupdate RUNTIME DESTINATION ${ISP_APP_DIR} COMPONENT utility)
-install(TARGETS usbcfg LIBRARY DESTINATION ${ISP_APP_DIR} COMPONENT utility NAMELINK_SKIP)
-install(FILES app/samples/ispupdate.ini app/samples/bootcode.bin DESTINATION ${ISP_APP_DIR} COMPONENT utility)
-install(FILES ${CMAKE_BINARY_DIR}/install-links/ispupdate DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT utility)
+foreach(program ispupdate ispflash)
+  if(TARGET ${program})
+    set_target_properties(${program} PROPERTIES INSTALL_RPATH "$ORIGIN;$ORIGIN/simulated;$ORIGIN/${lib_from_app}")
+    install(TARGETS ${program} RUNTIME DESTINATION ${ISP_APP_DIR} COMPONENT utility)
+    file(RELATIVE_PATH program_from_bin /${CMAKE_INSTALL_BINDIR} /${ISP_APP_DIR}/${program})
+    isp_install_link(${program} ${program_from_bin} ${CMAKE_INSTALL_BINDIR} utility)
+  endif()
+endforeach()
+install(TARGETS usbcfg LIBRARY DESTINATION ${ISP_SIMULATED_DIR} COMPONENT utility NAMELINK_SKIP)
+install(FILES app/samples/bootcode.bin DESTINATION ${ISP_APP_DIR} COMPONENT utility)
+install(FILES app/samples/ispupdate.ini DESTINATION ${ISP_CONFIG_DIR} COMPONENT utility)
+isp_install_link(ispupdate.ini ${ISP_CONFIG_DIR}/ispupdate.ini ${ISP_APP_DIR} utility)
 install(FILES app/samples/sample_firmware.bin DESTINATION ${CMAKE_INSTALL_DATADIR}/ispupdate COMPONENT utility)
 install(FILES app/ispupdate.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT utility)
+install(FILES app/ispupdate.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT utility)
 install(DIRECTORY resources/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons COMPONENT utility)
 
 file(RELATIVE_PATH lib_from_bin /${CMAKE_INSTALL_BINDIR} /${CMAKE_INSTALL_LIBDIR})
 set_target_properties(gallery PROPERTIES INSTALL_RPATH "$ORIGIN/${lib_from_bin}")
 install(TARGETS gallery RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT development)
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME skinnedcontrols)
-set(CPACK_PACKAGE_VENDOR "IP camera ISP utility developers")
-set(CPACK_PACKAGE_CONTACT "IP camera ISP utility developers <ispupdate@localhost>")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEB_COMPONENT_INSTALL ON)
-set(CPACK_COMPONENTS_ALL utility library development)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
-set(CPACK_DEBIAN_PACKAGE_SECTION libs)
-set(CPACK_DEBIAN_LIBRARY_PACKAGE_NAME libskinnedcontrols0)
-set(CPACK_DEBIAN_LIBRARY_PACKAGE_GENERATE_SHLIBS ON)
-set(CPACK_DEBIAN_LIBRARY_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4)")
-set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libskinnedcontrols-dev)
-set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
-set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev (>= 6.4)")
-set(CPACK_DEBIAN_UTILITY_PACKAGE_NAME ispupdate)
-set(CPACK_DEBIAN_UTILITY_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_UTILITY_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.4)")
-set(CPACK_COMPONENT_UTILITY_DESCRIPTION "IP camera ISP utility\n Writes new firmware into a USB-attached IP camera. Ships with a simulated\n camera as its device library.")
-set(CPACK_COMPONENT_LIBRARY_DESCRIPTION "Skinned Qt widgets in five compiled-in styles\n Self-painting controls (buttons, frame, scrolling and paging controls,\n panels, combo boxes) with stored text layouts.")
-set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION "Skinned Qt widgets: development files\n Headers, the CMake package SkinnedControls, the Qt Designer plugin and\n the gallery program.")
-include(CPack)
-cpack_add_component(library)
-cpack_add_component(utility DEPENDS library)
-cpack_add_component(development DEPENDS library)
+# Manual pages.
+foreach(page ispupdate:utility ispflash:utility gallery:development)
+  string(REPLACE ":" ";" page ${page})
+  list(GET page 0 name)
+  list(GET page 1 component)
+  isp_gzip(${PROJECT_SOURCE_DIR}/docs/man/${name}.1 ${CMAKE_BINARY_DIR}/man/${name}.1.gz)
+  install(FILES ${CMAKE_BINARY_DIR}/man/${name}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${component})
+endforeach()
+
+include(cmake/IspDebian.cmake)

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds the utility and starts it against the simulated camera. With a display
-# it opens the window; without one it drives a whole update through the real
-# window on a virtual display and prints what it saw.
+# Builds the utility, the simulated camera and the gallery (nothing else) and
+# starts the utility against the simulated camera. With a display it opens the
+# window; without one it drives a whole update through the real window on a
+# virtual display and prints what it saw.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh default
+scripts/setup.sh default ispupdate usbcfg gallery
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build/bin/ispupdate
 fi

@@ -1,19 +1,32 @@
 #!/usr/bin/env bash
-# Installs (only when missing) every Debian package the build, the tests and the
-# end-to-end runs need, then configures and builds the given preset.
-#   scripts/setup.sh [preset]      (default: "default")
+# Installs (only when missing) the Debian packages the build needs, then
+# configures the given preset and builds the given targets.
+#   scripts/setup.sh [preset] [target...]      (default: preset "default")
+# Without targets it builds everything and installs what the tests, fuzzing and
+# packaging need as well; with targets (scripts/run.sh) only what building them
+# and running the utility on a virtual display needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Building and running the utility, the simulated camera and the gallery, and
+# the utility's narrated run on a virtual display (tests/e2e/demo.sh). The
+# test frameworks are here too: configuring the tree looks for them.
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n doxygen libqt6opengl6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
   fonts-liberation2 fontconfig
-  xvfb xauth xdotool imagemagick x11-utils desktop-file-utils
+  xvfb xauth xdotool imagemagick x11-utils
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
 )
+# The rest of the suite: fuzzing, the packages' checks, the API reference.
+test_packages=(
+  clang libclang-rt-14-dev desktop-file-utils lintian appstream doxygen
+)
+
+preset="${1:-default}"
+targets=("${@:2}")
+((${#targets[@]})) || packages+=("${test_packages[@]}")
 
 missing=()
 for p in "${packages[@]}"; do
@@ -27,6 +40,9 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-preset="${1:-default}"
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset"
+if ((${#targets[@]})); then
+  cmake --build --preset "$preset" --target "${targets[@]}"
+else
+  cmake --build --preset "$preset"
+fi

@@ -5,6 +5,7 @@
 #include "toolkit/resources.h"
 
 #include <QAccessible>
+#include <QIcon>
 #include <QSet>
 #include <QTest>
 
@@ -40,6 +41,15 @@ TEST_F(MainWindowTest, FrameTakesTheLaidOutValues)
               toolkit::LoadBitmapResource(QStringLiteral("WINXP_PROGRESSBAR")));
     EXPECT_EQ(form.cmdUpdate->UIStyle(), TsuiUIStyle::MacOS);
     EXPECT_EQ(form.cmdLoad->UIStyle(), TsuiUIStyle::MacOS);
+}
+
+// Task bars and window switchers show the window's own icon, small and large
+// (icons are never enlarged, so a 256-pixel picture must really be there).
+TEST_F(MainWindowTest, WindowCarriesTheUtilityIcon)
+{
+    const QIcon icon = form_->windowIcon();
+    EXPECT_EQ(icon.pixmap(QSize(16, 16)).size(), QSize(16, 16));
+    EXPECT_EQ(icon.pixmap(QSize(256, 256)).size(), QSize(256, 256));
 }
 
 TEST_F(MainWindowTest, TitleBarShowsControlBoxCloseAndMinimise)
