@@ -40,16 +40,13 @@ TForm1::TForm1(QWidget* parent) : TForm(parent)
 }
 
 // The whole window comes from its stored layout; what the layout cannot say
-// (the window's font, the file chooser, tab order) is set here.
+// (the window's font, the file chooser) is set here.
 void TForm1::CreateControls()
 {
     RegisterLayoutClasses();
     setFont(SansSerif(false));
     toolkit::ReadLayoutInto(this, toolkit::StoredLayout(QStringLiteral(":/layouts/form1.txt")));
     FindControls();
-
-    cmdLoad->setAccessibleDescription(cmdLoad->toolTip());
-    setTabOrder(cmdUpdate, cmdLoad);
 
     OpenDialog1.Filter = QStringLiteral("Firmware File (*.bin)|*.bin");
 }
