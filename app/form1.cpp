@@ -58,7 +58,7 @@ TForm1::TForm1(QWidget* parent) : TForm(parent)
 }
 
 // The whole window comes from its stored layout; what the layout cannot say
-// (the window's font, the file chooser, tab order) is set here.
+// (the window's font, the file chooser) is set here.
 void TForm1::CreateControls()
 {
     RegisterLayoutClasses();
@@ -69,13 +69,11 @@ void TForm1::CreateControls()
     toolkit::TranslateLayoutTexts(this, "TForm1");
     FindControls();
 
-    cmdLoad->setAccessibleDescription(cmdLoad->toolTip());
     // What a screen reader says for what shows no text of its own, or none yet.
     suiProgressBar1->setAccessibleName(tr("Update progress"));
     const QString panelRoles[] = {tr("Update status"), tr("Firmware file status"), tr("Boot code status")};
     for (int i = 0; i < std::ssize(panelRoles) && i < StatusBar1->Panels.Count(); ++i)
         StatusBar1->Panels[i]->setAccessibleDescription(panelRoles[i]);
-    setTabOrder(cmdUpdate, cmdLoad);
 
     OpenDialog1.Filter = tr("Firmware File (*.bin)|*.bin");
 }

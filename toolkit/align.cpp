@@ -2,6 +2,7 @@
 
 #include <QChildEvent>
 #include <QEvent>
+#include <QHash>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QSet>
@@ -13,6 +14,8 @@ namespace toolkit {
 namespace {
 
 constexpr char kAlignProperty[] = "Align";
+constexpr char kAnchorsProperty[] = "Anchors";
+constexpr char kWatcherName[] = "toolkit_align_watcher";
 
 // Places a child, asking toolkit controls for their consent.
 void Place(QWidget* child, const QRect& r)
@@ -23,11 +26,25 @@ void Place(QWidget* child, const QRect& r)
         child->setGeometry(r);
 }
 
+// One axis of an anchored child: the span it had when its parent was
+// oldParent long, followed to a parent newParent long.
+std::pair<int, int> FollowAxis(int start, int length, int oldParent, int newParent, bool nearSide, bool farSide)
+{
+    const int grown = newParent - oldParent;
+    if (nearSide && farSide) return {start, std::max(0, length + grown)};
+    if (farSide) return {start + grown, length};
+    if (nearSide) return {start, length};
+    // Anchored to neither side: the centre keeps its share of the parent.
+    const int centre = start + length / 2;
+    const int moved = oldParent > 0 ? int(qint64(centre) * newParent / oldParent) : centre;
+    return {moved - length / 2, length};
+}
+
 class AlignWatcher : public QObject {
 public:
     explicit AlignWatcher(QWidget* parent) : QObject(parent), parent_(parent)
     {
-        setObjectName(QStringLiteral("toolkit_align_watcher"));
+        setObjectName(QLatin1String(kWatcherName));
         parent->installEventFilter(this);
         for (QObject* child : parent->children())
             Watch(child);
@@ -46,7 +63,10 @@ protected:
             if (watched == parent_) Watch(static_cast<QChildEvent*>(event)->child());
             break;
         case QEvent::ChildRemoved:
-            if (watched == parent_) Arrange();
+            if (watched == parent_) {
+                origins_.remove(static_cast<QChildEvent*>(event)->child());
+                Arrange();
+            }
             break;
         case QEvent::Resize:
         case QEvent::Show:
@@ -59,14 +79,64 @@ protected:
         return false;
     }
 
+public:
+    // Distances are kept from where the child's owner put it, not from the
+    // last arrangement, so rounding never drifts and a refused size stays
+    // refused without moving the origin.
+    void Rebase(QWidget* child)
+    {
+        origins_.insert(child, {child->geometry(), parent_->size(), child->geometry()});
+    }
+
+    void FollowAnchors()
+    {
+        for (QObject* object : parent_->children()) {
+            auto* child = qobject_cast<QWidget*>(object);
+            if (!child || child->isWindow() || child->isHidden() || AlignOf(child) != alNone) continue;
+            const TAnchors anchors = AnchorsOf(child);
+            if (anchors == kDefaultAnchors) {
+                origins_.remove(child);
+                continue;
+            }
+            auto origin = origins_.find(child);
+            if (origin == origins_.end() || origin->placed != child->geometry()) {
+                Rebase(child);
+                origin = origins_.find(child);
+            }
+            const QSize now = parent_->size();
+            const QRect& from = origin->rect;
+            const auto [x, w] = FollowAxis(from.x(), from.width(), origin->parentSize.width(), now.width(),
+                                           anchors & akLeft, anchors & akRight);
+            const auto [y, h] = FollowAxis(from.y(), from.height(), origin->parentSize.height(), now.height(),
+                                           anchors & akTop, anchors & akBottom);
+            Place(child, QRect(x, y, w, h));
+            origin->placed = child->geometry();
+        }
+    }
+
 private:
+    struct AnchorOrigin {
+        QRect rect;
+        QSize parentSize;
+        QRect placed; // where the arranger last put the child
+    };
+
     void Watch(QObject* child)
     {
         if (child != this && child->isWidgetType()) child->installEventFilter(this);
     }
 
     QPointer<QWidget> parent_;
+    QHash<const QObject*, AnchorOrigin> origins_;
 };
+
+AlignWatcher* WatcherOf(const QWidget* parent)
+{
+    // The watcher has no meta-object of its own: found by name.
+    return parent ? static_cast<AlignWatcher*>(
+                        parent->findChild<QObject*>(QLatin1String(kWatcherName), Qt::FindDirectChildrenOnly))
+                  : nullptr;
+}
 
 // Placing a visible child sends its resize event at once, which would start
 // the same arrangement again from inside itself.
@@ -96,6 +166,28 @@ void SetAlign(QWidget* widget, TAlign align)
         EnableAlign(parent);
         AlignControls(parent);
     }
+}
+
+TAnchors AnchorsOf(const QWidget* widget)
+{
+    if (!widget) return kDefaultAnchors;
+    if (auto* control = qobject_cast<const TAligned*>(widget)) return control->Anchors();
+    const QVariant value = widget->property(kAnchorsProperty);
+    return value.isValid() ? TAnchors(value.toInt()) : kDefaultAnchors;
+}
+
+void SetAnchors(QWidget* widget, TAnchors anchors)
+{
+    widget->setProperty(kAnchorsProperty, QVariant::fromValue(anchors));
+    NoteAnchorOrigin(widget);
+}
+
+void NoteAnchorOrigin(QWidget* widget)
+{
+    QWidget* parent = widget->parentWidget();
+    if (!parent || widget->isWindow() || ParentsBeingAligned().contains(parent)) return;
+    if (AnchorsOf(widget) != kDefaultAnchors) EnableAlign(parent);
+    if (AlignWatcher* watcher = WatcherOf(parent)) watcher->Rebase(widget);
 }
 
 void AlignControls(QWidget* parent)
@@ -140,13 +232,12 @@ void AlignControls(QWidget* parent)
             }
         }
     }
+    if (AlignWatcher* watcher = WatcherOf(parent)) watcher->FollowAnchors();
 }
 
 void EnableAlign(QWidget* parent)
 {
-    if (!parent ||
-        parent->findChild<QObject*>(QStringLiteral("toolkit_align_watcher"), Qt::FindDirectChildrenOnly))
-        return;
+    if (!parent || WatcherOf(parent)) return;
     new AlignWatcher(parent);
 }
 

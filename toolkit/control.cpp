@@ -1,9 +1,17 @@
 #include "toolkit/control.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QDropEvent>
+#include <QMetaMethod>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
+#include <stdexcept>
 
 namespace toolkit {
 
@@ -11,19 +19,40 @@ TCustomControl::TCustomControl(QObject* owner, QWidget* parent) : QWidget(Parent
 {
     // Every pixel comes from the off-screen picture; nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Drags of this application reach OnDragOver; others are ignored.
+    setAcceptDrops(true);
     connect(&font_, &TFont::OnChange, this, &TCustomControl::OnFontObjectChanged);
+    connect(&constraints_, &TSizeConstraints::OnChange, this, [this] {
+        // Qt's own resizing (layouts, a window's frame) keeps them too.
+        const int maxWidth = constraints_.MaxWidth(), maxHeight = constraints_.MaxHeight();
+        setMinimumSize(constraints_.MinWidth(), constraints_.MinHeight());
+        setMaximumSize(maxWidth > 0 ? maxWidth : QWIDGETSIZE_MAX, maxHeight > 0 ? maxHeight : QWIDGETSIZE_MAX);
+        SetBounds(x(), y(), width(), height());
+    });
     FollowParentFont();
+    FollowParentBiDiMode();
 }
 
 void TCustomControl::SetBounds(int left, int top, int w, int h)
 {
+    int newWidth = w, newHeight = h;
     if (w != width() || h != height()) {
-        int newWidth = w, newHeight = h;
         if (!CanResize(newWidth, newHeight)) return;
-        w = newWidth;
-        h = newHeight;
+        bool resize = true;
+        emit OnCanResize(newWidth, newHeight, resize);
+        if (!resize) return;
     }
-    setGeometry(left, top, std::max(0, w), std::max(0, h));
+    ApplyConstraints(newWidth, newHeight);
+    setGeometry(left, top, std::max(0, newWidth), std::max(0, newHeight));
+    NoteAnchorOrigin(this);
+}
+
+void TCustomControl::ApplyConstraints(int& w, int& h)
+{
+    int minWidth = constraints_.MinWidth(), minHeight = constraints_.MinHeight();
+    int maxWidth = constraints_.MaxWidth(), maxHeight = constraints_.MaxHeight();
+    emit OnConstrainedResize(minWidth, minHeight, maxWidth, maxHeight);
+    TSizeConstraints::Clamp(w, h, minWidth, minHeight, maxWidth, maxHeight);
 }
 
 bool TCustomControl::CanResize(int&, int&)
@@ -39,6 +68,158 @@ void TCustomControl::SetAlign(TAlign align)
         EnableAlign(parent);
         AlignControls(parent);
     }
+}
+
+void TCustomControl::SetAnchors(TAnchors anchors)
+{
+    if (anchors_ == anchors) return;
+    anchors_ = anchors;
+    NoteAnchorOrigin(this);
+}
+
+TBiDiMode TCustomControl::BiDiMode() const
+{
+    return biDiMode_;
+}
+
+void TCustomControl::SetBiDiMode(TBiDiMode mode)
+{
+    parentBiDiMode_ = false;
+    ApplyBiDiMode(mode);
+}
+
+void TCustomControl::SetParentBiDiMode(bool on)
+{
+    parentBiDiMode_ = on;
+    FollowParentBiDiMode();
+}
+
+void TCustomControl::FollowParentBiDiMode()
+{
+    if (!parentBiDiMode_) return;
+    QWidget* parent = parentWidget();
+    const auto* control = qobject_cast<const TCustomControl*>(parent);
+    const TBiDiMode mode = control                                                   ? control->BiDiMode()
+                           : parent && parent->layoutDirection() == Qt::RightToLeft ? bdRightToLeft
+                                                                                     : bdLeftToRight;
+    if (mode != biDiMode_ || testAttribute(Qt::WA_SetLayoutDirection)) ApplyBiDiMode(mode);
+}
+
+void TCustomControl::ApplyBiDiMode(TBiDiMode mode)
+{
+    biDiMode_ = mode;
+    // Right-to-left reading alone mirrors nothing.
+    const bool mirrored = mode == bdRightToLeft || mode == bdRightToLeftNoAlign;
+    setLayoutDirection(mirrored ? Qt::RightToLeft : Qt::LeftToRight);
+    // Following the parent, Qt hands its later changes down as well.
+    if (parentBiDiMode_) setAttribute(Qt::WA_SetLayoutDirection, false);
+    for (TCustomControl* child : ChildControls())
+        child->FollowParentBiDiMode();
+    Invalidate();
+}
+
+void TCustomControl::SetCursor(TCursor cursor)
+{
+    cursor_ = cursor;
+    ApplyCursor(this, cursor);
+}
+
+void TCustomControl::SetHint(const QString& hint)
+{
+    hint_ = hint;
+    ApplyHints(this);
+}
+
+bool TCustomControl::ShowHint() const
+{
+    return parentShowHint_ ? ShowsHints(parentWidget()) : showHint_;
+}
+
+void TCustomControl::SetShowHint(bool on)
+{
+    showHint_ = on;
+    parentShowHint_ = false;
+    ApplyHints(this);
+}
+
+void TCustomControl::SetParentShowHint(bool on)
+{
+    // Following the parent no more, the control keeps what it showed.
+    if (!on && parentShowHint_) showHint_ = ShowsHints(this);
+    parentShowHint_ = on;
+    ApplyHints(this);
+}
+
+void TCustomControl::SetPopupMenu(TPopupMenu* menu)
+{
+    popupMenu_ = menu;
+}
+
+void TCustomControl::SetTabOrder(int order)
+{
+    tabOrder_ = std::max(-1, order);
+    ApplyTabOrder(parentWidget());
+}
+
+void TCustomControl::SetDragKind(TDragKind kind)
+{
+    if (kind != dkDrag) throw std::invalid_argument("docking is not supported");
+}
+
+void TCustomControl::SetDockSite(bool on)
+{
+    if (on) throw std::invalid_argument("docking is not supported");
+}
+
+void TCustomControl::SetUseDockManager(bool on)
+{
+    if (on) throw std::invalid_argument("docking is not supported");
+}
+
+void TCustomControl::BeginDrag(bool immediate)
+{
+    if (immediate) return StartDrag();
+    dragPending_ = true;
+    dragStart_ = mapFromGlobal(QCursor::pos());
+}
+
+void TCustomControl::StartDrag()
+{
+    dragPending_ = false;
+    if (dragging_) return;
+    const QPointer<TCustomControl> alive(this);
+    emit OnStartDrag();
+    if (!alive) return;
+    dragging_ = true;
+    QObject* target = ExecDrag(this, this);
+    if (!alive) return;
+    dragging_ = false;
+    auto* targetWidget = qobject_cast<QWidget*>(target);
+    const QPoint at = targetWidget ? targetWidget->mapFromGlobal(QCursor::pos()) : QPoint();
+    emit OnEndDrag(target, at.x(), at.y());
+}
+
+bool TCustomControl::RaiseDragEvent(QEvent* event)
+{
+    auto* drag = static_cast<QDropEvent*>(event);
+    QObject* source = DragSourceOf(drag->mimeData());
+    if (!source) return false;
+    const QPoint at = drag->position().toPoint();
+    if (event->type() == QEvent::Drop) {
+        drag->acceptProposedAction();
+        Guarded([&] { emit OnDragDrop(source, at.x(), at.y()); });
+        return true;
+    }
+    // Entering is always taken, so that the moves that follow can each be
+    // accepted or refused.
+    bool accept = isSignalConnected(QMetaMethod::fromSignal(&TCustomControl::OnDragOver));
+    const TDragState state = event->type() == QEvent::DragEnter ? dsDragEnter : dsDragMove;
+    if (!Guarded([&] { emit OnDragOver(source, at.x(), at.y(), state, accept); })) return true;
+    if (accept || state == dsDragEnter)
+        drag->acceptProposedAction();
+    else
+        drag->ignore();
+    return true;
 }
 
 void TCustomControl::SetCaption(const QString& caption)
@@ -189,12 +370,14 @@ void TCustomControl::enterEvent(QEnterEvent* event)
 {
     QWidget::enterEvent(event);
     MouseEnter();
+    emit OnMouseEnter();
 }
 
 void TCustomControl::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
     MouseLeave();
+    emit OnMouseExit();
 }
 
 void TCustomControl::changeEvent(QEvent* event)
@@ -225,13 +408,121 @@ bool TCustomControl::event(QEvent* event)
         pictureValid_ = false;
     if (event->type() == QEvent::ParentChange) {
         FollowParentFont();
+        FollowParentBiDiMode();
+        ApplyHints(this);
         if (parentColor_) ParentColorChanged();
         if (align_ != alNone && parentWidget()) {
             EnableAlign(parentWidget());
             AlignControls(parentWidget());
         }
+        NoteAnchorOrigin(this);
     }
-    return QWidget::event(event);
+    if (!doubleClicks_ && event->type() == QEvent::MouseButtonDblClick) {
+        // Taken as the second press it is.
+        const auto* click = static_cast<QMouseEvent*>(event);
+        QMouseEvent press(QEvent::MouseButtonPress, click->position(), click->scenePosition(),
+                          click->globalPosition(), click->button(), click->buttons(), click->modifiers());
+        TCustomControl::event(&press);
+        return true;
+    }
+    const QPointer<TCustomControl> alive(this);
+    if (RaiseEvent(event)) return true;
+    return alive && QWidget::event(event);
+}
+
+bool TCustomControl::RaiseEvent(QEvent* event)
+{
+    const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
+    const auto button = [](Qt::MouseButton b) {
+        return b == Qt::RightButton ? mbRight : b == Qt::MiddleButton ? mbMiddle : mbLeft;
+    };
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const QPoint at = mouse()->position().toPoint();
+        if (dragMode_ == dmAutomatic && mouse()->button() == Qt::LeftButton) {
+            dragPending_ = true;
+            dragStart_ = at;
+        }
+        TShiftState shift = ShiftStateOf(mouse()->modifiers(), mouse()->buttons());
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            shift |= ssDouble;
+            if (!Guarded([this] { emit OnDblClick(); })) return true;
+        }
+        return !Guarded([&] { emit OnMouseDown(button(mouse()->button()), shift, at.x(), at.y()); });
+    }
+    case QEvent::MouseMove: {
+        const QPoint at = mouse()->position().toPoint();
+        if (dragPending_ && (mouse()->buttons() & Qt::LeftButton) &&
+            (at - dragStart_).manhattanLength() >= QApplication::startDragDistance()) {
+            StartDrag();
+            return true;
+        }
+        const TShiftState shift = ShiftStateOf(mouse()->modifiers(), mouse()->buttons());
+        return !Guarded([&] { emit OnMouseMove(shift, at.x(), at.y()); });
+    }
+    case QEvent::MouseButtonRelease: {
+        dragPending_ = false;
+        const QPoint at = mouse()->position().toPoint();
+        const TShiftState shift = ShiftStateOf(mouse()->modifiers(), mouse()->buttons());
+        return !Guarded([&] { emit OnMouseUp(button(mouse()->button()), shift, at.x(), at.y()); });
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return RaiseDragEvent(event);
+    case QEvent::KeyPress:
+        return RaiseKeyPress(static_cast<QKeyEvent*>(event));
+    case QEvent::KeyRelease: {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (!Guarded([&] { emit OnKeyUp(key, ShiftStateOf(static_cast<QKeyEvent*>(event)->modifiers())); }))
+            return true;
+        return key == 0;
+    }
+    case QEvent::FocusIn:
+        return !Guarded([this] { emit OnEnter(); });
+    case QEvent::FocusOut:
+        return !Guarded([this] { emit OnExit(); });
+    case QEvent::Resize:
+        return !Guarded([this] { emit OnResize(); });
+    case QEvent::ContextMenu: {
+        // Not taken here, Qt offers it to the parent.
+        const auto* request = static_cast<QContextMenuEvent*>(event);
+        return ContextPopup(request->pos(), request->globalPos());
+    }
+    default:
+        return false;
+    }
+}
+
+// OnKeyDown sees the key first, then OnKeyPress the character it types; a
+// changed character goes on to the control in place of the typed one. F1
+// not taken by either asks for help.
+bool TCustomControl::RaiseKeyPress(QKeyEvent* event)
+{
+    int key = event->key();
+    if (!Guarded([&] { emit OnKeyDown(key, ShiftStateOf(event->modifiers())); })) return true;
+    if (key == 0) return true;
+    if (key == Qt::Key_F1 && RequestHelp(this)) return true;
+    if (event->text().size() != 1) return false;
+    QChar typed = event->text().front();
+    const QChar original = typed;
+    if (!Guarded([&] { emit OnKeyPress(typed); })) return true;
+    if (typed.isNull()) return true;
+    if (typed == original) return false;
+    QKeyEvent changed(event->type(), event->key(), event->modifiers(), QString(typed), event->isAutoRepeat(),
+                      ushort(event->count()));
+    QWidget::event(&changed);
+    event->setAccepted(changed.isAccepted());
+    return true;
+}
+
+bool TCustomControl::ContextPopup(const QPoint& pos, const QPoint& globalPos)
+{
+    bool handled = false;
+    if (!Guarded([&] { emit OnContextPopup(pos, handled); })) return true;
+    if (!handled && popupMenu_) popupMenu_->PopupAt(globalPos);
+    return handled || popupMenu_;
 }
 
 } // namespace toolkit

@@ -1,17 +1,22 @@
 #pragma once
 // The common base of self-painting controls: owner, colour and font that may
-// follow the parent's, alignment, caption, a resize veto, mouse enter/leave
-// hooks, a guarded click, and the off-screen paint discipline.
+// follow the parent's, alignment and anchors, size constraints, caption,
+// hints, a pop-up menu, tab order, a resize veto, the mouse, key, focus and
+// resize events, a guarded click, and the off-screen paint discipline.
 //
-// Properties declared here are public but not stored (DESIGNABLE false), so a
-// layout can set them on any control; a control stores ("publishes") one by
-// declaring the same Q_PROPERTY again, in its own documented order. Only the
-// geometry is stored by every control.
+// Properties declared DESIGNABLE false are public but not stored, so a layout
+// can set them on any control; a control stores ("publishes") one by
+// declaring the same Q_PROPERTY again, in its own documented order. The
+// geometry and the properties every control publishes (anchors, constraints,
+// hints, pop-up menu, tab order, cursor, help context, tag, reading order)
+// are stored by every control, when they differ from the defaults.
 
 #include "toolkit/align.h"
 #include "toolkit/canvas.h"
 #include "toolkit/component.h"
+#include "toolkit/controlprops.h"
 #include "toolkit/graphics.h"
+#include "toolkit/menus.h"
 #include "toolkit/types.h"
 
 #include <QPointer>
@@ -36,6 +41,23 @@ class TCustomControl : public QWidget, public TComponent, public TAligned {
     Q_PROPERTY(toolkit::TFont* Font READ Font DESIGNABLE false)
     Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont DESIGNABLE false)
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible DESIGNABLE false)
+    Q_PROPERTY(toolkit::align_meta::TAnchors Anchors READ Anchors WRITE SetAnchors)
+    Q_PROPERTY(toolkit::controlprops_meta::TBiDiMode BiDiMode READ BiDiMode WRITE SetBiDiMode)
+    Q_PROPERTY(bool ParentBiDiMode READ ParentBiDiMode WRITE SetParentBiDiMode)
+    Q_PROPERTY(toolkit::TSizeConstraints* Constraints READ Constraints)
+    Q_PROPERTY(toolkit::controlprops_meta::TCursor Cursor READ Cursor WRITE SetCursor)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+    Q_PROPERTY(toolkit::TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
+    Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
+    Q_PROPERTY(qint64 Tag READ Tag WRITE SetTag)
+    Q_PROPERTY(toolkit::controlprops_meta::TDragMode DragMode READ DragMode WRITE SetDragMode)
+    Q_PROPERTY(toolkit::controlprops_meta::TCursor DragCursor READ DragCursor WRITE SetDragCursor)
+    Q_PROPERTY(toolkit::controlprops_meta::TDragKind DragKind READ DragKind WRITE SetDragKind)
+    Q_PROPERTY(bool DockSite READ DockSite WRITE SetDockSite)
+    Q_PROPERTY(bool UseDockManager READ UseDockManager WRITE SetUseDockManager)
 
 public:
     // The owner is kept (it is the form the control belongs to); the parent
@@ -63,6 +85,68 @@ public:
 
     TAlign Align() const override { return align_; }
     void SetAlign(TAlign align) override;
+    // Anchored to the right or bottom, the control keeps its distance to
+    // that edge of its parent as the parent is resized.
+    TAnchors Anchors() const override { return anchors_; }
+    void SetAnchors(TAnchors anchors);
+    // Every size change, whoever asks for it, stays within these.
+    TSizeConstraints* Constraints() { return &constraints_; }
+
+    // Right-to-left reading mirrors the control as Qt's layout direction
+    // does; with ParentBiDiMode the parent's mode applies.
+    TBiDiMode BiDiMode() const;
+    void SetBiDiMode(TBiDiMode mode);
+    bool ParentBiDiMode() const { return parentBiDiMode_; }
+    void SetParentBiDiMode(bool on);
+
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor);
+
+    // The hint is the tooltip when ShowHint applies (ApplyHints), and the
+    // accessible description always; setting ShowHint turns ParentShowHint
+    // off.
+    QString Hint() const { return hint_; }
+    void SetHint(const QString& hint);
+    bool ShowHint() const;
+    void SetShowHint(bool on);
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool on);
+
+    // Opens on a right click or the menu key unless OnContextPopup handles
+    // the request; its items' shortcuts work while the window is active.
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu);
+
+    // The place in the parent's focus chain (-1: creation order).
+    int TabOrder() const { return tabOrder_; }
+    void SetTabOrder(int order);
+    int HelpContext() const { return helpContext_; }
+    void SetHelpContext(int context) { helpContext_ = context; }
+    qint64 Tag() const { return tag_; }
+    void SetTag(qint64 tag) { tag_ = tag; }
+
+    // dmAutomatic starts a drag when the left button pulls the control;
+    // dmManual leaves it to BeginDrag. A drop target answers OnDragOver
+    // (no handler: refused) and gets OnDragDrop; the source then gets
+    // OnEndDrag with the target, or none when the drag was refused.
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode mode) { dragMode_ = mode; }
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
+    // Immediately, or once the pointer moved the platform's drag distance
+    // with the button held.
+    void BeginDrag(bool immediate);
+    bool Dragging() const { return dragging_; }
+
+    // Docking is not supported: these hold their defaults, and a setter
+    // refuses any other value (std::invalid_argument), which a layout
+    // reports as an error naming the property.
+    TDragKind DragKind() const { return dkDrag; }
+    void SetDragKind(TDragKind kind);
+    bool DockSite() const { return false; }
+    void SetDockSite(bool on);
+    bool UseDockManager() const { return false; }
+    void SetUseDockManager(bool on);
 
     QString Caption() const { return caption_; }
     virtual void SetCaption(const QString& caption);
@@ -94,6 +178,32 @@ public:
 
 signals:
     void OnClick();
+    void OnDblClick();
+    void OnMouseDown(toolkit::TMouseButton Button, toolkit::TShiftState Shift, int X, int Y);
+    void OnMouseMove(toolkit::TShiftState Shift, int X, int Y);
+    void OnMouseUp(toolkit::TMouseButton Button, toolkit::TShiftState Shift, int X, int Y);
+    void OnMouseEnter();
+    void OnMouseExit();
+    // A handler may change the key or swallow it by setting it to 0.
+    void OnKeyDown(int& Key, toolkit::TShiftState Shift);
+    void OnKeyUp(int& Key, toolkit::TShiftState Shift);
+    // The typed character; a handler may change it or swallow it (a null
+    // character).
+    void OnKeyPress(QChar& Key);
+    void OnEnter();
+    void OnExit();
+    void OnResize();
+    // Before a size change: a handler may adjust the size or refuse it.
+    void OnCanResize(int& NewWidth, int& NewHeight, bool& Resize);
+    // Before the constraints apply: a handler may change the bounds.
+    void OnConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight);
+    // Before the pop-up menu opens; Handled keeps it closed.
+    void OnContextPopup(QPoint MousePos, bool& Handled);
+    void OnStartDrag();
+    // Accept starts true; without a handler the control takes no drops.
+    void OnDragOver(QObject* Source, int X, int Y, toolkit::TDragState State, bool& Accept);
+    void OnDragDrop(QObject* Source, int X, int Y);
+    void OnEndDrag(QObject* Target, int X, int Y);
 
 protected:
     // Draws the whole control; the canvas starts filled with Color and
@@ -108,6 +218,9 @@ protected:
     virtual void CaptionChanged() {}
     virtual void FontChanged() {}
     virtual void ColorChanged() {}
+    // A control that does not take double clicks sees a second press
+    // instead, and never raises OnDblClick.
+    void SetDoubleClicks(bool on) { doubleClicks_ = on; }
 
     // The store-and-repaint setter: stores a visual setting and repaints
     // when it changed; returns whether it did.
@@ -140,9 +253,38 @@ private:
     void ParentColorChanged();
     QList<TCustomControl*> ChildControls() const;
     void RenderInto(QImage& image, TTextLayer* text = nullptr);
+    void ApplyConstraints(int& width, int& height);
+    void FollowParentBiDiMode();
+    void ApplyBiDiMode(TBiDiMode mode);
+    // Raises the mouse, key, focus and resize events; true when a handler
+    // swallowed the event.
+    bool RaiseEvent(QEvent* event);
+    bool RaiseKeyPress(QKeyEvent* event);
+    // Whether the request was answered here.
+    bool ContextPopup(const QPoint& pos, const QPoint& globalPos);
+    bool RaiseDragEvent(QEvent* event);
+    void StartDrag();
 
     QPointer<QObject> owner_;
     TAlign align_ = alNone;
+    TAnchors anchors_ = kDefaultAnchors;
+    TSizeConstraints constraints_;
+    TBiDiMode biDiMode_ = bdLeftToRight;
+    bool parentBiDiMode_ = true;
+    TCursor cursor_ = crDefault;
+    QString hint_;
+    bool showHint_ = false;
+    bool parentShowHint_ = true;
+    QPointer<TPopupMenu> popupMenu_;
+    int tabOrder_ = -1;
+    int helpContext_ = 0;
+    qint64 tag_ = 0;
+    bool doubleClicks_ = true;
+    TDragMode dragMode_ = dmManual;
+    TCursor dragCursor_ = crDrag;
+    bool dragPending_ = false;
+    bool dragging_ = false;
+    QPoint dragStart_;
     QString caption_;
     TColor color_ = clBtnFace;
     bool parentColor_ = true;

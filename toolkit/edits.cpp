@@ -1,5 +1,7 @@
 #include "toolkit/edits.h"
 
+#include <QScopedValueRollback>
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
@@ -23,6 +25,8 @@ TCustomMemo::TCustomMemo(QObject* owner, QWidget* parent) : QPlainTextEdit(paren
 {
     resize(185, 89);
     SetScrollBars(ssNone);
+    SetWantTabs(false);
+    SetHideSelection(true);
     connect(&lines_, &TStringList::OnChange, this, &TCustomMemo::LinesChanged);
     connect(this, &QPlainTextEdit::textChanged, this, &TCustomMemo::DocumentChanged);
 }
@@ -87,8 +91,27 @@ int TCustomMemo::Room() const
     return maxLength_ - kept;
 }
 
+void TCustomMemo::SetHideSelection(bool on)
+{
+    hideSelection_ = on;
+    // Without the focus the selection is drawn in nothing.
+    QPalette colours = palette();
+    colours.setBrush(QPalette::Inactive, QPalette::Highlight,
+                     on ? QBrush(Qt::transparent) : colours.brush(QPalette::Active, QPalette::Highlight));
+    colours.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                     colours.brush(QPalette::Active, on ? QPalette::Text : QPalette::HighlightedText));
+    setPalette(colours);
+}
+
 void TCustomMemo::keyPressEvent(QKeyEvent* event)
 {
+    const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (isReturn && !wantReturns_) {
+        if (!(event->modifiers() & Qt::ControlModifier)) return event->ignore();
+        QKeyEvent plain(event->type(), event->key(), Qt::NoModifier, event->text());
+        const QScopedValueRollback wanted(wantReturns_, true);
+        return keyPressEvent(&plain);
+    }
     const bool printable = !event->text().isEmpty() && event->text().at(0).isPrint();
     const bool adds = printable || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (maxLength_ > 0 && adds && !isReadOnly() && Room() <= 0) {

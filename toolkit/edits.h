@@ -46,6 +46,15 @@ class TEdit : public TCustomEdit {
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(toolkit::align_meta::TAnchors Anchors READ Anchors WRITE SetAnchors)
+    Q_PROPERTY(toolkit::controlprops_meta::TCursor Cursor READ Cursor WRITE SetCursor)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+    Q_PROPERTY(toolkit::TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
+    Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
+    Q_PROPERTY(qint64 Tag READ Tag WRITE SetTag)
 public:
     using TCustomEdit::TCustomEdit;
 };
@@ -73,6 +82,16 @@ public:
     void SetScrollBars(TScrollStyle bars);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
+    // Return starts a new line; without, it goes on to the window (its
+    // default button) and Ctrl+Return starts the line.
+    bool WantReturns() const { return wantReturns_; }
+    void SetWantReturns(bool on) { wantReturns_ = on; }
+    // Tab types a tab; without, it moves the focus.
+    bool WantTabs() const { return !tabChangesFocus(); }
+    void SetWantTabs(bool on) { setTabChangesFocus(!on); }
+    // The selection shows only while the memo has the focus.
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool on);
 
 signals:
     void OnChange();
@@ -91,6 +110,8 @@ private:
     TScrollStyle scrollBars_ = ssNone;
     TAlignment alignment_ = taLeftJustify;
     int maxLength_ = 0;
+    bool wantReturns_ = true;
+    bool hideSelection_ = true;
     bool linesStale_ = false;
     bool syncing_ = false;
 };
@@ -112,6 +133,19 @@ class TMemo : public TCustomMemo {
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(toolkit::nativecontrol_meta::TScrollStyle ScrollBars READ ScrollBars WRITE SetScrollBars)
     Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
+    Q_PROPERTY(bool WantReturns READ WantReturns WRITE SetWantReturns)
+    Q_PROPERTY(bool WantTabs READ WantTabs WRITE SetWantTabs)
+    Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSelection)
+    Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(toolkit::align_meta::TAnchors Anchors READ Anchors WRITE SetAnchors)
+    Q_PROPERTY(toolkit::controlprops_meta::TCursor Cursor READ Cursor WRITE SetCursor)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+    Q_PROPERTY(toolkit::TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
+    Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
+    Q_PROPERTY(qint64 Tag READ Tag WRITE SetTag)
 public:
     using TCustomMemo::TCustomMemo;
 };

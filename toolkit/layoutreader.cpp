@@ -9,6 +9,7 @@
 #include <QMetaProperty>
 #include <QPointer>
 #include <limits>
+#include <stdexcept>
 
 namespace toolkit {
 
@@ -300,7 +301,15 @@ private:
             references_.push_back({target, meta, property.Value});
             return;
         }
-        if (!meta.write(target, ToVariant(meta, property.Value)))
+        // A setter may refuse a value it cannot take, saying why.
+        bool written = false;
+        try {
+            written = meta.write(target, ToVariant(meta, property.Value));
+        } catch (const std::invalid_argument& refusal) {
+            FailAt(property.Value.Pos,
+                   QStringLiteral("property '%1': %2").arg(property.Name, QString::fromUtf8(refusal.what())));
+        }
+        if (!written)
             FailAt(property.Value.Pos, QStringLiteral("property '%1' refused the value").arg(property.Name));
     }
 

@@ -445,6 +445,18 @@ void TMenu::RebindShortCuts()
 
 void TPopupMenu::PopupAt(const QPoint& globalPos)
 {
+    // Without a look of its own, the popup is drawn like the main menu beside it.
+    if (!Drawer() || lookOf_) {
+        TMainMenu* main = nullptr;
+        if (parent())
+            for (TMainMenu* candidate : parent()->findChildren<TMainMenu*>(Qt::FindDirectChildrenOnly))
+                if (candidate->Drawer()) main = candidate;
+        if (main != lookOf_ || Drawer() != (main ? main->Drawer() : nullptr)) {
+            lookOf_ = main;
+            SetDrawer(main ? main->Drawer() : nullptr);
+            MenuChanged(nullptr, true);
+        }
+    }
     Popup()->popup(globalPos);
 }
 

@@ -196,12 +196,20 @@ protected:
     bool BindsShortCuts() const override { return true; }
 };
 
-/// A menu that pops up where asked.
+/// A menu that pops up where asked, drawn like the window's main menu; its
+/// items' shortcuts work while the owner's window is active.
 class TPopupMenu : public TMenu {
     Q_OBJECT
 public:
     using TMenu::TMenu;
     void PopupAt(const QPoint& globalPos);
+
+protected:
+    bool BindsShortCuts() const override { return true; }
+
+private:
+    // The main menu whose drawer the popup borrows, when it has none of its own.
+    QPointer<TMainMenu> lookOf_;
 };
 
 } // namespace toolkit

@@ -21,10 +21,95 @@ TNativeControl::TNativeControl(QWidget& widget, QObject* owner) : widget_(widget
     ApplyBorder();
 }
 
-void TNativeControl::SetLeft(int left) { widget_.move(left, widget_.y()); }
-void TNativeControl::SetTop(int top) { widget_.move(widget_.x(), top); }
-void TNativeControl::SetWidth(int width) { widget_.resize(width, widget_.height()); }
-void TNativeControl::SetHeight(int height) { widget_.resize(widget_.width(), height); }
+void TNativeControl::SetLeft(int left)
+{
+    widget_.move(left, widget_.y());
+    NoteAnchorOrigin(&widget_);
+}
+
+void TNativeControl::SetTop(int top)
+{
+    widget_.move(widget_.x(), top);
+    NoteAnchorOrigin(&widget_);
+}
+
+void TNativeControl::SetWidth(int width)
+{
+    widget_.resize(width, widget_.height());
+    NoteAnchorOrigin(&widget_);
+}
+
+void TNativeControl::SetHeight(int height)
+{
+    widget_.resize(widget_.width(), height);
+    NoteAnchorOrigin(&widget_);
+}
+
+// The arranger reads these back through the widget's "Align" and "Anchors".
+void TNativeControl::SetAlign(TAlign align)
+{
+    if (align_ == align) return;
+    align_ = align;
+    if (QWidget* parent = widget_.parentWidget()) {
+        EnableAlign(parent);
+        AlignControls(parent);
+    }
+}
+
+void TNativeControl::SetAnchors(TAnchors anchors)
+{
+    anchors_ = anchors;
+    NoteAnchorOrigin(&widget_);
+}
+
+void TNativeControl::SetHint(const QString& hint)
+{
+    hint_ = hint;
+    ApplyHints(&widget_);
+}
+
+bool TNativeControl::ShowHint() const
+{
+    return parentShowHint_ ? ShowsHints(widget_.parentWidget()) : showHint_;
+}
+
+void TNativeControl::SetShowHint(bool on)
+{
+    showHint_ = on;
+    parentShowHint_ = false;
+    ApplyHints(&widget_);
+}
+
+void TNativeControl::SetParentShowHint(bool on)
+{
+    if (!on && parentShowHint_) showHint_ = ShowHint();
+    parentShowHint_ = on;
+    ApplyHints(&widget_);
+}
+
+void TNativeControl::SetPopupMenu(TPopupMenu* menu)
+{
+    popupMenu_ = menu;
+    widget_.setContextMenuPolicy(menu ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
+    static const char connected[] = "_popupMenuConnected";
+    if (!menu || widget_.property(connected).toBool()) return;
+    widget_.setProperty(connected, true);
+    QObject::connect(&widget_, &QWidget::customContextMenuRequested, &widget_, [this](const QPoint& pos) {
+        if (popupMenu_) popupMenu_->PopupAt(widget_.mapToGlobal(pos));
+    });
+}
+
+void TNativeControl::SetTabOrder(int order)
+{
+    tabOrder_ = std::max(-1, order);
+    ApplyTabOrder(widget_.parentWidget());
+}
+
+void TNativeControl::SetCursor(TCursor cursor)
+{
+    cursor_ = cursor;
+    ApplyCursor(&widget_, cursor);
+}
 
 void TNativeControl::SetColor(TColor color)
 {

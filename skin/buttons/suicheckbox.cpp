@@ -7,6 +7,8 @@ using namespace toolkit;
 TsuiCheckBox::TsuiCheckBox(QObject* owner, QWidget* parent) : TsuiCustomButtonEx(owner, parent)
 {
     SetPictureKeyed(false);
+    // A double click is two clicks: each toggles.
+    SetDoubleClicks(false);
     SetCaption(QStringLiteral("suiCheckBox"));
     SetHeight(17);
     SetUIStyle(GetSUIFormStyle(owner));

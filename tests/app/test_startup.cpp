@@ -163,6 +163,12 @@ TEST_F(StartupTest, WindowIsLaidOutAsDesigned)
     EXPECT_EQ(form.cmdUpdate->Font()->Color(), toolkit::clRed);
     EXPECT_EQ(form.cmdLoad->Caption(), "...");
     EXPECT_EQ(form.cmdLoad->toolTip(), "Select a firmware file to update.");
+    EXPECT_EQ(form.cmdLoad->accessibleDescription(), "Select a firmware file to update.");
+    // The stored tab order: the update button, then the file chooser.
+    QWidget* next = form.cmdUpdate->nextInFocusChain();
+    while (next != form.cmdUpdate && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    EXPECT_EQ(next, form.cmdLoad);
     for (QWidget* control : {static_cast<QWidget*>(form.L2), static_cast<QWidget*>(form.cmdUpdate)})
         EXPECT_EQ(control->font().pixelSize(), 11);
 

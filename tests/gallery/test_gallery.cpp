@@ -31,6 +31,7 @@
 #include "toolkit/toolbar.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QImage>
 #include <QSet>
@@ -383,3 +384,33 @@ TEST(Gallery, MenuAndToolBarSwitchTheStyleInStepWithTheRadioButtons)
 }
 
 } // namespace
+
+TEST(Gallery, ShowsAContextMenuHintsAndAStretchingGroup)
+{
+    TGalleryForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QWidget& frame = *form.Frame();
+    auto* popup = Named<toolkit::TPopupMenu>(form, "pmGallery");
+    auto* style = Named<QWidget>(form, "grpStyle");
+    auto* views = Named<QWidget>(form, "grpViews");
+
+    // A right click on any control without a menu of its own opens the
+    // frame's, drawn like the main menu.
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), style->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(style, &request);
+    EXPECT_TRUE(popup->Popup()->isVisible());
+    EXPECT_EQ(popup->Drawer(), Named<TsuiMainMenu>(form, "mnuMain")->Drawer());
+    popup->Popup()->hide();
+
+    auto* ok = Named<TsuiButton>(form, "btnDefault");
+    EXPECT_EQ(ok->toolTip(), "The default button");
+    EXPECT_EQ(ok->accessibleDescription(), "Answers the Enter key");
+
+    const int frameWidth = frame.width(), styleWidth = style->width(), viewsRight = frame.width() - views->x();
+    form.resize(form.width() + 100, form.height());
+    QApplication::processEvents();
+    ASSERT_EQ(frame.width(), frameWidth + 100);
+    EXPECT_EQ(style->width(), styleWidth + 100);
+    EXPECT_EQ(frame.width() - views->x(), viewsRight);
+}

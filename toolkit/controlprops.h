@@ -1,0 +1,165 @@
+#pragma once
+// What every control publishes beside its geometry: size constraints, the
+// cursor, right-to-left reading, mouse buttons and shift states of the
+// events, hints with the inherited ShowHint rule, the stored tab order and
+// the help request F1 raises.
+//
+// The rules work on any widget through its named properties ("Hint",
+// "ShowHint", "ParentShowHint", "TabOrder", "HelpContext"), declared by the
+// toolkit's controls and dynamic on other widgets, as alignment does.
+
+#include <QFlags>
+#include <QObject>
+#include <QString>
+
+class QMimeData;
+class QWidget;
+
+namespace toolkit {
+
+namespace controlprops_meta {
+Q_NAMESPACE
+// The classic cursor numbers.
+enum TCursor {
+    crDefault = 0,
+    crNone = -1,
+    crArrow = -2,
+    crCross = -3,
+    crIBeam = -4,
+    crSizeNESW = -6,
+    crSizeNS = -7,
+    crSizeNWSE = -8,
+    crSizeWE = -9,
+    crUpArrow = -10,
+    crHourGlass = -11,
+    crDrag = -12,
+    crNoDrop = -13,
+    crHSplit = -14,
+    crVSplit = -15,
+    crMultiDrag = -16,
+    crNo = -18,
+    crAppStart = -19,
+    crHelp = -20,
+    crHandPoint = -21,
+    crSizeAll = -22,
+};
+Q_ENUM_NS(TCursor)
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+Q_ENUM_NS(TBiDiMode)
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+Q_ENUM_NS(TMouseButton)
+enum TShiftStateFlag {
+    ssShift = 0x01,
+    ssAlt = 0x02,
+    ssCtrl = 0x04,
+    ssLeft = 0x08,
+    ssRight = 0x10,
+    ssMiddle = 0x20,
+    ssDouble = 0x40,
+};
+Q_DECLARE_FLAGS(TShiftState, TShiftStateFlag)
+Q_FLAG_NS(TShiftState)
+enum TDragMode { dmManual, dmAutomatic };
+Q_ENUM_NS(TDragMode)
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+Q_ENUM_NS(TDragState)
+// Docking is not supported: only dkDrag is accepted.
+enum TDragKind { dkDrag, dkDock };
+Q_ENUM_NS(TDragKind)
+} // namespace controlprops_meta
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(controlprops_meta::TShiftState)
+
+using TCursor = controlprops_meta::TCursor;
+using TBiDiMode = controlprops_meta::TBiDiMode;
+using TMouseButton = controlprops_meta::TMouseButton;
+using TShiftState = controlprops_meta::TShiftState;
+using enum controlprops_meta::TCursor;
+using enum controlprops_meta::TBiDiMode;
+using enum controlprops_meta::TMouseButton;
+using enum controlprops_meta::TShiftStateFlag;
+using TDragMode = controlprops_meta::TDragMode;
+using TDragState = controlprops_meta::TDragState;
+using TDragKind = controlprops_meta::TDragKind;
+using enum controlprops_meta::TDragMode;
+using enum controlprops_meta::TDragState;
+using enum controlprops_meta::TDragKind;
+
+// Smallest and largest size a control may take; 0 leaves a bound open.
+class TSizeConstraints : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int MaxHeight READ MaxHeight WRITE SetMaxHeight)
+    Q_PROPERTY(int MaxWidth READ MaxWidth WRITE SetMaxWidth)
+    Q_PROPERTY(int MinHeight READ MinHeight WRITE SetMinHeight)
+    Q_PROPERTY(int MinWidth READ MinWidth WRITE SetMinWidth)
+
+public:
+    using QObject::QObject;
+
+    int MaxHeight() const { return maxHeight_; }
+    int MaxWidth() const { return maxWidth_; }
+    int MinHeight() const { return minHeight_; }
+    int MinWidth() const { return minWidth_; }
+    void SetMaxHeight(int value) { Set(maxHeight_, value); }
+    void SetMaxWidth(int value) { Set(maxWidth_, value); }
+    void SetMinHeight(int value) { Set(minHeight_, value); }
+    void SetMinWidth(int value) { Set(minWidth_, value); }
+
+    // Clamps a size to the given bounds (0: open); a minimum wins over a
+    // smaller maximum.
+    static void Clamp(int& width, int& height, int minWidth, int minHeight, int maxWidth, int maxHeight);
+
+signals:
+    void OnChange();
+
+private:
+    void Set(int& field, int value);
+
+    int maxHeight_ = 0;
+    int maxWidth_ = 0;
+    int minHeight_ = 0;
+    int minWidth_ = 0;
+};
+
+TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
+// The widget shows the cursor; crDefault leaves the parent's.
+void ApplyCursor(QWidget* widget, TCursor cursor);
+
+// A hint is "short|long": the tooltip shows the short part, the long one is
+// the accessible description (either is the whole hint without a bar).
+QString ShortHint(const QString& hint);
+QString LongHint(const QString& hint);
+// ShowHint as it applies: a widget with ParentShowHint follows its parent;
+// a widget that declares neither shows no hints.
+bool ShowsHints(const QWidget* widget);
+// Sets the tooltip and description of widget and of its descendants whose
+// hints follow it.
+void ApplyHints(QWidget* widget);
+
+// The focus chain of parent's window follows each parent's children in
+// their TabOrder: a child with TabOrder n comes before the siblings created
+// at place n and after (-1: creation order). A focusable widget's own
+// children are its parts and keep their order.
+void ApplyTabOrder(QWidget* parent);
+
+// Dragging within the application: the dragged data names its source, which
+// is the object a drop target's handlers see. Returns the target that took
+// the drop, or none.
+QObject* ExecDrag(QObject* source, QWidget* dragged);
+// The data such a drag carries; source becomes the current drag's source.
+QMimeData* DragData(QObject* source);
+// The source of a drag this application started, or none for other data.
+QObject* DragSourceOf(const QMimeData* data);
+
+// F1 asks for help on a control: its HelpContext, or its nearest parent's
+// that has one, is announced through HelpRequests().
+class THelpRequests : public QObject {
+    Q_OBJECT
+signals:
+    void OnHelp(int HelpContext);
+};
+THelpRequests* HelpRequests();
+// Returns whether a help context was found and announced.
+bool RequestHelp(const QWidget* widget);
+
+} // namespace toolkit
