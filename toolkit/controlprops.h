@@ -85,7 +85,7 @@ using enum controlprops_meta::TDragMode;
 using enum controlprops_meta::TDragState;
 using enum controlprops_meta::TDragKind;
 
-// Smallest and largest size a control may take; 0 leaves a bound open.
+/// Smallest and largest size a control may take; 0 leaves a bound open.
 class TSizeConstraints : public QObject {
     Q_OBJECT
     Q_PROPERTY(int MaxHeight READ MaxHeight WRITE SetMaxHeight)
@@ -151,8 +151,8 @@ QMimeData* DragData(QObject* source);
 // The source of a drag this application started, or none for other data.
 QObject* DragSourceOf(const QMimeData* data);
 
-// F1 asks for help on a control: its HelpContext, or its nearest parent's
-// that has one, is announced through HelpRequests().
+/// F1 asks for help on a control: its HelpContext, or its nearest parent's
+/// that has one, is announced through HelpRequests().
 class THelpRequests : public QObject {
     Q_OBJECT
 signals:

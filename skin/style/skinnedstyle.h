@@ -27,6 +27,8 @@ void DrawFace(QPainter* painter, const QRect& target, const QImage& face);
 
 class QStyleOptionProgressBar;
 
+/// A Qt style that gives stock Qt widgets one of the five skinned looks, drawn from the same
+/// faces, theme tables and helpers as the skinned controls; Fusion draws what the skin has no picture for.
 class SkinnedStyle : public QProxyStyle {
     Q_OBJECT
 

@@ -4,6 +4,8 @@
 
 #include <QStylePlugin>
 
+/// The style plugin: the keys skinned-macos, skinned-winxp, skinned-deepblue, skinned-protein and
+/// skinned-blueglass create a SkinnedStyle.
 class SkinnedStylePlugin : public QStylePlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QStyleFactoryInterface_iid FILE "skinnedstyleplugin.json")
