@@ -167,6 +167,13 @@ QImage WindowPicture(QWidget& window)
 
 QStringList WriteScreenshots(TGalleryForm& form, const QString& directory)
 {
+    return WriteScreenshots(form, directory, QStringLiteral("gallery"),
+                            [&form](TsuiUIStyle style) { form.ApplyStyle(style); });
+}
+
+QStringList WriteScreenshots(QWidget& form, const QString& directory, const QString& name,
+                             const std::function<void(TsuiUIStyle)>& applyStyle)
+{
     if (!QDir().mkpath(directory))
         throw std::runtime_error("cannot create " + directory.toStdString());
     // The pointer rests beside the window, so that nothing shows hovered.
@@ -176,10 +183,10 @@ QStringList WriteScreenshots(TGalleryForm& form, const QString& directory)
     QApplication::processEvents(); // the window is activated and a control takes the focus
     QStringList written;
     for (TsuiUIStyle style : GalleryStyles) {
-        form.ApplyStyle(style);
+        applyStyle(style);
         if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
         QApplication::processEvents();
-        const QString path = QDir(directory).filePath(QStringLiteral("gallery-%1.png").arg(StyleName(style).toLower()));
+        const QString path = QDir(directory).filePath(QStringLiteral("%1-%2.png").arg(name, StyleName(style).toLower()));
         if (!WindowPicture(form).save(path))
             throw std::runtime_error("cannot write " + path.toStdString());
         written << path;

@@ -23,6 +23,7 @@ for corpus in fuzz/corpus/*/; do
   [ -f "fuzz/$name.dict" ] && options+=(-dict="fuzz/$name.dict")
   mkdir -p "$scratch/$name"
   echo "fuzz: $name for ${seconds}s"
+  LSAN_OPTIONS="suppressions=$PWD/cmake/lsan.supp:print_suppressions=0" \
   QT_QPA_PLATFORM=offscreen "$target" "${options[@]}" "$scratch/$name" "$corpus" 2>"$scratch/$name.log" || {
     tail -n 40 "$scratch/$name.log" >&2
     exit 1
