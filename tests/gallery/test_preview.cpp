@@ -150,6 +150,7 @@ TEST(Preview, RoundTripDoesNotDependOnTheApplicationFont)
     QFont other(QStringLiteral("DejaVu Serif"));
     other.setPixelSize(15);
     QApplication::setFont(other);
+    RegisterGalleryClasses();
     toolkit::RegisterClass<toolkit::TForm>(QStringLiteral("TForm1"));
     std::unique_ptr<QObject> form(toolkit::PreviewLayout(QString::fromUtf8(StoredLayoutBytes(QStringLiteral(":/layouts/form1.txt")))));
     const QString written = toolkit::WriteLayout(form.get());
