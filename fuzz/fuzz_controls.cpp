@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QImage>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -61,6 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString written = toolkit::WriteLayout(root.get());
     if (root->isWidgetType()) PaintInEachStyle(*static_cast<QWidget*>(root.get()));
     std::unique_ptr<QObject> again(toolkit::PreviewLayout(written));
-    if (toolkit::WriteLayout(again.get()) != written) std::abort();
+    const QString rewritten = toolkit::WriteLayout(again.get());
+    if (rewritten != written) {
+        std::fprintf(stderr, "written:\n%s\nread and written again:\n%s\n", qPrintable(written), qPrintable(rewritten));
+        std::abort();
+    }
     return 0;
 }

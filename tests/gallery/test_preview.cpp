@@ -133,6 +133,22 @@ TEST(Preview, ExtremeSizesAreClampedAndPaint)
     EXPECT_FALSE(WindowPicture(*window).isNull());
 }
 
+// Stored before or after its picture, an auto-sized image button's size is
+// its picture's once read, so the written order does not change it.
+TEST(Preview, ImageButtonSizeFollowsItsPictureWhateverTheOrder)
+{
+    LayoutFile file(OnFrame("    object img: TsuiImageButton\n      PicNormal.ResourceName = 'GALLERY_PLAY_NORMAL'\n"
+                            "      Width = 220\n      Height = 17\n    end\n"));
+    std::unique_ptr<QWidget> window = ReadPreview(file.path);
+    auto* button = window->findChild<QWidget*>(QStringLiteral("img"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->size(), QSize(36, 36));
+    toolkit::RegisterClass<toolkit::TForm>(QStringLiteral("TPreviewed")); // to write the stand-in root
+    const QString written = toolkit::WriteLayout(window.get());
+    std::unique_ptr<QObject> again(toolkit::PreviewLayout(written));
+    EXPECT_EQ(toolkit::WriteLayout(again.get()), written);
+}
+
 // The utility's window is previewed though this program has neither its
 // class nor its handlers; what loads writes back to a fixed point.
 TEST(Preview, TheUtilitysLayoutLoadsWithoutItsProgram)
