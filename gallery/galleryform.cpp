@@ -184,6 +184,23 @@ QImage WindowPicture(QWidget& window)
 
 QStringList WriteScreenshots(TGalleryForm& form, const QString& directory)
 {
+    QStringList stockPictures;
+    const QStringList written = WriteScreenshots(form, directory, QStringLiteral("gallery"), [&](TsuiUIStyle style) {
+        form.ApplyStyle(style);
+        QApplication::processEvents();
+        const QString stock =
+            QDir(directory).filePath(QStringLiteral("gallery-stock-%1.png").arg(StyleName(style).toLower()));
+        // No caret: a focused edit of the page would blink into the picture.
+        if (QWidget* focused = form.StockPage()->focusWidget()) focused->clearFocus();
+        if (!form.StockPage()->grab().save(stock)) throw std::runtime_error("cannot write " + stock.toStdString());
+        stockPictures << stock;
+    });
+    return written + stockPictures;
+}
+
+QStringList WriteScreenshots(QWidget& form, const QString& directory, const QString& name,
+                             const std::function<void(TsuiUIStyle)>& applyStyle)
+{
     if (!QDir().mkpath(directory))
         throw std::runtime_error("cannot create " + directory.toStdString());
     // The pointer rests beside the window, so that nothing shows hovered.
@@ -193,20 +210,13 @@ QStringList WriteScreenshots(TGalleryForm& form, const QString& directory)
     QApplication::processEvents(); // the window is activated and a control takes the focus
     QStringList written;
     for (TsuiUIStyle style : GalleryStyles) {
-        form.ApplyStyle(style);
+        applyStyle(style);
         if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
         QApplication::processEvents();
-        const QString path = QDir(directory).filePath(QStringLiteral("gallery-%1.png").arg(StyleName(style).toLower()));
+        const QString path = QDir(directory).filePath(QStringLiteral("%1-%2.png").arg(name, StyleName(style).toLower()));
         if (!WindowPicture(form).save(path))
             throw std::runtime_error("cannot write " + path.toStdString());
         written << path;
-        const QString stock =
-            QDir(directory).filePath(QStringLiteral("gallery-stock-%1.png").arg(StyleName(style).toLower()));
-        // No caret: a focused edit of the page would blink into the picture.
-        if (QWidget* focused = form.StockPage()->focusWidget()) focused->clearFocus();
-        if (!form.StockPage()->grab().save(stock))
-            throw std::runtime_error("cannot write " + stock.toStdString());
-        written << stock;
     }
     return written;
 }

@@ -9,6 +9,7 @@
 
 #include <QStringList>
 #include <array>
+#include <functional>
 
 class TsuiForm;
 class TStockPage;
@@ -65,9 +66,12 @@ void ChooseOffscreenPlatform();
 // corners) is transparent.
 QImage WindowPicture(QWidget& window);
 
-// Writes gallery-<style>.png and gallery-stock-<style>.png (the stock page)
-// into `directory` for every style, each control
-// in its normal look (no pointer over it, no focus); returns the files
-// written and leaves the form in its last style. Throws std::runtime_error
-// when a file cannot be written.
+// Writes <name>-<style>.png into `directory` for every style (the style in
+// lower case), each control in its normal look (no pointer over it, no
+// focus); returns the files written and leaves the window in its last style.
+// Throws std::runtime_error when a file cannot be written.
+QStringList WriteScreenshots(QWidget& window, const QString& directory, const QString& name,
+                             const std::function<void(TsuiUIStyle)>& applyStyle);
+// The gallery's: gallery-<style>.png and gallery-stock-<style>.png (its page of
+// stock Qt widgets).
 QStringList WriteScreenshots(TGalleryForm& form, const QString& directory);

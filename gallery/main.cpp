@@ -1,14 +1,23 @@
-// The gallery: every skinned control in every style. With --screenshot DIR
-// it renders the window once per style into DIR, without a display.
+// The gallery: every skinned control in every style. With --layout FILE it
+// previews any stored layout instead; with --screenshot DIR it renders the
+// window once per style into DIR, without a display.
 #include "gallery/galleryform.h"
+#include "gallery/preview.h"
 #include "toolkit/fonts.h"
+#include "toolkit/layouttree.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 
 namespace {
+
+// A layout that cannot be previewed, as a compiler reports an error.
+constexpr int BadLayoutExitCode = 2;
+constexpr int UsageExitCode = 2;
 
 // The offscreen platform says so for every window shape and size hint;
 // the pictures do not need either.
@@ -18,23 +27,54 @@ void QuietAboutMissingWindowSystem(QtMsgType type, const QMessageLogContext& con
     qt_message_output(type, context, message);
 }
 
-int Usage()
+// The platform is chosen before the application exists, so before the
+// command line is parsed: screenshots, help and the version need no display.
+bool NeedsNoDisplay(int argc, char** argv)
 {
-    std::fputs("usage: gallery [--screenshot DIR]\n", stderr);
-    return 2;
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"--screenshot", "-h", "--help", "--help-all", "-v", "--version"}) {
+            const std::size_t length = std::strlen(option);
+            if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
+                return true;
+        }
+    return false;
+}
+
+// Shows the window, or writes its pictures; returns the exit code.
+int Present(QWidget& window, const QString& screenshotDir, const QString& name,
+            const std::function<void(TsuiUIStyle)>& applyStyle)
+{
+    if (screenshotDir.isEmpty()) {
+        window.show();
+        return QApplication::exec();
+    }
+    for (const QString& file : WriteScreenshots(window, screenshotDir, name, applyStyle))
+        std::printf("%s\n", qPrintable(file));
+    return 0;
+}
+
+int Preview(const QString& path, const QString& screenshotDir)
+{
+    std::unique_ptr<QWidget> window;
+    try {
+        window = ReadPreview(path);
+    } catch (const toolkit::ELayoutError& error) {
+        std::fprintf(stderr, "%s:%s\n", qPrintable(path), error.what());
+        return BadLayoutExitCode;
+    } catch (const std::runtime_error& error) {
+        std::fprintf(stderr, "gallery: %s\n", error.what());
+        return BadLayoutExitCode;
+    }
+    AddStyleSwitch(*window);
+    return Present(*window, screenshotDir, QFileInfo(path).completeBaseName(),
+                   [&window](TsuiUIStyle style) { ApplyPreviewStyle(*window, style); });
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const char* screenshotDir = nullptr;
-    if (argc == 3 && std::strcmp(argv[1], "--screenshot") == 0)
-        screenshotDir = argv[2];
-    else if (argc != 1)
-        return Usage();
-    // Screenshots need no display; the platform is chosen before the application exists.
-    if (screenshotDir) {
+    if (NeedsNoDisplay(argc, argv)) {
         try {
             ChooseOffscreenPlatform();
         } catch (const std::exception& error) {
@@ -44,21 +84,45 @@ int main(int argc, char** argv)
         qInstallMessageHandler(QuietAboutMissingWindowSystem);
     }
 
-    QApplication app(argc, argv);
+    QApplication app(argc, argv); // takes Qt's own options (-platform, -style, ...) out of the arguments
+    QApplication::setApplicationName(QStringLiteral("gallery"));
+    QApplication::setApplicationVersion(QStringLiteral(ISP_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Shows every skinned control in every style, or previews a stored layout."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption layout(QStringLiteral("layout"),
+                                    QStringLiteral("Previews the stored layout in <file>; a bad one is reported as "
+                                                   "file:line:column: message, with exit code 2."),
+                                    QStringLiteral("file"));
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Writes the window in each style into <directory> as <name>-<style>.png, without a display."),
+        QStringLiteral("directory"));
+    parser.addOptions({layout, screenshot});
+    if (!parser.parse(QApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "gallery: %s\n",
+                     qPrintable(parser.errorText().isEmpty() ? QStringLiteral("unexpected arguments")
+                                                             : parser.errorText()));
+        std::fputs(qPrintable(parser.helpText()), stderr);
+        return UsageExitCode;
+    }
+    if (parser.isSet(help)) parser.showHelp(0);
+    if (parser.isSet(version)) parser.showVersion();
+
     try {
         toolkit::InstallFontSubstitutions();
         QFont font(QStringLiteral("MS Sans Serif"));
         font.setPixelSize(11);
         QApplication::setFont(font);
 
+        const QString screenshotDir = parser.value(screenshot);
+        if (parser.isSet(layout)) return Preview(parser.value(layout), screenshotDir);
         TGalleryForm form;
-        if (screenshotDir) {
-            for (const QString& file : WriteScreenshots(form, QString::fromLocal8Bit(screenshotDir)))
-                std::printf("%s\n", qPrintable(file));
-            return 0;
-        }
-        form.show();
-        return app.exec();
+        return Present(form, screenshotDir, QStringLiteral("gallery"),
+                       [&form](TsuiUIStyle style) { form.ApplyStyle(style); });
     } catch (const std::exception& error) {
         std::fprintf(stderr, "gallery: %s\n", error.what());
         return 1;

@@ -3,6 +3,9 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QPaintEvent>
+#include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace toolkit {
 
@@ -22,14 +25,26 @@ TCustomGrid::TCustomGrid(QObject* owner, QWidget* parent) : QTableWidget(parent)
     connect(this, &QTableWidget::itemSelectionChanged, this, &TCustomGrid::Repaint);
 }
 
+namespace {
+
+void CheckCells(qint64 cols, qint64 rows)
+{
+    if (cols * rows > TCustomGrid::MaxCells)
+        throw std::out_of_range("a grid holds at most " + std::to_string(TCustomGrid::MaxCells) + " cells");
+}
+
+} // namespace
+
 void TCustomGrid::SetColCount(int count)
 {
+    CheckCells(count, rowCount());
     setColumnCount(std::max(count, 1));
     fixedCols_ = std::min(fixedCols_, columnCount() - 1);
 }
 
 void TCustomGrid::SetRowCount(int count)
 {
+    CheckCells(columnCount(), count);
     setRowCount(std::max(count, 1));
     fixedRows_ = std::min(fixedRows_, rowCount() - 1);
 }
@@ -50,7 +65,7 @@ void TCustomGrid::SetFixedRows(int count)
 // A column is its width plus the grid line right of it; a row likewise.
 void TCustomGrid::SetDefaultColWidth(int width)
 {
-    defaultColWidth_ = std::max(width, 0);
+    defaultColWidth_ = std::clamp(width, 0, MaxCellExtent);
     horizontalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setDefaultSectionSize(defaultColWidth_ + 1);
     for (int c = 0; c < columnCount(); ++c)
@@ -59,7 +74,7 @@ void TCustomGrid::SetDefaultColWidth(int width)
 
 void TCustomGrid::SetDefaultRowHeight(int height)
 {
-    defaultRowHeight_ = std::max(height, 0);
+    defaultRowHeight_ = std::clamp(height, 0, MaxCellExtent);
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(defaultRowHeight_ + 1);
     for (int r = 0; r < rowCount(); ++r)

@@ -62,6 +62,10 @@ class TCustomGrid : public QTableWidget, public TNativeControl {
     Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
 public:
     static constexpr TColor GridLineColor = 0xC0C0C0;
+    // Far beyond any real grid: more cells (ColCount x RowCount) throw
+    // std::out_of_range; default widths and heights are clamped to the extent.
+    static constexpr qint64 MaxCells = 1000 * 1000;
+    static constexpr int MaxCellExtent = 32767;
 
     explicit TCustomGrid(QObject* owner, QWidget* parent = nullptr);
 

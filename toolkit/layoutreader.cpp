@@ -1,6 +1,7 @@
 #include "toolkit/layoutreader.h"
 
 #include "toolkit/component.h"
+#include "toolkit/form.h"
 #include "toolkit/layoutcolors.h"
 #include "toolkit/layoutpicture.h"
 
@@ -8,6 +9,7 @@
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <QPointer>
+#include <QHash>
 #include <limits>
 #include <stdexcept>
 
@@ -17,9 +19,25 @@ namespace {
 
 constexpr char HandlersProperty[] = "_layoutHandlers";
 
+thread_local int readingDepth = 0;
+
 [[noreturn]] void FailAt(TLayoutPos pos, const QString& message)
 {
     throw ELayoutError(pos.Line, pos.Column, message);
+}
+
+// Runs one step of reading: whatever it throws leaves as ELayoutError, at
+// `pos` unless the error already has a position.
+template <class Step> auto At(TLayoutPos pos, Step&& step) -> decltype(step())
+{
+    try {
+        return step();
+    } catch (const ELayoutError& error) {
+        if (error.Line() > 0) throw;
+        FailAt(pos, QString::fromUtf8(error.what()));
+    } catch (const std::exception& error) {
+        FailAt(pos, QString::fromUtf8(error.what()));
+    }
 }
 
 int EnumValue(const QMetaEnum& enumerator, const TLayoutValue& identifier)
@@ -193,13 +211,16 @@ bool TakesSenderFirst(const QMetaMethod& signal, const QMetaMethod& handler)
 // can take it all back.
 class Reader {
 public:
-    explicit Reader(QObject* root) : root_(root) {}
+    enum TMode { Run, Preview };
+
+    explicit Reader(QObject* root, TMode mode = Run) : root_(root), mode_(mode) { ++readingDepth; }
 
     // Everything created below the root gets it as owner.
     void SetRoot(QObject* root) { root_ = root; }
 
     ~Reader()
     {
+        --readingDepth;
         if (done_) return;
         for (auto it = created_.rbegin(); it != created_.rend(); ++it)
             delete it->data();
@@ -209,13 +230,13 @@ public:
 
     void Populate(QObject* object, const TLayoutNode& node)
     {
-        if (!node.Name.isEmpty()) object->setObjectName(node.Name);
+        Name(object, node);
         if (auto* component = dynamic_cast<TComponent*>(object)) {
             component->SetLoading(true);
-            components_.push_back(object);
+            components_.push_back({object, node.Pos});
         }
         for (const TLayoutProperty& property : node.Properties)
-            Apply(object, property);
+            At(property.Pos, [&] { Apply(object, property); });
         for (const TLayoutNode& child : node.Children)
             Populate(Create(child, object), child);
     }
@@ -223,8 +244,14 @@ public:
     QObject* Create(const TLayoutNode& node, QObject* parent)
     {
         const TRegisteredClass* registered = FindClass(node.ClassName);
-        if (!registered) FailAt(node.Pos, QStringLiteral("unknown class '%1'").arg(node.ClassName));
-        QObject* object = registered->Create(root_, parent);
+        const bool previewRoot = !root_ && mode_ == Preview;
+        if (!registered && !previewRoot)
+            FailAt(node.Pos, QStringLiteral("unknown class '%1'").arg(node.ClassName));
+        QObject* object = At(node.Pos, [&]() -> QObject* {
+            if (registered) return registered->Create(root_, parent);
+            auto* parentWidget = qobject_cast<QWidget*>(parent);
+            return parent && !parentWidget ? nullptr : new TForm(parentWidget);
+        });
         if (!object)
             FailAt(node.Pos, QStringLiteral("class '%1' cannot be placed in '%2'")
                                  .arg(node.ClassName, parent ? parent->objectName() : QString()));
@@ -235,15 +262,19 @@ public:
     void Finish()
     {
         ResolveReferences();
-        for (const QPointer<QObject>& object : components_)
-            if (object) dynamic_cast<TComponent*>(object.data())->Loaded();
+        for (const auto& [object, pos] : components_)
+            if (object) At(pos, [&, object = object.data()] { dynamic_cast<TComponent*>(object)->Loaded(); });
         done_ = true;
     }
 
 private:
     QPointer<QObject> root_;
+    TMode mode_;
     std::vector<QPointer<QObject>> created_;
-    std::vector<QPointer<QObject>> components_;
+    std::vector<std::pair<QPointer<QObject>, TLayoutPos>> components_;
+    // The names of one layout are one namespace: a reference must name one
+    // component only.
+    QHash<QString, QPointer<QObject>> named_;
     // A reference may name a component declared further down, so references
     // are set once every object exists.
     struct PendingReference {
@@ -253,6 +284,24 @@ private:
     };
     std::vector<PendingReference> references_;
     bool done_ = false;
+
+    // What FindLayoutComponent finds for a name unique in the layout, without
+    // a walk over the whole tree: the object, when everything from it up to
+    // the root is stored.
+    bool IsStoredUnder(const QObject* object) const
+    {
+        for (; object != root_; object = object->parent())
+            if (!object || !IsStoredChild(object)) return false;
+        return true;
+    }
+
+    void Name(QObject* object, const TLayoutNode& node)
+    {
+        if (node.Name.isEmpty()) return;
+        if (named_.contains(node.Name)) FailAt(node.Pos, QStringLiteral("duplicate name '%1'").arg(node.Name));
+        named_.insert(node.Name, object);
+        object->setObjectName(node.Name);
+    }
 
     // Walks a dotted name down through sub-objects, then sets the last part.
     void Apply(QObject* target, const TLayoutProperty& property)
@@ -282,6 +331,7 @@ private:
         if (auto* extras = dynamic_cast<TStoredExtras*>(target))
             if (extras->ReadExtraProperty(name, property.Value)) return;
         if (!name.contains(u'.') && FindSignal(target, name).isValid()) {
+            if (mode_ == Preview && !FindHandler(root_, LayoutIdentifier(property.Value)).isValid()) return;
             const QString error = BindHandler(target, name, root_, LayoutIdentifier(property.Value));
             if (!error.isEmpty()) FailAt(property.Value.Pos, error);
             return;
@@ -315,20 +365,24 @@ private:
 
     void ResolveReferences()
     {
-        for (const PendingReference& reference : references_) {
-            if (!reference.Target) continue;
-            const TLayoutPos pos = reference.Name.Pos;
-            QObject* found = FindLayoutComponent(root_, reference.Name.Text);
-            if (!found) FailAt(pos, QStringLiteral("unknown component '%1'").arg(reference.Name.Text));
-            const QMetaObject* wanted = reference.Property.metaType().metaObject();
-            if (wanted && !found->metaObject()->inherits(wanted))
-                FailAt(pos, QStringLiteral("'%1' is a %2, which property '%3' cannot refer to")
-                                .arg(reference.Name.Text, QLatin1String(found->metaObject()->className()),
-                                     QLatin1String(reference.Property.name())));
-            if (!reference.Property.write(reference.Target, QVariant::fromValue(found)))
-                FailAt(pos, QStringLiteral("property '%1' refused '%2'")
-                                .arg(QLatin1String(reference.Property.name()), reference.Name.Text));
-        }
+        for (const PendingReference& reference : references_)
+            if (reference.Target) At(reference.Name.Pos, [&] { SetReference(reference); });
+    }
+
+    void SetReference(const PendingReference& reference)
+    {
+        const TLayoutPos pos = reference.Name.Pos;
+        QObject* found = named_.value(reference.Name.Text);
+        if (!found || !IsStoredUnder(found)) found = FindLayoutComponent(root_, reference.Name.Text);
+        if (!found) FailAt(pos, QStringLiteral("unknown component '%1'").arg(reference.Name.Text));
+        const QMetaObject* wanted = reference.Property.metaType().metaObject();
+        if (wanted && !found->metaObject()->inherits(wanted))
+            FailAt(pos, QStringLiteral("'%1' is a %2, which property '%3' cannot refer to")
+                            .arg(reference.Name.Text, QLatin1String(found->metaObject()->className()),
+                                 QLatin1String(reference.Property.name())));
+        if (!reference.Property.write(reference.Target, QVariant::fromValue(found)))
+            FailAt(pos, QStringLiteral("property '%1' refused '%2'")
+                            .arg(QLatin1String(reference.Property.name()), reference.Name.Text));
     }
 
     void FillCollection(QObject* target, const QMetaProperty& meta, const TLayoutValue& value)
@@ -340,7 +394,7 @@ private:
         for (const TLayoutItem& item : value.Items) {
             QObject* itemObject = collection->AddItem();
             for (const TLayoutProperty& property : item.Properties)
-                Apply(itemObject, property);
+                At(property.Pos, [&] { Apply(itemObject, property); });
         }
     }
 };
@@ -355,17 +409,32 @@ void CheckRootClass(const QObject* root, const TLayoutNode& node)
                              .arg(node.ClassName, QLatin1String(root->metaObject()->className())));
 }
 
-} // namespace
-
-QObject* ReadLayout(const QString& text, QObject* parent)
+QObject* ReadNewLayout(const QString& text, QObject* parent, Reader::TMode mode)
 {
     const TLayoutNode tree = ParseLayout(text);
-    Reader reader(nullptr);
+    Reader reader(nullptr, mode);
     QObject* root = reader.Create(tree, parent);
     reader.SetRoot(root);
     reader.Populate(root, tree);
     reader.Finish();
     return root;
+}
+
+} // namespace
+
+QObject* ReadLayout(const QString& text, QObject* parent)
+{
+    return ReadNewLayout(text, parent, Reader::Run);
+}
+
+QObject* PreviewLayout(const QString& text, QObject* parent)
+{
+    return ReadNewLayout(text, parent, Reader::Preview);
+}
+
+bool IsReadingLayout()
+{
+    return readingDepth > 0;
 }
 
 void ReadLayoutInto(QObject* root, const QString& text)

@@ -16,13 +16,25 @@
 namespace toolkit {
 
 // Creates the root object and everything inside it; the caller owns the
-// result. On error nothing created stays behind.
+// result. On error nothing created stays behind. Whatever goes wrong while
+// reading (a control refusing a value included) leaves as ELayoutError, with
+// the position of the object or value concerned.
 QObject* ReadLayout(const QString& text, QObject* parent = nullptr);
+
+// Reads a layout written for some program's window, to look at it: a root
+// of a class this program does not have becomes a plain TForm, and a handler
+// the root does not have is left unbound (the code it names is not here).
+QObject* PreviewLayout(const QString& text, QObject* parent = nullptr);
 
 // Applies a layout to an existing root (a form reading its own layout). The
 // root's class must be, or derive from, the layout's root class. On error the
 // objects created so far are deleted; the root keeps the values already set.
 void ReadLayoutInto(QObject* root, const QString& text);
+
+// Whether a layout is being read on this thread. A control refuses what it
+// cannot take by throwing then (the reader reports it at the value's
+// position); outside reading, a designer's advice may ask the user instead.
+bool IsReadingLayout();
 
 // Connects `sender`'s event (a signal of that name, or the Qt signal it
 // stands for, e.g. OnClick for clicked) to the root's Q_INVOKABLE method or

@@ -37,6 +37,8 @@ public:
 
     TLayoutNode Document()
     {
+        if (text_.size() > MaxLayoutLength)
+            FailAt({1, 1}, QStringLiteral("layout longer than %1 characters").arg(MaxLayoutLength));
         SkipSpace();
         TLayoutNode root = Object(0);
         SkipSpace();
@@ -49,6 +51,7 @@ private:
     qsizetype at_ = 0;
     int line_ = 1;
     int column_ = 1;
+    qsizetype objects_ = 0;
 
     bool AtEnd() const { return at_ >= text_.size(); }
     QChar Peek() const { return AtEnd() ? QChar() : text_[at_]; }
@@ -95,6 +98,12 @@ private:
         if (depth >= MaxLayoutDepth) Fail(QStringLiteral("nesting too deep"));
     }
 
+    template <class Container> void CheckRoomFor(const Container& elements) const
+    {
+        if (qsizetype(elements.size()) >= MaxLayoutListLength)
+            Fail(QStringLiteral("more than %1 elements").arg(MaxLayoutListLength));
+    }
+
     // A name; with `dotted`, "Font.Height" is one name.
     QString Identifier(bool dotted)
     {
@@ -131,6 +140,8 @@ private:
     TLayoutNode Object(int depth)
     {
         CheckDepth(depth);
+        if (++objects_ > MaxLayoutComponents)
+            Fail(QStringLiteral("more than %1 objects").arg(MaxLayoutComponents));
         TLayoutNode node;
         node.Pos = Here();
         ExpectKeyword(QStringLiteral("object"), QStringLiteral("expected 'object'"));
@@ -231,9 +242,10 @@ private:
     // adjacency or by '+' (which may continue on the next line).
     QString StringExpression()
     {
+        const TLayoutPos start = Here();
         QString result;
         for (;;) {
-            StringSegments(result);
+            StringSegments(start, result);
             if (!Accept(u'+')) break;
             SkipSpace();
             if (Peek() != u'\'' && Peek() != u'#') Fail(QStringLiteral("expected a string after '+'"));
@@ -241,7 +253,7 @@ private:
         return result;
     }
 
-    void StringSegments(QString& result)
+    void StringSegments(TLayoutPos start, QString& result)
     {
         for (;;) {
             if (Peek() == u'\'')
@@ -250,6 +262,8 @@ private:
                 CharCode(result);
             else
                 return;
+            if (result.size() > MaxLayoutStringLength)
+                FailAt(start, QStringLiteral("string longer than %1 characters").arg(MaxLayoutStringLength));
         }
     }
 
@@ -300,6 +314,7 @@ private:
             element.Pos = Here();
             element.Text = Identifier(false);
             if (element.Text.isEmpty()) Fail(QStringLiteral("expected an identifier in set"));
+            CheckRoomFor(elements);
             elements.push_back(element);
         } while (Accept(u','));
         Expect(u']', QStringLiteral("expected ',' or ']'"));
@@ -313,6 +328,7 @@ private:
         while (!Accept(u')')) {
             SkipSpace();
             if (AtEnd()) Fail(QStringLiteral("expected ')'"));
+            CheckRoomFor(elements);
             elements.push_back(Value(depth + 1));
         }
         return elements;
@@ -325,6 +341,7 @@ private:
         while (!Accept(u'>')) {
             TLayoutItem item;
             SkipSpace();
+            CheckRoomFor(items);
             item.Pos = Here();
             ExpectKeyword(QStringLiteral("item"), QStringLiteral("expected 'item' or '>'"));
             while (!PeekKeyword(QStringLiteral("end")))

@@ -67,9 +67,15 @@ struct TLayoutNode {
     std::vector<TLayoutNode> Children;
 };
 
-// Deeper nesting (objects, collections, lists) is refused so that hostile
-// input cannot exhaust the stack.
+// Limits far beyond any real layout, so that hostile input can exhaust
+// neither the stack nor the memory nor the time; beyond them reading fails at
+// the position where the limit is crossed. Deeper nesting (objects,
+// collections, lists) than MaxLayoutDepth is refused.
 constexpr int MaxLayoutDepth = 64;
+constexpr qsizetype MaxLayoutLength = 16 * 1024 * 1024;     // characters of the whole text
+constexpr qsizetype MaxLayoutStringLength = 64 * 1024;      // characters of one string value
+constexpr qsizetype MaxLayoutListLength = 64 * 1024;        // elements of a list, a set or a collection
+constexpr qsizetype MaxLayoutComponents = 200 * 1000;       // objects in one layout
 
 // A value as the kind a property expects, or an ELayoutError at its position.
 void ExpectKind(const TLayoutValue& value, TLayoutValue::Kind kind);

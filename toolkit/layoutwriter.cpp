@@ -1,5 +1,7 @@
 #include "toolkit/layoutwriter.h"
 
+#include "toolkit/control.h"
+#include "toolkit/graphics.h"
 #include "toolkit/layoutcolors.h"
 #include "toolkit/layoutpicture.h"
 #include "toolkit/layoutreader.h"
@@ -96,6 +98,22 @@ TLayoutValue ValueOf(const QMetaProperty& property, const QVariant& variant)
         Fail(QStringLiteral("property '%1' of type %2 cannot be stored")
                  .arg(QLatin1String(property.name()), QLatin1String(property.metaType().name())));
     }
+}
+
+// The font a control starts from when it is read into its parent (it follows
+// the parent's until the layout sets its own): a parent control's own font,
+// else the parent's Qt font. Null where the parentless default applies.
+std::unique_ptr<TFont> InheritedFont(const QObject* object, const QObject* sub)
+{
+    const auto* control = qobject_cast<const TCustomControl*>(object);
+    const QWidget* parent = control ? control->parentWidget() : nullptr;
+    if (!parent || sub != &control->Font()) return nullptr;
+    auto font = std::make_unique<TFont>();
+    if (const auto* parentControl = qobject_cast<const TCustomControl*>(parent))
+        font->Assign(parentControl->Font());
+    else
+        font->AssignQFont(parent->font());
+    return font;
 }
 
 QString Indent(int depth)
@@ -295,6 +313,8 @@ private:
         QObject* sub = property.read(object).value<QObject*>();
         QObject* referenceSub = reference ? property.read(reference).value<QObject*>() : nullptr;
         if (!sub) return;
+        const std::unique_ptr<TFont> inherited = reference ? InheritedFont(object, sub) : nullptr;
+        if (inherited) referenceSub = inherited.get();
         if (auto* collection = dynamic_cast<TLayoutCollection*>(sub)) {
             auto* referenceCollection = dynamic_cast<TLayoutCollection*>(referenceSub);
             TLayoutValue value = Items(*collection, nullptr);

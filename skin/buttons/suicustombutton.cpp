@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QShortcut>
+#include <map>
 
 using namespace toolkit;
 
@@ -36,6 +37,47 @@ void TsuiCustomButton::DrawListImage(TCanvas& canvas, int x, int y, const TBitma
     list.Draw(canvas, x, y, 0, enabledLook);
 }
 
+// Enter, Escape and accelerators of a window go to its buttons, the newest
+// first (the order of event filters of their own). One filter on the window
+// serves all of them: a filter per button would cost, on every button added,
+// a search of all the window's filters, and reading a layout of many buttons
+// would take quadratic time.
+class TsuiDialogKeys : public QObject {
+public:
+    static TsuiDialogKeys& Of(QWidget& window)
+    {
+        constexpr char Property[] = "_suiDialogKeys";
+        auto* keys = static_cast<TsuiDialogKeys*>(window.property(Property).value<QPointer<QObject>>().data());
+        if (!keys) {
+            keys = new TsuiDialogKeys(&window);
+            window.setProperty(Property, QVariant::fromValue(QPointer<QObject>(keys)));
+            window.installEventFilter(keys);
+        }
+        return *keys;
+    }
+
+    quint64 Add(TsuiCustomButton* button)
+    {
+        buttons_.emplace(++lastTicket_, button);
+        return lastTicket_;
+    }
+    void Remove(quint64 ticket) { buttons_.erase(ticket); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress) return false;
+        for (auto it = buttons_.rbegin(); it != buttons_.rend(); ++it)
+            if (it->second->HandleDialogKey(*static_cast<QKeyEvent*>(event))) return true;
+        return false;
+    }
+
+private:
+    using QObject::QObject;
+    std::map<quint64, TsuiCustomButton*> buttons_;
+    quint64 lastTicket_ = 0;
+};
+
 TsuiCustomButton::TsuiCustomButton(QObject* owner, QWidget* parent)
     : TsuiControl(owner, parent, TsuiContainerStyle::KeepCustom)
 {
@@ -43,7 +85,10 @@ TsuiCustomButton::TsuiCustomButton(QObject* owner, QWidget* parent)
     WatchWindowKeys();
 }
 
-TsuiCustomButton::~TsuiCustomButton() = default;
+TsuiCustomButton::~TsuiCustomButton()
+{
+    if (dialogKeys_) dialogKeys_->Remove(dialogKeysTicket_);
+}
 
 void TsuiCustomButton::CaptionChanged()
 {
@@ -333,19 +378,11 @@ bool TsuiCustomButton::event(QEvent* event)
 // the window may answer them.
 void TsuiCustomButton::WatchWindowKeys()
 {
-    if (watchedWindow_) watchedWindow_->removeEventFilter(this);
-    watchedWindow_ = window();
-    if (watchedWindow_ != this)
-        watchedWindow_->installEventFilter(this);
-    else
-        watchedWindow_ = nullptr;
-}
-
-bool TsuiCustomButton::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == watchedWindow_ && event->type() == QEvent::KeyPress)
-        return HandleDialogKey(*static_cast<QKeyEvent*>(event));
-    return TsuiControl::eventFilter(watched, event);
+    if (dialogKeys_) dialogKeys_->Remove(dialogKeysTicket_);
+    dialogKeys_ = nullptr;
+    if (window() == this) return;
+    dialogKeys_ = &TsuiDialogKeys::Of(*window());
+    dialogKeysTicket_ = dialogKeys_->Add(this);
 }
 
 bool TsuiCustomButton::HandleDialogKey(const QKeyEvent& key)

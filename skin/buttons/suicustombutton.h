@@ -20,6 +20,8 @@ class QShortcut;
 constexpr int FallbackPictureWidth = 74;
 constexpr int FallbackPictureHeight = 21;
 
+class TsuiDialogKeys;
+
 /// The properties of the whole family, public but not stored: each button
 /// publishes its own set again, in its own order.
 class TsuiCustomButton : public TsuiControl, public toolkit::AccessibleButton {
@@ -111,7 +113,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Loads a picture by name from ResHandle; throws EResNotFound.
     void LoadPicture(toolkit::TBitmap& bitmap, const QString& name) const;
@@ -134,6 +135,7 @@ private:
     void FillFacePicture(toolkit::TBitmap& bitmap);
     void WatchWindowKeys();
     bool HandleDialogKey(const QKeyEvent& key);
+    friend class TsuiDialogKeys;
     void ApplyModalResult();
     void AcceleratorPressed();
 
@@ -148,6 +150,8 @@ private:
     int modalResult_ = 0;
     bool pictureKeyed_ = false;
     quint32 resHandle_ = 0;
-    QPointer<QWidget> watchedWindow_;
+    // The window's dialog keys reach the button through this, one per window.
+    QPointer<TsuiDialogKeys> dialogKeys_;
+    quint64 dialogKeysTicket_ = 0;
     QShortcut* accelerator_ = nullptr;
 };

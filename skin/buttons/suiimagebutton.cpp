@@ -47,9 +47,17 @@ void TsuiImageButton::SetStretch(bool on)
     Invalidate();
 }
 
+// A layout may store the size before or after the picture: the size follows
+// the picture once everything is read, whatever the order.
+void TsuiImageButton::Loaded()
+{
+    TsuiCustomButton::Loaded();
+    AutoSizeChanged();
+}
+
 void TsuiImageButton::AutoSizeChanged()
 {
-    if (!parentWidget() || !AutoSize() || !picNormal_.HasGraphic()) return;
+    if (IsLoading() || !parentWidget() || !AutoSize() || !picNormal_.HasGraphic()) return;
     SetHeight(picNormal_.Height());
     SetWidth(picNormal_.Width());
 }

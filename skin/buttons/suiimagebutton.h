@@ -45,6 +45,7 @@ public:
 
 protected:
     void AutoSizeChanged() override;
+    void Loaded() override;
     void PaintPic(toolkit::TCanvas& canvas, toolkit::TBitmap& bitmap) override;
     void FillOwnFace(toolkit::TBitmap& bitmap, const TsuiFaceState& state) override;
 

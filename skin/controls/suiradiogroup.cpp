@@ -125,7 +125,7 @@ std::vector<TPoint> TsuiCheckGroup::ItemPlaces() const
     const TRect content = GetClient();
     const int top = content.Top + topMargin_;
     const int height = content.Bottom - top;
-    const int rows = (count + columns - 1) / columns;
+    const int rows = (count - 1) / columns + 1; // rounded up, without overflow for any Columns
     const int columnWidth = (width() - 10) / columns;
     const int rowHeight = height / rows;
     const int firstRow = height % rows / 2 + top;

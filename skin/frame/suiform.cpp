@@ -5,6 +5,7 @@
 #include "skin/themes/suipublic.h"
 #include "toolkit/canvas.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/layoutreader.h"
 #include "toolkit/resources.h"
 
 #include <QMdiArea>
@@ -230,6 +231,7 @@ void TsuiForm::SetCaption(const QString& caption)
 void TsuiForm::SetPanel(QWidget* panel)
 {
     if (panel == this) {
+        if (toolkit::IsReadingLayout()) throw std::invalid_argument(FrameAsPanel.toStdString());
         MessageBox(nullptr, FrameAsPanel, {}, TMsgIcon::Error, TMsgButtons::Ok);
         return;
     }

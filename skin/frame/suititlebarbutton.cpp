@@ -3,9 +3,11 @@
 #include "skin/frame/suiwindowcommands.h"
 #include "skin/themes/suipublic.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/layoutreader.h"
 
 #include <QWidget>
 #include <optional>
+#include <stdexcept>
 
 using namespace toolkit;
 
@@ -58,6 +60,7 @@ void TsuiTitleBarButton::SetButtonType(TsuiTitleBarBtnType type)
     if (type == suiControlBox && Collection()) {
         for (QObject* item : Collection()->Items())
             if (static_cast<TsuiTitleBarButton*>(item)->type_ == suiControlBox) {
+                if (toolkit::IsReadingLayout()) throw std::invalid_argument(OnlyOneControlBox.toStdString());
                 toolkit::MessageBox(nullptr, OnlyOneControlBox, {}, TMsgIcon::Error, TMsgButtons::Ok);
                 return;
             }

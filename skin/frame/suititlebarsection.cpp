@@ -1,6 +1,9 @@
 #include "skin/frame/suititlebarsection.h"
 
 #include "toolkit/dialogs.h"
+#include "toolkit/layoutreader.h"
+
+#include <stdexcept>
 
 using namespace toolkit;
 
@@ -42,6 +45,7 @@ void TsuiTitleBarSection::SetAlign(TsuiTitleBarAlign align)
     if (align == suiClient && Collection()) {
         for (QObject* item : Collection()->Items())
             if (static_cast<TsuiTitleBarSection*>(item)->align_ == suiClient) {
+                if (toolkit::IsReadingLayout()) throw std::invalid_argument(OnlyOneClient.toStdString());
                 toolkit::MessageBox(nullptr, OnlyOneClient, {}, TMsgIcon::Error, TMsgButtons::Ok);
                 return;
             }

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
+#include <stdexcept>
 
 using namespace toolkit;
 
@@ -78,6 +79,10 @@ void TsuiPageControl::SetActivePageIndex(int index)
 void TsuiPageControl::InsertPage(TsuiTabSheet* sheet)
 {
     if (!sheet || pages_.contains(sheet)) return;
+    // Joining a page control inside itself would make the sheet its own ancestor.
+    if (sheet->isAncestorOf(this))
+        throw std::invalid_argument("tab sheet '" + sheet->objectName().toStdString() +
+                                    "' cannot join a page control inside itself");
     if (sheet->pageControl_) sheet->pageControl_->RemovePage(sheet);
     sheet->pageControl_ = this;
     pages_.append(sheet);

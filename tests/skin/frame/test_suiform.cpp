@@ -270,19 +270,23 @@ end
     EXPECT_FALSE(WriteLayout(root.get()).contains(QStringLiteral("FormPanel")));
 }
 
-TEST(SkinnedForm, StoredFramePanelNamingTheFrameIsRefusedWithAMessage)
+// Read from a layout, the refusal is the layout's error, not a message box.
+TEST(SkinnedForm, StoredFramePanelNamingTheFrameIsALayoutError)
 {
     MessageRecorder responder;
     RegisterClass<QWidget>(QStringLiteral("TTestForm"));
     RegisterSuiFrame();
-    std::unique_ptr<QObject> root(ReadLayout(QStringLiteral("object Form1: TTestForm\n"
-                                                            "  object suiForm1: TsuiForm\n"
-                                                            "    FormPanel = suiForm1\n"
-                                                            "  end\n"
-                                                            "end\n")));
-    EXPECT_EQ(root->findChild<TsuiForm*>()->FormPanel(), nullptr);
-    EXPECT_EQ(responder.texts,
-              QStringList(QStringLiteral("Sorry, you can't select the Form assign to FormPanel property")));
+    try {
+        ReadLayout(QStringLiteral("object Form1: TTestForm\n"
+                                  "  object suiForm1: TsuiForm\n"
+                                  "    FormPanel = suiForm1\n"
+                                  "  end\n"
+                                  "end\n"));
+        ADD_FAILURE() << "read";
+    } catch (const ELayoutError& error) {
+        EXPECT_STREQ(error.what(), "3:17: Sorry, you can't select the Form assign to FormPanel property");
+    }
+    EXPECT_EQ(responder.texts, QStringList());
 }
 
 } // namespace
