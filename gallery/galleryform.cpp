@@ -195,7 +195,9 @@ QStringList WriteScreenshots(TGalleryForm& form, const QString& directory)
         if (!form.StockPage()->grab().save(stock)) throw std::runtime_error("cannot write " + stock.toStdString());
         stockPictures << stock;
     });
-    return written + stockPictures;
+    QStringList both; // each style's window, then its stock page
+    for (qsizetype i = 0; i < written.size(); ++i) both << written[i] << stockPictures.value(i);
+    return both;
 }
 
 QStringList WriteScreenshots(QWidget& form, const QString& directory, const QString& name,
