@@ -78,11 +78,11 @@ TEST(Preview, HostileLayoutsAreLayoutErrorsAtTheirPosition)
         {"a second client section",
          OnFrame("    TitleBarSections = <\n      item\n        Align = suiClient\n      end\n      item\n"
                  "        Align = suiClient\n      end>\n"),
-         8, 9, "only one section's Align"},
+         8, 17, "only one section's Align"},
         {"a second control box",
          OnFrame("    TitleBarButtons = <\n      item\n        ButtonType = suiControlBox\n      end\n      item\n"
                  "        ButtonType = suiControlBox\n      end>\n"),
-         8, 9, "only one button's ButtonType"},
+         8, 22, "only one button's ButtonType"},
         {"the frame as its own panel", OnFrame("    FormPanel = frm\n"), 3, 17, "FormPanel"},
         {"a second frame", OnFrame("  end\n  object frm2: TsuiForm\n"), 4, 3, "only one TsuiForm"},
         {"a grid of 10^9 rows", OnFrame("    object grd: TsuiStringGrid\n      RowCount = 1000000000\n    end\n"), 4, 7,
