@@ -440,8 +440,10 @@ bool SkinnedStyle::DrawScrollBar(const QStyleOptionComplex* option, QPainter* pa
     if (!bar || ScrollBarPart(option, SC_ScrollBarSubLine).isNull()) return false;
     const bool vertical = bar->orientation == Qt::Vertical;
     painter->fillRect(bar->rect, ThemeColor(style_, teScrollBarColor));
-    for (const auto& [sub, face] : {std::pair{SC_ScrollBarSubLine, TsuiFace::ScrollArrowDec},
-                                    std::pair{SC_ScrollBarAddLine, TsuiFace::ScrollArrowInc}}) {
+    for (const auto& part : {std::pair{SC_ScrollBarSubLine, TsuiFace::ScrollArrowDec},
+                             std::pair{SC_ScrollBarAddLine, TsuiFace::ScrollArrowInc}}) {
+        const SubControl sub = part.first; // named, not bound: lambdas may not capture bindings in clang 14
+        const TsuiFace face = part.second;
         TsuiFaceState state = PartStateOf(*bar, sub);
         state.Vertical = vertical;
         const QPixmap arrow = Cached(QStringLiteral("arrow/%1/%2").arg(int(face)).arg(StateKey(state)),
