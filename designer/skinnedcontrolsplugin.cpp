@@ -11,6 +11,7 @@
 #include "toolkit/stdctrls.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <QtDesigner/QDesignerFormEditorInterface>
 #include <QPixmap>
 #include <memory>
@@ -55,7 +56,25 @@ constexpr int IconSize = 32;
 // Room for a sample control; a frame fills it.
 constexpr QSize SampleHolderSize(400, 300);
 
+bool Inherits(const QMetaObject* meta, const char* className)
+{
+    for (; meta; meta = meta->superClass())
+        if (qstrcmp(meta->className(), className) == 0) return true;
+    return false;
+}
+
 } // namespace
+
+// A button or a group box dropped on a form says what it is, as Qt's own do
+// ("PushButton", "GroupBox"), rather than showing an empty face.
+QString TSkinnedWidgetPlugin::DefaultCaption() const
+{
+    const toolkit::TRegisteredClass* registered = toolkit::FindClass(name());
+    if (!registered ||
+        !(Inherits(registered->Meta, "TsuiCustomButton") || Inherits(registered->Meta, "TsuiCustomGroupBox")))
+        return {};
+    return name().mid(4);
+}
 
 TSkinnedWidgetPlugin::TSkinnedWidgetPlugin(const TDesignerFamily& family, QObject* parent)
     : QObject(parent), family_(family)
@@ -92,6 +111,7 @@ std::unique_ptr<QWidget> TSkinnedWidgetPlugin::CreateSample() const
         delete object;
         return nullptr;
     }
+    if (const QString caption = DefaultCaption(); !caption.isEmpty()) object->setProperty("Caption", caption);
     return holder;
 }
 
@@ -119,15 +139,18 @@ QIcon TSkinnedWidgetPlugin::icon() const
     if (!icon_.isNull()) return icon_;
     const std::unique_ptr<QWidget> holder = CreateSample();
     if (!holder) return icon_;
-    // The control itself, as its constructor makes it, fitted into the icon.
+    // The control itself, as a dropped one looks, at its own pixels: its
+    // top-left corner, centred where it is smaller than the icon. (Shrunk to
+    // fit, a wide control became a grey sliver.)
     QWidget* sample = holder->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     const QPixmap face = sample->grab();
     QPixmap canvas(IconSize, IconSize);
     canvas.fill(Qt::transparent);
-    const QPixmap fitted = face.scaled(IconSize, IconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QSize shown(std::min(IconSize, face.width()), std::min(IconSize, face.height()));
     {
         QPainter painter(&canvas);
-        painter.drawPixmap((IconSize - fitted.width()) / 2, (IconSize - fitted.height()) / 2, fitted);
+        painter.drawPixmap((IconSize - shown.width()) / 2, (IconSize - shown.height()) / 2, face, 0, 0,
+                           shown.width(), shown.height());
     }
     icon_ = QIcon(canvas);
     return icon_;
@@ -154,19 +177,23 @@ QString TSkinnedWidgetPlugin::domXml() const
                                     " </customwidgets>\n")
                          .arg(name(), QString::fromLatin1(family_.AddPageMethod));
     }
+    QString caption;
+    if (const QString text = DefaultCaption(); !text.isEmpty())
+        caption = QStringLiteral("  <property name=\"Caption\" stdset=\"0\">\n   <string>%1</string>\n  </property>\n")
+                      .arg(text);
     return QStringLiteral("<ui language=\"c++\" displayname=\"%1\">\n"
                           " <widget class=\"%1\" name=\"%2\">\n"
                           "  <property name=\"geometry\">\n"
                           "   <rect><x>0</x><y>0</y><width>%3</width><height>%4</height></rect>\n"
                           "  </property>\n"
-                          "%5"
+                          "%5%6"
                           " </widget>\n"
-                          "%6"
+                          "%7"
                           "</ui>\n")
         .arg(name(), objectName)
         .arg(size.width())
         .arg(size.height())
-        .arg(pages, pageMethod);
+        .arg(caption, pages, pageMethod);
 }
 
 TSkinnedControlsPlugin::TSkinnedControlsPlugin(QObject* parent) : QObject(parent)

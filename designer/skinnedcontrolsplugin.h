@@ -47,6 +47,7 @@ private:
     // A control as its constructor makes it, the one child of the returned
     // holder, for the icon and the default size.
     std::unique_ptr<QWidget> CreateSample() const;
+    QString DefaultCaption() const;
 
     TDesignerFamily family_;
     bool designing_ = false;

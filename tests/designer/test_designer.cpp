@@ -166,6 +166,23 @@ TEST(DesignerPlugin, OffersEveryRegisteredFamilyWithIconHeaderAndConstructedSize
         EXPECT_TRUE(family->domXml().contains(QStringLiteral("class=\"%1\"").arg(family->name())));
     }
 
+    // A dropped button says what it is, and its icon shows it at its own
+    // pixels: a wide control is not shrunk into a sliver.
+    for (QDesignerCustomWidgetInterface* family : plugin->customWidgets()) {
+        if (family->name() != QLatin1String("TsuiButton") && family->name() != QLatin1String("TsuiGroupBox")) continue;
+        SCOPED_TRACE(family->name().toStdString());
+        EXPECT_TRUE(family->domXml().contains(QStringLiteral("<string>%1</string>").arg(family->name().mid(4))));
+        const QImage icon = family->icon().pixmap(32, 32).toImage();
+        int shownRows = 0;
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x)
+                if (qAlpha(icon.pixel(x, y)) != 0) {
+                    ++shownRows;
+                    break;
+                }
+        EXPECT_GE(shownRows, 20);
+    }
+
     // Every skinned widget class a layout can create is offered; a page comes
     // with its page control, and a menu is a component, not a widget.
     QStringList registered;
