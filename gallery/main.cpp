@@ -41,15 +41,14 @@ bool NeedsNoDisplay(int argc, char** argv)
 }
 
 // Shows the window, or writes its pictures; returns the exit code.
-int Present(QWidget& window, const QString& screenshotDir, const QString& name,
-            const std::function<void(TsuiUIStyle)>& applyStyle)
+int Present(QWidget& window, const QString& screenshotDir,
+            const std::function<QStringList(const QString& directory)>& writeScreenshots)
 {
     if (screenshotDir.isEmpty()) {
         window.show();
         return QApplication::exec();
     }
-    for (const QString& file : WriteScreenshots(window, screenshotDir, name, applyStyle))
-        std::printf("%s\n", qPrintable(file));
+    for (const QString& file : writeScreenshots(screenshotDir)) std::printf("%s\n", qPrintable(file));
     return 0;
 }
 
@@ -66,8 +65,10 @@ int Preview(const QString& path, const QString& screenshotDir)
         return BadLayoutExitCode;
     }
     AddStyleSwitch(*window);
-    return Present(*window, screenshotDir, QFileInfo(path).completeBaseName(),
-                   [&window](TsuiUIStyle style) { ApplyPreviewStyle(*window, style); });
+    return Present(*window, screenshotDir, [&](const QString& directory) {
+        return WriteScreenshots(*window, directory, QFileInfo(path).completeBaseName(),
+                                [&window](TsuiUIStyle style) { ApplyPreviewStyle(*window, style); });
+    });
 }
 
 } // namespace
@@ -121,8 +122,9 @@ int main(int argc, char** argv)
         const QString screenshotDir = parser.value(screenshot);
         if (parser.isSet(layout)) return Preview(parser.value(layout), screenshotDir);
         TGalleryForm form;
-        return Present(form, screenshotDir, QStringLiteral("gallery"),
-                       [&form](TsuiUIStyle style) { form.ApplyStyle(style); });
+        // The gallery's own pictures include its page of stock widgets.
+        return Present(form, screenshotDir,
+                       [&form](const QString& directory) { return WriteScreenshots(form, directory); });
     } catch (const std::exception& error) {
         std::fprintf(stderr, "gallery: %s\n", error.what());
         return 1;

@@ -211,6 +211,19 @@ TEST_F(GalleryProgram, LayoutIsWrittenInEachStyle)
                            QStringLiteral("form1-winxp.png")}));
 }
 
+// The gallery's own pictures: its window and its page of stock widgets.
+TEST_F(GalleryProgram, GalleryIsWrittenInEachStyleWithItsStockPage)
+{
+    QTemporaryDir pictures;
+    ASSERT_EQ(Run({QStringLiteral("--screenshot"), pictures.path()}), 0) << gallery.readAllStandardError().toStdString();
+    QStringList expected;
+    for (const char* style : {"blueglass", "deepblue", "macos", "protein", "winxp"})
+        expected << QStringLiteral("gallery-%1.png").arg(QLatin1String(style))
+                 << QStringLiteral("gallery-stock-%1.png").arg(QLatin1String(style));
+    expected.sort();
+    EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files), expected);
+}
+
 TEST_F(GalleryProgram, HelpVersionAndQtsOwnOptions)
 {
     EXPECT_EQ(Run({QStringLiteral("--help")}), 0);
