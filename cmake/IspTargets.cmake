@@ -1,5 +1,12 @@
 include(GNUInstallDirs)
 
+# The Qt headers nearly every unit of a widget target includes (ISP_PRECOMPILE_HEADERS).
+function(isp_precompile_qt_headers name)
+  if(ISP_PRECOMPILE_HEADERS)
+    target_precompile_headers(${name} PRIVATE <QImage> <QPainter> <QPointer> <QString> <QWidget>)
+  endif()
+endfunction()
+
 # A folder whose first unit is still to come builds as an empty library.
 macro(isp_sources_or_placeholder var)
   if(NOT ${var})
@@ -46,6 +53,7 @@ endfunction()
 
 function(isp_add_component_library name dir)
   isp_add_library(${name} ${dir} SHARED ${ARGN})
+  isp_precompile_qt_headers(${name})
   isp_install_component_library(${name})
   file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${dir})
   file(GLOB headers ${dir}/*.h)

@@ -6,7 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh default ispupdate usbcfg gallery
+# A first run makes the quick build (no debug info, precompiled headers, no
+# tests); a build already there, quick or full, is reused as it is.
+preset=run
+[ -f build/CMakeCache.txt ] && preset=current
+scripts/setup.sh "$preset" ispupdate usbcfg gallery
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build/bin/ispupdate
 fi

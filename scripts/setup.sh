@@ -4,23 +4,24 @@
 #   scripts/setup.sh [preset] [target...]      (default: preset "default")
 # Without targets it builds everything and installs what the tests, fuzzing and
 # packaging need as well; with targets (scripts/run.sh) only what building them
-# and running the utility on a virtual display needs.
+# and running the utility on a virtual display needs. The preset "current"
+# builds the targets in the build that is already configured, as it is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Building and running the utility, the simulated camera and the gallery, and
-# the utility's narrated run on a virtual display (tests/e2e/demo.sh). The
-# test frameworks are here too: configuring the tree looks for them.
+# the utility's narrated run on a virtual display (tests/e2e/demo.sh).
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6opengl6-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig
   xvfb xauth xdotool imagemagick x11-utils
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
 )
-# The rest of the suite: fuzzing, the packages' checks, the API reference.
+# The rest of the suite: the test frameworks, fuzzing, the packages' checks,
+# the API reference.
 test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev desktop-file-utils lintian appstream doxygen
 )
 
@@ -40,9 +41,14 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-cmake --preset "$preset" >/dev/null
-if ((${#targets[@]})); then
-  cmake --build --preset "$preset" --target "${targets[@]}"
+if [ "$preset" = current ]; then
+  build=(--build build)
 else
-  cmake --build --preset "$preset"
+  cmake --preset "$preset" >/dev/null
+  build=(--build --preset "$preset")
+fi
+if ((${#targets[@]})); then
+  cmake "${build[@]}" --target "${targets[@]}"
+else
+  cmake "${build[@]}"
 fi
