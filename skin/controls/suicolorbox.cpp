@@ -52,6 +52,15 @@ TsuiCustomColorBox::TsuiCustomColorBox(QObject* owner, QWidget* parent) : TsuiCu
     TCustomComboBox::SetStyle(csOwnerDrawFixed);
     needsList_ = true; // the first list selects the remembered colour
     PopulateList();
+    announced_ = Selected();
+    connect(this, &QComboBox::currentIndexChanged, this, &TsuiCustomColorBox::AnnounceSelected);
+}
+
+void TsuiCustomColorBox::AnnounceSelected()
+{
+    if (Selected() == announced_) return;
+    announced_ = Selected();
+    emit SelectedChanged();
 }
 
 bool TsuiCustomColorBox::HasCustomItem() const
@@ -71,6 +80,9 @@ void TsuiCustomColorBox::PopulateList()
     items.BeginUpdate();
     const TColor custom = HasCustomItem() ? GetColor(0) : clBlack;
     const TColor remembered = Selected();
+    // Selected stays the remembered colour while the list is rebuilt.
+    selected_ = remembered;
+    needsList_ = true;
     items.Clear();
     for (const TNamedColor& entry : NamedColors())
         ColorCallBack(entry.Name.toString());
@@ -116,14 +128,16 @@ TColor TsuiCustomColorBox::Selected() const
 void TsuiCustomColorBox::SetSelected(TColor color)
 {
     selected_ = color;
-    if (needsList_) return;
-    const int found = Items()->IndexOfObject(color);
-    if (found < 0 && (style_ & cbCustomColor) && color != NoColorSelected) {
-        Items()->SetObjects(0, color);
-        SetItemIndex(0);
-        return;
+    if (!needsList_) {
+        const int found = Items()->IndexOfObject(color);
+        if (found < 0 && (style_ & cbCustomColor) && color != NoColorSelected) {
+            Items()->SetObjects(0, color);
+            SetItemIndex(0);
+        } else {
+            SetItemIndex(found);
+        }
     }
-    SetItemIndex(found);
+    AnnounceSelected();
 }
 
 // A swatch one pixel inside the item's left square, framed so that it stands
@@ -187,5 +201,6 @@ bool TsuiCustomColorBox::PickCustomColor()
     if (!dialog.Execute(this)) return false;
     Items()->SetObjects(0, dialog.Color);
     Invalidate();
+    AnnounceSelected();
     return true;
 }

@@ -66,6 +66,7 @@ TsuiForm::TsuiForm(QObject* owner, QWidget* parent) : TCustomControl(owner, pare
     titleBar_ = new TsuiTitleBar(this, this);
     connect(titleBar_, &TsuiTitleBar::OnCustomBtnsClick, this, &TsuiForm::OnTitleBarCustomBtnsClick);
     connect(titleBar_, &TsuiTitleBar::OnHelpBtnClick, this, &TsuiForm::OnTitleBarHelpBtnClick);
+    connect(titleBar_, &TsuiTitleBar::TextChanged, this, &TsuiForm::TextChanged); // the form's Caption
     menuBarColor_ = Color();
     savedSizeable_ = IsSizeable(host_);
 
@@ -156,7 +157,10 @@ TFont* TsuiForm::GetFont() const
 
 void TsuiForm::SetUIStyle(TsuiUIStyle style)
 {
-    uiStyle_ = style;
+    if (uiStyle_ != style) {
+        uiStyle_ = style;
+        emit UIStyleSwitched();
+    }
     if (style == TsuiUIStyle::Custom || !host_) return;
     borderColor_ = GetThemeColor(style, teFormBorderColor);
     SetBorderWidth(GetThemeInt(style, teFormBorderWidth));
