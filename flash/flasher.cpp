@@ -23,44 +23,44 @@
 
 namespace {
 
-constexpr char kUsage[] = QT_TRANSLATE_NOOP("Flasher",
-    "Usage: ispflash [options] FIRMWARE\n"
-    "Writes FIRMWARE into the camera: the boot code first (named by boot_file in\n"
-    "section [system] of ispupdate.ini beside this program, the window's INI), then\n"
-    "the firmware in acknowledged 128-byte blocks.\n"
-    "\n"
-    "  --boot FILE   send FILE as the boot code instead of the one the INI names\n"
-    "  --check       check the INI, the boot code, the firmware and that a camera is\n"
-    "                present and free, without writing to the camera\n"
-    "  --station     flash camera after camera until Ctrl-C: wait for a camera to be\n"
-    "                attached, update it, wait for it to be removed; a tally after\n"
-    "                each camera and a summary at the end\n"
-    "  --log FILE    append one JSON line per camera to FILE (time, host, firmware,\n"
-    "                its size and SHA-256, the boot code's SHA-256, result, exit\n"
-    "                code, blocks acknowledged, duration)\n"
-    "  -q, --quiet   print only errors\n"
-    "  --json        one JSON object per stage on standard output, then the result\n"
-    "  -h, --help    show this help\n"
-    "  --version     show the version\n"
-    "\n"
-    "Exit status:\n"
-    "  0    the firmware was written (--check: everything is ready)\n"
-    "  1    an unexpected internal error\n"
-    "  2    bad command line, or the log cannot be opened\n"
-    "  3    the boot code cannot be loaded\n"
-    "  4    the firmware file cannot be loaded or is empty\n"
-    "  5    no camera found, or it is in use by another program\n"
-    "  6    a block was not acknowledged\n"
-    "  7    the camera stopped answering (the message says where)\n"
-    "  8    the firmware was written, but the camera did not confirm the end\n"
-    "  129  hung up (SIGHUP)\n"
-    "  130  interrupted (Ctrl-C or SIGTERM)\n"
-    "  131  quit (SIGQUIT)\n"
-    "       after 129 to 131 the exchange was ended cleanly, and the camera holds\n"
-    "       an incomplete image\n"
-    "With --station, the status of the last camera that failed (0 if none did),\n"
-    "or 129 to 131 when a signal interrupted an update.\n"
-    "A closed standard output does not stop an update.\n");
+constexpr char kUsage[] = QT_TRANSLATE_NOOP(
+    "Flasher", "Usage: ispflash [options] FIRMWARE\n"
+               "Writes FIRMWARE into the camera: the boot code first (named by boot_file in\n"
+               "section [system] of ispupdate.ini beside this program, the window's INI), then\n"
+               "the firmware in acknowledged 128-byte blocks.\n"
+               "\n"
+               "  --boot FILE   send FILE as the boot code instead of the one the INI names\n"
+               "  --check       check the INI, the boot code, the firmware and that a camera is\n"
+               "                present and free, without writing to the camera\n"
+               "  --station     flash camera after camera until Ctrl-C: wait for a camera to be\n"
+               "                attached, update it, wait for it to be removed; a tally after\n"
+               "                each camera and a summary at the end\n"
+               "  --log FILE    append one JSON line per camera to FILE (time, host, firmware,\n"
+               "                its size and SHA-256, the boot code's SHA-256, result, exit\n"
+               "                code, blocks acknowledged, duration)\n"
+               "  -q, --quiet   print only errors\n"
+               "  --json        one JSON object per stage on standard output, then the result\n"
+               "  -h, --help    show this help\n"
+               "  --version     show the version\n"
+               "\n"
+               "Exit status:\n"
+               "  0    the firmware was written (--check: everything is ready)\n"
+               "  1    an unexpected internal error\n"
+               "  2    bad command line, or the log cannot be opened\n"
+               "  3    the boot code cannot be loaded\n"
+               "  4    the firmware file cannot be loaded or is empty\n"
+               "  5    no camera found, or it is in use by another program\n"
+               "  6    a block was not acknowledged\n"
+               "  7    the camera stopped answering (the message says where)\n"
+               "  8    the firmware was written, but the camera did not confirm the end\n"
+               "  129  hung up (SIGHUP)\n"
+               "  130  interrupted (Ctrl-C or SIGTERM)\n"
+               "  131  quit (SIGQUIT)\n"
+               "       after 129 to 131 the exchange was ended cleanly, and the camera holds\n"
+               "       an incomplete image\n"
+               "With --station, the status of the last camera that failed (0 if none did),\n"
+               "or 129 to 131 when a signal interrupted an update.\n"
+               "A closed standard output does not stop an update.\n");
 
 // The flasher's own texts in the user's language.
 QString Tr(const char* text)
@@ -127,7 +127,8 @@ QString Parse(const QStringList& arguments, Options& options)
     options.check = parser.isSet(check);
     options.station = parser.isSet(station);
     options.log = parser.value(log);
-    if (options.check && options.station) return Tr(QT_TRANSLATE_NOOP("Flasher", "--check and --station exclude each other"));
+    if (options.check && options.station)
+        return Tr(QT_TRANSLATE_NOOP("Flasher", "--check and --station exclude each other"));
     options.quiet = parser.isSet(quiet);
     options.json = parser.isSet(json);
     if (parser.isSet(boot)) options.boot = parser.value(boot);
@@ -161,11 +162,16 @@ Message Where(const DownloadOutcome& outcome)
 Message WhereItStopped(const DownloadOutcome& outcome)
 {
     switch (outcome.failedStep) {
-    case DownloadStep::DownloadMode: return Message(QT_TRANSLATE_NOOP("Flasher", "while entering download mode"));
-    case DownloadStep::BootCode: return Message(QT_TRANSLATE_NOOP("Flasher", "during the boot code"));
-    case DownloadStep::BootCodeStart: return Message(QT_TRANSLATE_NOOP("Flasher", "while starting the boot code"));
-    case DownloadStep::Firmware: return AtBlock(outcome.failedBlock, outcome.blocks);
-    case DownloadStep::Ending: return Message(QT_TRANSLATE_NOOP("Flasher", "during the final writes"));
+    case DownloadStep::DownloadMode:
+        return Message(QT_TRANSLATE_NOOP("Flasher", "while entering download mode"));
+    case DownloadStep::BootCode:
+        return Message(QT_TRANSLATE_NOOP("Flasher", "during the boot code"));
+    case DownloadStep::BootCodeStart:
+        return Message(QT_TRANSLATE_NOOP("Flasher", "while starting the boot code"));
+    case DownloadStep::Firmware:
+        return AtBlock(outcome.failedBlock, outcome.blocks);
+    case DownloadStep::Ending:
+        return Message(QT_TRANSLATE_NOOP("Flasher", "during the final writes"));
     }
     return {};
 }
@@ -185,7 +191,7 @@ QString StepName(DownloadStep step)
 // How an update ended, for the person and for the program reading the result.
 struct Ending {
     int exitCode = kFlashOk;
-    QString result; // short name in the JSON result and the log, always English
+    QString result;  // short name in the JSON result and the log, always English
     Message message; // empty on success
 };
 
@@ -213,7 +219,8 @@ Ending EndingOf(const DownloadOutcome& outcome)
 {
     const Message failed("Download", kUpdateFailedMessage);
     const Message lost =
-        failed + Message(QT_TRANSLATE_NOOP("Flasher", "the camera stopped answering %1")).Arg(WhereItStopped(outcome));
+        failed +
+        Message(QT_TRANSLATE_NOOP("Flasher", "the camera stopped answering %1")).Arg(WhereItStopped(outcome));
     switch (outcome.result) {
     case DownloadResult::Succeeded:
         // Every block was acknowledged, yet a failed access leaves doubt: the
@@ -221,14 +228,16 @@ Ending EndingOf(const DownloadOutcome& outcome)
         if (!outcome.accessFailed) return {kFlashOk, kResultOk, {}};
         if (outcome.failedStep == DownloadStep::Ending)
             return {kFlashEndNotConfirmed, kResultEndNotConfirmed,
-                    Message(QT_TRANSLATE_NOOP("Flasher", "firmware written, but the camera did not confirm the end"))};
+                    Message(QT_TRANSLATE_NOOP("Flasher",
+                                              "firmware written, but the camera did not confirm the end"))};
         return {kFlashDeviceLost, kResultDeviceLost, lost};
     case DownloadResult::NoFirmware: // the image was loaded before; kept for completeness
         return {kFlashNoFirmware, kResultNoFirmware, Message("Download", kNoFirmwareMessage)};
     case DownloadResult::NoDevice:
         return {kFlashNoDevice, kResultNoDevice,
                 Message("Download", kNoDeviceMessage) +
-                    Message(QT_TRANSLATE_NOOP("Flasher", "\nthe camera is missing or in use by another program"))};
+                    Message(QT_TRANSLATE_NOOP("Flasher",
+                                              "\nthe camera is missing or in use by another program"))};
     case DownloadResult::Cancelled:
         return {InterruptedExit(), kResultInterrupted,
                 Message(QT_TRANSLATE_NOOP("Flasher", "interrupted %1: the camera holds an incomplete image"))
@@ -287,8 +296,8 @@ public:
     {
         if (!options_.log.isEmpty()) {
             if (const QString why = log_.Open(options_.log); !why.isEmpty()) {
-                Print(streams_.err,
-                      Tr(QT_TRANSLATE_NOOP("Flasher", "ispflash: cannot open the log %1: %2\n")).arg(options_.log, why));
+                Print(streams_.err, Tr(QT_TRANSLATE_NOOP("Flasher", "ispflash: cannot open the log %1: %2\n"))
+                                        .arg(options_.log, why));
                 return kFlashUsage;
             }
         }
@@ -308,15 +317,18 @@ private:
         bootPath_ = options_.boot.isNull() ? BootCodeBesideTheWindow() : options_.boot;
         bootCode_ = platform::ReadWholeFile(bootPath_, &bootLength_);
         if (!bootCode_)
-            return {kFlashNoBootCode, kResultNoBootCode, Message("Startup", kBootCodeFailureMessage).Arg(bootPath_)};
+            return {kFlashNoBootCode, kResultNoBootCode,
+                    Message("Startup", kBootCodeFailureMessage).Arg(bootPath_)};
         firmware_ = platform::ReadWholeFile(options_.firmware, &firmwareLength_);
         if (!firmware_)
             return {kFlashNoFirmware, kResultNoFirmware,
-                    Message(QT_TRANSLATE_NOOP("Flasher", "Fail to load firmware file.\n%1")).Arg(options_.firmware)};
+                    Message(QT_TRANSLATE_NOOP("Flasher", "Fail to load firmware file.\n%1"))
+                        .Arg(options_.firmware)};
         // The window sends an empty image as it is; on a line it is always a mistake.
         if (firmwareLength_ == 0)
-            return {kFlashNoFirmware, kResultFirmwareEmpty,
-                    Message(QT_TRANSLATE_NOOP("Flasher", "firmware file is empty\n%1")).Arg(options_.firmware)};
+            return {
+                kFlashNoFirmware, kResultFirmwareEmpty,
+                Message(QT_TRANSLATE_NOOP("Flasher", "firmware file is empty\n%1")).Arg(options_.firmware)};
         return {};
     }
 
@@ -340,13 +352,14 @@ private:
         if (Device().Initialize() < 0) return End(EndingOf({DownloadResult::NoDevice}));
         Device().Exit();
         if (Style() == ProgressStyle::Lines || Style() == ProgressStyle::Terminal)
-            Print(streams_.out, Tr(QT_TRANSLATE_NOOP("Flasher", "ready: %1 (%2 bytes, %3 blocks), boot code %4 (%5 "
-                                                                "bytes), camera present and free\n"))
-                                    .arg(options_.firmware)
-                                    .arg(firmwareLength_)
-                                    .arg(BlockCount(firmwareLength_))
-                                    .arg(bootPath_)
-                                    .arg(bootLength_));
+            Print(streams_.out,
+                  Tr(QT_TRANSLATE_NOOP("Flasher", "ready: %1 (%2 bytes, %3 blocks), boot code %4 (%5 "
+                                                  "bytes), camera present and free\n"))
+                      .arg(options_.firmware)
+                      .arg(firmwareLength_)
+                      .arg(BlockCount(firmwareLength_))
+                      .arg(bootPath_)
+                      .arg(bootLength_));
         return End({kFlashOk, QStringLiteral("ready"), {}});
     }
 
@@ -373,8 +386,10 @@ private:
         if (options_.json)
             WriteJsonLine(streams_.out, {{"cameras", ok + failed}, {"ok", ok}, {"failed", failed}});
         else if (!options_.quiet)
-            Print(streams_.out,
-                  Tr(QT_TRANSLATE_NOOP("Flasher", "%1 cameras: %2 ok, %3 failed\n")).arg(ok + failed).arg(ok).arg(failed));
+            Print(streams_.out, Tr(QT_TRANSLATE_NOOP("Flasher", "%1 cameras: %2 ok, %3 failed\n"))
+                                    .arg(ok + failed)
+                                    .arg(ok)
+                                    .arg(failed));
         return interrupted ? interrupted : lastFailure;
     }
 
@@ -436,7 +451,8 @@ private:
         }
         if (!ending.message.IsEmpty()) record.insert("message", ending.message.english.trimmed());
         if (!log_.Append(record))
-            Print(streams_.err, Tr(QT_TRANSLATE_NOOP("Flasher", "ispflash: could not write to the log %1\n")).arg(options_.log));
+            Print(streams_.err, Tr(QT_TRANSLATE_NOOP("Flasher", "ispflash: could not write to the log %1\n"))
+                                    .arg(options_.log));
     }
 
     ProgressStyle Style() const

@@ -83,172 +83,172 @@ Eine geschlossene Standardausgabe hält eine Aktualisierung nicht an.
 </translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="130"/>
+        <location filename="../flash/flasher.cpp" line="131"/>
         <source>--check and --station exclude each other</source>
         <translation>--check und --station schließen einander aus</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="135"/>
+        <location filename="../flash/flasher.cpp" line="136"/>
         <source>one firmware file only</source>
         <translation>nur eine Firmware-Datei</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="138"/>
+        <location filename="../flash/flasher.cpp" line="139"/>
         <source>no firmware file given</source>
         <translation>keine Firmware-Datei angegeben</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="151"/>
+        <location filename="../flash/flasher.cpp" line="152"/>
         <source>at block %1/%2</source>
         <translation>bei Block %1/%2</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="156"/>
-        <location filename="../flash/flasher.cpp" line="165"/>
+        <location filename="../flash/flasher.cpp" line="157"/>
+        <location filename="../flash/flasher.cpp" line="168"/>
         <source>during the boot code</source>
         <translation>während des Boot-Codes</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="164"/>
+        <location filename="../flash/flasher.cpp" line="166"/>
         <source>while entering download mode</source>
         <translation>beim Wechsel in den Download-Modus</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="166"/>
+        <location filename="../flash/flasher.cpp" line="170"/>
         <source>while starting the boot code</source>
         <translation>beim Starten des Boot-Codes</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="168"/>
+        <location filename="../flash/flasher.cpp" line="174"/>
         <source>during the final writes</source>
         <translation>während der abschließenden Schreibvorgänge</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="202"/>
+        <location filename="../flash/flasher.cpp" line="208"/>
         <source>ok</source>
         <translation>ok</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="203"/>
+        <location filename="../flash/flasher.cpp" line="209"/>
         <source>end not confirmed</source>
         <translation>Ende nicht bestätigt</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="204"/>
+        <location filename="../flash/flasher.cpp" line="210"/>
         <source>device lost</source>
         <translation>Gerät verloren</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="205"/>
+        <location filename="../flash/flasher.cpp" line="211"/>
         <source>firmware not loaded</source>
         <translation>Firmware nicht geladen</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="206"/>
+        <location filename="../flash/flasher.cpp" line="212"/>
         <source>firmware empty</source>
         <translation>Firmware leer</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="207"/>
+        <location filename="../flash/flasher.cpp" line="213"/>
         <source>boot code not loaded</source>
         <translation>Boot-Code nicht geladen</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="208"/>
+        <location filename="../flash/flasher.cpp" line="214"/>
         <source>device not found</source>
         <translation>Gerät nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="209"/>
+        <location filename="../flash/flasher.cpp" line="215"/>
         <source>interrupted</source>
         <translation>unterbrochen</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="210"/>
+        <location filename="../flash/flasher.cpp" line="216"/>
         <source>block not acknowledged</source>
         <translation>Block nicht bestätigt</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="216"/>
+        <location filename="../flash/flasher.cpp" line="223"/>
         <source>the camera stopped answering %1</source>
         <translation>die Kamera antwortet nicht mehr %1</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="224"/>
+        <location filename="../flash/flasher.cpp" line="231"/>
         <source>firmware written, but the camera did not confirm the end</source>
         <translation>Firmware geschrieben, aber die Kamera hat das Ende nicht bestätigt</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="231"/>
+        <location filename="../flash/flasher.cpp" line="239"/>
         <source>
 the camera is missing or in use by another program</source>
         <translation>
 die Kamera fehlt oder wird von einem anderen Programm benutzt</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="234"/>
+        <location filename="../flash/flasher.cpp" line="243"/>
         <source>interrupted %1: the camera holds an incomplete image</source>
         <translation>unterbrochen %1: die Kamera enthält ein unvollständiges Abbild</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="241"/>
+        <location filename="../flash/flasher.cpp" line="250"/>
         <source>block %1/%2 was not acknowledged</source>
         <translation>Block %1/%2 wurde nicht bestätigt</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="291"/>
+        <location filename="../flash/flasher.cpp" line="299"/>
         <source>ispflash: cannot open the log %1: %2
 </source>
         <translation>ispflash: das Protokoll %1 lässt sich nicht öffnen: %2
 </translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="315"/>
+        <location filename="../flash/flasher.cpp" line="325"/>
         <source>Fail to load firmware file.
 %1</source>
         <translation>Firmware-Datei lässt sich nicht laden.
 %1</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="319"/>
+        <location filename="../flash/flasher.cpp" line="331"/>
         <source>firmware file is empty
 %1</source>
         <translation>die Firmware-Datei ist leer
 %1</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="343"/>
+        <location filename="../flash/flasher.cpp" line="356"/>
         <source>ready: %1 (%2 bytes, %3 blocks), boot code %4 (%5 bytes), camera present and free
 </source>
         <translation>bereit: %1 (%2 Byte, %3 Blöcke), Boot-Code %4 (%5 Byte), Kamera angeschlossen und frei
 </translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="358"/>
+        <location filename="../flash/flasher.cpp" line="371"/>
         <source>waiting for a camera...</source>
         <translation>warte auf eine Kamera...</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="370"/>
+        <location filename="../flash/flasher.cpp" line="383"/>
         <source>remove the camera...</source>
         <translation>Kamera entfernen...</translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="377"/>
+        <location filename="../flash/flasher.cpp" line="389"/>
         <source>%1 cameras: %2 ok, %3 failed
 </source>
         <translation>%1 Kameras: %2 ok, %3 fehlgeschlagen
 </translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="407"/>
+        <location filename="../flash/flasher.cpp" line="422"/>
         <source>camera %1: %2 (%3 ok, %4 failed)
 </source>
         <translation>Kamera %1: %2 (%3 ok, %4 fehlgeschlagen)
 </translation>
     </message>
     <message>
-        <location filename="../flash/flasher.cpp" line="439"/>
+        <location filename="../flash/flasher.cpp" line="454"/>
         <source>ispflash: could not write to the log %1
 </source>
         <translation>ispflash: in das Protokoll %1 ließ sich nicht schreiben

@@ -27,10 +27,10 @@ namespace {
 
 // What a user edits in a form; a family that publishes one of these notifies it.
 const QStringList EditedProperties = {
-    QStringLiteral("Caption"),   QStringLiteral("Text"),     QStringLiteral("Checked"),
-    QStringLiteral("Position"),  QStringLiteral("ItemIndex"), QStringLiteral("TabIndex"),
+    QStringLiteral("Caption"),    QStringLiteral("Text"),        QStringLiteral("Checked"),
+    QStringLiteral("Position"),   QStringLiteral("ItemIndex"),   QStringLiteral("TabIndex"),
     QStringLiteral("ActivePage"), QStringLiteral("PageCaption"), QStringLiteral("Selected"),
-    QStringLiteral("FontName"),  QStringLiteral("UIStyle"),
+    QStringLiteral("FontName"),   QStringLiteral("UIStyle"),
 };
 
 QStringList Families()
@@ -76,7 +76,7 @@ QVariant OtherValue(QObject* control, const QMetaProperty& property)
     const QByteArray name = property.name();
     if (name == "UIStyle")
         return QVariant::fromValue(current.value<TsuiUIStyle>() == TsuiUIStyle::WinXP ? TsuiUIStyle::MacOS
-                                                                                        : TsuiUIStyle::WinXP);
+                                                                                      : TsuiUIStyle::WinXP);
     if (name == "ActivePage") {
         auto* pages = qobject_cast<TsuiPageControl*>(control);
         return QVariant::fromValue(pages->Pages(pages->ActivePage() == pages->Pages(1) ? 2 : 1));
@@ -85,7 +85,9 @@ QVariant OtherValue(QObject* control, const QMetaProperty& property)
         for (const QString& family : QFontDatabase::families())
             if (family != current.toString()) return family;
     }
-    if (name == "Selected") return QVariant::fromValue(quint32(current.toUInt() == toolkit::clRed ? toolkit::clBlue : toolkit::clRed));
+    if (name == "Selected")
+        return QVariant::fromValue(
+            quint32(current.toUInt() == toolkit::clRed ? toolkit::clBlue : toolkit::clRed));
     switch (current.metaType().id()) {
     case QMetaType::Bool:
         return !current.toBool();

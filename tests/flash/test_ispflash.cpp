@@ -508,11 +508,13 @@ TEST_F(Ispflash, SpeaksTheLocalesLanguageButWritesJsonAndTheLogInEnglish)
     EXPECT_TRUE(help.out.startsWith("Aufruf: ispflash [Optionen] FIRMWARE\n")) << help.out.toStdString();
     const Result bogus = Run({"--bogus", sample_}, locale("de_DE.UTF-8"));
     EXPECT_EQ(bogus.exitCode, 2);
-    EXPECT_TRUE(bogus.err.startsWith("ispflash: Unbekannte Option 'bogus'.\nAufruf:")) << bogus.err.toStdString();
+    EXPECT_TRUE(bogus.err.startsWith("ispflash: Unbekannte Option 'bogus'.\nAufruf:"))
+        << bogus.err.toStdString();
 
     const Result german = Run({"--json", "--log", log, missing}, locale("de_DE.UTF-8"));
     EXPECT_EQ(german.exitCode, 4);
-    EXPECT_EQ(german.err, QStringLiteral("ispflash: Firmware-Datei lässt sich nicht laden.\n%1\n").arg(missing));
+    EXPECT_EQ(german.err,
+              QStringLiteral("ispflash: Firmware-Datei lässt sich nicht laden.\n%1\n").arg(missing));
     const QJsonObject result = QJsonDocument::fromJson(german.out.toUtf8()).object();
     EXPECT_EQ(result["message"].toString(), QStringLiteral("Fail to load firmware file.\n%1").arg(missing));
     EXPECT_EQ(result["result"].toString(), "firmware not loaded");

@@ -190,7 +190,8 @@ TEST(TsuiColorBox, PrettyNamesSpeakTheLanguageOfTheLocale)
     for (int i = 0; i < german.box->Items()->Count(); ++i)
         EXPECT_NE(german.box->GetColorName(i), english.box->GetColorName(i)) << i;
     EXPECT_EQ(german.box->GetColorName(0), QStringLiteral("Benutzerdefiniert..."));
-    EXPECT_EQ(german.box->GetColorName(german.box->Items()->IndexOfObject(clBtnFace)), QStringLiteral("Schaltfläche"));
+    EXPECT_EQ(german.box->GetColorName(german.box->Items()->IndexOfObject(clBtnFace)),
+              QStringLiteral("Schaltfläche"));
     german.box->SetStyle(cbStandardColors);
     EXPECT_EQ(german.box->GetColorName(0), QStringLiteral("clBlack"));
     toolkit::RemoveTranslations();
