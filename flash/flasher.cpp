@@ -11,6 +11,7 @@
 #include "flash/runlog.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QFileInfo>
@@ -22,44 +23,76 @@
 
 namespace {
 
-constexpr char kUsage[] =
-    "Usage: ispflash [options] FIRMWARE\n"
-    "Writes FIRMWARE into the camera: the boot code first (named by boot_file in\n"
-    "section [system] of ispupdate.ini beside this program, the window's INI), then\n"
-    "the firmware in acknowledged 128-byte blocks.\n"
-    "\n"
-    "  --boot FILE   send FILE as the boot code instead of the one the INI names\n"
-    "  --check       check the INI, the boot code, the firmware and that a camera is\n"
-    "                present and free, without writing to the camera\n"
-    "  --station     flash camera after camera until Ctrl-C: wait for a camera to be\n"
-    "                attached, update it, wait for it to be removed; a tally after\n"
-    "                each camera and a summary at the end\n"
-    "  --log FILE    append one JSON line per camera to FILE (time, host, firmware,\n"
-    "                its size and SHA-256, the boot code's SHA-256, result, exit\n"
-    "                code, blocks acknowledged, duration)\n"
-    "  -q, --quiet   print only errors\n"
-    "  --json        one JSON object per stage on standard output, then the result\n"
-    "  -h, --help    show this help\n"
-    "  --version     show the version\n"
-    "\n"
-    "Exit status:\n"
-    "  0    the firmware was written (--check: everything is ready)\n"
-    "  1    an unexpected internal error\n"
-    "  2    bad command line, or the log cannot be opened\n"
-    "  3    the boot code cannot be loaded\n"
-    "  4    the firmware file cannot be loaded or is empty\n"
-    "  5    no camera found, or it is in use by another program\n"
-    "  6    a block was not acknowledged\n"
-    "  7    the camera stopped answering (the message says where)\n"
-    "  8    the firmware was written, but the camera did not confirm the end\n"
-    "  129  hung up (SIGHUP)\n"
-    "  130  interrupted (Ctrl-C or SIGTERM)\n"
-    "  131  quit (SIGQUIT)\n"
-    "       after 129 to 131 the exchange was ended cleanly, and the camera holds\n"
-    "       an incomplete image\n"
-    "With --station, the status of the last camera that failed (0 if none did),\n"
-    "or 129 to 131 when a signal interrupted an update.\n"
-    "A closed standard output does not stop an update.\n";
+constexpr char kUsage[] = QT_TRANSLATE_NOOP(
+    "Flasher", "Usage: ispflash [options] FIRMWARE\n"
+               "Writes FIRMWARE into the camera: the boot code first (named by boot_file in\n"
+               "section [system] of ispupdate.ini beside this program, the window's INI), then\n"
+               "the firmware in acknowledged 128-byte blocks.\n"
+               "\n"
+               "  --boot FILE   send FILE as the boot code instead of the one the INI names\n"
+               "  --check       check the INI, the boot code, the firmware and that a camera is\n"
+               "                present and free, without writing to the camera\n"
+               "  --station     flash camera after camera until Ctrl-C: wait for a camera to be\n"
+               "                attached, update it, wait for it to be removed; a tally after\n"
+               "                each camera and a summary at the end\n"
+               "  --log FILE    append one JSON line per camera to FILE (time, host, firmware,\n"
+               "                its size and SHA-256, the boot code's SHA-256, result, exit\n"
+               "                code, blocks acknowledged, duration)\n"
+               "  -q, --quiet   print only errors\n"
+               "  --json        one JSON object per stage on standard output, then the result\n"
+               "  -h, --help    show this help\n"
+               "  --version     show the version\n"
+               "\n"
+               "Exit status:\n"
+               "  0    the firmware was written (--check: everything is ready)\n"
+               "  1    an unexpected internal error\n"
+               "  2    bad command line, or the log cannot be opened\n"
+               "  3    the boot code cannot be loaded\n"
+               "  4    the firmware file cannot be loaded or is empty\n"
+               "  5    no camera found, or it is in use by another program\n"
+               "  6    a block was not acknowledged\n"
+               "  7    the camera stopped answering (the message says where)\n"
+               "  8    the firmware was written, but the camera did not confirm the end\n"
+               "  129  hung up (SIGHUP)\n"
+               "  130  interrupted (Ctrl-C or SIGTERM)\n"
+               "  131  quit (SIGQUIT)\n"
+               "       after 129 to 131 the exchange was ended cleanly, and the camera holds\n"
+               "       an incomplete image\n"
+               "With --station, the status of the last camera that failed (0 if none did),\n"
+               "or 129 to 131 when a signal interrupted an update.\n"
+               "A closed standard output does not stop an update.\n");
+
+// The flasher's own texts in the user's language.
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("Flasher", text);
+}
+
+// A message for a person and for a program at once: in the user's language on
+// standard error, in English in the JSON result and the log, which programs
+// read.
+struct Message {
+    QString english;
+    QString shown;
+
+    Message() = default;
+    Message(const char* context, const char* text)
+        : english(QString::fromUtf8(text)), shown(QCoreApplication::translate(context, text))
+    {
+    }
+    // The flasher's own text.
+    explicit Message(const char* text) : Message("Flasher", text) {}
+
+    bool IsEmpty() const { return english.isEmpty(); }
+    Message Arg(const QString& a) const { return {english.arg(a), shown.arg(a)}; }
+    Message Arg(qint64 a) const { return {english.arg(a), shown.arg(a)}; }
+    // A part that is a message itself, each language into its own.
+    Message Arg(const Message& part) const { return {english.arg(part.english), shown.arg(part.shown)}; }
+    Message operator+(const Message& more) const { return {english + more.english, shown + more.shown}; }
+
+private:
+    Message(QString e, QString s) : english(std::move(e)), shown(std::move(s)) {}
+};
 
 struct Options {
     bool help = false;
@@ -94,14 +127,16 @@ QString Parse(const QStringList& arguments, Options& options)
     options.check = parser.isSet(check);
     options.station = parser.isSet(station);
     options.log = parser.value(log);
-    if (options.check && options.station) return QStringLiteral("--check and --station exclude each other");
+    if (options.check && options.station)
+        return Tr(QT_TRANSLATE_NOOP("Flasher", "--check and --station exclude each other"));
     options.quiet = parser.isSet(quiet);
     options.json = parser.isSet(json);
     if (parser.isSet(boot)) options.boot = parser.value(boot);
     const QStringList operands = parser.positionalArguments();
-    if (operands.size() > 1) return QStringLiteral("one firmware file only");
+    if (operands.size() > 1) return Tr(QT_TRANSLATE_NOOP("Flasher", "one firmware file only"));
     if (!operands.isEmpty()) options.firmware = operands.first();
-    if (!options.help && !options.version && options.firmware.isEmpty()) return QStringLiteral("no firmware file given");
+    if (!options.help && !options.version && options.firmware.isEmpty())
+        return Tr(QT_TRANSLATE_NOOP("Flasher", "no firmware file given"));
     return {};
 }
 
@@ -112,21 +147,31 @@ void Print(std::FILE* stream, const QString& text)
     std::fflush(stream);
 }
 
-QString Where(const DownloadOutcome& outcome)
+Message AtBlock(std::uint32_t block, std::uint32_t blocks)
 {
-    if (outcome.block == 0) return QStringLiteral("during the boot code");
-    return QStringLiteral("at block %1/%2").arg(outcome.block).arg(outcome.blocks);
+    return Message(QT_TRANSLATE_NOOP("Flasher", "at block %1/%2")).Arg(block).Arg(blocks);
 }
 
-// Where the camera first stopped answering, in a message and as a JSON word.
-QString WhereItStopped(const DownloadOutcome& outcome)
+Message Where(const DownloadOutcome& outcome)
+{
+    if (outcome.block == 0) return Message(QT_TRANSLATE_NOOP("Flasher", "during the boot code"));
+    return AtBlock(outcome.block, outcome.blocks);
+}
+
+// Where the camera first stopped answering, in a message.
+Message WhereItStopped(const DownloadOutcome& outcome)
 {
     switch (outcome.failedStep) {
-    case DownloadStep::DownloadMode: return QStringLiteral("while entering download mode");
-    case DownloadStep::BootCode: return QStringLiteral("during the boot code");
-    case DownloadStep::BootCodeStart: return QStringLiteral("while starting the boot code");
-    case DownloadStep::Firmware: return QStringLiteral("at block %1/%2").arg(outcome.failedBlock).arg(outcome.blocks);
-    case DownloadStep::Ending: return QStringLiteral("during the final writes");
+    case DownloadStep::DownloadMode:
+        return Message(QT_TRANSLATE_NOOP("Flasher", "while entering download mode"));
+    case DownloadStep::BootCode:
+        return Message(QT_TRANSLATE_NOOP("Flasher", "during the boot code"));
+    case DownloadStep::BootCodeStart:
+        return Message(QT_TRANSLATE_NOOP("Flasher", "while starting the boot code"));
+    case DownloadStep::Firmware:
+        return AtBlock(outcome.failedBlock, outcome.blocks);
+    case DownloadStep::Ending:
+        return Message(QT_TRANSLATE_NOOP("Flasher", "during the final writes"));
     }
     return {};
 }
@@ -146,8 +191,8 @@ QString StepName(DownloadStep step)
 // How an update ended, for the person and for the program reading the result.
 struct Ending {
     int exitCode = kFlashOk;
-    QString result; // short name in the JSON result
-    QString message; // empty on success
+    QString result;  // short name in the JSON result and the log, always English
+    Message message; // empty on success
 };
 
 int InterruptedExit()
@@ -159,34 +204,52 @@ int InterruptedExit()
     }
 }
 
+// The short result names; the tally line shows them translated.
+constexpr char kResultOk[] = QT_TRANSLATE_NOOP("Flasher", "ok");
+constexpr char kResultEndNotConfirmed[] = QT_TRANSLATE_NOOP("Flasher", "end not confirmed");
+constexpr char kResultDeviceLost[] = QT_TRANSLATE_NOOP("Flasher", "device lost");
+constexpr char kResultNoFirmware[] = QT_TRANSLATE_NOOP("Flasher", "firmware not loaded");
+constexpr char kResultFirmwareEmpty[] = QT_TRANSLATE_NOOP("Flasher", "firmware empty");
+constexpr char kResultNoBootCode[] = QT_TRANSLATE_NOOP("Flasher", "boot code not loaded");
+constexpr char kResultNoDevice[] = QT_TRANSLATE_NOOP("Flasher", "device not found");
+constexpr char kResultInterrupted[] = QT_TRANSLATE_NOOP("Flasher", "interrupted");
+constexpr char kResultNotAcknowledged[] = QT_TRANSLATE_NOOP("Flasher", "block not acknowledged");
+
 Ending EndingOf(const DownloadOutcome& outcome)
 {
-    const QString failed = QString::fromLatin1(kUpdateFailedMessage);
-    const QString lost = failed + QStringLiteral("the camera stopped answering ") + WhereItStopped(outcome);
+    const Message failed("Download", kUpdateFailedMessage);
+    const Message lost =
+        failed +
+        Message(QT_TRANSLATE_NOOP("Flasher", "the camera stopped answering %1")).Arg(WhereItStopped(outcome));
     switch (outcome.result) {
     case DownloadResult::Succeeded:
         // Every block was acknowledged, yet a failed access leaves doubt: the
         // line must know whether the camera was told to leave download mode.
-        if (!outcome.accessFailed) return {kFlashOk, QStringLiteral("ok"), {}};
+        if (!outcome.accessFailed) return {kFlashOk, kResultOk, {}};
         if (outcome.failedStep == DownloadStep::Ending)
-            return {kFlashEndNotConfirmed, QStringLiteral("end not confirmed"),
-                    QStringLiteral("firmware written, but the camera did not confirm the end")};
-        return {kFlashDeviceLost, QStringLiteral("device lost"), lost};
+            return {kFlashEndNotConfirmed, kResultEndNotConfirmed,
+                    Message(QT_TRANSLATE_NOOP("Flasher",
+                                              "firmware written, but the camera did not confirm the end"))};
+        return {kFlashDeviceLost, kResultDeviceLost, lost};
     case DownloadResult::NoFirmware: // the image was loaded before; kept for completeness
-        return {kFlashNoFirmware, QStringLiteral("firmware not loaded"), QString::fromLatin1(kNoFirmwareMessage)};
+        return {kFlashNoFirmware, kResultNoFirmware, Message("Download", kNoFirmwareMessage)};
     case DownloadResult::NoDevice:
-        return {kFlashNoDevice, QStringLiteral("device not found"),
-                QString::fromLatin1(kNoDeviceMessage) +
-                    QStringLiteral("\nthe camera is missing or in use by another program")};
+        return {kFlashNoDevice, kResultNoDevice,
+                Message("Download", kNoDeviceMessage) +
+                    Message(QT_TRANSLATE_NOOP("Flasher",
+                                              "\nthe camera is missing or in use by another program"))};
     case DownloadResult::Cancelled:
-        return {InterruptedExit(), QStringLiteral("interrupted"),
-                QStringLiteral("interrupted %1: the camera holds an incomplete image").arg(Where(outcome))};
+        return {InterruptedExit(), kResultInterrupted,
+                Message(QT_TRANSLATE_NOOP("Flasher", "interrupted %1: the camera holds an incomplete image"))
+                    .Arg(Where(outcome))};
     case DownloadResult::BlockNotAcknowledged:
         break;
     }
-    if (outcome.accessFailed) return {kFlashDeviceLost, QStringLiteral("device lost"), lost};
-    return {kFlashNotAcknowledged, QStringLiteral("block not acknowledged"),
-            failed + QStringLiteral("block %1/%2 was not acknowledged").arg(outcome.block).arg(outcome.blocks)};
+    if (outcome.accessFailed) return {kFlashDeviceLost, kResultDeviceLost, lost};
+    return {kFlashNotAcknowledged, kResultNotAcknowledged,
+            failed + Message(QT_TRANSLATE_NOOP("Flasher", "block %1/%2 was not acknowledged"))
+                         .Arg(outcome.block)
+                         .Arg(outcome.blocks)};
 }
 
 // One configuration for both programs: the window's INI beside this executable.
@@ -233,7 +296,8 @@ public:
     {
         if (!options_.log.isEmpty()) {
             if (const QString why = log_.Open(options_.log); !why.isEmpty()) {
-                Print(streams_.err, QStringLiteral("ispflash: cannot open the log %1: %2\n").arg(options_.log, why));
+                Print(streams_.err, Tr(QT_TRANSLATE_NOOP("Flasher", "ispflash: cannot open the log %1: %2\n"))
+                                        .arg(options_.log, why));
                 return kFlashUsage;
             }
         }
@@ -253,15 +317,18 @@ private:
         bootPath_ = options_.boot.isNull() ? BootCodeBesideTheWindow() : options_.boot;
         bootCode_ = platform::ReadWholeFile(bootPath_, &bootLength_);
         if (!bootCode_)
-            return {kFlashNoBootCode, QStringLiteral("boot code not loaded"), BootCodeFailureMessage(bootPath_)};
+            return {kFlashNoBootCode, kResultNoBootCode,
+                    Message("Startup", kBootCodeFailureMessage).Arg(bootPath_)};
         firmware_ = platform::ReadWholeFile(options_.firmware, &firmwareLength_);
         if (!firmware_)
-            return {kFlashNoFirmware, QStringLiteral("firmware not loaded"),
-                    QStringLiteral("Fail to load firmware file.\n%1").arg(options_.firmware)};
+            return {kFlashNoFirmware, kResultNoFirmware,
+                    Message(QT_TRANSLATE_NOOP("Flasher", "Fail to load firmware file.\n%1"))
+                        .Arg(options_.firmware)};
         // The window sends an empty image as it is; on a line it is always a mistake.
         if (firmwareLength_ == 0)
-            return {kFlashNoFirmware, QStringLiteral("firmware empty"),
-                    QStringLiteral("firmware file is empty\n%1").arg(options_.firmware)};
+            return {
+                kFlashNoFirmware, kResultFirmwareEmpty,
+                Message(QT_TRANSLATE_NOOP("Flasher", "firmware file is empty\n%1")).Arg(options_.firmware)};
         return {};
     }
 
@@ -285,13 +352,14 @@ private:
         if (Device().Initialize() < 0) return End(EndingOf({DownloadResult::NoDevice}));
         Device().Exit();
         if (Style() == ProgressStyle::Lines || Style() == ProgressStyle::Terminal)
-            Print(streams_.out, QStringLiteral("ready: %1 (%2 bytes, %3 blocks), boot code %4 (%5 bytes), camera "
-                                               "present and free\n")
-                                    .arg(options_.firmware)
-                                    .arg(firmwareLength_)
-                                    .arg(BlockCount(firmwareLength_))
-                                    .arg(bootPath_)
-                                    .arg(bootLength_));
+            Print(streams_.out,
+                  Tr(QT_TRANSLATE_NOOP("Flasher", "ready: %1 (%2 bytes, %3 blocks), boot code %4 (%5 "
+                                                  "bytes), camera present and free\n"))
+                      .arg(options_.firmware)
+                      .arg(firmwareLength_)
+                      .arg(BlockCount(firmwareLength_))
+                      .arg(bootPath_)
+                      .arg(bootLength_));
         return End({kFlashOk, QStringLiteral("ready"), {}});
     }
 
@@ -300,7 +368,7 @@ private:
     {
         int ok = 0, failed = 0, lastFailure = kFlashOk, interrupted = 0;
         while (!interrupted) {
-            Say(QStringLiteral("waiting for a camera..."), QStringLiteral("waiting"));
+            Say(QT_TRANSLATE_NOOP("Flasher", "waiting for a camera..."), QStringLiteral("waiting"));
             if (!WaitUntil(true)) break;
             const Ending ending = Update();
             if (ending.exitCode == kFlashOk) {
@@ -312,13 +380,16 @@ private:
             if (IsInterruption(ending.exitCode)) interrupted = ending.exitCode;
             Tally(ok, failed, ending);
             if (interrupted) break;
-            Say(QStringLiteral("remove the camera..."), QStringLiteral("remove"));
+            Say(QT_TRANSLATE_NOOP("Flasher", "remove the camera..."), QStringLiteral("remove"));
             if (!WaitUntil(false)) break;
         }
         if (options_.json)
             WriteJsonLine(streams_.out, {{"cameras", ok + failed}, {"ok", ok}, {"failed", failed}});
         else if (!options_.quiet)
-            Print(streams_.out, QStringLiteral("%1 cameras: %2 ok, %3 failed\n").arg(ok + failed).arg(ok).arg(failed));
+            Print(streams_.out, Tr(QT_TRANSLATE_NOOP("Flasher", "%1 cameras: %2 ok, %3 failed\n"))
+                                    .arg(ok + failed)
+                                    .arg(ok)
+                                    .arg(failed));
         return interrupted ? interrupted : lastFailure;
     }
 
@@ -335,12 +406,12 @@ private:
         return false;
     }
 
-    void Say(const QString& line, const QString& word)
+    void Say(const char* line, const QString& word)
     {
         if (options_.json)
             WriteJsonLine(streams_.out, {{"station", word}});
         else if (!options_.quiet)
-            Print(streams_.out, line + u'\n');
+            Print(streams_.out, Tr(line) + u'\n');
     }
 
     void Tally(int ok, int failed, const Ending& ending)
@@ -348,9 +419,9 @@ private:
         if (options_.json)
             WriteJsonLine(streams_.out, {{"camera", ok + failed}, {"result", ending.result}, {"ok", ok}, {"failed", failed}});
         else if (!options_.quiet)
-            Print(streams_.out, QStringLiteral("camera %1: %2 (%3 ok, %4 failed)\n")
+            Print(streams_.out, Tr(QT_TRANSLATE_NOOP("Flasher", "camera %1: %2 (%3 ok, %4 failed)\n"))
                                     .arg(ok + failed)
-                                    .arg(ending.result)
+                                    .arg(Tr(ending.result.toUtf8().constData()))
                                     .arg(ok)
                                     .arg(failed));
     }
@@ -378,9 +449,10 @@ private:
             record.insert("boot_code", QFileInfo(bootPath_).absoluteFilePath());
             record.insert("boot_code_sha256", bootSha_);
         }
-        if (!ending.message.isEmpty()) record.insert("message", ending.message.trimmed());
+        if (!ending.message.IsEmpty()) record.insert("message", ending.message.english.trimmed());
         if (!log_.Append(record))
-            Print(streams_.err, QStringLiteral("ispflash: could not write to the log %1\n").arg(options_.log));
+            Print(streams_.err, Tr(QT_TRANSLATE_NOOP("Flasher", "ispflash: could not write to the log %1\n"))
+                                    .arg(options_.log));
     }
 
     ProgressStyle Style() const
@@ -392,11 +464,11 @@ private:
 
     int End(const Ending& ending, const DownloadOutcome* outcome = nullptr)
     {
-        if (!ending.message.isEmpty())
-            Print(streams_.err, QStringLiteral("ispflash: ") + ending.message.trimmed() + u'\n');
+        if (!ending.message.IsEmpty())
+            Print(streams_.err, QStringLiteral("ispflash: ") + ending.message.shown.trimmed() + u'\n');
         if (options_.json) {
             QJsonObject result{{"result", ending.result}, {"exit_code", ending.exitCode}};
-            if (!ending.message.isEmpty()) result.insert("message", ending.message.trimmed());
+            if (!ending.message.IsEmpty()) result.insert("message", ending.message.english.trimmed());
             if (outcome && outcome->block) {
                 result.insert("block", qint64(outcome->block));
                 result.insert("blocks", qint64(outcome->blocks));
@@ -424,11 +496,11 @@ int RunFlasher(const QStringList& arguments, const FlasherStreams& streams)
 {
     Options options;
     if (const QString problem = Parse(arguments, options); !problem.isEmpty()) {
-        Print(streams.err, QStringLiteral("ispflash: %1\n%2").arg(problem, QString::fromLatin1(kUsage)));
+        Print(streams.err, QStringLiteral("ispflash: %1\n%2").arg(problem, Tr(kUsage)));
         return kFlashUsage;
     }
     if (options.help) {
-        Print(streams.out, QString::fromLatin1(kUsage));
+        Print(streams.out, Tr(kUsage));
         return kFlashOk;
     }
     if (options.version) {

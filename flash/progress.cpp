@@ -1,5 +1,6 @@
 #include "flash/progress.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <csignal>
 #include <utility>
@@ -125,14 +126,16 @@ ProgressReport::Figures ProgressReport::Now() const
     return figures;
 }
 
+// In the user's language; the JSON objects keep the core's English stage texts.
 QString ProgressReport::Line(const QString& stage, const Figures& figures) const
 {
-    QString line = stage;
+    QString line = Translated(stage.toUtf8().constData());
     // The boot code's percentage moves only on a terminal; a line would always say 0.
     if (figures.block || (style_ == ProgressStyle::Terminal && stage == QLatin1String(kStageBootCode)))
         line += QStringLiteral(" %1%").arg(figures.percent);
     if (figures.bytesPerSecond >= 0)
-        line += QStringLiteral(" %1 %2 left").arg(Rate(figures.bytesPerSecond), Duration(figures.secondsLeft));
+        line += u' ' + QCoreApplication::translate("Flasher", "%1 %2 left")
+                           .arg(Rate(figures.bytesPerSecond), Duration(figures.secondsLeft));
     return line;
 }
 

@@ -115,6 +115,8 @@ TCustomComboBox::TCustomComboBox(QObject* owner, QWidget* parent) : QComboBox(Pa
     connect(&items_, &TStringList::EntryChanged, this, &TCustomComboBox::ItemsEntryChanged);
     connect(&items_, &TStringList::Reset, this, &TCustomComboBox::ItemsReset);
     connect(&font_, &TFont::OnChange, this, &TCustomComboBox::ApplyFont);
+    connect(this, &QComboBox::currentIndexChanged, this, &TCustomComboBox::ItemIndexChanged);
+    connect(this, &QComboBox::currentTextChanged, this, &TCustomComboBox::TextChanged);
     connect(this, &QComboBox::activated, this, &TCustomComboBox::UserPicked);
     ApplyFont();
     ApplyStyle();

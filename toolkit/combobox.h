@@ -55,12 +55,12 @@ class TCustomComboBox : public QComboBox, public TComponent {
     Q_PROPERTY(int Height READ height WRITE SetHeight STORED false)
     Q_PROPERTY(toolkit::combobox_meta::TComboBoxStyle Style READ Style WRITE SetStyle DESIGNABLE false)
     Q_PROPERTY(toolkit::TStringList* Items READ Items DESIGNABLE false)
-    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex DESIGNABLE false)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY ItemIndexChanged DESIGNABLE false)
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight DESIGNABLE false)
     Q_PROPERTY(int DropDownCount READ DropDownCount WRITE SetDropDownCount DESIGNABLE false)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted DESIGNABLE false)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength DESIGNABLE false)
-    Q_PROPERTY(QString Text READ Text WRITE SetText DESIGNABLE false)
+    Q_PROPERTY(QString Text READ Text WRITE SetText NOTIFY TextChanged DESIGNABLE false)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor DESIGNABLE false)
     Q_PROPERTY(toolkit::TFont* Font READ Font DESIGNABLE false)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled DESIGNABLE false)
@@ -128,6 +128,9 @@ public:
     void showPopup() override;
 
 signals:
+    // ItemIndex and Text changed, however (QComboBox's signals, for NOTIFY).
+    void ItemIndexChanged();
+    void TextChanged();
     void OnChange();
     void OnClick();
     void OnDropDown();
@@ -204,12 +207,12 @@ class TComboBox : public TCustomComboBox {
     Q_OBJECT
     Q_PROPERTY(toolkit::combobox_meta::TComboBoxStyle Style READ Style WRITE SetStyle)
     Q_PROPERTY(toolkit::TStringList* Items READ Items)
-    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY ItemIndexChanged)
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
     Q_PROPERTY(int DropDownCount READ DropDownCount WRITE SetDropDownCount)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
-    Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(QString Text READ Text WRITE SetText NOTIFY TextChanged)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)

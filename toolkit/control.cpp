@@ -228,6 +228,7 @@ void TCustomControl::SetCaption(const QString& caption)
     caption_ = caption;
     CaptionChanged();
     Invalidate();
+    emit TextChanged();
 }
 
 TColor TCustomControl::Color() const

@@ -35,7 +35,7 @@ class TCustomControl : public QWidget, public TComponent, public TAligned {
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign DESIGNABLE false)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption DESIGNABLE false)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY TextChanged DESIGNABLE false)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor DESIGNABLE false)
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor DESIGNABLE false)
     Q_PROPERTY(toolkit::TFont* Font READ Font DESIGNABLE false)
@@ -177,6 +177,8 @@ public:
     void Repaint();
 
 signals:
+    // Caption changed (a control's caption is its text).
+    void TextChanged();
     void OnClick();
     void OnDblClick();
     void OnMouseDown(toolkit::TMouseButton Button, toolkit::TShiftState Shift, int X, int Y);

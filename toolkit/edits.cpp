@@ -12,6 +12,7 @@ namespace toolkit {
 TCustomEdit::TCustomEdit(QObject* owner, QWidget* parent) : QLineEdit(parent), TNativeControl(*this, owner)
 {
     resize(121, 21);
+    connect(this, &QLineEdit::textChanged, this, &TCustomEdit::TextChanged);
     connect(this, &QLineEdit::textChanged, this, &TCustomEdit::OnChange);
 }
 

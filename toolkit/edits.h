@@ -26,6 +26,8 @@ public:
     void SetReadOnly(bool on) { setReadOnly(on); }
 
 signals:
+    // Text changed, however (QLineEdit's textChanged, for NOTIFY).
+    void TextChanged();
     void OnChange();
 
 private:
@@ -45,7 +47,7 @@ class TEdit : public TCustomEdit {
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
-    Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(QString Text READ Text WRITE SetText NOTIFY TextChanged)
     Q_PROPERTY(toolkit::align_meta::TAnchors Anchors READ Anchors WRITE SetAnchors)
     Q_PROPERTY(toolkit::controlprops_meta::TCursor Cursor READ Cursor WRITE SetCursor)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)

@@ -8,6 +8,7 @@ TCustomListBox::TCustomListBox(QObject* owner, QWidget* parent) : QListWidget(pa
 {
     resize(121, 97);
     setUniformItemSizes(true);
+    connect(this, &QListWidget::currentRowChanged, this, &TCustomListBox::ItemIndexChanged);
     connect(&items_, &TStringList::Inserted, this, &TCustomListBox::ItemsInserted);
     connect(&items_, &TStringList::Removed, this, [this](int index) { delete takeItem(index); });
     connect(&items_, &TStringList::EntryChanged, this, [this](int index) { item(index)->setText(items_[index]); });

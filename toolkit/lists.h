@@ -38,6 +38,8 @@ public:
     bool Selected(int index) const;
 
 signals:
+    // ItemIndex changed, however (QListWidget's currentRowChanged, for NOTIFY).
+    void ItemIndexChanged();
     void OnClick();
 
 protected:
@@ -64,7 +66,7 @@ class TListBox : public TCustomListBox {
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(toolkit::TStringList* Items READ Items)
-    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex STORED false)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY ItemIndexChanged STORED false)
     Q_PROPERTY(bool MultiSelect READ MultiSelect WRITE SetMultiSelect)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
@@ -95,7 +97,7 @@ class TCheckListBox : public TCustomListBox {
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(toolkit::TStringList* Items READ Items)
-    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex STORED false)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY ItemIndexChanged STORED false)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
 public:
     explicit TCheckListBox(QObject* owner, QWidget* parent = nullptr);

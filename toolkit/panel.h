@@ -53,7 +53,7 @@ class TPanel : public TCustomPanel {
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
     Q_PROPERTY(toolkit::panel_meta::TAlignment Alignment READ Alignment WRITE SetAlignment)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY TextChanged)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)

@@ -19,6 +19,5 @@ BootCodeLocation LocateBootCode(const QString& iniPath, const QString& programDi
 
 QString BootCodeFailureMessage(const QString& bootCodePath)
 {
-    return QCoreApplication::translate("Startup", "Fail to load boot file:\n%1\n\nISP utility can not run!")
-        .arg(bootCodePath);
+    return QCoreApplication::translate("Startup", kBootCodeFailureMessage).arg(bootCodePath);
 }

@@ -19,7 +19,10 @@ BootCodeLocation LocateBootCode(const QString& iniPath, const QString& programDi
 // The window's INI; the command-line flasher beside it reads the same file.
 inline constexpr char kIniFileName[] = "ispupdate.ini";
 
-// What the user is told when the boot code named there cannot be loaded.
+// What the user is told when the boot code named there cannot be loaded, in
+// English (%1 the path) and in the user's language.
+inline constexpr char kBootCodeFailureMessage[] =
+    QT_TRANSLATE_NOOP("Startup", "Fail to load boot file:\n%1\n\nISP utility can not run!");
 QString BootCodeFailureMessage(const QString& bootCodePath);
 
 // Exit status when the boot code cannot be loaded; the platform keeps its low 8 bits (255).

@@ -10,15 +10,15 @@
 /// The skinned check box: a box picture from its style beside its caption; Checked, Transparent, AutoSize.
 class TsuiCheckBox : public TsuiCustomButtonEx {
     Q_OBJECT
-    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked NOTIFY CheckedChanged)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked NOTIFY CheckedChanged USER true)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY TextChanged)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
-    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE FSetAutoSize)
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
     Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)

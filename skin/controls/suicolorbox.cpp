@@ -16,6 +16,54 @@ QString CustomItemName()
     return TsuiCustomColorBox::tr("Custom...");
 }
 
+// The names a box with cbPrettyNames lists (ColorBoxItemName of the table's
+// names), for lupdate; the list shows them in the user's language.
+[[maybe_unused]] constexpr const char* PrettyColorNames[] = {
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Black"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Maroon"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Green"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Olive"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Navy"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Purple"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Teal"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Gray"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Silver"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Red"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Lime"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Yellow"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Blue"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Fuchsia"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Aqua"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "White"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Scroll Bar"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Background"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Active Caption"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Inactive Caption"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Menu"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Window"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Window Frame"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Menu Text"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Window Text"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Caption Text"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Active Border"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Inactive Border"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "App Work Space"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Highlight"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Highlight Text"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Btn Face"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Btn Shadow"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Gray Text"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Btn Text"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Inactive Caption Text"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Btn Highlight"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "3 D Dk Shadow"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "3 D Light"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Info Text"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Info Bk"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "None"),
+    QT_TRANSLATE_NOOP("TsuiCustomColorBox", "Default"),
+};
+
 // Table indexes: 0-15 standard, 16-19 extended, 20 onwards system colours.
 constexpr int FirstExtended = 16;
 constexpr int FirstSystem = 20;
@@ -52,6 +100,15 @@ TsuiCustomColorBox::TsuiCustomColorBox(QObject* owner, QWidget* parent) : TsuiCu
     TCustomComboBox::SetStyle(csOwnerDrawFixed);
     needsList_ = true; // the first list selects the remembered colour
     PopulateList();
+    announced_ = Selected();
+    connect(this, &QComboBox::currentIndexChanged, this, &TsuiCustomColorBox::AnnounceSelected);
+}
+
+void TsuiCustomColorBox::AnnounceSelected()
+{
+    if (Selected() == announced_) return;
+    announced_ = Selected();
+    emit SelectedChanged();
 }
 
 bool TsuiCustomColorBox::HasCustomItem() const
@@ -71,6 +128,9 @@ void TsuiCustomColorBox::PopulateList()
     items.BeginUpdate();
     const TColor custom = HasCustomItem() ? GetColor(0) : clBlack;
     const TColor remembered = Selected();
+    // Selected stays the remembered colour while the list is rebuilt.
+    selected_ = remembered;
+    needsList_ = true;
     items.Clear();
     for (const TNamedColor& entry : NamedColors())
         ColorCallBack(entry.Name.toString());
@@ -89,7 +149,11 @@ void TsuiCustomColorBox::PopulateList()
 void TsuiCustomColorBox::ColorCallBack(const QString& name)
 {
     const TColor color = ColorFromName(name).value_or(clBlack);
-    Items()->AddObject(ColorBoxItemName(name, style_ & cbPrettyNames), color);
+    // A pretty name is for people, in their language; a plain one is the
+    // colour's identifier.
+    const bool pretty = style_.testFlag(cbPrettyNames);
+    const QString shown = ColorBoxItemName(name, pretty);
+    Items()->AddObject(pretty ? tr(shown.toUtf8().constData()) : shown, color);
 }
 
 void TsuiCustomColorBox::Loaded()
@@ -116,14 +180,16 @@ TColor TsuiCustomColorBox::Selected() const
 void TsuiCustomColorBox::SetSelected(TColor color)
 {
     selected_ = color;
-    if (needsList_) return;
-    const int found = Items()->IndexOfObject(color);
-    if (found < 0 && (style_ & cbCustomColor) && color != NoColorSelected) {
-        Items()->SetObjects(0, color);
-        SetItemIndex(0);
-        return;
+    if (!needsList_) {
+        const int found = Items()->IndexOfObject(color);
+        if (found < 0 && (style_ & cbCustomColor) && color != NoColorSelected) {
+            Items()->SetObjects(0, color);
+            SetItemIndex(0);
+        } else {
+            SetItemIndex(found);
+        }
     }
-    SetItemIndex(found);
+    AnnounceSelected();
 }
 
 // A swatch one pixel inside the item's left square, framed so that it stands
@@ -187,5 +253,6 @@ bool TsuiCustomColorBox::PickCustomColor()
     if (!dialog.Execute(this)) return false;
     Items()->SetObjects(0, dialog.Color);
     Invalidate();
+    AnnounceSelected();
     return true;
 }

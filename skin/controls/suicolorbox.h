@@ -68,6 +68,10 @@ public:
 
     void Loaded() override;
 
+signals:
+    // Selected changed: another item, or the "Custom..." item's colour.
+    void SelectedChanged();
+
 protected:
     void PopulateList();
     void ColorCallBack(const QString& name);
@@ -79,10 +83,12 @@ protected:
 
 private:
     bool HasCustomItem() const;
+    void AnnounceSelected();
 
     TColorBoxStyle style_ = DefaultStyle;
     bool needsList_ = false;
     toolkit::TColor selected_ = toolkit::clBlack;
+    toolkit::TColor announced_ = toolkit::clBlack;
     toolkit::TColor defaultColorColor_ = toolkit::clBlack;
     toolkit::TColor noneColorColor_ = toolkit::clBlack;
     // The list was closed with the pointer or Enter and no key pressed since:
@@ -94,7 +100,7 @@ private:
 class TsuiColorBox : public TsuiCustomColorBox {
     Q_OBJECT
     Q_PROPERTY(Suicolorbox::TColorBoxStyle Style READ Style WRITE SetStyle)
-    Q_PROPERTY(quint32 Selected READ Selected WRITE SetSelected)
+    Q_PROPERTY(quint32 Selected READ Selected WRITE SetSelected NOTIFY SelectedChanged USER true)
     Q_PROPERTY(quint32 DefaultColorColor READ DefaultColorColor WRITE SetDefaultColorColor)
     Q_PROPERTY(quint32 NoneColorColor READ NoneColorColor WRITE SetNoneColorColor)
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)

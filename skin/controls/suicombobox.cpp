@@ -26,11 +26,13 @@ TsuiCustomComboBox::TsuiCustomComboBox(QObject* owner, QWidget* parent) : TCusto
 
 void TsuiCustomComboBox::SetUIStyle(TsuiUIStyle style)
 {
+    const bool changed = uiStyle_ != style;
     uiStyle_ = style;
     buttonColor_ = GetThemeColor(style, teComboButtonColor);
     arrowColor_ = GetThemeColor(style, teControlBorderColor);
     borderColor_ = GetThemeColor(style, teControlBorderColor);
     Invalidate();
+    if (changed) emit UIStyleSwitched();
 }
 
 TPoint TsuiCustomComboBox::ArrowOrigin() const

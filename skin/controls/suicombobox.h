@@ -13,7 +13,7 @@ class TsuiCustomComboBox : public toolkit::TCustomComboBox, public TsuiStyled {
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(quint32 ButtonColor READ ButtonColor WRITE SetButtonColor)
     Q_PROPERTY(quint32 ArrowColor READ ArrowColor WRITE SetArrowColor)
-    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
 
 public:
     // Takes the style of the skinned frame on the owner form.
@@ -36,6 +36,9 @@ public:
     // half the button's height down from the control's top (not the
     // button's), as the skin has always placed it.
     toolkit::TPoint ArrowOrigin() const;
+
+signals:
+    void UIStyleSwitched();
 
 protected:
     void Paint(toolkit::TCanvas& canvas) override;
@@ -61,12 +64,12 @@ class TsuiComboBox : public TsuiCustomComboBox {
     Q_OBJECT
     Q_PROPERTY(toolkit::combobox_meta::TComboBoxStyle Style READ Style WRITE SetStyle)
     Q_PROPERTY(toolkit::TStringList* Items READ Items)
-    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY ItemIndexChanged)
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
     Q_PROPERTY(int DropDownCount READ DropDownCount WRITE SetDropDownCount)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
-    Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(QString Text READ Text WRITE SetText NOTIFY TextChanged)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)

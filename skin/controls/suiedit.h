@@ -20,7 +20,7 @@ class TsuiEdit : public toolkit::TCustomEdit, public TsuiFlatBorder {
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
-    Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(QString Text READ Text WRITE SetText NOTIFY TextChanged)
 public:
     explicit TsuiEdit(QObject* owner, QWidget* parent = nullptr);
 

@@ -261,8 +261,10 @@ TsuiFontSizeComboBox::TsuiFontSizeComboBox(QObject* owner, QWidget* parent) : Ts
 
 void TsuiFontSizeComboBox::SetFontName(const QString& name)
 {
+    const bool changed = fontName_ != name;
     fontName_ = name;
     Build();
+    if (changed) emit FontNameChanged();
 }
 
 void TsuiFontSizeComboBox::InsertSize(TStringList& sizes, int size)

@@ -92,7 +92,7 @@ class TsuiFontComboBox : public TsuiFontDrawComboBox {
     Q_PROPERTY(Suifontcombobox::TFontDevice Device READ Device WRITE SetDevice)
     Q_PROPERTY(bool UseFonts READ UseFonts WRITE SetUseFonts)
     Q_PROPERTY(Suifontcombobox::TFontListOptions Options READ Options WRITE SetOptions)
-    Q_PROPERTY(QString FontName READ FontName WRITE SetFontName)
+    Q_PROPERTY(QString FontName READ FontName WRITE SetFontName NOTIFY TextChanged USER true)
     Q_PROPERTY(int DropDownCount READ DropDownCount WRITE SetDropDownCount)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
@@ -157,8 +157,8 @@ private:
 /// the family's own sizes otherwise.
 class TsuiFontSizeComboBox : public TsuiCustomComboBox {
     Q_OBJECT
-    Q_PROPERTY(QString FontName READ FontName WRITE SetFontName)
-    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+    Q_PROPERTY(QString FontName READ FontName WRITE SetFontName NOTIFY FontNameChanged)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY ItemIndexChanged)
     Q_PROPERTY(int DropDownCount READ DropDownCount WRITE SetDropDownCount)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
@@ -176,6 +176,9 @@ public:
     // Adds a size at its place in ascending order; a size already listed is
     // not added again.
     static void InsertSize(toolkit::TStringList& sizes, int size);
+
+signals:
+    void FontNameChanged();
 
 private:
     QString fontName_;

@@ -13,7 +13,10 @@ TsuiGridColors::TsuiGridColors(TCustomGrid& grid) : TsuiFlatBorder(grid, grid, G
 
 void TsuiGridColors::SetUIStyle(TsuiUIStyle style)
 {
-    uiStyle_ = style;
+    if (uiStyle_ != style) {
+        uiStyle_ = style;
+        AnnounceUIStyle();
+    }
     if (style == TsuiUIStyle::Custom) return;
     SetBorderColor(GetThemeColor(style, teControlBorderColor));
     grid_.SetFixedColor(GetThemeColor(style, teMenuSelectedColor));

@@ -33,6 +33,8 @@ public:
     void ApplyContainerStyle(TsuiUIStyle style) override { SetUIStyle(style); }
 
 protected:
+    // After UIStyle changed: the grid raises its UIStyleSwitched.
+    virtual void AnnounceUIStyle() {}
     // The background of a cell that is not fixed, by its state; focused wins
     // over selected.
     toolkit::TColor CellColor(toolkit::TGridDrawState state) const;
@@ -53,7 +55,7 @@ private:
 class TsuiCustomDrawGrid : public toolkit::TDrawGrid, public TsuiGridColors {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)
-    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(quint32 FocusedColor READ FocusedColor WRITE SetFocusedColor)
     Q_PROPERTY(quint32 SelectedColor READ SelectedColor WRITE SetSelectedColor)
@@ -63,7 +65,11 @@ class TsuiCustomDrawGrid : public toolkit::TDrawGrid, public TsuiGridColors {
 public:
     explicit TsuiCustomDrawGrid(QObject* owner, QWidget* parent = nullptr);
 
+signals:
+    void UIStyleSwitched();
+
 protected:
+    void AnnounceUIStyle() override { emit UIStyleSwitched(); }
     void DrawCell(toolkit::TCanvas& canvas, int col, int row, const toolkit::TRect& rect,
                   toolkit::TGridDrawState state) override;
     bool event(QEvent* event) override;
@@ -80,7 +86,7 @@ public:
 class TsuiStringGrid : public toolkit::TStringGrid, public TsuiGridColors {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)
-    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(quint32 FocusedColor READ FocusedColor WRITE SetFocusedColor)
     Q_PROPERTY(quint32 SelectedColor READ SelectedColor WRITE SetSelectedColor)
@@ -90,7 +96,11 @@ class TsuiStringGrid : public toolkit::TStringGrid, public TsuiGridColors {
 public:
     explicit TsuiStringGrid(QObject* owner, QWidget* parent = nullptr);
 
+signals:
+    void UIStyleSwitched();
+
 protected:
+    void AnnounceUIStyle() override { emit UIStyleSwitched(); }
     void DrawCell(toolkit::TCanvas& canvas, int col, int row, const toolkit::TRect& rect,
                   toolkit::TGridDrawState state) override;
     bool event(QEvent* event) override;

@@ -14,7 +14,7 @@
 class TsuiCustomGroupBox : public TsuiCustomPanel, public toolkit::AccessibleGrouping {
     Q_OBJECT
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY TextChanged)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE SetEnabled)

@@ -100,7 +100,7 @@ class TsuiImagePanel : public TsuiCustomPanel {
     Q_PROPERTY(toolkit::panel_meta::TAlignment Alignment READ Alignment WRITE SetAlignment)
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY TextChanged)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(Suiimagepanel::TsuiDrawStyle DrawStyle READ DrawStyle WRITE SetDrawStyle)
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible)

@@ -22,6 +22,7 @@ TsuiCheckGroup::~TsuiCheckGroup() = default;
 
 void TsuiCheckGroup::SetUIStyle(TsuiUIStyle style)
 {
+    const bool changed = uiStyle_ != style;
     uiStyle_ = style;
     UpdateUIStyle(style);
     for (TsuiCheckBox* button : buttons_) {
@@ -29,6 +30,7 @@ void TsuiCheckGroup::SetUIStyle(TsuiUIStyle style)
         button->SetColor(Color());
     }
     Invalidate();
+    if (changed) emit UIStyleSwitched();
 }
 
 // Custom is no theme: the group keeps its colours.
@@ -165,11 +167,25 @@ void TsuiCheckGroup::resizeEvent(QResizeEvent* event)
 TsuiRadioGroup::TsuiRadioGroup(QObject* owner, QWidget* parent) : TsuiCheckGroup(owner, parent)
 {
     SetCaption(QStringLiteral("suiRadioGroup"));
+    // After the group has made or removed its buttons.
+    connect(Items(), &TStringList::OnChange, this, &TsuiRadioGroup::AnnounceItemIndex);
 }
 
 TsuiCheckBox* TsuiRadioGroup::CreateAButton()
 {
-    return new TsuiRadioButton(this, this);
+    auto* button = new TsuiRadioButton(this, this);
+    connect(button, &TsuiCustomButtonEx::CheckedChanged, this, &TsuiRadioGroup::AnnounceItemIndex);
+    return button;
+}
+
+// A click moves the check in two steps (the new item checked, then the old
+// one unchecked); the index is announced once, as soon as it differs.
+void TsuiRadioGroup::AnnounceItemIndex()
+{
+    const int index = ItemIndex();
+    if (index == announcedIndex_) return;
+    announcedIndex_ = index;
+    emit ItemIndexChanged();
 }
 
 int TsuiRadioGroup::ItemIndex() const

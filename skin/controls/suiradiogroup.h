@@ -14,7 +14,7 @@ class TsuiCheckBox;
 /// A skinned group box of check boxes built from Items, in Columns.
 class TsuiCheckGroup : public TsuiCustomGroupBox {
     Q_OBJECT
-    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
     Q_PROPERTY(QStringList Items READ ItemStrings WRITE SetItems)
     Q_PROPERTY(int Columns READ Columns WRITE SetColumns)
     Q_PROPERTY(int TopMargin READ TopMargin WRITE SetTopMargin)
@@ -58,6 +58,9 @@ public:
     bool PassUIStyleOn(TsuiUIStyle) override { return false; }
     void UpdateUIStyle(TsuiUIStyle style) override;
 
+signals:
+    void UIStyleSwitched();
+
 protected:
     // One item button, a child of the group.
     virtual TsuiCheckBox* CreateAButton();
@@ -80,7 +83,7 @@ private:
 /// A skinned group box of radio buttons built from Items, in Columns; ItemIndex is the chosen one.
 class TsuiRadioGroup : public TsuiCheckGroup {
     Q_OBJECT
-    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY ItemIndexChanged USER true)
 
 public:
     explicit TsuiRadioGroup(QObject* owner, QWidget* parent = nullptr);
@@ -90,6 +93,15 @@ public:
     // -1 unchecks every item; an index outside -1 and the items is ignored.
     void SetItemIndex(int index);
 
+signals:
+    // By the user's click, the keyboard, a setter or the chosen item's going.
+    void ItemIndexChanged();
+
 protected:
     TsuiCheckBox* CreateAButton() override;
+
+private:
+    void AnnounceItemIndex();
+
+    int announcedIndex_ = -1;
 };

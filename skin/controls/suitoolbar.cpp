@@ -15,7 +15,10 @@ TsuiToolBar::TsuiToolBar(QObject* owner, QWidget* parent) : TToolBar(owner, pare
 
 void TsuiToolBar::SetUIStyle(TsuiUIStyle style)
 {
-    uiStyle_ = style;
+    if (uiStyle_ != style) {
+        uiStyle_ = style;
+        emit UIStyleSwitched();
+    }
     if (style == TsuiUIStyle::Custom) return;
     buttonBorderColor_ = GetThemeColor(style, teToolButtonBorderColor);
     buttonColor_ = GetThemeColor(style, teToolButtonColor);

@@ -11,7 +11,7 @@
 class TsuiToolBar : public toolkit::TToolBar, public TsuiStyled {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)
-    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
     Q_PROPERTY(quint32 ButtonColor READ ButtonColor WRITE SetButtonColor)
     Q_PROPERTY(quint32 ButtonBorderColor READ ButtonBorderColor WRITE SetButtonBorderColor)
     Q_PROPERTY(quint32 ButtonDownColor READ ButtonDownColor WRITE SetButtonDownColor)
@@ -47,7 +47,10 @@ public:
     void DrawHotButton(toolkit::TCanvas& canvas, const toolkit::TRect& rect, const QString& caption, int imageIndex,
                        const toolkit::TImageList* images);
     void DrawDownButton(toolkit::TCanvas& canvas, const toolkit::TRect& rect, const QString& caption, int imageIndex,
-                        const toolkit::TImageList* images);
+                         const toolkit::TImageList* images);
+
+signals:
+    void UIStyleSwitched();
 
 private:
     void DrawFlatButton(toolkit::TCanvas& canvas, const toolkit::TRect& rect, toolkit::TColor fill, int shift,

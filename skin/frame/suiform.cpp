@@ -20,7 +20,8 @@ using namespace toolkit;
 namespace {
 
 const char OnlyOneFrame[] = "Sorry, You can create only one TsuiForm component in one form!";
-const QString FrameAsPanel = QStringLiteral("Sorry, you can't select the Form assign to FormPanel property");
+const char* const FrameAsPanel =
+    QT_TRANSLATE_NOOP("TsuiForm", "Sorry, you can't select the Form assign to FormPanel property");
 
 // A form that declares a border style is sizeable only with one of the two
 // sizeable styles; any other form is sizeable unless its size is fixed.
@@ -66,6 +67,7 @@ TsuiForm::TsuiForm(QObject* owner, QWidget* parent) : TCustomControl(owner, pare
     titleBar_ = new TsuiTitleBar(this, this);
     connect(titleBar_, &TsuiTitleBar::OnCustomBtnsClick, this, &TsuiForm::OnTitleBarCustomBtnsClick);
     connect(titleBar_, &TsuiTitleBar::OnHelpBtnClick, this, &TsuiForm::OnTitleBarHelpBtnClick);
+    connect(titleBar_, &TsuiTitleBar::TextChanged, this, &TsuiForm::TextChanged); // the form's Caption
     menuBarColor_ = Color();
     savedSizeable_ = IsSizeable(host_);
 
@@ -156,7 +158,10 @@ TFont* TsuiForm::GetFont() const
 
 void TsuiForm::SetUIStyle(TsuiUIStyle style)
 {
-    uiStyle_ = style;
+    if (uiStyle_ != style) {
+        uiStyle_ = style;
+        emit UIStyleSwitched();
+    }
     if (style == TsuiUIStyle::Custom || !host_) return;
     borderColor_ = GetThemeColor(style, teFormBorderColor);
     SetBorderWidth(GetThemeInt(style, teFormBorderWidth));
@@ -231,8 +236,8 @@ void TsuiForm::SetCaption(const QString& caption)
 void TsuiForm::SetPanel(QWidget* panel)
 {
     if (panel == this) {
-        if (toolkit::IsReadingLayout()) throw std::invalid_argument(FrameAsPanel.toStdString());
-        MessageBox(nullptr, FrameAsPanel, {}, TMsgIcon::Error, TMsgButtons::Ok);
+        if (toolkit::IsReadingLayout()) throw std::invalid_argument(FrameAsPanel);
+        MessageBox(nullptr, tr(FrameAsPanel), {}, TMsgIcon::Error, TMsgButtons::Ok);
         return;
     }
     formPanel_ = panel;
@@ -341,11 +346,10 @@ void TsuiForm::AdviseSkinnedMenu(QObject* component)
 {
     if (!qobject_cast<TMainMenu*>(component) || qobject_cast<TsuiMainMenu*>(component)) return;
     const QString text =
-        QStringLiteral("Strongly recommend you to use \"TsuiMainMenu\" instead of \"TMainMenu\".\r\n\r\n"
-                       "If you still want to use TMainForm, \r\n\r\nset ") +
-        host_->objectName() + QStringLiteral("'s MENU property to NIL please.") + QStringLiteral("\r\n\r\n") +
-        QStringLiteral("And set ") + objectName() +
-        QStringLiteral("'s MENU property to this Menu when you finished designing the menu.");
+        tr("Strongly recommend you to use \"TsuiMainMenu\" instead of \"TMainMenu\".\r\n\r\n"
+           "If you still want to use TMainForm, \r\n\r\nset %1's MENU property to NIL please.\r\n\r\n"
+           "And set %2's MENU property to this Menu when you finished designing the menu.")
+            .arg(host_->objectName(), objectName());
     MessageBox(nullptr, text, {}, TMsgIcon::Information, TMsgButtons::Ok);
 }
 

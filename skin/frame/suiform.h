@@ -18,13 +18,13 @@
 class TsuiForm : public toolkit::TCustomControl, public TsuiMenuFrame {
     Q_OBJECT
     Q_INTERFACES(TsuiFrameInfo TsuiMenuFrame)
-    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
     Q_PROPERTY(bool UIStyleAutoUpdateSub READ UIStyleAutoUpdateSub WRITE SetUIStyleAutoUpdateSub)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
     Q_PROPERTY(bool TitleBarVisible READ GetTitleBarVisible WRITE SetTitleBarVisible)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
-    Q_PROPERTY(QString Caption READ GetCaption WRITE SetCaption)
+    Q_PROPERTY(QString Caption READ GetCaption WRITE SetCaption NOTIFY TextChanged)
     // A panel elsewhere on the form, stored by its name.
     Q_PROPERTY(QWidget* FormPanel READ FormPanel WRITE SetPanel)
     Q_PROPERTY(TsuiTitleBarButtons* TitleBarButtons READ GetButtons)
@@ -113,6 +113,7 @@ public:
     Qt::Edges EdgesAt(const QPoint& clientPos) const;
 
 signals:
+    void UIStyleSwitched();
     void OnTitleBarCustomBtnsClick(QObject* Sender, int ButtonIndex);
     void OnTitleBarHelpBtnClick(QObject* Sender, int ButtonIndex);
 

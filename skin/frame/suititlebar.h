@@ -43,7 +43,7 @@ class TsuiTitleBar : public TsuiControl, public TsuiTitleBarHost {
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
     Q_PROPERTY(TsuiTitleBarButtons* Buttons READ Buttons)
     Q_PROPERTY(int ButtonInterval READ ButtonInterval WRITE SetButtonInterval)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY TextChanged)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool FormActive READ FormActive WRITE SetActive)
     Q_PROPERTY(int LeftBtnXOffset READ LeftBtnXOffset WRITE SetLeftBtnXOffset)

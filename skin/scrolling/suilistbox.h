@@ -21,7 +21,7 @@ class TsuiListBox : public toolkit::TCustomListBox, public TsuiFlatBorder {
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(toolkit::TStringList* Items READ Items)
-    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex STORED false)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY ItemIndexChanged STORED false)
     Q_PROPERTY(bool MultiSelect READ MultiSelect WRITE SetMultiSelect)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
 public:

@@ -120,11 +120,14 @@ void TsuiPageControl::RemovePage(TsuiTabSheet* sheet)
     pages_.removeAt(index);
     sheet->pageControl_ = nullptr;
     sheet->pageIndex_ = -1;
-    if (activePage_ == sheet) activePage_ = nullptr;
+    const bool wasActive = activePage_ == sheet;
+    if (wasActive) activePage_ = nullptr;
     UpdatePageIndex();
     UpdateCaptions();
     UpdateTabVisible();
+    const QPointer<TsuiPageControl> alive(this);
     ActivatePage(NearestVisiblePage(index, true));
+    if (alive && wasActive && !activePage_) emit ActivePageChanged();
 }
 
 void TsuiPageControl::MovePage(TsuiTabSheet* sheet, int& index)
@@ -145,11 +148,17 @@ void TsuiPageControl::MovePage(TsuiTabSheet* sheet, int& index)
 void TsuiPageControl::ActivatePage(TsuiTabSheet* sheet)
 {
     if (sheet && sheet->pageControl_ != this) return;
+    const bool changed = activePage_ != sheet;
     activePage_ = sheet;
-    TopPanel()->ShowSelected(sheet ? sheet->PageIndex() : -1);
-    ShowActivePage();
-    if (!sheet) return;
     const QPointer<TsuiPageControl> alive(this);
+    TopPanel()->ShowSelected(sheet ? sheet->PageIndex() : -1);
+    if (!alive) return;
+    ShowActivePage();
+    if (changed) {
+        emit ActivePageChanged();
+        if (!alive || activePage_ != sheet) return;
+    }
+    if (!sheet) return;
     emit sheet->OnShow();
     if (alive && activePage_ == sheet) TsuiTab::TabActive(sheet->PageIndex());
 }
@@ -376,6 +385,7 @@ void TsuiTabSheet::SetCaption(const QString& caption)
     if (caption_ == caption) return;
     caption_ = caption;
     if (pageControl_) pageControl_->UpdateCaptions();
+    emit TextChanged();
 }
 
 void TsuiTabSheet::SetTabVisible(bool visible)

@@ -34,7 +34,7 @@ protected:
 /// pictures.
 class TsuiPageControl : public TsuiTab, public toolkit::TStoredExtras {
     Q_OBJECT
-    Q_PROPERTY(TsuiTabSheet* ActivePage READ ActivePage WRITE SetActivePage)
+    Q_PROPERTY(TsuiTabSheet* ActivePage READ ActivePage WRITE SetActivePage NOTIFY ActivePageChanged)
     Q_PROPERTY(int PageCount READ PageCount STORED false)
     Q_PROPERTY(QString PageCaption READ PageCaption WRITE SetPageCaption NOTIFY PageCaptionChanged STORED false)
 
@@ -103,6 +103,8 @@ public:
 
 signals:
     void PageCaptionChanged(const QString& caption);
+    // Another page is in front (none once the last page has gone).
+    void ActivePageChanged();
 
 protected:
     void BorderColorChanged() override;
@@ -125,7 +127,7 @@ class TsuiTabSheet : public toolkit::TCustomPanel, public TsuiStyled {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)
     Q_PROPERTY(int PageIndex READ PageIndex WRITE SetPageIndex)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY TextChanged)
     Q_PROPERTY(bool TabVisible READ TabVisible WRITE SetTabVisible)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)

@@ -33,6 +33,7 @@ TsuiScrollBar::TsuiScrollBar(QObject* owner, QWidget* parent)
     track_->SetUIStyle(TsuiUIStyle::Custom);
     // Keys go to the scroll bar; pressing its parts does not take the focus.
     track_->setFocusPolicy(Qt::NoFocus);
+    connect(track_, &TsuiTrackBar::PositionChanged, this, &TsuiScrollBar::PositionChanged);
     connect(track_, &TsuiTrackBar::OnChange, this, &TsuiScrollBar::OnChange);
     connect(track_, &TsuiTrackBar::OnChange, this, [this] { NotifyAccessibleValueChanged(this, Position()); });
 

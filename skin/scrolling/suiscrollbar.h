@@ -23,10 +23,10 @@ class TsuiScrollBar : public TsuiControl, public toolkit::AccessibleRange {
     // Declaration order is the stored-layout order; none has a default.
     Q_PROPERTY(int LineButton READ LineButton WRITE SetLineButton)
     Q_PROPERTY(Suiprogressbar::TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
-    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
     Q_PROPERTY(int Max READ Max WRITE SetMax)
     Q_PROPERTY(int Min READ Min WRITE SetMin)
-    Q_PROPERTY(int Position READ Position WRITE SetPosition)
+    Q_PROPERTY(int Position READ Position WRITE SetPosition NOTIFY PositionChanged USER true)
     Q_PROPERTY(int SmallChange READ SmallChange WRITE SetSmallChange)
     Q_PROPERTY(int LargeChange READ LargeChange WRITE SetLargeChange)
     Q_PROPERTY(int PageSize READ PageSize WRITE SetPageSize)
@@ -98,6 +98,7 @@ public:
 signals:
     // Raised by the track: the sender is the inner track, not the scroll bar.
     void OnChange(QObject* sender);
+    void PositionChanged(int position);
 
 protected:
     void ReadTheme() override;

@@ -114,8 +114,10 @@ void TsuiSideChannel::SetSideWidth(int width)
 
 void TsuiSideChannel::SetCaption(const QString& caption)
 {
+    if (caption_ == caption) return;
     caption_ = caption;
     if (out_ || IsDesigning()) captionBar_->SetCaption(caption);
+    emit TextChanged();
 }
 
 TAlignment TsuiSideChannel::Alignment() const

@@ -43,7 +43,7 @@ class TsuiSideChannel : public toolkit::TCustomPanel, public TsuiStyled {
     Q_PROPERTY(int Width READ OutWidth WRITE SetWidth)
     Q_PROPERTY(quint32 SideBarColor READ SideBarColor WRITE SetSideColor)
     Q_PROPERTY(int SideBarWidth READ SideBarWidth WRITE SetSideWidth)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY TextChanged)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(toolkit::panel_meta::TAlignment Alignment READ Alignment WRITE SetAlignment)
     // The docking edge; the toolkit's own alignment follows it.

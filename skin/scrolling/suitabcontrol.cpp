@@ -54,13 +54,19 @@ TsuiTabControlTopPanel::TsuiTabControlTopPanel(TsuiTab* ownerTab)
 void TsuiTabControlTopPanel::SetTabIndex(int index)
 {
     if (tabs_.Count() == 0) {
-        Store(tabIndex_, -1);
+        StoreTabIndex(-1);
         return;
     }
     if (index < -1 || index >= tabs_.Count()) return Invalidate();
-    Store(tabIndex_, index);
+    if (!StoreTabIndex(index)) return;
     NotifyTabSelected(this, index);
     ownerTab_->TabActive(index);
+}
+
+bool TsuiTabControlTopPanel::StoreTabIndex(int index)
+{
+    if (!Store(tabIndex_, index)) return true;
+    return Guarded([&] { emit TabIndexChanged(); });
 }
 
 bool TsuiTabControlTopPanel::TabVisible(int index) const
@@ -160,6 +166,7 @@ TsuiTab::TsuiTab(QObject* owner, QWidget* parent, TopPanelFactory createTopPanel
     : TsuiControl(owner, parent, TsuiContainerStyle::Ignore), topPanel_(createTopPanel(this))
 {
     connect(&tabFont_, &TFont::OnChange, topPanel_, &TsuiControl::Invalidate);
+    connect(topPanel_, &TsuiTabControlTopPanel::TabIndexChanged, this, &TsuiTab::TabIndexChanged);
     SetCaption(QStringLiteral(" "));
     SetBounds(0, 0, 185, 80);
     SetUIStyle(GetSUIFormStyle(owner));

@@ -16,9 +16,9 @@ class TsuiTab;
 /// part of the pointer machine; a click on one selects it.
 class TsuiTabControlTopPanel : public TsuiControl {
     Q_OBJECT
-    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle DESIGNABLE false)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched DESIGNABLE false)
     Q_PROPERTY(QStringList Tabs READ Tabs WRITE SetTabs DESIGNABLE false)
-    Q_PROPERTY(int TabIndex READ TabIndex WRITE SetTabIndex DESIGNABLE false)
+    Q_PROPERTY(int TabIndex READ TabIndex WRITE SetTabIndex NOTIFY TabIndexChanged DESIGNABLE false)
     Q_PROPERTY(int LeftMargin READ LeftMargin WRITE SetLeftMargin DESIGNABLE false)
 
 public:
@@ -38,8 +38,8 @@ public:
     // and reported to the owner (again when it already is); others are
     // ignored.
     void SetTabIndex(int index);
-    // Shows a selection without reporting it (the owner already knows).
-    void ShowSelected(int index) { Store(tabIndex_, index); }
+    // Shows a selection without reporting it to the owner (it already knows).
+    void ShowSelected(int index) { StoreTabIndex(index); }
     int LeftMargin() const { return leftMargin_; }
     void SetLeftMargin(int margin) { Store(leftMargin_, margin); }
     bool TabVisible(int index) const;
@@ -56,6 +56,9 @@ public:
     // The tab a point is strictly inside of, above the line; NoPart for none.
     int TabAt(const QPoint& point) const { return PartAt(point); }
 
+signals:
+    void TabIndexChanged();
+
 protected:
     void ReadTheme() override;
     void Paint(toolkit::TCanvas& canvas) override;
@@ -67,6 +70,10 @@ protected:
     void PointerStateChanged() override {}
 
 private:
+    // Stores and shows the index; emits TabIndexChanged when it changed.
+    // Returns whether the strip still exists.
+    bool StoreTabIndex(int index);
+
     TsuiTab* ownerTab_;
     toolkit::TStringList tabs_;
     QList<bool> tabVisible_; // missing entries are visible
@@ -82,7 +89,7 @@ private:
 class TsuiTab : public TsuiControl {
     Q_OBJECT
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
-    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
     Q_PROPERTY(int LeftMargin READ LeftMargin WRITE SetLeftMargin)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
@@ -117,6 +124,8 @@ public:
 
 signals:
     void OnTabActive(int TabIndex);
+    // The strip's TabIndex changed, by a click, a key or a setter.
+    void TabIndexChanged();
 
 protected:
     virtual void BorderColorChanged() {}
@@ -139,7 +148,7 @@ private:
 class TsuiTabControl : public TsuiTab {
     Q_OBJECT
     Q_PROPERTY(QStringList Tabs READ Tabs WRITE SetTabs)
-    Q_PROPERTY(int TabIndex READ TabIndex WRITE SetTabIndex)
+    Q_PROPERTY(int TabIndex READ TabIndex WRITE SetTabIndex NOTIFY TabIndexChanged)
 
 public:
     explicit TsuiTabControl(QObject* owner, QWidget* parent = nullptr);

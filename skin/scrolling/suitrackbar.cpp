@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -89,7 +90,9 @@ TsuiTrackBar::TsuiTrackBar(QObject* owner, QWidget* parent)
     connect(&barImage_, &TPicture::OnChange, this, &TsuiTrackBar::UpdateControl);
     connect(&range_, &TsuiRange::Changed, this, [this](int position) {
         NotifyAccessibleValueChanged(this, position);
-        emit OnChange(this);
+        const QPointer<TsuiTrackBar> alive(this);
+        emit PositionChanged(position);
+        if (alive) emit OnChange(this);
     });
     SetRepeatInterval(PageInterval);
     SetTabStop(false);

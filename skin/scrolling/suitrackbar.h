@@ -48,12 +48,12 @@ void ApplyFirstUIStyle(TsuiControl& control, TsuiUIStyle style);
 class TsuiTrackBar : public TsuiControl, public toolkit::AccessibleRange {
     Q_OBJECT
     // Declaration order is the stored-layout order; none has a default.
-    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
     Q_PROPERTY(toolkit::TPicture* BarImage READ BarImage)
     Q_PROPERTY(toolkit::TPicture* SliderImage READ GetSliderImage)
     Q_PROPERTY(int Max READ Max WRITE SetMax)
     Q_PROPERTY(int Min READ Min WRITE SetMin)
-    Q_PROPERTY(int Position READ Position WRITE SetPosition)
+    Q_PROPERTY(int Position READ Position WRITE SetPosition NOTIFY PositionChanged USER true)
     Q_PROPERTY(int PageSize READ PageSize WRITE SetPageSize)
     Q_PROPERTY(Suiprogressbar::TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
@@ -146,6 +146,7 @@ public:
 signals:
     // The sender is the track bar itself, also when a scroll bar forwards it.
     void OnChange(QObject* sender);
+    void PositionChanged(int position);
 
 protected:
     void ReadTheme() override;

@@ -15,10 +15,12 @@ TsuiControl::~TsuiControl() = default;
 
 void TsuiControl::SetUIStyle(TsuiUIStyle style)
 {
+    const bool changed = uiStyle_ != style;
     uiStyle_ = style;
     ReadTheme();
     UIStyleChanged();
     Invalidate();
+    if (changed) emit UIStyleSwitched();
 }
 
 void TsuiControl::ApplyContainerStyle(TsuiUIStyle style)

@@ -53,6 +53,10 @@ public:
     // positive period), else 0; a QTimerEvent of this id is one tick.
     int RepeatTimerId() const { return repeatTimer_.timerId(); }
 
+signals:
+    // A change of UIStyle (set again, the same style reloads without it).
+    void UIStyleSwitched();
+
 protected:
     // Loads what the style gives the control (pictures, colours).
     virtual void ReadTheme() {}

@@ -491,3 +491,49 @@ TEST_F(Ispflash, TranscriptIsTheWindowsByteForByte)
 }
 
 } // namespace
+
+// A person reads the flasher in the language of the locale, Qt's own texts
+// included; a program reads the JSON output and the log in English whatever
+// the locale.
+TEST_F(Ispflash, SpeaksTheLocalesLanguageButWritesJsonAndTheLogInEnglish)
+{
+    const auto locale = [](const QString& lang) {
+        return std::map<QString, QString>{
+            {"LANG", lang}, {"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANGUAGE", ""}};
+    };
+    const QString missing = dir_.filePath("missing.bin");
+    const QString log = dir_.filePath("log.jsonl");
+
+    const Result help = Run({"--help"}, locale("de_DE.UTF-8"));
+    EXPECT_TRUE(help.out.startsWith("Aufruf: ispflash [Optionen] FIRMWARE\n")) << help.out.toStdString();
+    const Result bogus = Run({"--bogus", sample_}, locale("de_DE.UTF-8"));
+    EXPECT_EQ(bogus.exitCode, 2);
+    EXPECT_TRUE(bogus.err.startsWith("ispflash: Unbekannte Option 'bogus'.\nAufruf:"))
+        << bogus.err.toStdString();
+
+    const Result german = Run({"--json", "--log", log, missing}, locale("de_DE.UTF-8"));
+    EXPECT_EQ(german.exitCode, 4);
+    EXPECT_EQ(german.err,
+              QStringLiteral("ispflash: Firmware-Datei lässt sich nicht laden.\n%1\n").arg(missing));
+    const QJsonObject result = QJsonDocument::fromJson(german.out.toUtf8()).object();
+    EXPECT_EQ(result["message"].toString(), QStringLiteral("Fail to load firmware file.\n%1").arg(missing));
+    EXPECT_EQ(result["result"].toString(), "firmware not loaded");
+    const std::vector<QJsonObject> records = Records(log);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0]["message"].toString(), result["message"].toString());
+
+    const Result update = Run({sample_}, locale("de_DE.UTF-8"));
+    EXPECT_EQ(update.exitCode, 0) << update.err.toStdString();
+    const QStringList lines = update.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 6);
+    EXPECT_EQ(lines.mid(0, 5), (QStringList{"8051-Download-Modus", "Boot-Code ins SRAM...", "warten...",
+                                            "Boot-Code läuft...", "Firmware wird aktualisiert..."}));
+
+    // Without a translation for the locale, English.
+    for (const QString& lang : {QStringLiteral("C"), QStringLiteral("ja_JP.UTF-8")}) {
+        SCOPED_TRACE(lang.toStdString());
+        EXPECT_TRUE(Run({"--help"}, locale(lang)).out.startsWith("Usage: ispflash [options] FIRMWARE\n"));
+        EXPECT_EQ(Run({missing}, locale(lang)).err,
+                  QStringLiteral("ispflash: Fail to load firmware file.\n%1\n").arg(missing));
+    }
+}

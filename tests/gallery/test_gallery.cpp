@@ -25,6 +25,8 @@
 #include "skin/scrolling/suipagecontrol.h"
 #include "skin/scrolling/suiscrollbar.h"
 #include "skin/scrolling/suisidechannel.h"
+#include "toolkit/canvas.h"
+#include "toolkit/control.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/layoutwriter.h"
 #include "toolkit/menus.h"
@@ -413,4 +415,38 @@ TEST(Gallery, ShowsAContextMenuHintsAndAStretchingGroup)
     ASSERT_EQ(frame.width(), frameWidth + 100);
     EXPECT_EQ(style->width(), styleWidth + 100);
     EXPECT_EQ(frame.width() - views->x(), viewsRight);
+}
+
+// A desktop's larger font reaches every control that follows its parent's
+// font; one that sizes itself to its caption (AutoSize) grows with it. (A
+// push button, image button or image panel sizes itself to its picture.)
+TEST(Gallery, ALargerFontGrowsTheControlsThatSizeThemselvesToTheirCaption)
+{
+    const QFont assumed = QApplication::font();
+    QFont larger = assumed;
+    larger.setPixelSize(assumed.pixelSize() * 3 / 2);
+    QApplication::setFont(larger);
+    RegisterGalleryClasses();
+    const QStringList pictureSized = {"TsuiButton", "TsuiImageButton", "TsuiImagePanel"};
+    QStringList tried;
+    for (const QString& name : toolkit::RegisteredClassNames()) {
+        const QMetaObject* meta = toolkit::FindClass(name)->Meta;
+        if (pictureSized.contains(name) || meta->indexOfProperty("AutoSize") < 0 ||
+            !meta->inherits(&toolkit::TCustomControl::staticMetaObject))
+            continue;
+        SCOPED_TRACE(name.toStdString());
+        QWidget form;
+        std::unique_ptr<QObject> object(toolkit::FindClass(name)->Create(&form, &form));
+        auto* control = qobject_cast<toolkit::TCustomControl*>(object.get());
+        control->setProperty("AutoSize", true);
+        control->SetCaption(QStringLiteral("A caption longer than the control"));
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        toolkit::TCanvas canvas(&scratch);
+        canvas.Font.Assign(*control->Font());
+        EXPECT_EQ(canvas.Font.Height(), -larger.pixelSize());
+        EXPECT_LE(canvas.TextWidth(control->Caption()), control->width());
+        tried << name;
+    }
+    EXPECT_EQ(tried, (QStringList{"TsuiCheckBox", "TsuiRadioButton"}));
+    QApplication::setFont(assumed);
 }

@@ -3,6 +3,7 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/layoutcolors.h"
 #include "toolkit/layoutreader.h"
+#include "toolkit/translations.h"
 
 #include <QAbstractItemView>
 #include <QSignalSpy>
@@ -172,6 +173,28 @@ TEST(ColorBox, StoredSelectedIsSelectedOnceLoaded)
     EXPECT_EQ(box->Selected(), TColor(123456));
     EXPECT_EQ(box->ItemIndex(), 0);
     EXPECT_EQ(box->Items()->Count(), 17);
+}
+
+// People read the pretty names in their language, each of them; a box without
+// pretty names lists the colours' identifiers, the same in every language.
+TEST(TsuiColorBox, PrettyNamesSpeakTheLanguageOfTheLocale)
+{
+    const TColorBoxStyle all(cbStandardColors | cbExtendedColors | cbSystemColors | cbIncludeNone |
+                             cbIncludeDefault | cbCustomColor | cbPrettyNames);
+    ColorBox english;
+    english.box->SetStyle(all);
+    toolkit::InstallTranslations(QStringLiteral("none"), QLocale(QLocale::German, QLocale::Germany));
+    ColorBox german;
+    german.box->SetStyle(all);
+    ASSERT_EQ(german.box->Items()->Count(), english.box->Items()->Count());
+    for (int i = 0; i < german.box->Items()->Count(); ++i)
+        EXPECT_NE(german.box->GetColorName(i), english.box->GetColorName(i)) << i;
+    EXPECT_EQ(german.box->GetColorName(0), QStringLiteral("Benutzerdefiniert..."));
+    EXPECT_EQ(german.box->GetColorName(german.box->Items()->IndexOfObject(clBtnFace)),
+              QStringLiteral("Schaltfläche"));
+    german.box->SetStyle(cbStandardColors);
+    EXPECT_EQ(german.box->GetColorName(0), QStringLiteral("clBlack"));
+    toolkit::RemoveTranslations();
 }
 
 #include "test_suicolorbox.moc"
