@@ -1,11 +1,11 @@
 #include "skin/controls/suiedit.h"
 
 namespace {
-constexpr int ControlBorder = 2;
+constexpr int EditBorder = 2;
 } // namespace
 
 TsuiEdit::TsuiEdit(QObject* owner, QWidget* parent)
-    : toolkit::TCustomEdit(owner, parent), TsuiFlatBorder(*this, *this, ControlBorder)
+    : toolkit::TCustomEdit(owner, parent), TsuiFlatBorder(*this, *this, EditBorder)
 {
 }
 

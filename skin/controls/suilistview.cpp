@@ -1,11 +1,11 @@
 #include "skin/controls/suilistview.h"
 
 namespace {
-constexpr int ControlBorder = 2;
+constexpr int ListViewBorder = 2;
 } // namespace
 
 TsuiListView::TsuiListView(QObject* owner, QWidget* parent)
-    : toolkit::TCustomListView(owner, parent), TsuiFlatBorder(*this, *this, ControlBorder)
+    : toolkit::TCustomListView(owner, parent), TsuiFlatBorder(*this, *this, ListViewBorder)
 {
 }
 

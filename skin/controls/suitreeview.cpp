@@ -1,11 +1,11 @@
 #include "skin/controls/suitreeview.h"
 
 namespace {
-constexpr int ControlBorder = 2;
+constexpr int TreeViewBorder = 2;
 } // namespace
 
 TsuiTreeView::TsuiTreeView(QObject* owner, QWidget* parent)
-    : toolkit::TCustomTreeView(owner, parent), TsuiFlatBorder(*this, *this, ControlBorder)
+    : toolkit::TCustomTreeView(owner, parent), TsuiFlatBorder(*this, *this, TreeViewBorder)
 {
 }
 

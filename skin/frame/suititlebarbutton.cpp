@@ -15,7 +15,6 @@ namespace {
 
 const QString OnlyOneControlBox =
     QStringLiteral("Sorry, only one button's ButtonType property can be \"suiControlBox\"");
-const QString OnlyOneClient = QStringLiteral("Sorry, only one section's Align property can be \"suiClient\"");
 
 // The style's face of each button type; a custom button has only its own.
 std::optional<TsuiFace> FaceOfType(TsuiTitleBarBtnType type)
