@@ -40,6 +40,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -449,4 +450,33 @@ TEST(Gallery, ALargerFontGrowsTheControlsThatSizeThemselvesToTheirCaption)
     }
     EXPECT_EQ(tried, (QStringList{"TsuiCheckBox", "TsuiRadioButton"}));
     QApplication::setFont(assumed);
+}
+
+// Nor does it cut a caption of the gallery's own layout that the usual font
+// shows whole.
+TEST(Gallery, ItsCaptionsFitTheirControlsUnderALargerFont)
+{
+    const auto captionsThatFit = [] {
+        TGalleryForm form;
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        toolkit::TCanvas canvas(&scratch);
+        std::vector<std::string> fit;
+        for (auto* control : form.findChildren<toolkit::TCustomControl*>()) {
+            if (control->Caption().isEmpty() || !control->isVisibleTo(&form)) continue;
+            canvas.Font.Assign(*control->Font());
+            if (canvas.TextWidth(control->Caption()) <= control->width())
+                fit.push_back(control->objectName().toStdString());
+        }
+        return fit;
+    };
+    const std::vector<std::string> fitting = captionsThatFit();
+    ASSERT_GT(fitting.size(), 20u);
+    const QFont assumed = QApplication::font();
+    QFont larger = assumed;
+    larger.setPixelSize(assumed.pixelSize() * 3 / 2);
+    QApplication::setFont(larger);
+    const std::vector<std::string> stillFitting = captionsThatFit();
+    QApplication::setFont(assumed);
+    for (const std::string& name : fitting)
+        EXPECT_NE(std::find(stillFitting.begin(), stillFitting.end(), name), stillFitting.end()) << name;
 }
