@@ -1,0 +1,30 @@
+#pragma once
+// The skin packs a program has: the five built-in styles, read from their
+// compiled-in packs when first asked for, and the packs it loaded. Every pack
+// answers as a style: the built-ins as their own, loaded ones from 6 up, so
+// that everything that takes a TsuiUIStyle takes a loaded pack too.
+
+#include "skin/themes/suiskinpack.h"
+
+#include <QStringList>
+
+// The pack a style answers from; null for Custom and for a style no pack
+// answers as. A pack, once answered, stays valid for the program's life.
+const TsuiSkinPack* SkinPackOf(TsuiUIStyle style);
+// The name a style's picture for the role is found by, with
+// LoadBitmapResource and in stored layouts: "<NAME>_<ROLE>" ("WINXP_TAB_LINE"),
+// but "MENU_CHECKED" for the built-ins, which always shared that one.
+QString SkinPictureName(TsuiUIStyle style, const QString& role);
+// Reads the pack in the folder and registers it, its pictures under
+// SkinPictureName. A pack of the name loaded before is replaced and
+// keeps its style. Answers the pack's style, or Custom with the problems when
+// it cannot be read or is named like a built-in.
+TsuiUIStyle LoadSkinPack(const QString& folder, QList<TsuiSkinProblem>& problems);
+// The style of the built-in or loaded pack of that name; Custom for none.
+TsuiUIStyle SkinStyle(const QString& name);
+// The name of a style's pack ("winxp"); empty for Custom and unknown styles.
+QString SkinName(TsuiUIStyle style);
+// The built-in names, then the loaded ones in the order they were loaded.
+QStringList SkinNames();
+// The compiled-in folder of a built-in's pack (":/skins/winxp").
+QString BuiltInSkinFolder(TsuiUIStyle style);
