@@ -3,6 +3,10 @@
 #include "toolkit/resources.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <array>
 #include <atomic>
 #include <memory>
@@ -144,4 +148,48 @@ QString SkinPictureName(TsuiUIStyle style, const QString& role)
 QString BuiltInSkinFolder(TsuiUIStyle style)
 {
     return IsBuiltIn(style) ? QStringLiteral(":/skins/") + QLatin1String(BuiltInNames[int(style) - 1]) : QString();
+}
+
+QStringList SkinSearchFolders()
+{
+    QStringList folders;
+    const QString listed = qEnvironmentVariable(SkinPathVariable);
+    for (const QString& folder : listed.split(QDir::listSeparator(), Qt::SkipEmptyParts)) folders << folder;
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        folders << QDir(data).filePath(QStringLiteral("skinnedcontrols/skins"));
+    return folders;
+}
+
+QStringList InstalledSkinNames()
+{
+    static const QRegularExpression packName(QStringLiteral("^[a-z][a-z0-9]{0,31}$"));
+    QStringList names;
+    for (const QString& folder : SkinSearchFolders())
+        for (const QString& name : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            if (packName.match(name).hasMatch() && QFileInfo(QDir(folder).filePath(name + QStringLiteral("/skin.ini"))).isFile() &&
+                !names.contains(name))
+                names << name;
+    names.sort();
+    return names;
+}
+
+TsuiUIStyle FindSkin(const QString& name, QList<TsuiSkinProblem>& problems)
+{
+    if (const TsuiUIStyle style = SkinStyle(name); style != TsuiUIStyle::Custom) return style;
+    for (const QString& folder : SkinSearchFolders()) {
+        const QString pack = QDir(folder).filePath(name);
+        if (!QFileInfo(QDir(pack).filePath(QStringLiteral("skin.ini"))).isFile()) continue;
+        const qsizetype before = problems.size();
+        const TsuiUIStyle style = LoadSkinPack(pack, problems);
+        if (style == TsuiUIStyle::Custom) return style;
+        if (SkinName(style) != name) { // the folder holds a pack of another name
+            problems.insert(before, {pack + QStringLiteral("/skin.ini"), 0, QStringLiteral("Name"),
+                                     QStringLiteral("'%1' is not the folder's name").arg(SkinName(style))});
+            return TsuiUIStyle::Custom;
+        }
+        return style;
+    }
+    problems.append({name, 0, {}, QStringLiteral("no installed skin pack of that name (looked in %1)")
+                                      .arg(SkinSearchFolders().join(QStringLiteral(", ")))});
+    return TsuiUIStyle::Custom;
 }

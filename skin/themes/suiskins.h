@@ -26,5 +26,19 @@ TsuiUIStyle SkinStyle(const QString& name);
 QString SkinName(TsuiUIStyle style);
 // The built-in names, then the loaded ones in the order they were loaded.
 QStringList SkinNames();
+// The environment variable naming folders of installed packs (separated by
+// ':'), searched before the data folders.
+inline constexpr char SkinPathVariable[] = "SKINNEDCONTROLS_SKINS";
+// The folders installed packs are found in, in order: those of
+// SKINNEDCONTROLS_SKINS, then skinnedcontrols/skins/ in each data folder
+// ($XDG_DATA_HOME, then each of $XDG_DATA_DIRS).
+QStringList SkinSearchFolders();
+// The names of the installed packs (the sub-folders of the search folders
+// that hold a skin.ini and are named as a pack may be), each once, sorted.
+QStringList InstalledSkinNames();
+// The style of the pack of that name: a built-in, one loaded, or the first
+// installed one of the name, loaded now. Custom with the problems when
+// there is none or it cannot be read.
+TsuiUIStyle FindSkin(const QString& name, QList<TsuiSkinProblem>& problems);
 // The compiled-in folder of a built-in's pack (":/skins/winxp").
 QString BuiltInSkinFolder(TsuiUIStyle style);
