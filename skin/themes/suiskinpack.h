@@ -61,12 +61,13 @@ constexpr qint64 SkinMaxIniBytes = 64 * 1024;
 constexpr qint64 SkinMaxPictureBytes = 16 * 1024 * 1024;
 constexpr qint64 SkinMaxPackPixels = 32 * 1024 * 1024;
 
-// A pack's files by name ("skin.ini", "BUTTON_NORMAL.png"): their bytes, or
-// nothing with a reason when one cannot be read.
+/// One of a pack's files as a reader is handed it: its bytes, or nothing with
+/// the reason it cannot be read.
 struct TsuiSkinFile {
     std::optional<QByteArray> Bytes;
     QString Error;
 };
+// A pack's files by name ("skin.ini", "BUTTON_NORMAL.png").
 using TsuiSkinFiles = std::function<TsuiSkinFile(const QString& fileName)>;
 
 // Reads a pack through `files`, naming its files by `folder` in problems.
