@@ -213,8 +213,7 @@ private:
     void ReadKey(int line, const QString& key, const QString& value)
     {
         if (key == QLatin1String("Name")) {
-            static const QRegularExpression valid(QStringLiteral("^[a-z][a-z0-9]{0,31}$"));
-            if (!valid.match(value).hasMatch())
+            if (!IsSkinPackName(value))
                 IniProblem(line, key, QStringLiteral("'%1' is not a name: 1 to 32 lower-case letters and digits, "
                                                      "starting with a letter")
                                           .arg(value));
@@ -277,21 +276,18 @@ private:
         QSet<QString> roles;
         for (const TsuiSkinValue& value : pack_.Elements)
             if (!value.Role.isEmpty()) roles.insert(value.Role);
-        qint64 pixels = 0;
-        for (const QString& role : roles) {
+        QStringList sorted(roles.cbegin(), roles.cend());
+        sorted.sort(); // problems in the same order every time
+        qint64 pixels = 0; // claimed by the headers, counted before decoding
+        for (const QString& role : sorted) {
             const QString file = role + QStringLiteral(".png");
             const TsuiSkinFile bytes = files_(file);
             if (!bytes.Bytes) {
                 Problem(file, 0, KeyNaming(role), bytes.Error);
                 continue;
             }
-            if (auto image = DecodePicture(file, role, *bytes.Bytes)) {
-                pixels += qint64(image->width()) * image->height();
-                pack_.Pictures.insert(role, *image);
-            }
+            if (auto image = DecodePicture(file, role, *bytes.Bytes, pixels)) pack_.Pictures.insert(role, *image);
         }
-        if (pixels > SkinMaxPackPixels)
-            Problem(IniFile, 0, {}, QStringLiteral("its pictures hold more than %1 pixels").arg(SkinMaxPackPixels));
         CheckSizes();
     }
 
@@ -337,7 +333,7 @@ private:
         }
     }
 
-    std::optional<QImage> DecodePicture(const QString& file, const QString& role, QByteArray bytes)
+    std::optional<QImage> DecodePicture(const QString& file, const QString& role, QByteArray bytes, qint64& pixels)
     {
         const QString key = KeyNaming(role);
         if (bytes.size() > SkinMaxPictureBytes) {
@@ -359,6 +355,11 @@ private:
                         .arg(size.width())
                         .arg(size.height())
                         .arg(SkinMaxPictureSide));
+            return std::nullopt;
+        }
+        pixels += qint64(size.width()) * size.height();
+        if (pixels > SkinMaxPackPixels) {
+            Problem(file, 0, key, QStringLiteral("the pack's pictures hold more than %1 pixels").arg(SkinMaxPackPixels));
             return std::nullopt;
         }
         QImage image = reader.read();
@@ -404,6 +405,12 @@ QString TsuiSkinProblem::ToString() const
     text += QStringLiteral(": ");
     if (!Key.isEmpty()) text += Key + QStringLiteral(": ");
     return text + Message;
+}
+
+bool IsSkinPackName(const QString& name)
+{
+    static const QRegularExpression valid(QStringLiteral("^[a-z][a-z0-9]{0,31}$"));
+    return valid.match(name).hasMatch();
 }
 
 const TsuiSkinElement* SkinElement(int index)

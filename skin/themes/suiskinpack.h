@@ -55,6 +55,10 @@ const TsuiSkinElement* SkinElement(int index);
 // without their prefix), sorted.
 const QStringList& SkinPictureRoles();
 
+// Whether a pack may be named so: 1 to 32 lower-case letters and digits,
+// starting with a letter.
+bool IsSkinPackName(const QString& name);
+
 // The limits a pack must keep.
 constexpr int SkinMaxPictureSide = 4096;
 constexpr qint64 SkinMaxIniBytes = 64 * 1024;

@@ -5,7 +5,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <array>
 #include <atomic>
@@ -162,11 +161,10 @@ QStringList SkinSearchFolders()
 
 QStringList InstalledSkinNames()
 {
-    static const QRegularExpression packName(QStringLiteral("^[a-z][a-z0-9]{0,31}$"));
     QStringList names;
     for (const QString& folder : SkinSearchFolders())
         for (const QString& name : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-            if (packName.match(name).hasMatch() && QFileInfo(QDir(folder).filePath(name + QStringLiteral("/skin.ini"))).isFile() &&
+            if (IsSkinPackName(name) && QFileInfo(QDir(folder).filePath(name + QStringLiteral("/skin.ini"))).isFile() &&
                 !names.contains(name))
                 names << name;
     names.sort();
@@ -176,6 +174,10 @@ QStringList InstalledSkinNames()
 TsuiUIStyle FindSkin(const QString& name, QList<TsuiSkinProblem>& problems)
 {
     if (const TsuiUIStyle style = SkinStyle(name); style != TsuiUIStyle::Custom) return style;
+    if (!IsSkinPackName(name)) { // never a path out of the search folders
+        problems.append({name, 0, {}, QStringLiteral("not a skin pack's name")});
+        return TsuiUIStyle::Custom;
+    }
     for (const QString& folder : SkinSearchFolders()) {
         const QString pack = QDir(folder).filePath(name);
         if (!QFileInfo(QDir(pack).filePath(QStringLiteral("skin.ini"))).isFile()) continue;

@@ -352,8 +352,20 @@ TEST(SkinPacks, BadPicturesAndFoldersAreRefusedWithoutCrashingOrHanging)
             << c.what << ": " << problems[0].toStdString();
     }
 
+    // Pictures whose headers together claim more than a pack may hold are
+    // refused before they are decoded.
+    PackCopy greedy;
+    for (const char* file : {"BUTTON_NORMAL.png", "BUTTON_MOUSEON.png", "BUTTON_MOUSEDOWN.png"})
+        greedy.Write(QLatin1String(file), PngClaiming(4096, 4096, false));
+    EXPECT_TRUE(greedy.Problems().contains(greedy.Path("BUTTON_NORMAL.png") +
+                                           ": ButtonNormal: the pack's pictures hold more than 33554432 pixels"));
+
     QTemporaryDir root;
     QList<TsuiSkinProblem> problems;
+    // A pack's name never leads out of the folders installed packs are in.
+    EXPECT_EQ(FindSkin(QStringLiteral("../pack"), problems), TsuiUIStyle::Custom);
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_EQ(problems.takeFirst().ToString(), QStringLiteral("../pack: not a skin pack's name"));
     const QString file = root.filePath(QStringLiteral("skin.ini"));
     QFile(file).open(QIODevice::WriteOnly);
     EXPECT_EQ(LoadSkinPack(file, problems), TsuiUIStyle::Custom);
