@@ -73,9 +73,13 @@ install(DIRECTORY resources/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons CO
 file(RELATIVE_PATH lib_from_bin /${CMAKE_INSTALL_BINDIR} /${CMAKE_INSTALL_LIBDIR})
 set_target_properties(gallery PROPERTIES INSTALL_RPATH "$ORIGIN/${lib_from_bin}")
 install(TARGETS gallery RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT development)
+# The example skin pack, where the style plugin finds installed packs.
+install(DIRECTORY skins/graphite DESTINATION ${CMAKE_INSTALL_DATADIR}/skinnedcontrols/skins COMPONENT library)
+set_target_properties(skinpack PROPERTIES INSTALL_RPATH "$ORIGIN/${lib_from_bin}")
+install(TARGETS skinpack RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT development)
 
 # Manual pages.
-foreach(page ispupdate:utility ispflash:utility gallery:development)
+foreach(page ispupdate:utility ispflash:utility gallery:development skinpack:development)
   string(REPLACE ":" ";" page ${page})
   list(GET page 0 name)
   list(GET page 1 component)

@@ -12,6 +12,7 @@
 #include "skin/frame/suiform.h"
 #include "skin/frame/suiframeregistry.h"
 #include "skin/scrolling/suiscrollingregistry.h"
+#include "skin/themes/suiskins.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/menus.h"
 #include "toolkit/stdctrls.h"
@@ -26,9 +27,19 @@
 #include <algorithm>
 #include <stdexcept>
 
+QList<TsuiUIStyle> ShownStyles()
+{
+    QList<TsuiUIStyle> styles(GalleryStyles.begin(), GalleryStyles.end());
+    for (const QString& name : SkinNames())
+        if (const TsuiUIStyle style = SkinStyle(name); !styles.contains(style)) styles << style;
+    return styles;
+}
+
 QString StyleName(TsuiUIStyle style)
 {
-    return QLatin1String(QMetaEnum::fromType<TsuiUIStyle>().valueToKey(static_cast<int>(style)));
+    if (const char* key = QMetaEnum::fromType<TsuiUIStyle>().valueToKey(static_cast<int>(style)))
+        return QLatin1String(key);
+    return SkinName(style);
 }
 
 namespace {
@@ -99,6 +110,36 @@ TGalleryForm::TGalleryForm(TContents contents, QWidget* parent) : TForm(parent)
     if (contents == Blank) return;
     toolkit::ReadLayoutInto(this, toolkit::StoredLayout(QStringLiteral(":/layouts/gallery.txt")));
     FillWhatLayoutsCannotStore(*this);
+    AddPackChoices();
+}
+
+// The layout holds the built-in styles' choices; a loaded pack's go after
+// them, the radio buttons spread evenly over their row.
+void TGalleryForm::AddPackChoices()
+{
+    const QList<TsuiUIStyle> styles = ShownStyles();
+    if (styles.size() == qsizetype(GalleryStyles.size())) return;
+    auto* last = findChild<TsuiRadioButton*>(ChoiceName(GalleryStyles.back()));
+    auto* lastItem = findChild<toolkit::TMenuItem*>(MenuChoiceName(GalleryStyles.back()));
+    if (!last || !lastItem) return;
+    for (TsuiUIStyle style : styles.mid(qsizetype(GalleryStyles.size()))) {
+        auto* choice = new TsuiRadioButton(this, last->parentWidget());
+        choice->setObjectName(ChoiceName(style));
+        const QString caption = StyleName(style).replace(0, 1, StyleName(style).at(0).toUpper());
+        choice->SetCaption(caption);
+        choice->setGeometry(last->geometry());
+        connect(choice, &TsuiRadioButton::OnClick, this, [this, choice] { StyleClick(choice); });
+        auto* item = new toolkit::TMenuItem(this);
+        item->setObjectName(MenuChoiceName(style));
+        item->SetCaption(caption);
+        lastItem->ParentNode()->Insert(lastItem->ParentNode()->IndexOf(lastItem) + 1, item);
+        connect(item, &toolkit::TMenuItem::OnClick, this, [this, item] { StyleClick(item); });
+        lastItem = item;
+    }
+    const int left = findChild<TsuiRadioButton*>(ChoiceName(GalleryStyles.front()))->x();
+    const int step = (last->parentWidget()->width() - 2 * left) / int(styles.size());
+    for (qsizetype i = 0; i < styles.size(); ++i)
+        if (auto* choice = findChild<TsuiRadioButton*>(ChoiceName(styles[i]))) choice->move(left + int(i) * step, choice->y());
 }
 
 TsuiForm* TGalleryForm::Frame() const
@@ -127,14 +168,14 @@ void TGalleryForm::ApplyStyle(TsuiUIStyle style)
     if (stockPage_) stockPage_->ApplyStyle(style);
     if (auto* choice = findChild<TsuiRadioButton*>(ChoiceName(style))) choice->SetChecked(true);
     // Menu items check alone; the style's is the one checked.
-    for (TsuiUIStyle each : GalleryStyles)
+    for (TsuiUIStyle each : ShownStyles())
         if (auto* item = findChild<toolkit::TMenuItem*>(MenuChoiceName(each))) item->SetChecked(each == style);
 }
 
 void TGalleryForm::StyleClick(QObject* Sender)
 {
     if (!Sender) return;
-    for (TsuiUIStyle style : GalleryStyles)
+    for (TsuiUIStyle style : ShownStyles())
         if (Sender->objectName() == ChoiceName(style) || Sender->objectName() == MenuChoiceName(style))
             return ApplyStyle(style);
 }
@@ -143,10 +184,9 @@ void TGalleryForm::NextStyleClick()
 {
     const TsuiForm* frame = Frame();
     if (!frame) return;
-    const auto current = std::find(GalleryStyles.begin(), GalleryStyles.end(), frame->UIStyle());
-    const auto next = current == GalleryStyles.end() || current + 1 == GalleryStyles.end() ? GalleryStyles.begin()
-                                                                                          : current + 1;
-    ApplyStyle(*next);
+    const QList<TsuiUIStyle> styles = ShownStyles();
+    const qsizetype current = styles.indexOf(frame->UIStyle());
+    ApplyStyle(styles[(current + 1) % styles.size()]); // after none, or after the last, the first
 }
 
 void TGalleryForm::ExitClick()
@@ -211,7 +251,7 @@ QStringList WriteScreenshots(QWidget& form, const QString& directory, const QStr
     form.show();
     QApplication::processEvents(); // the window is activated and a control takes the focus
     QStringList written;
-    for (TsuiUIStyle style : GalleryStyles) {
+    for (TsuiUIStyle style : ShownStyles()) {
         applyStyle(style);
         if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
         QApplication::processEvents();

@@ -18,7 +18,12 @@ class TStockPage;
 inline constexpr std::array<TsuiUIStyle, 5> GalleryStyles = {
     TsuiUIStyle::MacOS, TsuiUIStyle::WinXP, TsuiUIStyle::DeepBlue, TsuiUIStyle::Protein, TsuiUIStyle::BlueGlass};
 
-// The style's name as stored layouts write it ("MacOS").
+// The styles the gallery switches between: the built-in ones, then every
+// skin pack loaded (gallery --skin).
+QList<TsuiUIStyle> ShownStyles();
+
+// The style's name as stored layouts write it ("MacOS"); a loaded pack's
+// name ("graphite").
 QString StyleName(TsuiUIStyle style);
 
 class TGalleryForm : public toolkit::TForm {
@@ -27,7 +32,8 @@ class TGalleryForm : public toolkit::TForm {
 public:
     enum TContents { FromLayout, Blank };
 
-    // Reads the gallery's layout unless Blank (a form another layout fills).
+    // Reads the gallery's layout unless Blank (a form another layout fills);
+    // each loaded skin pack gets a radio button and a menu item of its own.
     explicit TGalleryForm(TContents contents = FromLayout, QWidget* parent = nullptr);
 
     TsuiForm* Frame() const;
@@ -49,6 +55,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void AddPackChoices();
+
     TStockPage* stockPage_ = nullptr;
 };
 
@@ -66,7 +74,7 @@ void ChooseOffscreenPlatform();
 // corners) is transparent.
 QImage WindowPicture(QWidget& window);
 
-// Writes <name>-<style>.png into `directory` for every style (the style in
+// Writes <name>-<style>.png into `directory` for every shown style (the style in
 // lower case), each control in its normal look (no pointer over it, no
 // focus); returns the files written and leaves the window in its last style.
 // Throws std::runtime_error when a file cannot be written.

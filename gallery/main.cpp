@@ -1,8 +1,10 @@
 // The gallery: every skinned control in every style. With --layout FILE it
-// previews any stored layout instead; with --screenshot DIR it renders the
-// window once per style into DIR, without a display.
+// previews any stored layout instead; with --skin DIR it adds a skin pack to
+// the styles and opens in it; with --screenshot DIR it renders the window
+// once per style into DIR, without a display.
 #include "gallery/galleryform.h"
 #include "gallery/preview.h"
+#include "skin/themes/suiskins.h"
 #include "toolkit/fonts.h"
 #include "toolkit/layouttree.h"
 
@@ -18,6 +20,7 @@ namespace {
 // A layout that cannot be previewed, as a compiler reports an error.
 constexpr int BadLayoutExitCode = 2;
 constexpr int UsageExitCode = 2;
+constexpr int BadPackExitCode = 2;
 
 // The offscreen platform says so for every window shape and size hint;
 // the pictures do not need either.
@@ -52,7 +55,16 @@ int Present(QWidget& window, const QString& screenshotDir,
     return 0;
 }
 
-int Preview(const QString& path, const QString& screenshotDir)
+// Loads the pack of --skin; Custom, with its problems reported, when it cannot be.
+TsuiUIStyle LoadPack(const QString& folder)
+{
+    QList<TsuiSkinProblem> problems;
+    const TsuiUIStyle style = LoadSkinPack(folder, problems);
+    for (const TsuiSkinProblem& problem : problems) std::fprintf(stderr, "%s\n", qPrintable(problem.ToString()));
+    return style;
+}
+
+int Preview(const QString& path, const QString& screenshotDir, TsuiUIStyle packStyle)
 {
     std::unique_ptr<QWidget> window;
     try {
@@ -65,6 +77,7 @@ int Preview(const QString& path, const QString& screenshotDir)
         return BadLayoutExitCode;
     }
     AddStyleSwitch(*window);
+    if (packStyle != TsuiUIStyle::Custom) ApplyPreviewStyle(*window, packStyle);
     return Present(*window, screenshotDir, [&](const QString& directory) {
         return WriteScreenshots(*window, directory, QFileInfo(path).completeBaseName(),
                                 [&window](TsuiUIStyle style) { ApplyPreviewStyle(*window, style); });
@@ -102,7 +115,12 @@ int main(int argc, char** argv)
         QStringLiteral("screenshot"),
         QStringLiteral("Writes the window in each style into <directory> as <name>-<style>.png, without a display."),
         QStringLiteral("directory"));
-    parser.addOptions({layout, screenshot});
+    const QCommandLineOption skin(
+        QStringLiteral("skin"),
+        QStringLiteral("Adds the skin pack in <directory> to the styles and opens in it; a bad one is reported "
+                       "one problem a line, with exit code 2."),
+        QStringLiteral("directory"));
+    parser.addOptions({layout, screenshot, skin});
     if (!parser.parse(QApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "gallery: %s\n",
                      qPrintable(parser.errorText().isEmpty() ? QStringLiteral("unexpected arguments")
@@ -119,9 +137,13 @@ int main(int argc, char** argv)
         font.setPixelSize(11);
         QApplication::setFont(font);
 
+        TsuiUIStyle packStyle = TsuiUIStyle::Custom;
+        if (parser.isSet(skin) && (packStyle = LoadPack(parser.value(skin))) == TsuiUIStyle::Custom)
+            return BadPackExitCode;
         const QString screenshotDir = parser.value(screenshot);
-        if (parser.isSet(layout)) return Preview(parser.value(layout), screenshotDir);
+        if (parser.isSet(layout)) return Preview(parser.value(layout), screenshotDir, packStyle);
         TGalleryForm form;
+        if (packStyle != TsuiUIStyle::Custom) form.ApplyStyle(packStyle);
         // The gallery's own pictures include its page of stock widgets.
         return Present(form, screenshotDir,
                        [&form](const QString& directory) { return WriteScreenshots(form, directory); });

@@ -43,7 +43,7 @@ void ApplyPreviewStyle(QWidget& window, TsuiUIStyle style)
 void AddStyleSwitch(QWidget& window)
 {
     int number = 1;
-    for (TsuiUIStyle style : GalleryStyles) {
+    for (TsuiUIStyle style : ShownStyles()) {
         auto* action = new QAction(StyleName(style), &window);
         action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + number++)));
         QObject::connect(action, &QAction::triggered, &window, [&window, style] { ApplyPreviewStyle(window, style); });

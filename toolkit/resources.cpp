@@ -11,15 +11,37 @@ EResNotFound::EResNotFound(const QString& name)
 {
 }
 
+namespace {
+
+// Compiled-in pictures never change, and push buttons load theirs at every
+// paint: decode each once. The copies share their pixels until written.
+struct DecodedPictures {
+    std::mutex lock;
+    QHash<QString, QImage> byName; // upper-case names
+};
+
+DecodedPictures& Decoded()
+{
+    static DecodedPictures pictures;
+    return pictures;
+}
+
+} // namespace
+
+void RegisterBitmapResource(const QString& name, const QImage& image)
+{
+    DecodedPictures& pictures = Decoded();
+    const std::lock_guard guard(pictures.lock);
+    pictures.byName.insert(name.toUpper(), image.convertToFormat(QImage::Format_RGB32));
+}
+
 QImage LoadBitmapResource(const QString& name)
 {
     if (name.isEmpty()) throw EResNotFound(name);
-    // Compiled-in pictures never change, and push buttons load theirs at every
-    // paint: decode each once. The copies share their pixels until written.
-    static std::mutex lock;
-    static QHash<QString, QImage> decoded;
+    DecodedPictures& pictures = Decoded();
+    QHash<QString, QImage>& decoded = pictures.byName;
     const QString key = name.toUpper();
-    const std::lock_guard guard(lock);
+    const std::lock_guard guard(pictures.lock);
     auto found = decoded.constFind(key);
     if (found == decoded.constEnd()) {
         // Named without a suffix, a picture would have Qt load every image

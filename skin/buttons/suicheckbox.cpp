@@ -40,19 +40,10 @@ void TsuiCheckBox::TransparentChanged()
 void TsuiCheckBox::UIStyleChanged()
 {
     TsuiCustomButtonEx::UIStyleChanged();
-    switch (UIStyle()) {
-    case TsuiUIStyle::MacOS:
-    case TsuiUIStyle::Protein:
-        SetTransparent(true);
-        break;
-    case TsuiUIStyle::WinXP:
-    case TsuiUIStyle::DeepBlue:
-    case TsuiUIStyle::BlueGlass:
-        SetTransparent(false);
-        break;
-    case TsuiUIStyle::Custom:
-        break;
-    }
+    // Custom keeps what it had; MacOS and Protein let the parent show
+    // through, the others (a loaded skin pack too) are opaque.
+    if (UIStyle() == TsuiUIStyle::Custom) return;
+    SetTransparent(UIStyle() == TsuiUIStyle::MacOS || UIStyle() == TsuiUIStyle::Protein);
 }
 
 void TsuiCheckBox::DoClick()

@@ -6,12 +6,14 @@
 #include "skin/scrolling/suitabcontrol.h"
 #include "skin/scrolling/suitrackbar.h"
 #include "skin/style/skinnedfaces.h"
+#include "skin/themes/suiskins.h"
 #include "toolkit/canvas.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDebug>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QProgressBar>
@@ -33,6 +35,8 @@ constexpr int ButtonMinimumWidth = 80;
 constexpr int ButtonMinimumHeight = TsuiButton::MacOSHeight;
 // Room for the tick marks beside a slider's bar.
 constexpr int TickSpace = 5;
+
+const QString SkinKeyPrefix = QStringLiteral("skinned-");
 
 constexpr TsuiUIStyle AllStyles[] = {TsuiUIStyle::MacOS, TsuiUIStyle::WinXP, TsuiUIStyle::DeepBlue,
                                      TsuiUIStyle::Protein, TsuiUIStyle::BlueGlass};
@@ -145,22 +149,29 @@ QString SkinnedStyle::KeyFor(TsuiUIStyle style)
     case TsuiUIStyle::BlueGlass:
         return QStringLiteral("skinned-blueglass");
     case TsuiUIStyle::Custom:
-        break;
+        return {};
     }
-    return {};
+    const QString pack = SkinName(style); // a loaded skin pack
+    return pack.isEmpty() ? QString() : SkinKeyPrefix + pack;
 }
 
 std::optional<TsuiUIStyle> SkinnedStyle::StyleForKey(const QString& key)
 {
     for (TsuiUIStyle style : AllStyles)
         if (key.compare(KeyFor(style), Qt::CaseInsensitive) == 0) return style;
-    return std::nullopt;
+    if (!key.startsWith(SkinKeyPrefix, Qt::CaseInsensitive)) return std::nullopt;
+    QList<TsuiSkinProblem> problems;
+    const TsuiUIStyle style = FindSkin(key.mid(SkinKeyPrefix.size()).toLower(), problems);
+    for (const TsuiSkinProblem& problem : problems) qWarning().noquote() << problem.ToString();
+    if (style == TsuiUIStyle::Custom) return std::nullopt;
+    return style;
 }
 
 QStringList SkinnedStyle::Keys()
 {
     QStringList keys;
     for (TsuiUIStyle style : AllStyles) keys << KeyFor(style);
+    for (const QString& pack : InstalledSkinNames()) keys << SkinKeyPrefix + pack;
     return keys;
 }
 

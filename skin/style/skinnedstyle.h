@@ -37,9 +37,12 @@ public:
     ~SkinnedStyle() override;
 
     TsuiUIStyle UIStyle() const { return style_; }
-    // "skinned-winxp" for WinXP; the style a key names (any case), if any.
+    // "skinned-winxp" for WinXP, "skinned-<name>" for a loaded skin pack; the
+    // style a key names (any case), if any: a built-in, a loaded pack or an
+    // installed one (FindSkin), loaded then.
     static QString KeyFor(TsuiUIStyle style);
     static std::optional<TsuiUIStyle> StyleForKey(const QString& key);
+    // The built-ins' keys, then those of the installed packs.
     static QStringList Keys();
 
     QPalette standardPalette() const override;

@@ -1,7 +1,8 @@
 #pragma once
-// Styles of the skin and their compiled-in theme tables: colours, integers,
-// flags and picture names per style, and pushing a style onto the controls of
-// a container.
+// Styles of the skin and their theme tables: colours, integers, flags and
+// picture names per style, answered from the style's skin pack
+// (skin/themes/suiskins.h), and pushing a style onto the controls of a
+// container.
 
 #include "toolkit/types.h"
 
@@ -125,8 +126,9 @@ enum TsuiThemeElement : int {
 
 constexpr int ThemeElementCount = 91;
 
-// Raw access. A real style reports the element's kind and value; Custom, any
-// other style value and an index outside 1..91 report Int and -1. A Str
+// Raw access. A real style (a built-in, or a loaded pack's) reports the
+// element's kind and value; Custom, any other style value and an index
+// outside 1..91 report Int and -1. A Str
 // element's raw value is 0: its name is read with GetThemeString.
 std::int32_t GetThemeElement(TsuiUIStyle style, int index, TsuiType& kind);
 // Each query answers its default when the element is of another kind.

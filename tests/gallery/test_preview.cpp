@@ -5,6 +5,7 @@
 #include "gallery/preview.h"
 #include "skin/controls/suigrid.h"
 #include "skin/controls/suiradiogroup.h"
+#include "skin/themes/suiskins.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
 #include "toolkit/layoutreader.h"
@@ -222,6 +223,31 @@ TEST_F(GalleryProgram, GalleryIsWrittenInEachStyleWithItsStockPage)
                  << QStringLiteral("gallery-stock-%1.png").arg(QLatin1String(style));
     expected.sort();
     EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files), expected);
+}
+
+// A pack joins the styles and the window opens in it; a bad one opens nothing.
+TEST_F(GalleryProgram, SkinPackJoinsTheStylesOrIsReportedByFileAndKey)
+{
+    QTemporaryDir root;
+    QList<TsuiSkinProblem> problems;
+    std::optional<TsuiSkinPack> pack = ReadSkinPack(BuiltInSkinFolder(TsuiUIStyle::WinXP), problems);
+    ASSERT_TRUE(pack);
+    pack->Name = QStringLiteral("slate");
+    const QString folder = root.filePath(QStringLiteral("slate"));
+    QString error;
+    ASSERT_TRUE(WriteSkinPack(*pack, folder, error));
+    const QString pictures = root.filePath(QStringLiteral("pictures"));
+    ASSERT_EQ(Run({QStringLiteral("--skin"), folder, QStringLiteral("--screenshot"), pictures}), 0)
+        << gallery.readAllStandardError().toStdString();
+    EXPECT_TRUE(QDir(pictures).entryList(QDir::Files).contains(QStringLiteral("gallery-slate.png")));
+    EXPECT_EQ(QDir(pictures).entryList(QDir::Files).size(), 12);
+
+    QFile::remove(QDir(folder).filePath(QStringLiteral("TAB_LINE.png")));
+    const QString more = root.filePath(QStringLiteral("more"));
+    EXPECT_EQ(Run({QStringLiteral("--skin"), folder, QStringLiteral("--screenshot"), more}), 2);
+    EXPECT_TRUE(QString::fromLocal8Bit(gallery.readAllStandardError())
+                    .contains(QDir(folder).filePath(QStringLiteral("TAB_LINE.png")) + QStringLiteral(": TabLine: missing")));
+    EXPECT_FALSE(QDir(more).exists());
 }
 
 TEST_F(GalleryProgram, HelpVersionAndQtsOwnOptions)

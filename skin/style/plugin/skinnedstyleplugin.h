@@ -5,7 +5,8 @@
 #include <QStylePlugin>
 
 /// The style plugin: the keys skinned-macos, skinned-winxp, skinned-deepblue, skinned-protein and
-/// skinned-blueglass create a SkinnedStyle.
+/// skinned-blueglass create a SkinnedStyle, and skinned-graphite one in the installed example pack.
+/// Qt offers only the keys of the plugin's metadata; SkinnedStyle::StyleForKey takes any installed pack.
 class SkinnedStylePlugin : public QStylePlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QStyleFactoryInterface_iid FILE "skinnedstyleplugin.json")

@@ -2,6 +2,7 @@
 #include "skin/buttons/suicustombuttonex.h"
 #include "skin/buttons/suiradiobutton.h"
 #include "skin/buttons/suibuttonsregistry.h"
+#include "skin/themes/suiskins.h"
 #include "toolkit/align.h"
 #include "toolkit/layoutreader.h"
 #include "toolkit/layoutregistry.h"
@@ -10,6 +11,7 @@
 
 #include <QAccessibleInterface>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -83,6 +85,20 @@ TEST(TsuiCheckBox, StyleRulesAndState)
     EXPECT_TRUE(box->Transparent());
     EXPECT_FALSE(box->AutoSize()) << "unlike push buttons, Custom does not force AutoSize";
     box->SetUIStyle(TsuiUIStyle::WinXP);
+    EXPECT_FALSE(box->Transparent());
+
+    // A loaded skin pack's check box is opaque too, whatever style it had.
+    QTemporaryDir root;
+    QList<TsuiSkinProblem> problems;
+    std::optional<TsuiSkinPack> pack = ReadSkinPack(BuiltInSkinFolder(TsuiUIStyle::WinXP), problems);
+    ASSERT_TRUE(pack);
+    pack->Name = QStringLiteral("slate");
+    QString error;
+    ASSERT_TRUE(WriteSkinPack(*pack, root.filePath(QStringLiteral("slate")), error));
+    const TsuiUIStyle slate = LoadSkinPack(root.filePath(QStringLiteral("slate")), problems);
+    ASSERT_NE(slate, TsuiUIStyle::Custom);
+    box->SetUIStyle(TsuiUIStyle::MacOS);
+    box->SetUIStyle(slate);
     EXPECT_FALSE(box->Transparent());
 
     box->SetChecked(true);

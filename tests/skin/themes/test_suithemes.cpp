@@ -21,7 +21,7 @@ TEST(ThemeTables, CustomAndWrongKindQueriesAnswerTheirDefaults)
     EXPECT_EQ(GetThemeElement(TsuiUIStyle::MacOS, 0, kind), -1);
     EXPECT_EQ(kind, TsuiType::Int);
     EXPECT_EQ(GetThemeInt(TsuiUIStyle::MacOS, 92), -1);
-    EXPECT_EQ(GetThemeInt(TsuiUIStyle(6), teFormBorderWidth), -1);
+    EXPECT_EQ(GetThemeInt(TsuiUIStyle(250), teFormBorderWidth), -1); // no pack answers as 250
 
     EXPECT_EQ(GetThemeColor(TsuiUIStyle::WinXP, teFormBorderWidth), 0u);
     EXPECT_EQ(GetThemeInt(TsuiUIStyle::MacOS, teFormBorderColor), -1);

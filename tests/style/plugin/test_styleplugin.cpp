@@ -1,12 +1,14 @@
 // The style as an application meets it: found by QStyleFactory in the build's
 // plugin folder (this program does not link it) and painting stock widgets.
 #include "skin/themes/suifaces.h"
+#include "skin/themes/suiskins.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <memory>
@@ -32,6 +34,26 @@ TEST_F(StylePlugin, UnknownKeyGivesNull)
 {
     EXPECT_EQ(QStyleFactory::create(QStringLiteral("skinned-custom")), nullptr);
     EXPECT_EQ(QStyleFactory::create(QStringLiteral("skinned-")), nullptr);
+}
+
+// A pack installed in the folder the environment names is a key of its own.
+TEST_F(StylePlugin, InstalledPackIsAStyleOfItsOwn)
+{
+    QTemporaryDir skins;
+    QList<TsuiSkinProblem> problems;
+    std::optional<TsuiSkinPack> pack = ReadSkinPack(BuiltInSkinFolder(TsuiUIStyle::WinXP), problems);
+    ASSERT_TRUE(pack);
+    pack->Name = QStringLiteral("graphite");
+    pack->Elements[teFormColor - 1].Number = std::int32_t(RGBColor(0x12, 0x34, 0x56));
+    QString error;
+    ASSERT_TRUE(WriteSkinPack(*pack, skins.filePath(QStringLiteral("graphite")), error));
+    qputenv(SkinPathVariable, QFile::encodeName(skins.path()));
+
+    std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("skinned-graphite")));
+    qunsetenv(SkinPathVariable);
+    ASSERT_NE(style, nullptr);
+    EXPECT_EQ(style->objectName(), QStringLiteral("skinned-graphite"));
+    EXPECT_EQ(style->standardPalette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
 }
 
 TEST_F(StylePlugin, PaintsAWindowOfStockWidgets)
