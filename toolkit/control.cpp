@@ -15,7 +15,8 @@
 
 namespace toolkit {
 
-TCustomControl::TCustomControl(QObject* owner, QWidget* parent) : QWidget(ParentOrOwner(owner, parent)), owner_(owner)
+TCustomControl::TCustomControl(QObject* owner, QWidget* parent)
+    : QWidget(ParentOrOwner(owner, parent)), TControlProperties(static_cast<QWidget&>(*this)), owner_(owner)
 {
     // Every pixel comes from the off-screen picture; nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -60,22 +61,7 @@ bool TCustomControl::CanResize(int&, int&)
     return true;
 }
 
-void TCustomControl::SetAlign(TAlign align)
-{
-    if (align_ == align) return;
-    align_ = align;
-    if (QWidget* parent = parentWidget()) {
-        EnableAlign(parent);
-        AlignControls(parent);
-    }
-}
 
-void TCustomControl::SetAnchors(TAnchors anchors)
-{
-    if (anchors_ == anchors) return;
-    anchors_ = anchors;
-    NoteAnchorOrigin(this);
-}
 
 TBiDiMode TCustomControl::BiDiMode() const
 {
@@ -118,48 +104,12 @@ void TCustomControl::ApplyBiDiMode(TBiDiMode mode)
     Invalidate();
 }
 
-void TCustomControl::SetCursor(TCursor cursor)
-{
-    cursor_ = cursor;
-    ApplyCursor(this, cursor);
-}
 
-void TCustomControl::SetHint(const QString& hint)
-{
-    hint_ = hint;
-    ApplyHints(this);
-}
 
-bool TCustomControl::ShowHint() const
-{
-    return parentShowHint_ ? ShowsHints(parentWidget()) : showHint_;
-}
 
-void TCustomControl::SetShowHint(bool on)
-{
-    showHint_ = on;
-    parentShowHint_ = false;
-    ApplyHints(this);
-}
 
-void TCustomControl::SetParentShowHint(bool on)
-{
-    // Following the parent no more, the control keeps what it showed.
-    if (!on && parentShowHint_) showHint_ = ShowsHints(this);
-    parentShowHint_ = on;
-    ApplyHints(this);
-}
 
-void TCustomControl::SetPopupMenu(TPopupMenu* menu)
-{
-    popupMenu_ = menu;
-}
 
-void TCustomControl::SetTabOrder(int order)
-{
-    tabOrder_ = std::max(-1, order);
-    ApplyTabOrder(parentWidget());
-}
 
 void TCustomControl::SetDragKind(TDragKind kind)
 {
@@ -303,9 +253,26 @@ QList<TCustomControl*> TCustomControl::ChildControls() const
     return findChildren<TCustomControl*>(Qt::FindDirectChildrenOnly);
 }
 
+void TCustomControl::SetAction(TAction* action)
+{
+    actionLink_.Link(this, action, [this](TAction& linked) { ActionChange(linked); });
+}
+
+void TCustomControl::ActionChange(TAction& action)
+{
+    SetCaption(action.Caption());
+    setEnabled(action.Enabled());
+    SetHint(action.Hint());
+    if (Visible() != action.Visible()) setVisible(action.Visible());
+    SetHelpContext(action.HelpContext());
+}
+
 void TCustomControl::Click()
 {
-    emit OnClick();
+    if (Action() && !isSignalConnected(QMetaMethod::fromSignal(&TCustomControl::OnClick)))
+        Action()->Execute();
+    else
+        emit OnClick();
 }
 
 void TCustomControl::Paint(TCanvas&) {}
@@ -411,7 +378,7 @@ bool TCustomControl::event(QEvent* event)
         FollowParentBiDiMode();
         ApplyHints(this);
         if (parentColor_) ParentColorChanged();
-        if (align_ != alNone && parentWidget()) {
+        if (Align() != alNone && parentWidget()) {
             EnableAlign(parentWidget());
             AlignControls(parentWidget());
         }
@@ -521,8 +488,9 @@ bool TCustomControl::ContextPopup(const QPoint& pos, const QPoint& globalPos)
 {
     bool handled = false;
     if (!Guarded([&] { emit OnContextPopup(pos, handled); })) return true;
-    if (!handled && popupMenu_) popupMenu_->PopupAt(globalPos);
-    return handled || popupMenu_;
+    TPopupMenu* menu = PopupMenu();
+    if (!handled && menu) menu->PopupAt(globalPos);
+    return handled || menu;
 }
 
 } // namespace toolkit

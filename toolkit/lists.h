@@ -68,15 +68,7 @@ class TListBox : public TCustomListBox {
     Q_PROPERTY(bool MultiSelect READ MultiSelect WRITE SetMultiSelect)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
-    Q_PROPERTY(toolkit::align_meta::TAnchors Anchors READ Anchors WRITE SetAnchors)
-    Q_PROPERTY(toolkit::controlprops_meta::TCursor Cursor READ Cursor WRITE SetCursor)
-    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
-    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
-    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
-    Q_PROPERTY(toolkit::TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
-    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
-    Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
-    Q_PROPERTY(qint64 Tag READ Tag WRITE SetTag)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:
     using TCustomListBox::TCustomListBox;
 };

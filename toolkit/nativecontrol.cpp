@@ -10,7 +10,8 @@
 
 namespace toolkit {
 
-TNativeControl::TNativeControl(QWidget& widget, QObject* owner) : widget_(widget), owner_(owner)
+TNativeControl::TNativeControl(QWidget& widget, QObject* owner)
+    : TControlProperties(widget), widget_(widget), owner_(owner)
 {
     // Qt names the parts of its scroll areas (viewport, bar containers);
     // they belong to the widget, not to a stored layout.
@@ -45,70 +46,15 @@ void TNativeControl::SetHeight(int height)
     NoteAnchorOrigin(&widget_);
 }
 
-// The arranger reads these back through the widget's "Align" and "Anchors".
-void TNativeControl::SetAlign(TAlign align)
+void TNativeControl::PopupMenuChanged()
 {
-    if (align_ == align) return;
-    align_ = align;
-    if (QWidget* parent = widget_.parentWidget()) {
-        EnableAlign(parent);
-        AlignControls(parent);
-    }
-}
-
-void TNativeControl::SetAnchors(TAnchors anchors)
-{
-    anchors_ = anchors;
-    NoteAnchorOrigin(&widget_);
-}
-
-void TNativeControl::SetHint(const QString& hint)
-{
-    hint_ = hint;
-    ApplyHints(&widget_);
-}
-
-bool TNativeControl::ShowHint() const
-{
-    return parentShowHint_ ? ShowsHints(widget_.parentWidget()) : showHint_;
-}
-
-void TNativeControl::SetShowHint(bool on)
-{
-    showHint_ = on;
-    parentShowHint_ = false;
-    ApplyHints(&widget_);
-}
-
-void TNativeControl::SetParentShowHint(bool on)
-{
-    if (!on && parentShowHint_) showHint_ = ShowHint();
-    parentShowHint_ = on;
-    ApplyHints(&widget_);
-}
-
-void TNativeControl::SetPopupMenu(TPopupMenu* menu)
-{
-    popupMenu_ = menu;
-    widget_.setContextMenuPolicy(menu ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
+    widget_.setContextMenuPolicy(PopupMenu() ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
     static const char connected[] = "_popupMenuConnected";
-    if (!menu || widget_.property(connected).toBool()) return;
+    if (!PopupMenu() || widget_.property(connected).toBool()) return;
     widget_.setProperty(connected, true);
     QObject::connect(&widget_, &QWidget::customContextMenuRequested, &widget_, [this](const QPoint& pos) {
-        if (popupMenu_) popupMenu_->PopupAt(widget_.mapToGlobal(pos));
+        if (TPopupMenu* menu = PopupMenu()) menu->PopupAt(widget_.mapToGlobal(pos));
     });
-}
-
-void TNativeControl::SetTabOrder(int order)
-{
-    tabOrder_ = std::max(-1, order);
-    ApplyTabOrder(widget_.parentWidget());
-}
-
-void TNativeControl::SetCursor(TCursor cursor)
-{
-    cursor_ = cursor;
-    ApplyCursor(&widget_, cursor);
 }
 
 void TNativeControl::SetColor(TColor color)
