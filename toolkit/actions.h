@@ -120,8 +120,8 @@ private:
     QPointer<TImageList> images_;
 };
 
-// What a control or menu item keeps of its action: it follows the action's
-// changes and forgets an action that is deleted.
+/// What a control or menu item keeps of its action: it follows the action's
+/// changes and forgets an action that is deleted.
 class TActionLink {
 public:
     TAction* Action() const { return action_; }

@@ -103,8 +103,10 @@ private:
     TCustomComboBox* box_;
 };
 
-TCustomComboBox::TCustomComboBox(QObject* owner, QWidget* parent) : QComboBox(ParentOrOwner(owner, parent)), owner_(owner)
+TCustomComboBox::TCustomComboBox(QObject* owner, QWidget* parent)
+    : QComboBox(ParentOrOwner(owner, parent)), TControlProperties(static_cast<QWidget&>(*this)), owner_(owner)
 {
+    setAcceptDrops(true);
     setStyle(ComboStyle());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setPlaceholderText(NoSelectionPlaceholder);
@@ -430,6 +432,11 @@ QImage TCustomComboBox::Render(TTextLayer* text)
 
 // Composed at 1:1 like the toolkit's other controls: on a denser screen the
 // picture is enlarged and the field's text drawn over it at full resolution.
+bool TCustomComboBox::event(QEvent* event)
+{
+    return TControlEvents<TCustomComboBox>::Dispatch(*this, event, [this](QEvent* e) { return QComboBox::event(e); });
+}
+
 void TCustomComboBox::paintEvent(QPaintEvent*)
 {
     pictureText_.clear();

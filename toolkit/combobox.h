@@ -13,6 +13,7 @@
 
 #include "toolkit/canvas.h"
 #include "toolkit/component.h"
+#include "toolkit/controlevents.h"
 #include "toolkit/graphics.h"
 #include "toolkit/stringlist.h"
 #include "toolkit/types.h"
@@ -46,7 +47,7 @@ enum class TItemDrawing { Plain, OwnerFixed, OwnerVariable };
 
 /// The toolkit combo box: items as a string list, Style (drop-down, drop-down list, owner-drawn), ItemIndex,
 /// Text, OnChange.
-class TCustomComboBox : public QComboBox, public TComponent {
+class TCustomComboBox : public QComboBox, public TComponent, public TControlProperties {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)
     Q_PROPERTY(int Top READ y WRITE SetTop)
@@ -135,8 +136,12 @@ signals:
     // With a handler connected, owner-drawn items are drawn by it.
     void OnDrawItem(toolkit::TCanvas* canvas, int index, toolkit::TRect rect, uint state);
     void OnMeasureItem(int index, int* height);
+    // An editable box's keys go to its edit.
+    TOOLKIT_CONTROL_EVENTS
 
 protected:
+    bool event(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TCustomComboBox>::StartDrag(*this); }
     // The user changed the text or picked an item: raises OnChange.
     virtual void Change();
     // The user picked an item (before Change): raises OnClick.
@@ -213,6 +218,7 @@ class TComboBox : public TCustomComboBox {
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 
 public:
     using TCustomComboBox::TCustomComboBox;

@@ -15,6 +15,7 @@
 #include "toolkit/align.h"
 #include "toolkit/canvas.h"
 #include "toolkit/component.h"
+#include "toolkit/controlevents.h"
 #include "toolkit/controlprops.h"
 #include "toolkit/graphics.h"
 #include "toolkit/menus.h"
@@ -98,19 +99,6 @@ public:
     bool ParentBiDiMode() const { return parentBiDiMode_; }
     void SetParentBiDiMode(bool on);
 
-    // dmAutomatic starts a drag when the left button pulls the control;
-    // dmManual leaves it to BeginDrag. A drop target answers OnDragOver
-    // (no handler: refused) and gets OnDragDrop; the source then gets
-    // OnEndDrag with the target, or none when the drag was refused.
-    TDragMode DragMode() const { return dragMode_; }
-    void SetDragMode(TDragMode mode) { dragMode_ = mode; }
-    TCursor DragCursor() const { return dragCursor_; }
-    void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
-    // Immediately, or once the pointer moved the platform's drag distance
-    // with the button held.
-    void BeginDrag(bool immediate);
-    bool Dragging() const { return dragging_; }
-
     // Docking is not supported: these hold their defaults, and a setter
     // refuses any other value (std::invalid_argument), which a layout
     // reports as an error naming the property.
@@ -157,34 +145,14 @@ public:
 
 signals:
     void OnClick();
-    void OnDblClick();
-    void OnMouseDown(toolkit::TMouseButton Button, toolkit::TShiftState Shift, int X, int Y);
-    void OnMouseMove(toolkit::TShiftState Shift, int X, int Y);
-    void OnMouseUp(toolkit::TMouseButton Button, toolkit::TShiftState Shift, int X, int Y);
-    void OnMouseEnter();
-    void OnMouseExit();
-    // A handler may change the key or swallow it by setting it to 0.
-    void OnKeyDown(int& Key, toolkit::TShiftState Shift);
-    void OnKeyUp(int& Key, toolkit::TShiftState Shift);
-    // The typed character; a handler may change it or swallow it (a null
-    // character).
-    void OnKeyPress(QChar& Key);
-    void OnEnter();
-    void OnExit();
-    void OnResize();
     // Before a size change: a handler may adjust the size or refuse it.
     void OnCanResize(int& NewWidth, int& NewHeight, bool& Resize);
     // Before the constraints apply: a handler may change the bounds.
     void OnConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight);
-    // Before the pop-up menu opens; Handled keeps it closed.
-    void OnContextPopup(QPoint MousePos, bool& Handled);
-    void OnStartDrag();
-    // Accept starts true; without a handler the control takes no drops.
-    void OnDragOver(QObject* Source, int X, int Y, toolkit::TDragState State, bool& Accept);
-    void OnDragDrop(QObject* Source, int X, int Y);
-    void OnEndDrag(QObject* Target, int X, int Y);
+    TOOLKIT_CONTROL_EVENTS
 
 protected:
+    void StartDrag() override { TControlEvents<TCustomControl>::StartDrag(*this); }
     // Draws the whole control; the canvas starts filled with Color and
     // carries the control's font.
     virtual void Paint(TCanvas& canvas);
@@ -238,14 +206,6 @@ private:
     void ApplyConstraints(int& width, int& height);
     void FollowParentBiDiMode();
     void ApplyBiDiMode(TBiDiMode mode);
-    // Raises the mouse, key, focus and resize events; true when a handler
-    // swallowed the event.
-    bool RaiseEvent(QEvent* event);
-    bool RaiseKeyPress(QKeyEvent* event);
-    // Whether the request was answered here.
-    bool ContextPopup(const QPoint& pos, const QPoint& globalPos);
-    bool RaiseDragEvent(QEvent* event);
-    void StartDrag();
 
     QPointer<QObject> owner_;
     TSizeConstraints constraints_;
@@ -253,11 +213,6 @@ private:
     bool parentBiDiMode_ = true;
     TActionLink actionLink_;
     bool doubleClicks_ = true;
-    TDragMode dragMode_ = dmManual;
-    TCursor dragCursor_ = crDrag;
-    bool dragPending_ = false;
-    bool dragging_ = false;
-    QPoint dragStart_;
     QString caption_;
     TColor color_ = clBtnFace;
     bool parentColor_ = true;

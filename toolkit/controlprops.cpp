@@ -222,10 +222,11 @@ void TControlProperties::SetParentShowHint(bool on)
     ApplyHints(&widget_);
 }
 
-void TControlProperties::SetPopupMenu(TPopupMenu* menu)
+void TControlProperties::BeginDrag(bool immediate)
 {
-    popupMenu_ = menu;
-    PopupMenuChanged();
+    if (immediate) return StartDrag();
+    dragTrack_.pending = true;
+    dragTrack_.start = widget_.mapFromGlobal(QCursor::pos());
 }
 
 void TControlProperties::SetTabOrder(int order)

@@ -15,6 +15,7 @@
 
 #include <QFlags>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 
@@ -157,9 +158,11 @@ QMimeData* DragData(QObject* source);
 // The source of a drag this application started, or none for other data.
 QObject* DragSourceOf(const QMimeData* data);
 
+template <class Control> class TControlEvents;
+
 /// The properties every control publishes beside its own, kept for its
 /// widget: Align, Anchors, Hint with ShowHint and ParentShowHint, PopupMenu,
-/// TabOrder, Cursor, HelpContext and Tag.
+/// TabOrder, Cursor, HelpContext, Tag, DragMode and DragCursor.
 class TControlProperties {
 public:
     explicit TControlProperties(QWidget& widget) : widget_(widget) {}
@@ -182,10 +185,10 @@ public:
     bool ParentShowHint() const { return parentShowHint_; }
     void SetParentShowHint(bool on);
 
-    // Opens on a right click or the menu key; its items' shortcuts work
-    // while the window is active.
+    // Opens on a right click or the menu key unless OnContextPopup handles
+    // the request; its items' shortcuts work while the window is active.
     TPopupMenu* PopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(TPopupMenu* menu);
+    void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
 
     // The place in the parent's focus chain (-1: creation order).
     int TabOrder() const { return tabOrder_; }
@@ -197,12 +200,30 @@ public:
     qint64 Tag() const { return tag_; }
     void SetTag(qint64 tag) { tag_ = tag; }
 
+    // dmAutomatic starts a drag when the left button pulls the control;
+    // dmManual leaves it to BeginDrag (controlevents.h has the events).
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode mode) { dragMode_ = mode; }
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
+    // Immediately, or once the pointer moved the platform's drag distance
+    // with the button held.
+    void BeginDrag(bool immediate);
+    bool Dragging() const { return dragTrack_.dragging; }
+
 protected:
     ~TControlProperties() = default;
-    // How the menu opens is the control's business.
-    virtual void PopupMenuChanged() {}
+    // Runs a drag from the control: TControlEvents<Control>::StartDrag.
+    virtual void StartDrag() {}
 
 private:
+    template <class Control> friend class TControlEvents;
+    struct TDragTrack {
+        bool pending = false;
+        bool dragging = false;
+        QPoint start;
+    };
+
     QWidget& widget_;
     TAlign align_ = alNone;
     TAnchors anchors_ = kDefaultAnchors;
@@ -214,6 +235,9 @@ private:
     TCursor cursor_ = crDefault;
     int helpContext_ = 0;
     qint64 tag_ = 0;
+    TDragMode dragMode_ = dmManual;
+    TCursor dragCursor_ = crDrag;
+    TDragTrack dragTrack_;
 };
 
 // The common properties as a control on a native Qt widget publishes them,
@@ -227,7 +251,9 @@ private:
     Q_PROPERTY(toolkit::TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)                           \
     Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)                                               \
     Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)                                      \
-    Q_PROPERTY(qint64 Tag READ Tag WRITE SetTag)
+    Q_PROPERTY(qint64 Tag READ Tag WRITE SetTag)                                                           \
+    Q_PROPERTY(toolkit::controlprops_meta::TDragMode DragMode READ DragMode WRITE SetDragMode)             \
+    Q_PROPERTY(toolkit::controlprops_meta::TCursor DragCursor READ DragCursor WRITE SetDragCursor)
 
 /// F1 asks for help on a control: its HelpContext, or its nearest parent's
 /// that has one, is announced through HelpRequests().

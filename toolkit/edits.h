@@ -27,6 +27,11 @@ public:
 
 signals:
     void OnChange();
+    TOOLKIT_CONTROL_EVENTS
+
+protected:
+    bool event(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TCustomEdit>::StartDrag(*this); }
 
 private:
     int maxLength_ = 0;
@@ -87,9 +92,12 @@ public:
 
 signals:
     void OnChange();
+    TOOLKIT_CONTROL_EVENTS
 
 protected:
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TCustomMemo>::StartDrag(*this); }
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 

@@ -39,9 +39,12 @@ public:
 
 signals:
     void OnClick();
+    TOOLKIT_CONTROL_EVENTS
 
 protected:
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TCustomListBox>::StartDrag(*this); }
     // A new Qt item for entry index, before it joins the list.
     virtual void PrepareItem(QListWidgetItem& item) { Q_UNUSED(item); }
 
@@ -89,6 +92,8 @@ class TCheckListBox : public TCustomListBox {
     Q_PROPERTY(toolkit::TStringList* Items READ Items)
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex STORED false)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
+    Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:
     explicit TCheckListBox(QObject* owner, QWidget* parent = nullptr);
 
@@ -121,9 +126,12 @@ public:
 
     // An item with its caption and the texts of the further columns.
     QTreeWidgetItem* AddItem(const QString& caption, const QStringList& subItems = {});
+    TOOLKIT_CONTROL_EVENTS
 
 protected:
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TCustomListView>::StartDrag(*this); }
 
 private:
     QStringList columns_;
@@ -144,6 +152,8 @@ class TListView : public TCustomListView {
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool RowSelect READ RowSelect WRITE SetRowSelect)
     Q_PROPERTY(toolkit::lists_meta::TViewStyle ViewStyle READ ViewStyle WRITE SetViewStyle)
+    Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:
     using TCustomListView::TCustomListView;
 };
@@ -162,9 +172,12 @@ public:
 
     // A node under parent, or a top-level one without.
     QTreeWidgetItem* AddChild(QTreeWidgetItem* parent, const QString& text);
+    TOOLKIT_CONTROL_EVENTS
+
 protected:
     bool event(QEvent* event) override;
-
+    bool viewportEvent(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TCustomTreeView>::StartDrag(*this); }
 };
 
 /// The tree view as stored in layouts.
@@ -180,6 +193,8 @@ class TTreeView : public TCustomTreeView {
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(bool ShowRoot READ ShowRoot WRITE SetShowRoot)
+    Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:
     using TCustomTreeView::TCustomTreeView;
 };

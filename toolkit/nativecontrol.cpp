@@ -2,6 +2,7 @@
 
 #include "toolkit/layoutregistry.h"
 
+#include <QAbstractScrollArea>
 #include <QEvent>
 #include <QFrame>
 #include <QPainter>
@@ -17,6 +18,10 @@ TNativeControl::TNativeControl(QWidget& widget, QObject* owner)
     // they belong to the widget, not to a stored layout.
     for (QObject* part : widget_.findChildren<QObject*>())
         if (!part->objectName().isEmpty()) MarkInternal(part);
+    // Drags of this application reach OnDragOver; a scroll area takes them
+    // on its viewport.
+    widget_.setAcceptDrops(true);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(&widget_)) area->viewport()->setAcceptDrops(true);
     QObject::connect(&font_, &TFont::OnChange, &widget_, [this] { ApplyLook(); });
     ApplyLook();
     ApplyBorder();
@@ -44,17 +49,6 @@ void TNativeControl::SetHeight(int height)
 {
     widget_.resize(widget_.width(), height);
     NoteAnchorOrigin(&widget_);
-}
-
-void TNativeControl::PopupMenuChanged()
-{
-    widget_.setContextMenuPolicy(PopupMenu() ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
-    static const char connected[] = "_popupMenuConnected";
-    if (!PopupMenu() || widget_.property(connected).toBool()) return;
-    widget_.setProperty(connected, true);
-    QObject::connect(&widget_, &QWidget::customContextMenuRequested, &widget_, [this](const QPoint& pos) {
-        if (TPopupMenu* menu = PopupMenu()) menu->PopupAt(widget_.mapToGlobal(pos));
-    });
 }
 
 void TNativeControl::SetColor(TColor color)

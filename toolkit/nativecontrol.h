@@ -11,7 +11,7 @@
 
 #include "toolkit/align.h"
 #include "toolkit/component.h"
-#include "toolkit/controlprops.h"
+#include "toolkit/controlevents.h"
 #include "toolkit/graphics.h"
 #include "toolkit/menus.h"
 #include "toolkit/types.h"
@@ -63,8 +63,6 @@ public:
     virtual void SetBorderWidth(int width);
 
 protected:
-    // A menu replaces the widget's own context menu.
-    void PopupMenuChanged() override;
     // The edge and the free band around the contents, once they changed.
     void ApplyBorder();
     // The band of a control without an edge, in Color: call after the

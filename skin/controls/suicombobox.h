@@ -70,6 +70,7 @@ class TsuiComboBox : public TsuiCustomComboBox {
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 
 public:
     using TsuiCustomComboBox::TsuiCustomComboBox;
