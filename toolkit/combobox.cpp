@@ -10,8 +10,27 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
+#include <QValidator>
 
 namespace toolkit {
+
+namespace {
+
+// What is typed into the box's field takes the box's CharCase.
+class CaseValidator : public QValidator {
+public:
+    CaseValidator(const TCustomComboBox& box, QObject* parent) : QValidator(parent), box_(box) {}
+    State validate(QString& input, int&) const override
+    {
+        input = box_.Cased(input);
+        return Acceptable;
+    }
+
+private:
+    const TCustomComboBox& box_;
+};
+
+} // namespace
 
 namespace {
 
@@ -103,8 +122,10 @@ private:
     TCustomComboBox* box_;
 };
 
-TCustomComboBox::TCustomComboBox(QObject* owner, QWidget* parent) : QComboBox(ParentOrOwner(owner, parent)), owner_(owner)
+TCustomComboBox::TCustomComboBox(QObject* owner, QWidget* parent)
+    : QComboBox(ParentOrOwner(owner, parent)), TControlProperties(static_cast<QWidget&>(*this)), owner_(owner)
 {
+    setAcceptDrops(true);
     setStyle(ComboStyle());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setPlaceholderText(NoSelectionPlaceholder);
@@ -153,6 +174,7 @@ void TCustomComboBox::ApplyStyle()
         setInsertPolicy(QComboBox::NoInsert);
         edit->setFrame(false);
         edit->setMaxLength(EditLimit());
+        edit->setValidator(new CaseValidator(*this, edit));
         edit->setText(text);
         connect(edit, &QLineEdit::textEdited, this, &TCustomComboBox::UserEdited, Qt::UniqueConnection);
         // Qt places the edit only when the box resizes; the button may have
@@ -207,7 +229,7 @@ void TCustomComboBox::SetMaxLength(int length)
 void TCustomComboBox::SetText(const QString& text)
 {
     if (IsEditable())
-        setEditText(text);
+        setEditText(Cased(text));
     else
         SetItemIndex(FindItem(text));
 }
@@ -268,12 +290,12 @@ void TCustomComboBox::ApplyColors()
 
 void TCustomComboBox::ItemsInserted(int index)
 {
-    insertItem(index, items_.Strings(index), QVariant::fromValue(items_.Objects(index)));
+    insertItem(index, Cased(items_.Strings(index)), QVariant::fromValue(items_.Objects(index)));
 }
 
 void TCustomComboBox::ItemsEntryChanged(int index)
 {
-    setItemText(index, items_.Strings(index));
+    setItemText(index, Cased(items_.Strings(index)));
     setItemData(index, QVariant::fromValue(items_.Objects(index)));
 }
 
@@ -281,7 +303,22 @@ void TCustomComboBox::ItemsReset()
 {
     clear();
     for (int i = 0; i < items_.Count(); ++i)
-        addItem(items_.Strings(i), QVariant::fromValue(items_.Objects(i)));
+        addItem(Cased(items_.Strings(i)), QVariant::fromValue(items_.Objects(i)));
+}
+
+QString TCustomComboBox::Cased(const QString& text) const
+{
+    return charCase_ == ecUpperCase ? text.toUpper() : charCase_ == ecLowerCase ? text.toLower() : text;
+}
+
+void TCustomComboBox::SetCharCase(TEditCharCase charCase)
+{
+    if (charCase_ == charCase) return;
+    charCase_ = charCase;
+    for (int i = 0; i < count(); ++i)
+        setItemText(i, Cased(items_.Strings(i)));
+    if (QLineEdit* edit = lineEdit()) edit->setText(Cased(edit->text()));
+    update();
 }
 
 void TCustomComboBox::UserEdited()
@@ -344,7 +381,7 @@ void TCustomComboBox::DrawItem(TCanvas& canvas, int index, const TRect& rect, TO
     }
     canvas.FillRect(rect);
     if (index < 0 || index >= items_.Count()) return;
-    const QString text = items_.Strings(index);
+    const QString text = Cased(items_.Strings(index));
     canvas.TextOut(rect.Left + 2, rect.Top + (rect.Height() - canvas.TextHeight(text)) / 2, text);
 }
 
@@ -432,6 +469,11 @@ QImage TCustomComboBox::Render(TTextLayer* text)
 
 // Composed at 1:1 like the toolkit's other controls: on a denser screen the
 // picture is enlarged and the field's text drawn over it at full resolution.
+bool TCustomComboBox::event(QEvent* event)
+{
+    return TControlEvents<TCustomComboBox>::Dispatch(*this, event, [this](QEvent* e) { return QComboBox::event(e); });
+}
+
 void TCustomComboBox::paintEvent(QPaintEvent*)
 {
     pictureText_.clear();

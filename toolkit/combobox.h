@@ -13,6 +13,7 @@
 
 #include "toolkit/canvas.h"
 #include "toolkit/component.h"
+#include "toolkit/controlevents.h"
 #include "toolkit/graphics.h"
 #include "toolkit/stringlist.h"
 #include "toolkit/types.h"
@@ -26,10 +27,14 @@ namespace combobox_meta {
 Q_NAMESPACE
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 Q_ENUM_NS(TComboBoxStyle)
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+Q_ENUM_NS(TEditCharCase)
 } // namespace combobox_meta
 
 using TComboBoxStyle = combobox_meta::TComboBoxStyle;
 using enum combobox_meta::TComboBoxStyle;
+using TEditCharCase = combobox_meta::TEditCharCase;
+using enum combobox_meta::TEditCharCase;
 
 // What an item is drawn as.
 using TOwnerDrawState = unsigned;
@@ -46,7 +51,7 @@ enum class TItemDrawing { Plain, OwnerFixed, OwnerVariable };
 
 /// The toolkit combo box: items as a string list, Style (drop-down, drop-down list, owner-drawn), ItemIndex,
 /// Text, OnChange.
-class TCustomComboBox : public QComboBox, public TComponent {
+class TCustomComboBox : public QComboBox, public TComponent, public TControlProperties {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)
     Q_PROPERTY(int Top READ y WRITE SetTop)
@@ -60,6 +65,7 @@ class TCustomComboBox : public QComboBox, public TComponent {
     Q_PROPERTY(int DropDownCount READ DropDownCount WRITE SetDropDownCount DESIGNABLE false)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted DESIGNABLE false)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength DESIGNABLE false)
+    Q_PROPERTY(toolkit::combobox_meta::TEditCharCase CharCase READ CharCase WRITE SetCharCase DESIGNABLE false)
     Q_PROPERTY(QString Text READ Text WRITE SetText NOTIFY TextChanged DESIGNABLE false)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor DESIGNABLE false)
     Q_PROPERTY(toolkit::TFont* Font READ Font DESIGNABLE false)
@@ -97,6 +103,11 @@ public:
     // 0: no limit. Applies to the edit of the editable styles.
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int length);
+    // The field and the list show every letter in this case, and what the
+    // user types takes it; Items keep the texts as given.
+    TEditCharCase CharCase() const { return charCase_; }
+    void SetCharCase(TEditCharCase charCase);
+    QString Cased(const QString& text) const;
     // The edit's text, or the selected item's. Setting it on a drop-down
     // list selects the item of that text, whatever its letter case.
     QString Text() const { return currentText(); }
@@ -138,8 +149,12 @@ signals:
     // With a handler connected, owner-drawn items are drawn by it.
     void OnDrawItem(toolkit::TCanvas* canvas, int index, toolkit::TRect rect, uint state);
     void OnMeasureItem(int index, int* height);
+    // An editable box's keys go to its edit.
+    TOOLKIT_CONTROL_EVENTS
 
 protected:
+    bool event(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TCustomComboBox>::StartDrag(*this); }
     // The user changed the text or picked an item: raises OnChange.
     virtual void Change();
     // The user picked an item (before Change): raises OnClick.
@@ -197,6 +212,7 @@ private:
     TColor color_ = clWindow;
     int itemHeight_ = 16;
     int maxLength_ = 0;
+    TEditCharCase charCase_ = ecNormal;
     bool watchingPopup_ = false;
     // On a denser screen the field's text, drawn over the enlarged picture.
     TTextLayer pictureText_;
@@ -216,6 +232,8 @@ class TComboBox : public TCustomComboBox {
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(toolkit::combobox_meta::TEditCharCase CharCase READ CharCase WRITE SetCharCase)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 
 public:
     using TCustomComboBox::TCustomComboBox;

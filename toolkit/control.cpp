@@ -15,7 +15,8 @@
 
 namespace toolkit {
 
-TCustomControl::TCustomControl(QObject* owner, QWidget* parent) : QWidget(ParentOrOwner(owner, parent)), owner_(owner)
+TCustomControl::TCustomControl(QObject* owner, QWidget* parent)
+    : QWidget(ParentOrOwner(owner, parent)), TControlProperties(static_cast<QWidget&>(*this)), owner_(owner)
 {
     // Every pixel comes from the off-screen picture; nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -60,22 +61,7 @@ bool TCustomControl::CanResize(int&, int&)
     return true;
 }
 
-void TCustomControl::SetAlign(TAlign align)
-{
-    if (align_ == align) return;
-    align_ = align;
-    if (QWidget* parent = parentWidget()) {
-        EnableAlign(parent);
-        AlignControls(parent);
-    }
-}
 
-void TCustomControl::SetAnchors(TAnchors anchors)
-{
-    if (anchors_ == anchors) return;
-    anchors_ = anchors;
-    NoteAnchorOrigin(this);
-}
 
 TBiDiMode TCustomControl::BiDiMode() const
 {
@@ -118,48 +104,12 @@ void TCustomControl::ApplyBiDiMode(TBiDiMode mode)
     Invalidate();
 }
 
-void TCustomControl::SetCursor(TCursor cursor)
-{
-    cursor_ = cursor;
-    ApplyCursor(this, cursor);
-}
 
-void TCustomControl::SetHint(const QString& hint)
-{
-    hint_ = hint;
-    ApplyHints(this);
-}
 
-bool TCustomControl::ShowHint() const
-{
-    return parentShowHint_ ? ShowsHints(parentWidget()) : showHint_;
-}
 
-void TCustomControl::SetShowHint(bool on)
-{
-    showHint_ = on;
-    parentShowHint_ = false;
-    ApplyHints(this);
-}
 
-void TCustomControl::SetParentShowHint(bool on)
-{
-    // Following the parent no more, the control keeps what it showed.
-    if (!on && parentShowHint_) showHint_ = ShowsHints(this);
-    parentShowHint_ = on;
-    ApplyHints(this);
-}
 
-void TCustomControl::SetPopupMenu(TPopupMenu* menu)
-{
-    popupMenu_ = menu;
-}
 
-void TCustomControl::SetTabOrder(int order)
-{
-    tabOrder_ = std::max(-1, order);
-    ApplyTabOrder(parentWidget());
-}
 
 void TCustomControl::SetDragKind(TDragKind kind)
 {
@@ -176,51 +126,8 @@ void TCustomControl::SetUseDockManager(bool on)
     if (on) throw std::invalid_argument("docking is not supported");
 }
 
-void TCustomControl::BeginDrag(bool immediate)
-{
-    if (immediate) return StartDrag();
-    dragPending_ = true;
-    dragStart_ = mapFromGlobal(QCursor::pos());
-}
 
-void TCustomControl::StartDrag()
-{
-    dragPending_ = false;
-    if (dragging_) return;
-    const QPointer<TCustomControl> alive(this);
-    emit OnStartDrag();
-    if (!alive) return;
-    dragging_ = true;
-    QObject* target = ExecDrag(this, this);
-    if (!alive) return;
-    dragging_ = false;
-    auto* targetWidget = qobject_cast<QWidget*>(target);
-    const QPoint at = targetWidget ? targetWidget->mapFromGlobal(QCursor::pos()) : QPoint();
-    emit OnEndDrag(target, at.x(), at.y());
-}
 
-bool TCustomControl::RaiseDragEvent(QEvent* event)
-{
-    auto* drag = static_cast<QDropEvent*>(event);
-    QObject* source = DragSourceOf(drag->mimeData());
-    if (!source) return false;
-    const QPoint at = drag->position().toPoint();
-    if (event->type() == QEvent::Drop) {
-        drag->acceptProposedAction();
-        Guarded([&] { emit OnDragDrop(source, at.x(), at.y()); });
-        return true;
-    }
-    // Entering is always taken, so that the moves that follow can each be
-    // accepted or refused.
-    bool accept = isSignalConnected(QMetaMethod::fromSignal(&TCustomControl::OnDragOver));
-    const TDragState state = event->type() == QEvent::DragEnter ? dsDragEnter : dsDragMove;
-    if (!Guarded([&] { emit OnDragOver(source, at.x(), at.y(), state, accept); })) return true;
-    if (accept || state == dsDragEnter)
-        drag->acceptProposedAction();
-    else
-        drag->ignore();
-    return true;
-}
 
 void TCustomControl::SetCaption(const QString& caption)
 {
@@ -304,9 +211,26 @@ QList<TCustomControl*> TCustomControl::ChildControls() const
     return findChildren<TCustomControl*>(Qt::FindDirectChildrenOnly);
 }
 
+void TCustomControl::SetAction(TAction* action)
+{
+    actionLink_.Link(this, action, [this](TAction& linked) { ActionChange(linked); });
+}
+
+void TCustomControl::ActionChange(TAction& action)
+{
+    SetCaption(action.Caption());
+    setEnabled(action.Enabled());
+    SetHint(action.Hint());
+    if (Visible() != action.Visible()) setVisible(action.Visible());
+    SetHelpContext(action.HelpContext());
+}
+
 void TCustomControl::Click()
 {
-    emit OnClick();
+    if (Action() && !isSignalConnected(QMetaMethod::fromSignal(&TCustomControl::OnClick)))
+        Action()->Execute();
+    else
+        emit OnClick();
 }
 
 void TCustomControl::Paint(TCanvas&) {}
@@ -367,18 +291,17 @@ QList<QRect> TCustomControl::SharpTextAreas() const
     return TextAreas(pictureText_);
 }
 
+// OnMouseEnter and OnMouseExit follow, raised with the other events.
 void TCustomControl::enterEvent(QEnterEvent* event)
 {
     QWidget::enterEvent(event);
     MouseEnter();
-    emit OnMouseEnter();
 }
 
 void TCustomControl::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
     MouseLeave();
-    emit OnMouseExit();
 }
 
 void TCustomControl::changeEvent(QEvent* event)
@@ -412,7 +335,7 @@ bool TCustomControl::event(QEvent* event)
         FollowParentBiDiMode();
         ApplyHints(this);
         if (parentColor_) ParentColorChanged();
-        if (align_ != alNone && parentWidget()) {
+        if (Align() != alNone && parentWidget()) {
             EnableAlign(parentWidget());
             AlignControls(parentWidget());
         }
@@ -426,104 +349,7 @@ bool TCustomControl::event(QEvent* event)
         TCustomControl::event(&press);
         return true;
     }
-    const QPointer<TCustomControl> alive(this);
-    if (RaiseEvent(event)) return true;
-    return alive && QWidget::event(event);
-}
-
-bool TCustomControl::RaiseEvent(QEvent* event)
-{
-    const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
-    const auto button = [](Qt::MouseButton b) {
-        return b == Qt::RightButton ? mbRight : b == Qt::MiddleButton ? mbMiddle : mbLeft;
-    };
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        const QPoint at = mouse()->position().toPoint();
-        if (dragMode_ == dmAutomatic && mouse()->button() == Qt::LeftButton) {
-            dragPending_ = true;
-            dragStart_ = at;
-        }
-        TShiftState shift = ShiftStateOf(mouse()->modifiers(), mouse()->buttons());
-        if (event->type() == QEvent::MouseButtonDblClick) {
-            shift |= ssDouble;
-            if (!Guarded([this] { emit OnDblClick(); })) return true;
-        }
-        return !Guarded([&] { emit OnMouseDown(button(mouse()->button()), shift, at.x(), at.y()); });
-    }
-    case QEvent::MouseMove: {
-        const QPoint at = mouse()->position().toPoint();
-        if (dragPending_ && (mouse()->buttons() & Qt::LeftButton) &&
-            (at - dragStart_).manhattanLength() >= QApplication::startDragDistance()) {
-            StartDrag();
-            return true;
-        }
-        const TShiftState shift = ShiftStateOf(mouse()->modifiers(), mouse()->buttons());
-        return !Guarded([&] { emit OnMouseMove(shift, at.x(), at.y()); });
-    }
-    case QEvent::MouseButtonRelease: {
-        dragPending_ = false;
-        const QPoint at = mouse()->position().toPoint();
-        const TShiftState shift = ShiftStateOf(mouse()->modifiers(), mouse()->buttons());
-        return !Guarded([&] { emit OnMouseUp(button(mouse()->button()), shift, at.x(), at.y()); });
-    }
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop:
-        return RaiseDragEvent(event);
-    case QEvent::KeyPress:
-        return RaiseKeyPress(static_cast<QKeyEvent*>(event));
-    case QEvent::KeyRelease: {
-        int key = static_cast<QKeyEvent*>(event)->key();
-        if (!Guarded([&] { emit OnKeyUp(key, ShiftStateOf(static_cast<QKeyEvent*>(event)->modifiers())); }))
-            return true;
-        return key == 0;
-    }
-    case QEvent::FocusIn:
-        return !Guarded([this] { emit OnEnter(); });
-    case QEvent::FocusOut:
-        return !Guarded([this] { emit OnExit(); });
-    case QEvent::Resize:
-        return !Guarded([this] { emit OnResize(); });
-    case QEvent::ContextMenu: {
-        // Not taken here, Qt offers it to the parent.
-        const auto* request = static_cast<QContextMenuEvent*>(event);
-        return ContextPopup(request->pos(), request->globalPos());
-    }
-    default:
-        return false;
-    }
-}
-
-// OnKeyDown sees the key first, then OnKeyPress the character it types; a
-// changed character goes on to the control in place of the typed one. F1
-// not taken by either asks for help.
-bool TCustomControl::RaiseKeyPress(QKeyEvent* event)
-{
-    int key = event->key();
-    if (!Guarded([&] { emit OnKeyDown(key, ShiftStateOf(event->modifiers())); })) return true;
-    if (key == 0) return true;
-    if (key == Qt::Key_F1 && RequestHelp(this)) return true;
-    if (event->text().size() != 1) return false;
-    QChar typed = event->text().front();
-    const QChar original = typed;
-    if (!Guarded([&] { emit OnKeyPress(typed); })) return true;
-    if (typed.isNull()) return true;
-    if (typed == original) return false;
-    QKeyEvent changed(event->type(), event->key(), event->modifiers(), QString(typed), event->isAutoRepeat(),
-                      ushort(event->count()));
-    QWidget::event(&changed);
-    event->setAccepted(changed.isAccepted());
-    return true;
-}
-
-bool TCustomControl::ContextPopup(const QPoint& pos, const QPoint& globalPos)
-{
-    bool handled = false;
-    if (!Guarded([&] { emit OnContextPopup(pos, handled); })) return true;
-    if (!handled && popupMenu_) popupMenu_->PopupAt(globalPos);
-    return handled || popupMenu_;
+    return TControlEvents<TCustomControl>::Dispatch(*this, event, [this](QEvent* e) { return QWidget::event(e); });
 }
 
 } // namespace toolkit

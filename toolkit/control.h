@@ -11,9 +11,11 @@
 // hints, pop-up menu, tab order, cursor, help context, tag, reading order)
 // are stored by every control, when they differ from the defaults.
 
+#include "toolkit/actions.h"
 #include "toolkit/align.h"
 #include "toolkit/canvas.h"
 #include "toolkit/component.h"
+#include "toolkit/controlevents.h"
 #include "toolkit/controlprops.h"
 #include "toolkit/graphics.h"
 #include "toolkit/menus.h"
@@ -27,7 +29,7 @@ namespace toolkit {
 
 /// The base of every self-painting control: owner, Color/ParentColor, Font/ParentFont, Align, Caption, and
 /// painting through a canvas into an off-screen picture.
-class TCustomControl : public QWidget, public TComponent, public TAligned {
+class TCustomControl : public QWidget, public TComponent, public TAligned, public TControlProperties {
     Q_OBJECT
     Q_INTERFACES(toolkit::TAligned)
     Q_PROPERTY(int Left READ Left WRITE SetLeft)
@@ -58,6 +60,7 @@ class TCustomControl : public QWidget, public TComponent, public TAligned {
     Q_PROPERTY(toolkit::controlprops_meta::TDragKind DragKind READ DragKind WRITE SetDragKind)
     Q_PROPERTY(bool DockSite READ DockSite WRITE SetDockSite)
     Q_PROPERTY(bool UseDockManager READ UseDockManager WRITE SetUseDockManager)
+    Q_PROPERTY(toolkit::TAction* Action READ Action WRITE SetAction DESIGNABLE false)
 
 public:
     // The owner is kept (it is the form the control belongs to); the parent
@@ -83,12 +86,9 @@ public:
     // is still visible in this sense.
     bool Visible() const { return !isHidden() || !testAttribute(Qt::WA_WState_ExplicitShowHide); }
 
-    TAlign Align() const override { return align_; }
-    void SetAlign(TAlign align) override;
-    // Anchored to the right or bottom, the control keeps its distance to
-    // that edge of its parent as the parent is resized.
-    TAnchors Anchors() const override { return anchors_; }
-    void SetAnchors(TAnchors anchors);
+    TAlign Align() const override { return TControlProperties::Align(); }
+    void SetAlign(TAlign align) override { TControlProperties::SetAlign(align); }
+    TAnchors Anchors() const override { return TControlProperties::Anchors(); }
     // Every size change, whoever asks for it, stays within these.
     TSizeConstraints* Constraints() { return &constraints_; }
 
@@ -98,45 +98,6 @@ public:
     void SetBiDiMode(TBiDiMode mode);
     bool ParentBiDiMode() const { return parentBiDiMode_; }
     void SetParentBiDiMode(bool on);
-
-    TCursor Cursor() const { return cursor_; }
-    void SetCursor(TCursor cursor);
-
-    // The hint is the tooltip when ShowHint applies (ApplyHints), and the
-    // accessible description always; setting ShowHint turns ParentShowHint
-    // off.
-    QString Hint() const { return hint_; }
-    void SetHint(const QString& hint);
-    bool ShowHint() const;
-    void SetShowHint(bool on);
-    bool ParentShowHint() const { return parentShowHint_; }
-    void SetParentShowHint(bool on);
-
-    // Opens on a right click or the menu key unless OnContextPopup handles
-    // the request; its items' shortcuts work while the window is active.
-    TPopupMenu* PopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(TPopupMenu* menu);
-
-    // The place in the parent's focus chain (-1: creation order).
-    int TabOrder() const { return tabOrder_; }
-    void SetTabOrder(int order);
-    int HelpContext() const { return helpContext_; }
-    void SetHelpContext(int context) { helpContext_ = context; }
-    qint64 Tag() const { return tag_; }
-    void SetTag(qint64 tag) { tag_ = tag; }
-
-    // dmAutomatic starts a drag when the left button pulls the control;
-    // dmManual leaves it to BeginDrag. A drop target answers OnDragOver
-    // (no handler: refused) and gets OnDragDrop; the source then gets
-    // OnEndDrag with the target, or none when the drag was refused.
-    TDragMode DragMode() const { return dragMode_; }
-    void SetDragMode(TDragMode mode) { dragMode_ = mode; }
-    TCursor DragCursor() const { return dragCursor_; }
-    void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
-    // Immediately, or once the pointer moved the platform's drag distance
-    // with the button held.
-    void BeginDrag(bool immediate);
-    bool Dragging() const { return dragging_; }
 
     // Docking is not supported: these hold their defaults, and a setter
     // refuses any other value (std::invalid_argument), which a layout
@@ -163,7 +124,13 @@ public:
     bool ParentFont() const { return parentFont_; }
     void SetParentFont(bool on);
 
-    // Raises OnClick. Callers that go on afterwards use Guarded().
+    // The control shows the action's caption, state and hint (ActionChange)
+    // and a click runs it.
+    TAction* Action() const { return actionLink_.Action(); }
+    void SetAction(TAction* action);
+
+    // Raises OnClick, or without a handler runs the Action. Callers that go
+    // on afterwards use Guarded().
     virtual void Click();
     // The control's picture as Paint draws it, at its own size.
     QImage RenderToImage();
@@ -180,34 +147,14 @@ signals:
     // Caption changed (a control's caption is its text).
     void TextChanged();
     void OnClick();
-    void OnDblClick();
-    void OnMouseDown(toolkit::TMouseButton Button, toolkit::TShiftState Shift, int X, int Y);
-    void OnMouseMove(toolkit::TShiftState Shift, int X, int Y);
-    void OnMouseUp(toolkit::TMouseButton Button, toolkit::TShiftState Shift, int X, int Y);
-    void OnMouseEnter();
-    void OnMouseExit();
-    // A handler may change the key or swallow it by setting it to 0.
-    void OnKeyDown(int& Key, toolkit::TShiftState Shift);
-    void OnKeyUp(int& Key, toolkit::TShiftState Shift);
-    // The typed character; a handler may change it or swallow it (a null
-    // character).
-    void OnKeyPress(QChar& Key);
-    void OnEnter();
-    void OnExit();
-    void OnResize();
     // Before a size change: a handler may adjust the size or refuse it.
     void OnCanResize(int& NewWidth, int& NewHeight, bool& Resize);
     // Before the constraints apply: a handler may change the bounds.
     void OnConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight);
-    // Before the pop-up menu opens; Handled keeps it closed.
-    void OnContextPopup(QPoint MousePos, bool& Handled);
-    void OnStartDrag();
-    // Accept starts true; without a handler the control takes no drops.
-    void OnDragOver(QObject* Source, int X, int Y, toolkit::TDragState State, bool& Accept);
-    void OnDragDrop(QObject* Source, int X, int Y);
-    void OnEndDrag(QObject* Target, int X, int Y);
+    TOOLKIT_CONTROL_EVENTS
 
 protected:
+    void StartDrag() override { TControlEvents<TCustomControl>::StartDrag(*this); }
     // Draws the whole control; the canvas starts filled with Color and
     // carries the control's font.
     virtual void Paint(TCanvas& canvas);
@@ -220,6 +167,9 @@ protected:
     virtual void CaptionChanged() {}
     virtual void FontChanged() {}
     virtual void ColorChanged() {}
+    // The linked action changed (or was just linked): take its Caption,
+    // Enabled, Hint, Visible and HelpContext.
+    virtual void ActionChange(TAction& action);
     // A control that does not take double clicks sees a second press
     // instead, and never raises OnDblClick.
     void SetDoubleClicks(bool on) { doubleClicks_ = on; }
@@ -258,35 +208,13 @@ private:
     void ApplyConstraints(int& width, int& height);
     void FollowParentBiDiMode();
     void ApplyBiDiMode(TBiDiMode mode);
-    // Raises the mouse, key, focus and resize events; true when a handler
-    // swallowed the event.
-    bool RaiseEvent(QEvent* event);
-    bool RaiseKeyPress(QKeyEvent* event);
-    // Whether the request was answered here.
-    bool ContextPopup(const QPoint& pos, const QPoint& globalPos);
-    bool RaiseDragEvent(QEvent* event);
-    void StartDrag();
 
     QPointer<QObject> owner_;
-    TAlign align_ = alNone;
-    TAnchors anchors_ = kDefaultAnchors;
     TSizeConstraints constraints_;
     TBiDiMode biDiMode_ = bdLeftToRight;
     bool parentBiDiMode_ = true;
-    TCursor cursor_ = crDefault;
-    QString hint_;
-    bool showHint_ = false;
-    bool parentShowHint_ = true;
-    QPointer<TPopupMenu> popupMenu_;
-    int tabOrder_ = -1;
-    int helpContext_ = 0;
-    qint64 tag_ = 0;
+    TActionLink actionLink_;
     bool doubleClicks_ = true;
-    TDragMode dragMode_ = dmManual;
-    TCursor dragCursor_ = crDrag;
-    bool dragPending_ = false;
-    bool dragging_ = false;
-    QPoint dragStart_;
     QString caption_;
     TColor color_ = clBtnFace;
     bool parentColor_ = true;

@@ -179,6 +179,68 @@ QObject* DragSourceOf(const QMimeData* data)
     return data && data->hasFormat(QLatin1String(kDragFormat)) ? CurrentDragSource().data() : nullptr;
 }
 
+void TControlProperties::SetAlign(TAlign align)
+{
+    if (align_ == align) return;
+    align_ = align;
+    if (QWidget* parent = widget_.parentWidget()) {
+        EnableAlign(parent);
+        AlignControls(parent);
+    }
+}
+
+void TControlProperties::SetAnchors(TAnchors anchors)
+{
+    if (anchors_ == anchors) return;
+    anchors_ = anchors;
+    NoteAnchorOrigin(&widget_);
+}
+
+void TControlProperties::SetHint(const QString& hint)
+{
+    hint_ = hint;
+    ApplyHints(&widget_);
+}
+
+bool TControlProperties::ShowHint() const
+{
+    return parentShowHint_ ? ShowsHints(widget_.parentWidget()) : showHint_;
+}
+
+void TControlProperties::SetShowHint(bool on)
+{
+    showHint_ = on;
+    parentShowHint_ = false;
+    ApplyHints(&widget_);
+}
+
+void TControlProperties::SetParentShowHint(bool on)
+{
+    // Following the parent no more, the control keeps what it showed.
+    if (!on && parentShowHint_) showHint_ = ShowsHints(&widget_);
+    parentShowHint_ = on;
+    ApplyHints(&widget_);
+}
+
+void TControlProperties::BeginDrag(bool immediate)
+{
+    if (immediate) return StartDrag();
+    dragTrack_.pending = true;
+    dragTrack_.start = widget_.mapFromGlobal(QCursor::pos());
+}
+
+void TControlProperties::SetTabOrder(int order)
+{
+    tabOrder_ = std::max(-1, order);
+    ApplyTabOrder(widget_.parentWidget());
+}
+
+void TControlProperties::SetCursor(TCursor cursor)
+{
+    cursor_ = cursor;
+    ApplyCursor(&widget_, cursor);
+}
+
 THelpRequests* HelpRequests()
 {
     static THelpRequests* requests = new THelpRequests;

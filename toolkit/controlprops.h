@@ -6,10 +6,17 @@
 //
 // The rules work on any widget through its named properties ("Hint",
 // "ShowHint", "ParentShowHint", "TabOrder", "HelpContext"), declared by the
-// toolkit's controls and dynamic on other widgets, as alignment does.
+// toolkit's controls and dynamic on other widgets, as alignment does. The
+// controls keep these properties in one mixin, TControlProperties, and
+// those on native Qt widgets publish them with one macro.
+
+#include "toolkit/align.h"
+#include "toolkit/menus.h"
 
 #include <QFlags>
 #include <QObject>
+#include <QPoint>
+#include <QPointer>
 #include <QString>
 
 class QMimeData;
@@ -150,6 +157,103 @@ QObject* ExecDrag(QObject* source, QWidget* dragged);
 QMimeData* DragData(QObject* source);
 // The source of a drag this application started, or none for other data.
 QObject* DragSourceOf(const QMimeData* data);
+
+template <class Control> class TControlEvents;
+
+/// The properties every control publishes beside its own, kept for its
+/// widget: Align, Anchors, Hint with ShowHint and ParentShowHint, PopupMenu,
+/// TabOrder, Cursor, HelpContext, Tag, DragMode and DragCursor.
+class TControlProperties {
+public:
+    explicit TControlProperties(QWidget& widget) : widget_(widget) {}
+
+    // Changing the alignment arranges the parent's children anew.
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align);
+    // Anchored to the right or bottom, the control keeps its distance to
+    // that edge of its parent as the parent is resized.
+    TAnchors Anchors() const { return anchors_; }
+    void SetAnchors(TAnchors anchors);
+
+    // The hint is the tooltip when ShowHint applies (ApplyHints), and the
+    // accessible description always; setting ShowHint turns ParentShowHint
+    // off.
+    QString Hint() const { return hint_; }
+    void SetHint(const QString& hint);
+    bool ShowHint() const;
+    void SetShowHint(bool on);
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool on);
+
+    // Opens on a right click or the menu key unless OnContextPopup handles
+    // the request; its items' shortcuts work while the window is active.
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
+
+    // The place in the parent's focus chain (-1: creation order).
+    int TabOrder() const { return tabOrder_; }
+    void SetTabOrder(int order);
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor);
+    int HelpContext() const { return helpContext_; }
+    void SetHelpContext(int context) { helpContext_ = context; }
+    qint64 Tag() const { return tag_; }
+    void SetTag(qint64 tag) { tag_ = tag; }
+
+    // dmAutomatic starts a drag when the left button pulls the control;
+    // dmManual leaves it to BeginDrag (controlevents.h has the events).
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode mode) { dragMode_ = mode; }
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
+    // Immediately, or once the pointer moved the platform's drag distance
+    // with the button held.
+    void BeginDrag(bool immediate);
+    bool Dragging() const { return dragTrack_.dragging; }
+
+protected:
+    ~TControlProperties() = default;
+    // Runs a drag from the control: TControlEvents<Control>::StartDrag.
+    virtual void StartDrag() {}
+
+private:
+    template <class Control> friend class TControlEvents;
+    struct TDragTrack {
+        bool pending = false;
+        bool dragging = false;
+        QPoint start;
+    };
+
+    QWidget& widget_;
+    TAlign align_ = alNone;
+    TAnchors anchors_ = kDefaultAnchors;
+    QString hint_;
+    bool showHint_ = false;
+    bool parentShowHint_ = true;
+    QPointer<TPopupMenu> popupMenu_;
+    int tabOrder_ = -1;
+    TCursor cursor_ = crDefault;
+    int helpContext_ = 0;
+    qint64 tag_ = 0;
+    TDragMode dragMode_ = dmManual;
+    TCursor dragCursor_ = crDrag;
+    TDragTrack dragTrack_;
+};
+
+// The common properties as a control on a native Qt widget publishes them,
+// after its own (moc expands the macro).
+#define TOOLKIT_PUBLISHED_COMMON_PROPERTIES                                                                \
+    Q_PROPERTY(toolkit::align_meta::TAnchors Anchors READ Anchors WRITE SetAnchors)                        \
+    Q_PROPERTY(toolkit::controlprops_meta::TCursor Cursor READ Cursor WRITE SetCursor)                     \
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)                                                       \
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)                                              \
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)                            \
+    Q_PROPERTY(toolkit::TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)                           \
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)                                               \
+    Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)                                      \
+    Q_PROPERTY(qint64 Tag READ Tag WRITE SetTag)                                                           \
+    Q_PROPERTY(toolkit::controlprops_meta::TDragMode DragMode READ DragMode WRITE SetDragMode)             \
+    Q_PROPERTY(toolkit::controlprops_meta::TCursor DragCursor READ DragCursor WRITE SetDragCursor)
 
 /// F1 asks for help on a control: its HelpContext, or its nearest parent's
 /// that has one, is announced through HelpRequests().

@@ -16,6 +16,11 @@ TCustomEdit::TCustomEdit(QObject* owner, QWidget* parent) : QLineEdit(parent), T
     connect(this, &QLineEdit::textChanged, this, &TCustomEdit::OnChange);
 }
 
+bool TCustomEdit::event(QEvent* event)
+{
+    return TControlEvents<TCustomEdit>::Dispatch(*this, event, [this](QEvent* e) { return QLineEdit::event(e); });
+}
+
 void TCustomEdit::SetMaxLength(int length)
 {
     maxLength_ = std::max(length, 0);
@@ -135,9 +140,14 @@ void TCustomMemo::insertFromMimeData(const QMimeData* source)
 
 bool TCustomMemo::event(QEvent* event)
 {
-    const bool handled = QPlainTextEdit::event(event);
+    const bool handled = TControlEvents<TCustomMemo>::DispatchScrollArea(*this, event, [this](QEvent* e) { return QPlainTextEdit::event(e); });
     PaintBand(*event);
     return handled;
+}
+
+bool TCustomMemo::viewportEvent(QEvent* event)
+{
+    return TControlEvents<TCustomMemo>::DispatchViewport(*this, event, [this](QEvent* e) { return QPlainTextEdit::viewportEvent(e); });
 }
 
 } // namespace toolkit

@@ -29,6 +29,11 @@ signals:
     // Text changed, however (QLineEdit's textChanged, for NOTIFY).
     void TextChanged();
     void OnChange();
+    TOOLKIT_CONTROL_EVENTS
+
+protected:
+    bool event(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TCustomEdit>::StartDrag(*this); }
 
 private:
     int maxLength_ = 0;
@@ -48,15 +53,7 @@ class TEdit : public TCustomEdit {
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(QString Text READ Text WRITE SetText NOTIFY TextChanged)
-    Q_PROPERTY(toolkit::align_meta::TAnchors Anchors READ Anchors WRITE SetAnchors)
-    Q_PROPERTY(toolkit::controlprops_meta::TCursor Cursor READ Cursor WRITE SetCursor)
-    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
-    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
-    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
-    Q_PROPERTY(toolkit::TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
-    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
-    Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
-    Q_PROPERTY(qint64 Tag READ Tag WRITE SetTag)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:
     using TCustomEdit::TCustomEdit;
 };
@@ -97,9 +94,12 @@ public:
 
 signals:
     void OnChange();
+    TOOLKIT_CONTROL_EVENTS
 
 protected:
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TCustomMemo>::StartDrag(*this); }
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
@@ -139,15 +139,7 @@ class TMemo : public TCustomMemo {
     Q_PROPERTY(bool WantTabs READ WantTabs WRITE SetWantTabs)
     Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSelection)
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
-    Q_PROPERTY(toolkit::align_meta::TAnchors Anchors READ Anchors WRITE SetAnchors)
-    Q_PROPERTY(toolkit::controlprops_meta::TCursor Cursor READ Cursor WRITE SetCursor)
-    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
-    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
-    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
-    Q_PROPERTY(toolkit::TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
-    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
-    Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
-    Q_PROPERTY(qint64 Tag READ Tag WRITE SetTag)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:
     using TCustomMemo::TCustomMemo;
 };

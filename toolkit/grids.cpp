@@ -1,9 +1,11 @@
 #include "toolkit/grids.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QPainter>
 #include <QPaintEvent>
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -14,6 +16,9 @@ TCustomGrid::TCustomGrid(QObject* owner, QWidget* parent) : QTableWidget(parent)
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setShowGrid(false); // the grid draws its own lines with its cells
+    // A scroll value counts whole cells after the fixed ones.
+    setVerticalScrollMode(ScrollPerItem);
+    setHorizontalScrollMode(ScrollPerItem);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setColumnCount(5);
     setRowCount(5);
@@ -53,12 +58,14 @@ void TCustomGrid::SetRowCount(int count)
 void TCustomGrid::SetFixedCols(int count)
 {
     fixedCols_ = std::clamp(count, 0, columnCount() - 1);
+    updateGeometries();
     Repaint();
 }
 
 void TCustomGrid::SetFixedRows(int count)
 {
     fixedRows_ = std::clamp(count, 0, rowCount() - 1);
+    updateGeometries();
     Repaint();
 }
 
@@ -107,9 +114,108 @@ void TCustomGrid::ApplyOptions()
     Repaint();
 }
 
+int TCustomGrid::TopRow() const
+{
+    return fixedRows_ + verticalScrollBar()->value();
+}
+
+int TCustomGrid::LeftCol() const
+{
+    return fixedCols_ + horizontalScrollBar()->value();
+}
+
+int TCustomGrid::FixedHeight() const
+{
+    return fixedRows_ > 0 ? verticalHeader()->sectionPosition(fixedRows_ - 1) + rowHeight(fixedRows_ - 1) : 0;
+}
+
+int TCustomGrid::FixedWidth() const
+{
+    return fixedCols_ > 0 ? horizontalHeader()->sectionPosition(fixedCols_ - 1) + columnWidth(fixedCols_ - 1) : 0;
+}
+
+// Fixed cells sit where they would unscrolled; a scroll by whole cells puts
+// the top row and left column right after them.
 TRect TCustomGrid::CellRect(int col, int row) const
 {
-    return Bounds(columnViewportPosition(col), rowViewportPosition(row), columnWidth(col) - 1, rowHeight(row) - 1);
+    const int left = col < fixedCols_ ? horizontalHeader()->sectionPosition(col)
+                                      : FixedWidth() + horizontalHeader()->sectionPosition(col) -
+                                            horizontalHeader()->sectionPosition(LeftCol());
+    const int top = row < fixedRows_ ? verticalHeader()->sectionPosition(row)
+                                     : FixedHeight() + verticalHeader()->sectionPosition(row) -
+                                           verticalHeader()->sectionPosition(TopRow());
+    return Bounds(left, top, columnWidth(col) - 1, rowHeight(row) - 1);
+}
+
+QModelIndex TCustomGrid::indexAt(const QPoint& point) const
+{
+    if (point.x() < FixedWidth() || point.y() < FixedHeight()) return {};
+    for (int row = TopRow(); row < rowCount(); ++row) {
+        const TRect rows = CellRect(LeftCol(), row);
+        if (rows.Top > point.y()) break;
+        if (point.y() > rows.Bottom) continue;
+        for (int col = LeftCol(); col < columnCount(); ++col) {
+            const TRect cell = CellRect(col, row);
+            if (cell.Left > point.x()) break;
+            if (point.x() <= cell.Right) return model()->index(row, col);
+        }
+        break;
+    }
+    return {};
+}
+
+namespace {
+
+// The scroll value (cells after the fixed ones) that shows cell index of
+// count whole in room pixels, moving as little as possible.
+int ScrollValueShowing(int value, int index, int fixed, int room, const std::function<int(int)>& extent)
+{
+    if (index < fixed) return value;
+    int first = fixed + value;
+    if (index < first) return index - fixed;
+    int used = 0;
+    for (int i = first; i <= index; ++i) used += extent(i);
+    while (used > room && first < index) used -= extent(first++);
+    return first - fixed;
+}
+
+// The largest scroll value: the last cells fill the room after the fixed ones.
+int LastScrollValue(int count, int fixed, int room, const std::function<int(int)>& extent)
+{
+    int first = count;
+    for (int used = 0; first > fixed && used + extent(first - 1) <= room; --first)
+        used += extent(first - 1);
+    return std::max(0, std::min(first, count - 1) - fixed);
+}
+
+} // namespace
+
+void TCustomGrid::scrollTo(const QModelIndex& index, ScrollHint)
+{
+    if (!index.isValid()) return;
+    const auto height = [this](int row) { return rowHeight(row); };
+    const auto width = [this](int col) { return columnWidth(col); };
+    verticalScrollBar()->setValue(ScrollValueShowing(verticalScrollBar()->value(), index.row(), fixedRows_,
+                                                     viewport()->height() - FixedHeight(), height));
+    horizontalScrollBar()->setValue(ScrollValueShowing(horizontalScrollBar()->value(), index.column(), fixedCols_,
+                                                       viewport()->width() - FixedWidth(), width));
+}
+
+// The cells are painted anew at their places: moving the picture would
+// carry the fixed cells along.
+void TCustomGrid::scrollContentsBy(int dx, int dy)
+{
+    QTableWidget::scrollContentsBy(dx, dy);
+    viewport()->update();
+}
+
+void TCustomGrid::updateGeometries()
+{
+    QTableWidget::updateGeometries();
+    const auto height = [this](int row) { return rowHeight(row); };
+    const auto width = [this](int col) { return columnWidth(col); };
+    verticalScrollBar()->setRange(0, LastScrollValue(rowCount(), fixedRows_, viewport()->height() - FixedHeight(), height));
+    horizontalScrollBar()->setRange(0, LastScrollValue(columnCount(), fixedCols_, viewport()->width() - FixedWidth(), width));
 }
 
 // Selected marks the cells of the selection other than the current one, as
@@ -136,18 +242,26 @@ void TCustomGrid::paintEvent(QPaintEvent* event)
     canvas.Brush.Color = Color();
     canvas.FillRect(Rect(0, 0, image.width(), image.height()));
     canvas.Font.Assign(*Font());
-    const QRect area = event->rect();
-    // An area beyond the last column or row shows no cells.
-    const int firstCol = columnAt(area.left()), firstRow = rowAt(area.top());
-    int lastCol = columnAt(area.right()), lastRow = rowAt(area.bottom());
-    if (lastCol < 0) lastCol = columnCount() - 1;
-    if (lastRow < 0) lastRow = rowCount() - 1;
-    if (firstCol >= 0 && firstRow >= 0)
-        for (int row = firstRow; row <= lastRow; ++row)
-            for (int col = firstCol; col <= lastCol; ++col)
-                PaintCell(canvas, col, row);
+    // The scrolled cells in view, then the fixed rows and columns over them.
+    QList<int> rows, cols;
+    for (int row = TopRow(); row < rowCount() && CellRect(LeftCol(), row).Top < image.height(); ++row)
+        rows.append(row);
+    for (int col = LeftCol(); col < columnCount() && CellRect(col, TopRow()).Left < image.width(); ++col)
+        cols.append(col);
+    for (int row : rows)
+        for (int col : cols)
+            PaintCell(canvas, col, row);
+    for (int row = 0; row < fixedRows_; ++row)
+        for (int col : cols)
+            PaintCell(canvas, col, row);
+    for (int col = 0; col < fixedCols_; ++col) {
+        for (int row = 0; row < fixedRows_; ++row)
+            PaintCell(canvas, col, row);
+        for (int row : rows)
+            PaintCell(canvas, col, row);
+    }
     QPainter painter(viewport());
-    DrawPicture(painter, QPoint(), image, cellText_, area);
+    DrawPicture(painter, QPoint(), image, cellText_, event->rect());
 }
 
 QList<QRect> TCustomGrid::SharpTextAreas() const
@@ -210,9 +324,14 @@ void TStringGrid::DrawCell(TCanvas& canvas, int col, int row, const TRect& rect,
 
 bool TCustomGrid::event(QEvent* event)
 {
-    const bool handled = QTableWidget::event(event);
+    const bool handled = TControlEvents<TCustomGrid>::DispatchScrollArea(*this, event, [this](QEvent* e) { return QTableWidget::event(e); });
     PaintBand(*event);
     return handled;
+}
+
+bool TCustomGrid::viewportEvent(QEvent* event)
+{
+    return TControlEvents<TCustomGrid>::DispatchViewport(*this, event, [this](QEvent* e) { return QTableWidget::viewportEvent(e); });
 }
 
 } // namespace toolkit

@@ -5,9 +5,10 @@
 // The grid paints its visible cells itself, one canvas over the whole view:
 // for each cell the default background by state (fixed, selected, plain),
 // then DrawCell, then the grid lines in the one-pixel gap right of and below
-// each cell. The first FixedCols columns and FixedRows rows are fixed cells;
-// they scroll with the others. Qt's item views keep the selection, the
-// current cell, editing and the table's accessibility.
+// each cell. The first FixedCols columns and FixedRows rows are fixed cells:
+// they stay in place while the others scroll (by whole cells) beside and
+// under them, and a click on them selects nothing. Qt's item views keep the
+// selection, the current cell, editing and the table's accessibility.
 
 #include "toolkit/canvas.h"
 #include "toolkit/nativecontrol.h"
@@ -60,6 +61,8 @@ class TCustomGrid : public QTableWidget, public TNativeControl {
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(toolkit::grids_meta::TGridOptions Options READ Options WRITE SetOptions)
     Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
+    Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:
     static constexpr TColor GridLineColor = 0xC0C0C0;
     // Far beyond any real grid: more cells (ColCount x RowCount) throw
@@ -89,6 +92,11 @@ public:
     void SetDefaultDrawing(bool on);
     int Col() const { return currentColumn(); }
     int Row() const { return currentRow(); }
+    // The first scrolled row and column in view, right after the fixed ones.
+    int TopRow() const;
+    int LeftCol() const;
+    // Scrolls by whole cells until the cell shows beside the fixed ones.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
     // The cell's rectangle in the view, without its grid lines.
     TRect CellRect(int col, int row) const;
@@ -96,9 +104,15 @@ public:
     // Where the last paint on a denser screen drew the cells' text at the
     // screen's resolution (the grid's coordinates); empty at a ratio of 1.
     QList<QRect> SharpTextAreas() const;
+    TOOLKIT_CONTROL_EVENTS
 
 protected:
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TCustomGrid>::StartDrag(*this); }
+    QModelIndex indexAt(const QPoint& point) const override;
+    void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
     // One cell on the view's canvas; the default background is already
     // there when DefaultDrawing is on.
     virtual void DrawCell(TCanvas& canvas, int col, int row, const TRect& rect, TGridDrawState state);
@@ -107,6 +121,9 @@ protected:
 
 private:
     void PaintCell(TCanvas& canvas, int col, int row);
+    // The extent of the fixed rows (columns) with their grid lines.
+    int FixedHeight() const;
+    int FixedWidth() const;
     void PaintGridLines(TCanvas& canvas, int col, int row, const TRect& rect);
     void ApplyOptions();
     void Repaint() { viewport()->update(); }

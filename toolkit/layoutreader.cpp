@@ -1,6 +1,7 @@
 #include "toolkit/layoutreader.h"
 
 #include "toolkit/component.h"
+#include "toolkit/controlprops.h"
 #include "toolkit/form.h"
 #include "toolkit/layoutcolors.h"
 #include "toolkit/layoutpicture.h"
@@ -264,10 +265,26 @@ public:
         ResolveReferences();
         for (const auto& [object, pos] : components_)
             if (object) At(pos, [&, object = object.data()] { dynamic_cast<TComponent*>(object)->Loaded(); });
+        ApplyStoredTabOrders();
         done_ = true;
     }
 
 private:
+    // Qt places a widget created after the others were ordered at the end of
+    // the focus chain, so the stored order applies once all siblings exist.
+    void ApplyStoredTabOrders()
+    {
+        QList<QWidget*> parents;
+        for (const QPointer<QObject>& object : created_) {
+            const auto* widget = qobject_cast<QWidget*>(object.data());
+            const QVariant order = widget ? widget->property("TabOrder") : QVariant();
+            if (order.isValid() && order.toInt() >= 0 && !parents.contains(widget->parentWidget()))
+                parents.append(widget->parentWidget());
+        }
+        for (QWidget* parent : parents)
+            ApplyTabOrder(parent);
+    }
+
     QPointer<QObject> root_;
     TMode mode_;
     std::vector<QPointer<QObject>> created_;

@@ -103,23 +103,38 @@ QTreeWidgetItem* TCustomTreeView::AddChild(QTreeWidgetItem* parent, const QStrin
 
 bool TCustomListBox::event(QEvent* event)
 {
-    const bool handled = QListWidget::event(event);
+    const bool handled = TControlEvents<TCustomListBox>::DispatchScrollArea(*this, event, [this](QEvent* e) { return QListWidget::event(e); });
     PaintBand(*event);
     return handled;
+}
+
+bool TCustomListBox::viewportEvent(QEvent* event)
+{
+    return TControlEvents<TCustomListBox>::DispatchViewport(*this, event, [this](QEvent* e) { return QListWidget::viewportEvent(e); });
 }
 
 bool TCustomListView::event(QEvent* event)
 {
-    const bool handled = QTreeWidget::event(event);
+    const bool handled = TControlEvents<TCustomListView>::DispatchScrollArea(*this, event, [this](QEvent* e) { return QTreeWidget::event(e); });
     PaintBand(*event);
     return handled;
 }
 
+bool TCustomListView::viewportEvent(QEvent* event)
+{
+    return TControlEvents<TCustomListView>::DispatchViewport(*this, event, [this](QEvent* e) { return QTreeWidget::viewportEvent(e); });
+}
+
 bool TCustomTreeView::event(QEvent* event)
 {
-    const bool handled = QTreeWidget::event(event);
+    const bool handled = TControlEvents<TCustomTreeView>::DispatchScrollArea(*this, event, [this](QEvent* e) { return QTreeWidget::event(e); });
     PaintBand(*event);
     return handled;
+}
+
+bool TCustomTreeView::viewportEvent(QEvent* event)
+{
+    return TControlEvents<TCustomTreeView>::DispatchViewport(*this, event, [this](QEvent* e) { return QTreeWidget::viewportEvent(e); });
 }
 
 } // namespace toolkit

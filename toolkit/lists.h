@@ -41,9 +41,12 @@ signals:
     // ItemIndex changed, however (QListWidget's currentRowChanged, for NOTIFY).
     void ItemIndexChanged();
     void OnClick();
+    TOOLKIT_CONTROL_EVENTS
 
 protected:
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TCustomListBox>::StartDrag(*this); }
     // A new Qt item for entry index, before it joins the list.
     virtual void PrepareItem(QListWidgetItem& item) { Q_UNUSED(item); }
 
@@ -70,15 +73,7 @@ class TListBox : public TCustomListBox {
     Q_PROPERTY(bool MultiSelect READ MultiSelect WRITE SetMultiSelect)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
-    Q_PROPERTY(toolkit::align_meta::TAnchors Anchors READ Anchors WRITE SetAnchors)
-    Q_PROPERTY(toolkit::controlprops_meta::TCursor Cursor READ Cursor WRITE SetCursor)
-    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
-    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
-    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
-    Q_PROPERTY(toolkit::TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
-    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
-    Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
-    Q_PROPERTY(qint64 Tag READ Tag WRITE SetTag)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:
     using TCustomListBox::TCustomListBox;
 };
@@ -99,6 +94,8 @@ class TCheckListBox : public TCustomListBox {
     Q_PROPERTY(toolkit::TStringList* Items READ Items)
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY ItemIndexChanged STORED false)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
+    Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:
     explicit TCheckListBox(QObject* owner, QWidget* parent = nullptr);
 
@@ -131,9 +128,12 @@ public:
 
     // An item with its caption and the texts of the further columns.
     QTreeWidgetItem* AddItem(const QString& caption, const QStringList& subItems = {});
+    TOOLKIT_CONTROL_EVENTS
 
 protected:
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TCustomListView>::StartDrag(*this); }
 
 private:
     QStringList columns_;
@@ -154,6 +154,8 @@ class TListView : public TCustomListView {
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool RowSelect READ RowSelect WRITE SetRowSelect)
     Q_PROPERTY(toolkit::lists_meta::TViewStyle ViewStyle READ ViewStyle WRITE SetViewStyle)
+    Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:
     using TCustomListView::TCustomListView;
 };
@@ -172,9 +174,12 @@ public:
 
     // A node under parent, or a top-level one without.
     QTreeWidgetItem* AddChild(QTreeWidgetItem* parent, const QString& text);
+    TOOLKIT_CONTROL_EVENTS
+
 protected:
     bool event(QEvent* event) override;
-
+    bool viewportEvent(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TCustomTreeView>::StartDrag(*this); }
 };
 
 /// The tree view as stored in layouts.
@@ -190,6 +195,8 @@ class TTreeView : public TCustomTreeView {
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(bool ShowRoot READ ShowRoot WRITE SetShowRoot)
+    Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:
     using TCustomTreeView::TCustomTreeView;
 };

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QChildEvent>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QShortcut>
@@ -179,7 +180,7 @@ public:
     {
         QList<QAction*> wanted;
         for (TMenuItem* item : node_->Items())
-            if (item->Visible()) wanted.append(item->Action());
+            if (item->Visible()) wanted.append(item->MenuAction());
         if (wanted != actions()) {
             for (QAction* action : actions()) removeAction(action);
             addActions(wanted);
@@ -331,7 +332,7 @@ void TMenuItem::Changed()
     if (TMenu* menu = Menu()) menu->MenuChanged(this, false);
 }
 
-QAction* TMenuItem::Action()
+QAction* TMenuItem::MenuAction()
 {
     if (!action_) {
         // A child of the item, so the drawing style finds the item from it.
@@ -363,12 +364,30 @@ void TMenuItem::SyncAction()
     action_->setMenu(Count() > 0 ? Popup() : nullptr);
 }
 
+void TMenuItem::SetAction(TAction* action)
+{
+    actionLink_.Link(this, action, [this](TAction& linked) { ActionChange(linked); });
+}
+
+void TMenuItem::ActionChange(TAction& action)
+{
+    SetCaption(action.Caption());
+    SetChecked(action.Checked());
+    SetEnabled(action.Enabled());
+    SetImageIndex(action.ImageIndex());
+    SetShortCut(action.ShortCut());
+    SetVisible(action.Visible());
+}
+
 void TMenuItem::Click()
 {
     if (action_) SyncAction(); // a checkable action toggles itself
     if (Count() > 0) return;
     const QPointer<TMenuItem> alive(this);
-    emit OnClick();
+    if (Action() && !isSignalConnected(QMetaMethod::fromSignal(&TMenuItem::OnClick)))
+        Action()->Execute();
+    else
+        emit OnClick();
     if (alive && action_) SyncAction();
 }
 
@@ -433,7 +452,8 @@ void TMenu::RebindShortCuts()
     if (!window) return;
     QList<QKeySequence> keys;
     for (const TMenuItem* item : findChildren<TMenuItem*>()) {
-        const QKeySequence key = ShortCutToKeySequence(item->ShortCut());
+        // An item's action binds the key itself.
+        const QKeySequence key = item->Action() ? QKeySequence() : ShortCutToKeySequence(item->ShortCut());
         if (key.isEmpty() || keys.contains(key)) continue;
         keys.append(key);
         auto* shortCut = new QShortcut(key, window);

@@ -5,6 +5,7 @@
 // through one drawing hook (TMenuDrawer); the popups then ask it for every
 // item's size and picture and for their frame.
 
+#include "toolkit/actions.h"
 #include "toolkit/component.h"
 #include "toolkit/imagelist.h"
 #include "toolkit/types.h"
@@ -84,6 +85,7 @@ private:
 /// One menu item: Caption, ShortCut, Checked, RadioItem, Enabled, Visible, ImageIndex, OnClick, nested items.
 class TMenuItem : public TMenuNode {
     Q_OBJECT
+    Q_PROPERTY(toolkit::TAction* Action READ Action WRITE SetAction)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
     Q_PROPERTY(bool Default READ Default WRITE SetDefault)
@@ -116,9 +118,15 @@ public:
 
     TMenuNode* ParentNode() const { return qobject_cast<TMenuNode*>(parent()); }
     TMenu* Menu() const override;
-    // The action that stands for the item in its parent's popup.
-    QAction* Action();
-    // Raises OnClick; an item with sub-items only opens them.
+    // The item shows the action's caption, state, shortcut and image, and
+    // a click runs it; the action binds the shortcut.
+    TAction* Action() const { return actionLink_.Action(); }
+    void SetAction(TAction* action);
+
+    // The Qt action that stands for the item in its parent's popup.
+    QAction* MenuAction();
+    // Raises OnClick, or without a handler runs the Action; an item with
+    // sub-items only opens them.
     void Click();
 
 signals:
@@ -128,6 +136,7 @@ private:
     friend class TMenu;
     void Changed();
     void SyncAction();
+    void ActionChange(TAction& action);
 
     QString caption_;
     bool checked_ = false;
@@ -137,6 +146,7 @@ private:
     int shortCut_ = 0;
     bool visible_ = true;
     QAction* action_ = nullptr;
+    TActionLink actionLink_;
 };
 
 /// The base of the main and pop-up menus: the items, their images and their owner-drawn look.

@@ -2,6 +2,7 @@
 
 #include "toolkit/layoutregistry.h"
 
+#include <QAbstractScrollArea>
 #include <QEvent>
 #include <QFrame>
 #include <QPainter>
@@ -10,12 +11,17 @@
 
 namespace toolkit {
 
-TNativeControl::TNativeControl(QWidget& widget, QObject* owner) : widget_(widget), owner_(owner)
+TNativeControl::TNativeControl(QWidget& widget, QObject* owner)
+    : TControlProperties(widget), widget_(widget), owner_(owner)
 {
     // Qt names the parts of its scroll areas (viewport, bar containers);
     // they belong to the widget, not to a stored layout.
     for (QObject* part : widget_.findChildren<QObject*>())
         if (!part->objectName().isEmpty()) MarkInternal(part);
+    // Drags of this application reach OnDragOver; a scroll area takes them
+    // on its viewport.
+    widget_.setAcceptDrops(true);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(&widget_)) area->viewport()->setAcceptDrops(true);
     QObject::connect(&font_, &TFont::OnChange, &widget_, [this] { ApplyLook(); });
     ApplyLook();
     ApplyBorder();
@@ -43,72 +49,6 @@ void TNativeControl::SetHeight(int height)
 {
     widget_.resize(widget_.width(), height);
     NoteAnchorOrigin(&widget_);
-}
-
-// The arranger reads these back through the widget's "Align" and "Anchors".
-void TNativeControl::SetAlign(TAlign align)
-{
-    if (align_ == align) return;
-    align_ = align;
-    if (QWidget* parent = widget_.parentWidget()) {
-        EnableAlign(parent);
-        AlignControls(parent);
-    }
-}
-
-void TNativeControl::SetAnchors(TAnchors anchors)
-{
-    anchors_ = anchors;
-    NoteAnchorOrigin(&widget_);
-}
-
-void TNativeControl::SetHint(const QString& hint)
-{
-    hint_ = hint;
-    ApplyHints(&widget_);
-}
-
-bool TNativeControl::ShowHint() const
-{
-    return parentShowHint_ ? ShowsHints(widget_.parentWidget()) : showHint_;
-}
-
-void TNativeControl::SetShowHint(bool on)
-{
-    showHint_ = on;
-    parentShowHint_ = false;
-    ApplyHints(&widget_);
-}
-
-void TNativeControl::SetParentShowHint(bool on)
-{
-    if (!on && parentShowHint_) showHint_ = ShowHint();
-    parentShowHint_ = on;
-    ApplyHints(&widget_);
-}
-
-void TNativeControl::SetPopupMenu(TPopupMenu* menu)
-{
-    popupMenu_ = menu;
-    widget_.setContextMenuPolicy(menu ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
-    static const char connected[] = "_popupMenuConnected";
-    if (!menu || widget_.property(connected).toBool()) return;
-    widget_.setProperty(connected, true);
-    QObject::connect(&widget_, &QWidget::customContextMenuRequested, &widget_, [this](const QPoint& pos) {
-        if (popupMenu_) popupMenu_->PopupAt(widget_.mapToGlobal(pos));
-    });
-}
-
-void TNativeControl::SetTabOrder(int order)
-{
-    tabOrder_ = std::max(-1, order);
-    ApplyTabOrder(widget_.parentWidget());
-}
-
-void TNativeControl::SetCursor(TCursor cursor)
-{
-    cursor_ = cursor;
-    ApplyCursor(&widget_, cursor);
 }
 
 void TNativeControl::SetColor(TColor color)

@@ -22,6 +22,7 @@ class TSpeedButton : public TCustomControl, public AccessibleButton {
     Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
     Q_PROPERTY(toolkit::TBitmap* Glyph READ Glyph)
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+    Q_PROPERTY(toolkit::TAction* Action READ Action WRITE SetAction)
 
 public:
     explicit TSpeedButton(QObject* owner, QWidget* parent = nullptr);

@@ -123,6 +123,8 @@ void RegisterStandardControls()
     RegisterClass<TImageList>(QStringLiteral("TImageList"));
     RegisterClass<TMainMenu>(QStringLiteral("TMainMenu"));
     RegisterClass<TPopupMenu>(QStringLiteral("TPopupMenu"));
+    RegisterClass<TActionList>(QStringLiteral("TActionList"));
+    RegisterClass<TAction>(QStringLiteral("TAction"));
     RegisterClass<TMenuItem>(QStringLiteral("TMenuItem"));
     RegisterClass<TToolBar>(QStringLiteral("TToolBar"));
     RegisterClass<TToolButton>(QStringLiteral("TToolButton"));

@@ -119,7 +119,7 @@ private:
 
 // Makes the toolkit's stored controls readable from layouts under their
 // classic names: TLabel, TStaticText, TStatusBar, TPanel, TSpeedButton, TComboBox,
-// TImageList, TMainMenu, TPopupMenu, TMenuItem, TToolBar, TToolButton. Registering
+// TImageList, TMainMenu, TPopupMenu, TActionList, TAction, TMenuItem, TToolBar, TToolButton. Registering
 // again changes nothing.
 void RegisterStandardControls();
 

@@ -54,6 +54,17 @@ void TsuiButton::SetGlyph(const TBitmap& glyph)
     Invalidate();
 }
 
+void TsuiButton::ActionChange(toolkit::TAction& action)
+{
+    TsuiCustomButton::ActionChange(action);
+    const toolkit::TActionList* list = action.ActionList();
+    const toolkit::TImageList* images = list ? list->Images() : nullptr;
+    const int index = action.ImageIndex();
+    if (!glyph_.Empty() || !images || index < 0 || index >= images->Count()) return;
+    glyph_.SetImage(images->Image(index));
+    Invalidate();
+}
+
 void TsuiButton::SetLayout(TButtonLayout layout)
 {
     layout_ = layout;

@@ -55,6 +55,7 @@ class TsuiButton : public TsuiCustomButton {
     Q_PROPERTY(QString PicMouseOnResName READ GetPicMouseOn WRITE SetPicMouseOn)
     Q_PROPERTY(int MouseContinuouslyDownInterval READ MouseContinuouslyDownInterval WRITE
                    SetMouseContinuouslyDownInterval)
+    Q_PROPERTY(toolkit::TAction* Action READ Action WRITE SetAction)
 
 public:
     static constexpr int MacOSHeight = 23;
@@ -86,6 +87,8 @@ protected:
     void PaintPic(toolkit::TCanvas& canvas, toolkit::TBitmap& bitmap) override;
     void PaintText(toolkit::TCanvas& canvas, const QString& text) override;
     void PaintFocus(toolkit::TCanvas& canvas) override;
+    // An empty glyph takes the action's image from its list's images.
+    void ActionChange(toolkit::TAction& action) override;
 
 private:
     // Where the glyph and the caption go, in the canvas's font, pressed

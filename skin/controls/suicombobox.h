@@ -73,6 +73,8 @@ class TsuiComboBox : public TsuiCustomComboBox {
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(toolkit::combobox_meta::TEditCharCase CharCase READ CharCase WRITE SetCharCase)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 
 public:
     using TsuiCustomComboBox::TsuiCustomComboBox;

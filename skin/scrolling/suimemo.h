@@ -18,6 +18,8 @@ class TsuiMemo : public toolkit::TCustomMemo, public TsuiFlatBorder {
     Q_PROPERTY(int Top READ y WRITE SetTop)
     Q_PROPERTY(int Width READ width WRITE SetWidth)
     Q_PROPERTY(int Height READ height WRITE SetHeight)
+    Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
     Q_PROPERTY(toolkit::panel_meta::TAlignment Alignment READ Alignment WRITE SetAlignment)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)

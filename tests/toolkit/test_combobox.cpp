@@ -184,4 +184,20 @@ TEST(ComboBox, ItemsAndSelectionAreStoredInLayouts)
     EXPECT_TRUE(written.contains(QStringLiteral("ItemIndex = 1")));
 }
 
+TEST(ComboBox, CharCaseCasesTheFieldTheListAndWhatIsTyped)
+{
+    QWidget window;
+    auto* box = new TComboBox(&window, &window);
+    box->Items()->Add(QStringLiteral("Alpha"));
+    box->SetCharCase(ecUpperCase);
+    EXPECT_EQ(box->itemText(0), "ALPHA");
+    EXPECT_EQ(box->Items()->Strings(0), "Alpha");
+    window.show();
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("aB"));
+    EXPECT_EQ(box->Text(), "AB");
+    box->SetCharCase(ecLowerCase);
+    EXPECT_EQ(box->Text(), "ab");
+    EXPECT_EQ(box->itemText(0), "alpha");
+}
+
 #include "test_combobox.moc"

@@ -39,6 +39,7 @@ public slots:
         if (key == u'a') key = u'b';
     }
     void PanelResize() { log << "resize"; }
+    void ControlEnter(QObject* sender) { log << "enter " + sender->objectName(); }
 };
 
 namespace {
@@ -386,6 +387,120 @@ end
     EXPECT_EQ(memo->width(), 300);
     EXPECT_EQ(list->x(), 220);
     EXPECT_TRUE(WriteLayout(form.get()).contains(QLatin1String("Anchors = [akTop, akRight]")));
+}
+
+// Qt's scroll areas get the pointer on their viewport: the events still
+// come from the control, at positions in the control.
+TEST_F(CommonProps, NativeControlsRaiseTheCommonEvents)
+{
+    const auto form = ReadForm(QStringLiteral(R"(object Form: CommonForm
+  object Menu1: TPopupMenu
+  end
+  object Edit1: TEdit
+    OnKeyPress = PanelKeyPress
+    OnEnter = ControlEnter
+  end
+  object List1: TListBox
+    Top = 30
+    PopupMenu = Menu1
+    OnDblClick = PanelDblClick
+    OnMouseDown = PanelMouseDown
+    OnKeyDown = PanelKeyDown
+  end
+end
+)"));
+    auto* edit = form->findChild<TEdit*>(QStringLiteral("Edit1"));
+    auto* list = form->findChild<TListBox*>(QStringLiteral("List1"));
+    auto* menu = form->findChild<TPopupMenu*>(QStringLiteral("Menu1"));
+    list->Items()->Add(QStringLiteral("one"));
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("ac"));
+    EXPECT_EQ(edit->Text(), "bc");
+
+    form->log.clear();
+    const QPoint inside = list->viewport()->mapTo(list, QPoint(7, 9));
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(7, 9));
+    EXPECT_TRUE(form->log.contains("dblclick List1")) << form->log.join(u';').toStdString();
+    EXPECT_TRUE(form->log.contains(
+        QStringLiteral("down %1 %2 %3,%4").arg(mbLeft).arg((ssLeft | ssDouble).toInt()).arg(inside.x()).arg(inside.y())))
+        << form->log.join(u';').toStdString();
+
+    // A swallowed key never moves the current item.
+    list->SetItemIndex(0);
+    list->Items()->Add(QStringLiteral("two"));
+    form->swallowKey = Qt::Key_Down;
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->ItemIndex(), 0);
+
+    // The stored menu replaces the list's own; a request on the viewport
+    // opens it.
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), list->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(list->viewport(), &request);
+    EXPECT_TRUE(menu->Popup()->isVisible());
+    menu->Popup()->hide();
+}
+
+TEST_F(CommonProps, ListBoxesDragAndDropBetweenThemselves)
+{
+    QWidget window;
+    auto* source = new TListBox(&window, &window);
+    source->setObjectName(QStringLiteral("Source"));
+    source->SetDragMode(dmAutomatic);
+    auto* target = new TListBox(&window, &window);
+    target->SetLeft(150);
+    QObject* dropped = nullptr;
+    QPoint droppedAt;
+    QObject::connect(target, &TListBox::OnDragOver,
+                     [&](QObject* from, int, int, TDragState, bool& accept) { accept = from == source; });
+    QObject::connect(target, &TListBox::OnDragDrop, [&](QObject* from, int x, int y) {
+        dropped = from;
+        droppedAt = QPoint(x, y);
+    });
+    window.show();
+
+    QMimeData* data = DragData(source);
+    QWidget* over = target->viewport();
+    QDragEnterEvent enter(QPoint(10, 10), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(over, &enter);
+    QDragMoveEvent move(QPoint(10, 10), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(over, &move);
+    EXPECT_TRUE(move.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(over, &drop);
+    EXPECT_EQ(dropped, source);
+    EXPECT_EQ(droppedAt, over->mapTo(target, QPoint(10, 10)));
+    delete data;
+}
+
+// The stored order holds among controls on Qt's widgets too.
+TEST_F(CommonProps, TabOrderAmongNativeControlsFollowsTheLayout)
+{
+    const auto form = ReadForm(QStringLiteral(R"(object Form: CommonForm
+  object Edit1: TEdit
+    TabOrder = 2
+  end
+  object Memo1: TMemo
+    TabOrder = 0
+  end
+  object List1: TListBox
+    TabOrder = 1
+  end
+  object Edit2: TEdit
+  end
+end
+)"));
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    auto* memo = form->findChild<TMemo*>(QStringLiteral("Memo1"));
+    memo->setFocus();
+    QStringList chain;
+    for (int i = 0; i < 4; ++i) {
+        chain << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(chain, QStringList({"Memo1", "List1", "Edit1", "Edit2"}));
 }
 
 TEST_F(CommonProps, MemoTakesTabsAndReturnsOnlyWhenItWantsThem)

@@ -150,12 +150,12 @@ TEST(Menus, PopupsFollowTheItemTree)
 
     // A sub-menu hangs from its item's action; a click reaches the item.
     AddItem(save, QStringLiteral("&As..."));
-    EXPECT_EQ(save->Action()->menu(), save->Popup());
+    EXPECT_EQ(save->MenuAction()->menu(), save->Popup());
     int clicks = 0;
     QObject::connect(open, &TMenuItem::OnClick, [&] { ++clicks; });
-    open->Action()->trigger();
+    open->MenuAction()->trigger();
     EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(open->Action()->isChecked());
+    EXPECT_FALSE(open->MenuAction()->isChecked());
 
     // A shortcut of a disabled item, or under a disabled parent, is not one.
     EXPECT_EQ(menu.FindShortCut(QKeySequence(QStringLiteral("Ctrl+O"))), open);
@@ -176,7 +176,7 @@ TEST(Menus, OwnerDrawnPopupsAskTheirDrawer)
     QMenu* popup = menu.Popup();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
     // The drawer draws the shortcut itself: the text is the caption alone.
-    EXPECT_EQ(cut->Action()->text(), QStringLiteral("Cu&t"));
+    EXPECT_EQ(cut->MenuAction()->text(), QStringLiteral("Cu&t"));
     EXPECT_EQ(popup->actionGeometry(popup->actions()[0]), QRect(2, 2, 100, 21));
     EXPECT_EQ(popup->actionGeometry(popup->actions()[1]), QRect(2, 23, 100, 5));
     EXPECT_EQ(popup->size(), QSize(104, 21 + 5 + 21 + 4));

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -139,6 +140,47 @@ TEST(TStringGrid, CellsGeometryAndFixedCells)
     grid.SetColCount(2);
     grid.SetFixedCols(5);
     EXPECT_EQ(grid.FixedCols(), 1);
+}
+
+TEST(TStringGrid, FixedRowsAndColumnsStayWhileTheRestScrolls)
+{
+    QWidget window;
+    auto* grid = new TStringGrid(&window, &window);
+    grid->SetColCount(10);
+    grid->SetRowCount(20);
+    grid->SetDefaultColWidth(40);
+    grid->SetDefaultRowHeight(20);
+    grid->resize(200, 100);
+    window.show();
+    grid->verticalScrollBar()->setValue(3);
+    grid->horizontalScrollBar()->setValue(2);
+    EXPECT_EQ(grid->TopRow(), 4);
+    EXPECT_EQ(grid->LeftCol(), 3);
+    EXPECT_EQ(grid->CellRect(5, 0).Top, 0);
+    EXPECT_EQ(grid->CellRect(0, 6).Left, 0);
+    EXPECT_EQ(grid->CellRect(3, 4).Left, 41);
+    EXPECT_EQ(grid->CellRect(3, 4).Top, 21);
+
+    // The picture shows the fixed row at the top, a scrolled row under it.
+    const QImage shown = grid->viewport()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(60, 5), ColorToQColor(grid->FixedColor()));
+    EXPECT_EQ(shown.pixelColor(60, 30), ColorToQColor(grid->Color()));
+
+    // A click on a fixed cell selects nothing; on a scrolled one, that cell.
+    grid->setCurrentCell(5, 5);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 5));
+    EXPECT_EQ(grid->Row(), 5);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 30));
+    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(grid->Col(), 3);
+
+    // A row above the top comes in right under the fixed row, and the last
+    // one can be reached whole.
+    grid->scrollTo(grid->model()->index(2, 3));
+    EXPECT_EQ(grid->TopRow(), 2);
+    grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
+    EXPECT_LE(grid->CellRect(3, 19).Bottom, grid->viewport()->height());
+    EXPECT_GE(grid->CellRect(3, 19).Top, 21);
 }
 
 TEST(NativeControls, StoredLayoutsReadAndWriteBack)
