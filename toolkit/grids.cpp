@@ -212,10 +212,16 @@ void TCustomGrid::scrollContentsBy(int dx, int dy)
 void TCustomGrid::updateGeometries()
 {
     QTableWidget::updateGeometries();
+    // As QTableView does: when every cell fits without scroll bars, measure
+    // the room without them, or bars shown at an earlier, smaller size would
+    // keep themselves by the room they take.
+    QSize room = viewport()->size();
+    const QSize most = maximumViewportSize();
+    if (most.width() >= horizontalHeader()->length() && most.height() >= verticalHeader()->length()) room = most;
     const auto height = [this](int row) { return rowHeight(row); };
     const auto width = [this](int col) { return columnWidth(col); };
-    verticalScrollBar()->setRange(0, LastScrollValue(rowCount(), fixedRows_, viewport()->height() - FixedHeight(), height));
-    horizontalScrollBar()->setRange(0, LastScrollValue(columnCount(), fixedCols_, viewport()->width() - FixedWidth(), width));
+    verticalScrollBar()->setRange(0, LastScrollValue(rowCount(), fixedRows_, room.height() - FixedHeight(), height));
+    horizontalScrollBar()->setRange(0, LastScrollValue(columnCount(), fixedCols_, room.width() - FixedWidth(), width));
 }
 
 // Selected marks the cells of the selection other than the current one, as

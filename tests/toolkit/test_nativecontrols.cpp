@@ -142,6 +142,22 @@ TEST(TStringGrid, CellsGeometryAndFixedCells)
     EXPECT_EQ(grid.FixedCols(), 1);
 }
 
+// Cells that fit leave no scroll bar, whatever size the grid had before.
+TEST(TStringGrid, CellsThatFitShowNoScrollBar)
+{
+    QWidget window;
+    auto* grid = new TStringGrid(&window, &window);
+    grid->SetColCount(4);
+    grid->SetRowCount(7);
+    grid->SetDefaultColWidth(52);
+    grid->SetDefaultRowHeight(20);
+    grid->resize(220, 158);
+    window.show();
+    QApplication::processEvents();
+    EXPECT_FALSE(grid->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+}
+
 TEST(TStringGrid, FixedRowsAndColumnsStayWhileTheRestScrolls)
 {
     QWidget window;
