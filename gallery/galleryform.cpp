@@ -14,6 +14,7 @@
 #include "skin/scrolling/suiscrollingregistry.h"
 #include "skin/themes/suiskins.h"
 #include "toolkit/layoutreader.h"
+#include "toolkit/lists.h"
 #include "toolkit/menus.h"
 #include "toolkit/stdctrls.h"
 
@@ -65,8 +66,14 @@ void FillWhatLayoutsCannotStore(QObject& form)
         options->SetChecked(2, true);
     }
     if (auto* sheet = form.findChild<TsuiStringGrid*>(QStringLiteral("grdSheet"))) {
-        const QStringList months = {QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar")};
-        const QStringList fruits = {QStringLiteral("Apples"), QStringLiteral("Pears"), QStringLiteral("Plums")};
+        // More cells than the grid shows: its fixed row and column stay while
+        // the rest scrolls.
+        const QStringList months = {QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"),
+                                    QStringLiteral("Apr")};
+        const QStringList fruits = {QStringLiteral("Apples"), QStringLiteral("Pears"),  QStringLiteral("Plums"),
+                                    QStringLiteral("Cherries"), QStringLiteral("Figs"), QStringLiteral("Grapes"),
+                                    QStringLiteral("Lemons"), QStringLiteral("Limes"),  QStringLiteral("Melons"),
+                                    QStringLiteral("Peaches"), QStringLiteral("Quinces")};
         for (int col = 1; col <= months.size(); ++col) sheet->SetCells(col, 0, months[col - 1]);
         for (int row = 1; row <= fruits.size(); ++row) {
             sheet->SetCells(0, row, fruits[row - 1]);
@@ -192,6 +199,27 @@ void TGalleryForm::NextStyleClick()
 void TGalleryForm::ExitClick()
 {
     close();
+}
+
+void TGalleryForm::ListDragOver(QObject* Source, int, int, toolkit::TDragState, bool& Accept)
+{
+    Accept = Source != sender() && qobject_cast<toolkit::TCustomListBox*>(Source);
+}
+
+void TGalleryForm::ListDragDrop(QObject* Source, int X, int Y)
+{
+    auto* from = qobject_cast<toolkit::TCustomListBox*>(Source);
+    auto* to = qobject_cast<toolkit::TCustomListBox*>(sender());
+    if (!from || !to || from == to || from->ItemIndex() < 0) return;
+    const QString item = from->Items()->Strings(from->ItemIndex());
+    from->Items()->Delete(from->ItemIndex());
+    const int at = to->row(to->itemAt(to->viewport()->mapFrom(to, QPoint(X, Y))));
+    if (at < 0) {
+        to->SetItemIndex(to->Items()->Add(item));
+    } else {
+        to->Items()->Insert(at, item);
+        to->SetItemIndex(at);
+    }
 }
 
 void ChooseOffscreenPlatform()

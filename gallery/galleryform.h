@@ -5,6 +5,7 @@
 // an application would.
 
 #include "skin/themes/suithemes.h"
+#include "toolkit/controlprops.h"
 #include "toolkit/form.h"
 
 #include <QStringList>
@@ -50,6 +51,10 @@ public:
     // The style after the frame's, after the last the first.
     Q_INVOKABLE void NextStyleClick();
     Q_INVOKABLE void ExitClick();
+    // Items move between the two lists by dragging: each list takes drops
+    // from the other only, at the item under the pointer or at the end.
+    Q_INVOKABLE void ListDragOver(QObject* Source, int X, int Y, toolkit::TDragState State, bool& Accept);
+    Q_INVOKABLE void ListDragDrop(QObject* Source, int X, int Y);
 
 protected:
     void showEvent(QShowEvent* event) override;

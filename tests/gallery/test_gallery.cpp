@@ -36,6 +36,8 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QImage>
+#include <QMimeData>
+#include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -416,6 +418,45 @@ TEST(Gallery, ShowsAContextMenuHintsAndAStretchingGroup)
     ASSERT_EQ(frame.width(), frameWidth + 100);
     EXPECT_EQ(style->width(), styleWidth + 100);
     EXPECT_EQ(frame.width() - views->x(), viewsRight);
+}
+
+// Items move between the two list boxes by dragging, and a list takes no
+// drop from itself; the grid's fixed row and column stay while it scrolls.
+TEST(Gallery, ListsTradeItemsByDraggingAndTheGridKeepsItsHeaders)
+{
+    TGalleryForm form;
+    form.show();
+    auto* fruit = Named<TsuiListBox>(form, "lstFruit");
+    auto* options = Named<TsuiCheckListBox>(form, "clbOptions");
+    fruit->SetItemIndex(fruit->Items()->IndexOf(QStringLiteral("Banana")));
+    const std::unique_ptr<QMimeData> data(toolkit::DragData(fruit));
+    const auto dragOnto = [&](toolkit::TCustomListBox* list, QPoint at) {
+        QWidget* over = list->viewport();
+        QDragEnterEvent enter(at, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(over, &enter);
+        QDragMoveEvent move(at, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(over, &move);
+        if (!move.isAccepted()) return false;
+        QDropEvent drop(QPointF(at), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(over, &drop);
+        return true;
+    };
+    EXPECT_FALSE(dragOnto(fruit, QPoint(5, 5)));
+    EXPECT_EQ(fruit->Items()->Count(), 15);
+    EXPECT_TRUE(dragOnto(options, QPoint(5, 5)));
+    EXPECT_EQ(fruit->Items()->IndexOf(QStringLiteral("Banana")), -1);
+    EXPECT_EQ(fruit->Items()->Count(), 14);
+    EXPECT_EQ(options->Items()->Strings(0), QStringLiteral("Banana"));
+    EXPECT_EQ(options->Items()->Count(), 5);
+
+    auto* sheet = Named<TsuiStringGrid>(form, "grdSheet");
+    QScrollBar* rows = sheet->verticalScrollBar();
+    ASSERT_GT(rows->maximum(), 0);
+    rows->setValue(rows->maximum());
+    EXPECT_GT(sheet->TopRow(), 1);
+    EXPECT_EQ(sheet->CellRect(1, 0).Top, 0);
+    EXPECT_EQ(sheet->CellRect(0, sheet->TopRow()).Left, 0);
+    EXPECT_EQ(sheet->CellRect(1, sheet->TopRow()).Top, sheet->CellRect(1, 0).Bottom + 1);
 }
 
 // A desktop's larger font reaches every control that follows its parent's
