@@ -1,9 +1,18 @@
 include(GNUInstallDirs)
 
-# The Qt headers nearly every unit of a widget target includes (ISP_PRECOMPILE_HEADERS).
+# The Qt headers nearly every unit of a widget target includes (ISP_PRECOMPILE_HEADERS),
+# precompiled once with the toolkit and reused by the other targets. GCC takes
+# a precompiled header only where the same macros are defined, so these
+# targets drop CMake's <target>_EXPORTS macro, which nothing here reads.
 function(isp_precompile_qt_headers name)
-  if(ISP_PRECOMPILE_HEADERS)
-    target_precompile_headers(${name} PRIVATE <QImage> <QPainter> <QPointer> <QString> <QWidget>)
+  if(NOT ISP_PRECOMPILE_HEADERS)
+    return()
+  endif()
+  set_target_properties(${name} PROPERTIES DEFINE_SYMBOL "")
+  if(name STREQUAL toolkit)
+    target_precompile_headers(toolkit PRIVATE <QImage> <QPainter> <QPointer> <QString> <QWidget>)
+  else()
+    target_precompile_headers(${name} REUSE_FROM toolkit)
   endif()
 endfunction()
 
