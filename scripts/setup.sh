@@ -15,7 +15,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6opengl6-dev libgl-dev
   fonts-liberation2 fontconfig
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick
   dbus at-spi2-core python3 python3-pyatspi
 )
 # The rest of the suite: the test frameworks, fuzzing, the packages' checks,
