@@ -32,12 +32,13 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL utility library development)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SOURCE ispupdate)
-set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/debian/FinishDebugPackages.cmake)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The project's own libraries lie in another package; dpkg-shlibdeps finds
-# them in the build tree, their package comes from the component relations.
+# them in the build tree, and the packages that use them name their package
+# (ISP_DEB_NEEDS_LIBRARY). Each package is made on its own, so a cpack run can
+# make any one of them (the package test makes the three side by side).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/bin)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
@@ -51,13 +52,15 @@ panels, combo boxes) with stored text layouts.")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME ${ISP_DEB_DEVELOPMENT})
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
-set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev (>= 6.4)")
+set(ISP_DEB_NEEDS_LIBRARY "${ISP_DEB_LIBRARY} (= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "${ISP_DEB_NEEDS_LIBRARY}, qt6-base-dev (>= 6.4)")
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION "skinned Qt widgets - development files
 Headers, the CMake package SkinnedControls, the Qt Designer plugin and
 the gallery program.")
 
 set(CPACK_DEBIAN_UTILITY_PACKAGE_NAME ${ISP_DEB_UTILITY})
 set(CPACK_DEBIAN_UTILITY_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_UTILITY_PACKAGE_DEPENDS "${ISP_DEB_NEEDS_LIBRARY}")
 set(CPACK_DEBIAN_UTILITY_PACKAGE_CONTROL_EXTRA
     "${CMAKE_BINARY_DIR}/debian/ispupdate/postinst;${CMAKE_BINARY_DIR}/debian/ispupdate/prerm;${CMAKE_BINARY_DIR}/debian/ispupdate/conffiles")
 set(CPACK_COMPONENT_UTILITY_DESCRIPTION "firmware writer for USB-attached IP cameras
@@ -69,5 +72,5 @@ without a camera.")
 
 include(CPack)
 cpack_add_component(library)
-cpack_add_component(utility DEPENDS library)
-cpack_add_component(development DEPENDS library)
+cpack_add_component(utility)
+cpack_add_component(development)

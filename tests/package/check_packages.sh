@@ -8,7 +8,16 @@ set -euo pipefail
 build=$1 work=$2 plugins=/usr/$3 libdir=/usr/$4 doc=$5
 rm -rf "$work"
 mkdir -p "$work/root"
-cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
+# One cpack run per package (with its -dbgsym package), side by side.
+components=$(sed -n 's/^set(CPACK_COMPONENTS_ALL "\(.*\)")$/\1/p' "$build/CPackConfig.cmake" | tr ';' ' ')
+for component in $components; do
+  cpack --config "$build/CPackConfig.cmake" -B "$work/$component" -D CPACK_COMPONENTS_ALL="$component" \
+    >"$work/$component.log" 2>&1 &
+done
+for component in $components; do
+  wait -n || { cat "$work"/*.log; exit 1; }
+done
+mv "$work"/*/*.deb "$work"/*/*.ddeb "$work"
 
 fail() { echo "FAIL: $*"; exit 1; }
 
