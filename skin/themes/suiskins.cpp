@@ -39,8 +39,7 @@ struct RegisteredSkin {
     std::array<QString, ThemeElementCount> PictureNames; // element n at n - 1; empty but for pictures
     std::array<QImage, ThemeElementCount> Pictures;      // as LoadBitmapResource answers them
 
-    RegisteredSkin(TsuiUIStyle style, TsuiSkinPack pack)
-        : Pack(std::move(pack))
+    RegisteredSkin(TsuiUIStyle style, TsuiSkinPack pack) : Pack(std::move(pack))
     {
         QHash<QString, QImage> byRole;
         for (auto it = Pack.Pictures.cbegin(); it != Pack.Pictures.cend(); ++it) {
