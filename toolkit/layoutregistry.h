@@ -69,6 +69,15 @@ public:
     virtual void WriteExtraProperties(TLayoutWriter& writer) const = 0;
 };
 
+/// Implemented by an object that stores some of its Q_PROPERTYs only in some
+/// states: a skinned control styled by a skin pack stores the pack's name,
+/// not its UIStyle. Properties it does not name are stored as usual.
+class TStoredWhen {
+public:
+    virtual ~TStoredWhen() = default;
+    virtual bool StoresProperty(const char* name) const = 0;
+};
+
 /// Implemented by the QObject a collection property returns, so that
 /// `Name = < item ... end >` can fill it: the items are QObjects whose
 /// Q_PROPERTYs take the item's values.

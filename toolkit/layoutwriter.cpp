@@ -21,6 +21,12 @@ namespace {
     throw ELayoutError(0, 0, message);
 }
 
+bool StoredNow(const QObject* object, const QMetaProperty& property)
+{
+    const auto* when = dynamic_cast<const TStoredWhen*>(object);
+    return !when || when->StoresProperty(property.name());
+}
+
 bool IsQtClass(const QMetaObject* meta)
 {
     const char* name = meta->className();
@@ -250,7 +256,9 @@ private:
         const QMetaObject* meta = object->metaObject();
         for (int i = FirstOwnProperty(meta); i < meta->propertyCount(); ++i) {
             const QMetaProperty property = meta->property(i);
-            if (!property.isStored() || !property.isDesignable() || FollowsParent(object, property)) continue;
+            if (!property.isStored() || !property.isDesignable() || FollowsParent(object, property) ||
+                !StoredNow(object, property))
+                continue;
             // A property a subclass declares again is stored once, as the
             // subclass means it (the reader reaches that one too).
             if (meta->indexOfProperty(property.name()) != i) continue;

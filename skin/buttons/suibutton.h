@@ -44,6 +44,7 @@ class TsuiButton : public TsuiCustomButton {
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName NOTIFY UIStyleSwitched)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE FSetAutoSize)
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
     Q_PROPERTY(toolkit::TBitmap* Glyph READ Glyph)

@@ -19,6 +19,7 @@ class TsuiCheckBox : public TsuiCustomButtonEx {
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName NOTIFY UIStyleSwitched)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE FSetAutoSize)
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
     Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)

@@ -33,6 +33,7 @@ class TsuiCustomButton : public TsuiControl, public toolkit::AccessibleButton {
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent DESIGNABLE false)
     Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult DESIGNABLE false)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched DESIGNABLE false)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName NOTIFY UIStyleSwitched DESIGNABLE false)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE FSetAutoSize DESIGNABLE false)
 
 public:

@@ -18,6 +18,7 @@ class TsuiProgressBar : public TsuiControl, public toolkit::AccessibleRange {
     // Declaration order is the stored-layout order; nothing but Visible has a
     // default, so a layout stores every other one.
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName NOTIFY UIStyleSwitched)
     Q_PROPERTY(quint32 CaptionColor READ CaptionColor WRITE SetCaptionColor)
     Q_PROPERTY(bool ShowCaption READ ShowCaption WRITE SetShowCaption)
     Q_PROPERTY(bool SmartShowCaption READ SmartShowCaption WRITE SetSmartShowCaption)

@@ -3,17 +3,19 @@
 // a flat drop-down button (the style's picture in MacOS, a plain fill in the
 // others) and a small triangular arrow, in the style's colours.
 
+#include "skin/themes/suiskinname.h"
 #include "skin/themes/suithemes.h"
 #include "toolkit/combobox.h"
 
 /// The skinned combo box: the toolkit combo box in a flat skinned border with the style's drop-down button.
-class TsuiCustomComboBox : public toolkit::TCustomComboBox, public TsuiStyled {
+class TsuiCustomComboBox : public toolkit::TCustomComboBox, public TsuiStyled, public TsuiSkinNamed {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(quint32 ButtonColor READ ButtonColor WRITE SetButtonColor)
     Q_PROPERTY(quint32 ArrowColor READ ArrowColor WRITE SetArrowColor)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName NOTIFY UIStyleSwitched)
 
 public:
     // Takes the style of the skinned frame on the owner form.

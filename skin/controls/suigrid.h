@@ -4,10 +4,11 @@
 // cells in SelectedColor, the focused one in FocusedColor).
 
 #include "skin/themes/suiflatborder.h"
+#include "skin/themes/suiskinname.h"
 #include "toolkit/grids.h"
 
 /// The colours both grids share, read from the theme by SetUIStyle.
-class TsuiGridColors : public TsuiFlatBorder {
+class TsuiGridColors : public TsuiFlatBorder, public TsuiSkinNamed {
 public:
     static constexpr toolkit::TColor DefaultFocusedColor = 0x008000;  // green
     static constexpr toolkit::TColor DefaultSelectedColor = 0x00FFFF; // yellow
@@ -56,6 +57,7 @@ class TsuiCustomDrawGrid : public toolkit::TDrawGrid, public TsuiGridColors {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName NOTIFY UIStyleSwitched)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(quint32 FocusedColor READ FocusedColor WRITE SetFocusedColor)
     Q_PROPERTY(quint32 SelectedColor READ SelectedColor WRITE SetSelectedColor)
@@ -87,6 +89,7 @@ class TsuiStringGrid : public toolkit::TStringGrid, public TsuiGridColors {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName NOTIFY UIStyleSwitched)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(quint32 FocusedColor READ FocusedColor WRITE SetFocusedColor)
     Q_PROPERTY(quint32 SelectedColor READ SelectedColor WRITE SetSelectedColor)

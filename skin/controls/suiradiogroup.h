@@ -4,6 +4,7 @@
 // own OnClick after any item was clicked (the item's state already changed).
 
 #include "skin/controls/suigroupbox.h"
+#include "skin/themes/suiskinname.h"
 #include "toolkit/stringlist.h"
 
 #include <QStringList>
@@ -12,9 +13,10 @@
 class TsuiCheckBox;
 
 /// A skinned group box of check boxes built from Items, in Columns.
-class TsuiCheckGroup : public TsuiCustomGroupBox {
+class TsuiCheckGroup : public TsuiCustomGroupBox, public TsuiSkinNamed {
     Q_OBJECT
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName NOTIFY UIStyleSwitched)
     Q_PROPERTY(QStringList Items READ ItemStrings WRITE SetItems)
     Q_PROPERTY(int Columns READ Columns WRITE SetColumns)
     Q_PROPERTY(int TopMargin READ TopMargin WRITE SetTopMargin)

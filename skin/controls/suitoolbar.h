@@ -4,14 +4,16 @@
 // pressed, with its image and caption centred in it. Buttons in none of
 // these states keep the tool bar's own drawing.
 
+#include "skin/themes/suiskinname.h"
 #include "skin/themes/suithemes.h"
 #include "toolkit/toolbar.h"
 
 /// The skinned tool bar: the toolkit tool bar drawn with the style's button faces and colours.
-class TsuiToolBar : public toolkit::TToolBar, public TsuiStyled {
+class TsuiToolBar : public toolkit::TToolBar, public TsuiStyled, public TsuiSkinNamed {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName NOTIFY UIStyleSwitched)
     Q_PROPERTY(quint32 ButtonColor READ ButtonColor WRITE SetButtonColor)
     Q_PROPERTY(quint32 ButtonBorderColor READ ButtonBorderColor WRITE SetButtonBorderColor)
     Q_PROPERTY(quint32 ButtonDownColor READ ButtonDownColor WRITE SetButtonDownColor)

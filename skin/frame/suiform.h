@@ -6,6 +6,7 @@
 
 #include "skin/frame/suimainmenu.h"
 #include "skin/frame/suititlebar.h"
+#include "skin/themes/suiskinname.h"
 #include "skin/themes/suithemes.h"
 #include "toolkit/control.h"
 #include "toolkit/menus.h"
@@ -15,10 +16,11 @@
 
 /// The skinned frame: takes over its window (borders, title bar, menu bar) and passes its UIStyle on to the
 /// skinned controls on it.
-class TsuiForm : public toolkit::TCustomControl, public TsuiMenuFrame {
+class TsuiForm : public toolkit::TCustomControl, public TsuiMenuFrame, public TsuiSkinNamed {
     Q_OBJECT
     Q_INTERFACES(TsuiFrameInfo TsuiMenuFrame)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName NOTIFY UIStyleSwitched)
     Q_PROPERTY(bool UIStyleAutoUpdateSub READ UIStyleAutoUpdateSub WRITE SetUIStyleAutoUpdateSub)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)

@@ -4,6 +4,7 @@
 // shows its top-level items as the buttons of a flat menu bar under the
 // title bar. Also the drawing helpers for menu items.
 
+#include "skin/themes/suiskinname.h"
 #include "skin/themes/suithemes.h"
 #include "toolkit/imagelist.h"
 #include "toolkit/menus.h"
@@ -47,12 +48,13 @@ void Menu_GetSystemFont(toolkit::TFont& font);
 
 /// The skinned main menu: the toolkit main menu drawn on the frame's menu bar and in menus with the style's
 /// colours.
-class TsuiMainMenu : public toolkit::TMainMenu, public toolkit::TMenuDrawer {
+class TsuiMainMenu : public toolkit::TMainMenu, public toolkit::TMenuDrawer, public TsuiSkinNamed {
     Q_OBJECT
     // Images (the user's list; none while the check marks alone are used)
     // comes first, from the toolkit menu.
     Q_PROPERTY(bool OwnerDraw READ GetOwnerDraw WRITE SetOwnerDraw)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName)
     Q_PROPERTY(int MenuItemHeight READ MenuItemHeight WRITE SetHeight)
     Q_PROPERTY(int SeparatorHeight READ SeparatorHeight WRITE SetSeparatorHeight)
     Q_PROPERTY(int BarWidth READ BarWidth WRITE SetBarWidth)

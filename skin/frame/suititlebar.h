@@ -41,6 +41,7 @@ class TsuiTitleBar : public TsuiControl, public TsuiTitleBarHost {
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE FSetAutoSize)
     Q_PROPERTY(TsuiTitleBarSections* Sections READ Sections)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName)
     Q_PROPERTY(TsuiTitleBarButtons* Buttons READ Buttons)
     Q_PROPERTY(int ButtonInterval READ ButtonInterval WRITE SetButtonInterval)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY TextChanged)

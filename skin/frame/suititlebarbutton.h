@@ -4,6 +4,7 @@
 
 #include "skin/frame/suititlebartypes.h"
 #include "skin/themes/suifaces.h"
+#include "skin/themes/suiskinname.h"
 #include "skin/themes/suithemes.h"
 #include "toolkit/collection.h"
 #include "toolkit/graphics.h"
@@ -31,12 +32,13 @@ Q_DECLARE_INTERFACE(TsuiTitleBarHost, "skin.TsuiTitleBarHost")
 
 /// One button of a skinned title bar: its action (close, maximise, minimise, help, control box, custom) and
 /// pictures.
-class TsuiTitleBarButton : public toolkit::TCollectionItem {
+class TsuiTitleBarButton : public toolkit::TCollectionItem, public TsuiSkinNamed {
     Q_OBJECT
     Q_PROPERTY(Suititlebar::TsuiTitleBarBtnType ButtonType READ ButtonType WRITE SetButtonType)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(int Top READ Top WRITE SetTop)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName)
     // A reference to a menu elsewhere on the form; not stored.
     Q_PROPERTY(QMenu* ControlBoxMenu READ ControlBoxMenu WRITE SetControlBoxMenu STORED false)
     Q_PROPERTY(toolkit::TPicture* PicNormal READ PicNormal)

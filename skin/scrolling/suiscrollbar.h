@@ -24,6 +24,7 @@ class TsuiScrollBar : public TsuiControl, public toolkit::AccessibleRange {
     Q_PROPERTY(int LineButton READ LineButton WRITE SetLineButton)
     Q_PROPERTY(Suiprogressbar::TsuiProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName NOTIFY UIStyleSwitched)
     Q_PROPERTY(int Max READ Max WRITE SetMax)
     Q_PROPERTY(int Min READ Min WRITE SetMin)
     Q_PROPERTY(int Position READ Position WRITE SetPosition NOTIFY PositionChanged USER true)

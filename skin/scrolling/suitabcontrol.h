@@ -17,6 +17,7 @@ class TsuiTab;
 class TsuiTabControlTopPanel : public TsuiControl {
     Q_OBJECT
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched DESIGNABLE false)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName NOTIFY UIStyleSwitched DESIGNABLE false)
     Q_PROPERTY(QStringList Tabs READ Tabs WRITE SetTabs DESIGNABLE false)
     Q_PROPERTY(int TabIndex READ TabIndex WRITE SetTabIndex NOTIFY TabIndexChanged DESIGNABLE false)
     Q_PROPERTY(int LeftMargin READ LeftMargin WRITE SetLeftMargin DESIGNABLE false)
@@ -90,6 +91,7 @@ class TsuiTab : public TsuiControl {
     Q_OBJECT
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName NOTIFY UIStyleSwitched)
     Q_PROPERTY(int LeftMargin READ LeftMargin WRITE SetLeftMargin)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)

@@ -49,6 +49,7 @@ class TsuiTrackBar : public TsuiControl, public toolkit::AccessibleRange {
     Q_OBJECT
     // Declaration order is the stored-layout order; none has a default.
     Q_PROPERTY(Suithemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle NOTIFY UIStyleSwitched)
+    Q_PROPERTY(QString SkinName READ SkinName WRITE SetSkinName NOTIFY UIStyleSwitched)
     Q_PROPERTY(toolkit::TPicture* BarImage READ BarImage)
     Q_PROPERTY(toolkit::TPicture* SliderImage READ GetSliderImage)
     Q_PROPERTY(int Max READ Max WRITE SetMax)

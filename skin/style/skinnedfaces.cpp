@@ -126,6 +126,12 @@ QImage ScrollArrow(TsuiUIStyle style, TsuiFace face, const TsuiFaceState& state,
     return arrow.Image();
 }
 
+QSize ScrollArrowSize(TsuiUIStyle style, TsuiFace face, bool vertical)
+{
+    const QSize size = FaceFor(style, face, {.Vertical = vertical}).size();
+    return vertical ? size : size.transposed();
+}
+
 // The track picture holds the thumb's three pieces stacked: turned, they lie
 // side by side; a vertical thumb turns each back.
 QImage ScrollThumb(TsuiUIStyle style, int length, bool vertical)

@@ -34,6 +34,9 @@ int ProgressFilled(int full, int minimum, int maximum, int value);
 // A scroll bar's arrow (turned for a horizontal bar) and its thumb: both
 // caps at their size, the middle stretched to `length`.
 QImage ScrollArrow(TsuiUIStyle style, TsuiFace face, const TsuiFaceState& state, bool vertical);
+// The arrow's size as ScrollArrow draws it, without turning its picture:
+// the bar's parts are measured at every paint. Empty without a picture.
+QSize ScrollArrowSize(TsuiUIStyle style, TsuiFace face, bool vertical);
 QImage ScrollThumb(TsuiUIStyle style, int length, bool vertical);
 
 // A track bar's bar stretched to `length` (a strip as thick as the bar

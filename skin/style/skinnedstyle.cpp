@@ -598,17 +598,17 @@ QRect SkinnedStyle::ScrollBarPart(const QStyleOptionComplex* option, SubControl 
     const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
     if (!bar) return {};
     const bool vertical = bar->orientation == Qt::Vertical;
-    const QImage dec = skinnedfaces::ScrollArrow(style_, TsuiFace::ScrollArrowDec, {.Vertical = vertical}, vertical);
-    const QImage inc = skinnedfaces::ScrollArrow(style_, TsuiFace::ScrollArrowInc, {.Vertical = vertical}, vertical);
-    if (dec.isNull() || inc.isNull()) return {};
+    const QSize dec = skinnedfaces::ScrollArrowSize(style_, TsuiFace::ScrollArrowDec, vertical);
+    const QSize inc = skinnedfaces::ScrollArrowSize(style_, TsuiFace::ScrollArrowInc, vertical);
+    if (dec.isEmpty() || inc.isEmpty()) return {};
     const QRect& r = bar->rect;
     QRect track;
     switch (sub) {
     case SC_ScrollBarSubLine:
-        return QRect(r.topLeft(), dec.size());
+        return QRect(r.topLeft(), dec);
     case SC_ScrollBarAddLine:
-        return vertical ? QRect(QPoint(r.x(), r.bottom() + 1 - inc.height()), inc.size())
-                        : QRect(QPoint(r.right() + 1 - inc.width(), r.y()), inc.size());
+        return vertical ? QRect(QPoint(r.x(), r.bottom() + 1 - inc.height()), inc)
+                        : QRect(QPoint(r.right() + 1 - inc.width(), r.y()), inc);
     default:
         break;
     }

@@ -4,6 +4,7 @@
 // (hover, press held inside, click on release inside, repeat while held)
 // that buttons, check boxes, arrows, thumbs and tabs share.
 
+#include "skin/themes/suiskinname.h"
 #include "skin/themes/suithemes.h"
 #include "toolkit/control.h"
 
@@ -17,7 +18,7 @@ enum class TsuiContainerStyle : std::uint8_t {
 };
 
 /// The base of the self-painting skinned controls: a toolkit control with a UIStyle.
-class TsuiControl : public toolkit::TCustomControl, public TsuiStyled {
+class TsuiControl : public toolkit::TCustomControl, public TsuiStyled, public TsuiSkinNamed {
     Q_OBJECT
     Q_INTERFACES(TsuiStyled)
 

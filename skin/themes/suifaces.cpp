@@ -1,5 +1,6 @@
 #include "skin/themes/suifaces.h"
 
+#include "skin/themes/suiskins.h"
 #include "toolkit/graphics.h"
 #include "toolkit/resources.h"
 
@@ -125,13 +126,8 @@ QString FaceName(TsuiUIStyle style, TsuiFace face, const TsuiFaceState& state)
 
 QImage FaceFor(TsuiUIStyle style, TsuiFace face, const TsuiFaceState& state)
 {
-    const QString name = FaceName(style, face, state);
-    if (name.isEmpty()) return {};
-    try {
-        return toolkit::LoadBitmapResource(name);
-    } catch (const toolkit::EResNotFound&) {
-        return {};
-    }
+    const int element = FaceElement(face, state);
+    return element ? SkinPicture(style, element) : QImage();
 }
 
 void LoadFace(toolkit::TPicture& picture, TsuiUIStyle style, TsuiFace face, const TsuiFaceState& state)

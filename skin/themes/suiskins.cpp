@@ -31,12 +31,37 @@ QString PictureName(TsuiUIStyle style, const QString& packName, const QString& r
     return packName.toUpper() + QLatin1Char('_') + role;
 }
 
+// A registered pack with what paints ask of it worked out once: each picture
+// element's name and picture, so that a paint looks them up by number rather
+// than building and hashing a name.
+struct RegisteredSkin {
+    TsuiSkinPack Pack;
+    std::array<QString, ThemeElementCount> PictureNames; // element n at n - 1; empty but for pictures
+    std::array<QImage, ThemeElementCount> Pictures;      // as LoadBitmapResource answers them
+
+    RegisteredSkin(TsuiUIStyle style, TsuiSkinPack pack) : Pack(std::move(pack))
+    {
+        QHash<QString, QImage> byRole;
+        for (auto it = Pack.Pictures.cbegin(); it != Pack.Pictures.cend(); ++it) {
+            const QImage picture = it.value().convertToFormat(QImage::Format_RGB32);
+            toolkit::RegisterBitmapResource(PictureName(style, Pack.Name, it.key()), picture);
+            byRole.insert(it.key(), picture);
+        }
+        for (int index = 1; index <= ThemeElementCount; ++index) {
+            if (SkinElement(index)->Kind != TsuiType::Str) continue;
+            const QString& role = Pack.Element(index).Role;
+            PictureNames[std::size_t(index - 1)] = PictureName(style, Pack.Name, role);
+            Pictures[std::size_t(index - 1)] = byRole.value(role);
+        }
+    }
+};
+
 // Packs are never freed: a replaced one may still be in a caller's hands.
 // Readers go through the atomic bySlot without the lock.
 struct Registry {
     std::mutex lock;
-    std::vector<std::unique_ptr<const TsuiSkinPack>> owned;
-    std::array<std::atomic<const TsuiSkinPack*>, StyleSlots> bySlot{};
+    std::vector<std::unique_ptr<const RegisteredSkin>> owned;
+    std::array<std::atomic<const RegisteredSkin*>, StyleSlots> bySlot{};
     int nextLoaded = BuiltInCount + 1;
 
     static Registry& Instance()
@@ -46,19 +71,17 @@ struct Registry {
     }
 
     // Takes the pack and makes it the style's; the caller holds the lock.
-    const TsuiSkinPack* Install(TsuiUIStyle style, TsuiSkinPack pack)
+    const RegisteredSkin* Install(TsuiUIStyle style, TsuiSkinPack pack)
     {
-        for (auto it = pack.Pictures.cbegin(); it != pack.Pictures.cend(); ++it)
-            toolkit::RegisterBitmapResource(PictureName(style, pack.Name, it.key()), it.value());
-        owned.push_back(std::make_unique<const TsuiSkinPack>(std::move(pack)));
+        owned.push_back(std::make_unique<const RegisteredSkin>(style, std::move(pack)));
         bySlot[std::size_t(style)].store(owned.back().get(), std::memory_order_release);
         return owned.back().get();
     }
 
-    const TsuiSkinPack* BuiltIn(TsuiUIStyle style)
+    const RegisteredSkin* BuiltIn(TsuiUIStyle style)
     {
         const std::lock_guard guard(lock);
-        if (const TsuiSkinPack* pack = bySlot[std::size_t(style)].load()) return pack;
+        if (const RegisteredSkin* skin = bySlot[std::size_t(style)].load()) return skin;
         QList<TsuiSkinProblem> problems;
         std::optional<TsuiSkinPack> pack = ReadSkinPack(BuiltInSkinFolder(style), problems);
         if (!pack) {
@@ -73,18 +96,49 @@ struct Registry {
     TsuiUIStyle LoadedStyle(const QString& name) const
     {
         for (int style = BuiltInCount + 1; style < nextLoaded; ++style)
-            if (bySlot[std::size_t(style)].load()->Name == name) return TsuiUIStyle(style);
+            if (bySlot[std::size_t(style)].load()->Pack.Name == name) return TsuiUIStyle(style);
         return TsuiUIStyle::Custom;
     }
 };
+
+// The registered pack a style answers from, registering a built-in's the
+// first time it is asked for.
+const RegisteredSkin* RegisteredSkinOf(TsuiUIStyle style)
+{
+    Registry& registry = Registry::Instance();
+    if (const RegisteredSkin* skin = registry.bySlot[std::size_t(style)].load(std::memory_order_acquire)) return skin;
+    return IsBuiltIn(style) ? registry.BuiltIn(style) : nullptr;
+}
+
+// The element's entry in one of a registered pack's per-element arrays;
+// `none` for Custom, an unknown style and an element number out of range.
+template <typename T>
+const T& PerElement(TsuiUIStyle style, int index, std::array<T, ThemeElementCount> RegisteredSkin::*values,
+                    const T& none)
+{
+    if (index < 1 || index > ThemeElementCount) return none;
+    const RegisteredSkin* skin = RegisteredSkinOf(style);
+    return skin ? (skin->*values)[std::size_t(index - 1)] : none;
+}
 
 } // namespace
 
 const TsuiSkinPack* SkinPackOf(TsuiUIStyle style)
 {
-    Registry& registry = Registry::Instance();
-    if (const TsuiSkinPack* pack = registry.bySlot[std::size_t(style)].load(std::memory_order_acquire)) return pack;
-    return IsBuiltIn(style) ? registry.BuiltIn(style) : nullptr;
+    const RegisteredSkin* skin = RegisteredSkinOf(style);
+    return skin ? &skin->Pack : nullptr;
+}
+
+QString SkinPictureName(TsuiUIStyle style, int index)
+{
+    static const QString none;
+    return PerElement(style, index, &RegisteredSkin::PictureNames, none);
+}
+
+QImage SkinPicture(TsuiUIStyle style, int index)
+{
+    static const QImage none;
+    return PerElement(style, index, &RegisteredSkin::Pictures, none);
 }
 
 TsuiUIStyle LoadSkinPack(const QString& folder, QList<TsuiSkinProblem>& problems)
@@ -123,8 +177,8 @@ TsuiUIStyle SkinStyle(const QString& name)
 QString SkinName(TsuiUIStyle style)
 {
     if (IsBuiltIn(style)) return QLatin1String(BuiltInNames[int(style) - 1]);
-    const TsuiSkinPack* pack = Registry::Instance().bySlot[std::size_t(style)].load(std::memory_order_acquire);
-    return pack ? pack->Name : QString();
+    const RegisteredSkin* skin = Registry::Instance().bySlot[std::size_t(style)].load(std::memory_order_acquire);
+    return skin ? skin->Pack.Name : QString();
 }
 
 QStringList SkinNames()
@@ -134,14 +188,8 @@ QStringList SkinNames()
     Registry& registry = Registry::Instance();
     const std::lock_guard guard(registry.lock);
     for (int style = BuiltInCount + 1; style < registry.nextLoaded; ++style)
-        names << registry.bySlot[std::size_t(style)].load()->Name;
+        names << registry.bySlot[std::size_t(style)].load()->Pack.Name;
     return names;
-}
-
-QString SkinPictureName(TsuiUIStyle style, const QString& role)
-{
-    const TsuiSkinPack* pack = SkinPackOf(style);
-    return pack ? PictureName(style, pack->Name, role) : QString();
 }
 
 QString BuiltInSkinFolder(TsuiUIStyle style)

@@ -11,10 +11,15 @@
 // The pack a style answers from; null for Custom and for a style no pack
 // answers as. A pack, once answered, stays valid for the program's life.
 const TsuiSkinPack* SkinPackOf(TsuiUIStyle style);
-// The name a style's picture for the role is found by, with
+// The name a style's picture element (teTabLine) is found by, with
 // LoadBitmapResource and in stored layouts: "<NAME>_<ROLE>" ("WINXP_TAB_LINE"),
-// but "MENU_CHECKED" for the built-ins, which always shared that one.
-QString SkinPictureName(TsuiUIStyle style, const QString& role);
+// but "MENU_CHECKED" for the built-ins, which always shared that one. Empty
+// for Custom and for elements that are not pictures.
+QString SkinPictureName(TsuiUIStyle style, int index);
+// The picture itself, as LoadBitmapResource answers it under that name; null
+// where the name is empty. Both are worked out when the pack is registered,
+// so that paints, which ask for them every time, only look them up.
+QImage SkinPicture(TsuiUIStyle style, int index);
 // Reads the pack in the folder and registers it, its pictures under
 // SkinPictureName. A pack of the name loaded before is replaced and
 // keeps its style. Answers the pack's style, or Custom with the problems when

@@ -69,8 +69,7 @@ bool GetThemeBool(TsuiUIStyle style, int index)
 
 QString GetThemeString(TsuiUIStyle style, int index)
 {
-    const TsuiSkinValue* value = TypedValue(style, index, TsuiType::Str);
-    return value ? SkinPictureName(style, value->Role) : QString();
+    return SkinPictureName(style, index);
 }
 
 QObject* FindSuiForm(const QObject* form)
