@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -197,6 +198,89 @@ TEST(TStringGrid, FixedRowsAndColumnsStayWhileTheRestScrolls)
     grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
     EXPECT_LE(grid->CellRect(3, 19).Bottom, grid->viewport()->height());
     EXPECT_GE(grid->CellRect(3, 19).Top, 21);
+}
+
+// Cells, the scroll range and the in-place editor follow each column's and
+// row's own size, also while the fixed ones stay and the rest scrolls.
+TEST(TStringGrid, OwnColumnWidthsAndRowHeightsPlaceCellsAndTheEditor)
+{
+    QWidget window;
+    auto* grid = new TStringGrid(&window, &window);
+    grid->SetColCount(6);
+    grid->SetRowCount(6);
+    grid->SetDefaultColWidth(40);
+    grid->SetDefaultRowHeight(20);
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->resize(200, 100);
+    grid->SetColWidths(0, 70);
+    grid->SetColWidths(1, 10);
+    grid->SetRowHeights(2, 30);
+    window.show();
+    EXPECT_EQ(grid->CellRect(2, 1).Left, 71 + 11);
+    EXPECT_EQ(grid->CellRect(2, 3).Top, 21 + 21 + 31);
+    EXPECT_EQ(grid->CellRect(1, 2).Width(), 10);
+    EXPECT_EQ(grid->CellRect(1, 2).Height(), 30);
+    EXPECT_EQ(grid->ColWidths(0), 70);
+    EXPECT_THROW(grid->ColWidths(6), std::out_of_range);
+    EXPECT_THROW(grid->SetRowHeights(-1, 5), std::out_of_range);
+
+    grid->horizontalScrollBar()->setValue(1);
+    EXPECT_EQ(grid->CellRect(2, 1).Left, 71) << "the first scrolled column comes right after the wide fixed one";
+    grid->SetCells(3, 1, QStringLiteral("x"));
+    grid->setCurrentCell(1, 3);
+    grid->editItem(grid->item(1, 3));
+    auto* editor = grid->viewport()->findChild<QLineEdit*>();
+    ASSERT_TRUE(editor);
+    const QRect cell = grid->CellRect(3, 1).toQRect();
+    EXPECT_TRUE(cell.contains(editor->geometry().center())) << "editor at " << editor->geometry().x();
+    EXPECT_LE(std::abs(editor->geometry().left() - cell.left()), 2);
+
+    // A new default gives every column its size again.
+    grid->SetDefaultColWidth(30);
+    EXPECT_EQ(grid->ColWidths(0), 30);
+}
+
+TEST(TStringGrid, ColumnWidthsAndRowHeightsRoundTripThroughLayouts)
+{
+    RegisterStandardControls();
+    RegisterClass<QWidget>(QStringLiteral("TTestForm"));
+    const QString layout = QStringLiteral("object Form1: TTestForm\n"
+                                          "  object Grid1: TStringGrid\n"
+                                          "    ColCount = 3\n"
+                                          "    DefaultColWidth = 40\n"
+                                          "    ColWidths = (80 12)\n"
+                                          "    RowHeights = (30)\n"
+                                          "  end\n"
+                                          "end\n");
+    QWidget form;
+    ReadLayoutInto(&form, layout);
+    auto* grid = form.findChild<TStringGrid*>(QStringLiteral("Grid1"));
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(grid->ColWidths(0), 80);
+    EXPECT_EQ(grid->ColWidths(1), 12);
+    EXPECT_EQ(grid->ColWidths(2), 40);
+    EXPECT_EQ(grid->RowHeights(0), 30);
+    EXPECT_EQ(grid->RowHeights(1), 24);
+    const QString written = WriteLayout(&form);
+    EXPECT_TRUE(written.contains(QStringLiteral("ColWidths = (\n      80\n      12\n      40)"))) << written.toStdString();
+    QWidget again;
+    ReadLayoutInto(&again, written);
+    EXPECT_EQ(WriteLayout(&again).toStdString(), written.toStdString());
+    // Sizes all at the default are not written.
+    grid->SetColWidths(0, 40);
+    grid->SetColWidths(1, 40);
+    EXPECT_FALSE(WriteLayout(&form).contains(QStringLiteral("ColWidths")));
+
+    for (const char* bad : {"ColWidths = (1 2 3 4)", "ColWidths = (-1)", "RowHeights = ('a')", "ColWidths = 5"}) {
+        QWidget broken;
+        EXPECT_THROW(ReadLayoutInto(&broken, QStringLiteral("object Form1: TTestForm\n"
+                                                           "  object Grid1: TStringGrid\n"
+                                                           "    ColCount = 3\n    %1\n"
+                                                           "  end\nend\n")
+                                                 .arg(QLatin1String(bad))),
+                     ELayoutError)
+            << bad;
+    }
 }
 
 TEST(NativeControls, StoredLayoutsReadAndWriteBack)
