@@ -2,6 +2,7 @@
 // The toolkit's list box and check list box (QListWidget), list view and
 // tree view (QTreeWidget) with their usual stored properties.
 
+#include "toolkit/canvas.h"
 #include "toolkit/nativecontrol.h"
 #include "toolkit/stringlist.h"
 
@@ -14,16 +15,32 @@ namespace lists_meta {
 Q_NAMESPACE
 enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 Q_ENUM_NS(TViewStyle)
+enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
+Q_ENUM_NS(TListBoxStyle)
 } // namespace lists_meta
 
 using TViewStyle = lists_meta::TViewStyle;
 using enum lists_meta::TViewStyle;
+using TListBoxStyle = lists_meta::TListBoxStyle;
+using enum lists_meta::TListBoxStyle;
 
 /// Items is a string list mirrored entry by entry into Qt's items, so Qt's
 /// own list accessibility reads them.
+///
+/// lbStandard items are Qt's, one line of text each (tabs stop every
+/// TabWidth dialog units). The owner-drawn styles paint the whole view
+/// through one canvas: per item the background (Color, or the highlight when
+/// selected), then DrawItem (OnDrawItem with the item's rectangle in the
+/// view), then the focus frame of the current item. lbOwnerDrawFixed items
+/// are ItemHeight high; lbOwnerDrawVariable asks MeasureItem (OnMeasureItem)
+/// for each. Columns > 0 flows the items down in columns of
+/// ClientWidth / Columns, side by side, scrolling sideways.
 class TCustomListBox : public QListWidget, public TNativeControl {
     Q_OBJECT
 public:
+    // An owner-drawn item's height until set.
+    static constexpr int DefaultItemHeight = 16;
+
     explicit TCustomListBox(QObject* owner, QWidget* parent = nullptr);
 
     TStringList* Items() { return &items_; }
@@ -31,30 +48,85 @@ public:
     // -1: no item.
     int ItemIndex() const { return currentRow(); }
     void SetItemIndex(int index);
-    bool MultiSelect() const { return selectionMode() == MultiSelection; }
-    void SetMultiSelect(bool on) { setSelectionMode(on ? MultiSelection : SingleSelection); }
+    // MultiSelect selects several items: by shift and ctrl clicks while
+    // ExtendedSelect is on (the default), else every click toggles one.
+    bool MultiSelect() const { return multiSelect_; }
+    void SetMultiSelect(bool on);
+    bool ExtendedSelect() const { return extendedSelect_; }
+    void SetExtendedSelect(bool on);
     bool Sorted() const { return items_.Sorted(); }
     void SetSorted(bool on) { items_.SetSorted(on); }
     bool Selected(int index) const;
+
+    TListBoxStyle Style() const { return style_; }
+    void SetStyle(TListBoxStyle style);
+    // Owner-drawn: the height given; lbStandard: the height of a line of
+    // text in the font, whatever is set.
+    int ItemHeight() const;
+    void SetItemHeight(int height);
+    // The height item index takes: MeasureItem's answer when variable.
+    int ItemHeightOf(int index) const;
+    // 0: one column, scrolling up and down.
+    int Columns() const { return columns_; }
+    void SetColumns(int columns);
+    // The height shrinks to whole items (not for variable heights).
+    bool IntegralHeight() const { return integralHeight_; }
+    void SetIntegralHeight(bool on);
+    // Tab stops in dialog units, a quarter of the font's average character
+    // width; 0 stops every 32.
+    int TabWidth() const { return tabWidth_; }
+    void SetTabWidth(int width);
+    int TabStopPixels() const;
+    // The item's rectangle in the view (the client area), empty when the
+    // index is not an item.
+    TRect ItemRect(int index) const;
 
 signals:
     // ItemIndex changed, however (QListWidget's currentRowChanged, for NOTIFY).
     void ItemIndexChanged();
     void OnClick();
+    // Owner-drawn items: with a handler connected, it draws the item.
+    void OnDrawItem(toolkit::TCanvas* canvas, int index, toolkit::TRect rect, uint state);
+    void OnMeasureItem(int index, int* height);
     TOOLKIT_CONTROL_EVENTS
 
 protected:
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void StartDrag() override { TControlEvents<TCustomListBox>::StartDrag(*this); }
     // A new Qt item for entry index, before it joins the list.
     virtual void PrepareItem(QListWidgetItem& item) { Q_UNUSED(item); }
+    // One owner-drawn item on a canvas holding the list's font and the
+    // item's brush (the highlight when selected); by default OnDrawItem's
+    // handler, or the item's text.
+    virtual void DrawItem(TCanvas& canvas, int index, const TRect& rect, TOwnerDrawState state);
+    // lbOwnerDrawVariable: by default OnMeasureItem's answer.
+    virtual void MeasureItem(int index, int& height) const;
 
 private:
+    friend class ListItemPainter;
     void ItemsInserted(int index);
     void ItemsReset();
+    void ApplySelectionMode();
+    void ApplyLayout();
+    void ApplyIntegralHeight();
+    bool OwnerDrawn() const { return style_ != lbStandard; }
+    int ColumnWidth() const;
+    int StandardItemHeight() const;
+    void PaintItem(TCanvas& canvas, int index);
 
     TStringList items_;
+    bool multiSelect_ = false;
+    bool extendedSelect_ = true;
+    TListBoxStyle style_ = lbStandard;
+    int itemHeight_ = DefaultItemHeight;
+    int columns_ = 0;
+    bool integralHeight_ = false;
+    int tabWidth_ = 0;
+    // On a denser screen the owner-drawn items' text, drawn over the picture.
+    TTextLayer itemText_;
 };
 
 /// The toolkit list box on a Qt list widget: Items, ItemIndex, MultiSelect, Sorted, owner-drawn items.
@@ -71,7 +143,13 @@ class TListBox : public TCustomListBox {
     Q_PROPERTY(toolkit::TStringList* Items READ Items)
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY ItemIndexChanged STORED false)
     Q_PROPERTY(bool MultiSelect READ MultiSelect WRITE SetMultiSelect)
+    Q_PROPERTY(bool ExtendedSelect READ ExtendedSelect WRITE SetExtendedSelect)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
+    Q_PROPERTY(toolkit::lists_meta::TListBoxStyle Style READ Style WRITE SetStyle)
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
+    Q_PROPERTY(int Columns READ Columns WRITE SetColumns)
+    Q_PROPERTY(bool IntegralHeight READ IntegralHeight WRITE SetIntegralHeight)
+    Q_PROPERTY(int TabWidth READ TabWidth WRITE SetTabWidth)
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
     TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:

@@ -120,6 +120,133 @@ TEST(TListBox, ItemsMirrorTheStringListAndSelectByIndex)
     EXPECT_FALSE(checks.Checked(5));
 }
 
+namespace {
+
+// A shown list box of owner-drawn items a0, a1, ...
+TListBox* OwnerDrawnList(QWidget& window, TListBoxStyle style, int items)
+{
+    auto* list = new TListBox(&window, &window);
+    list->SetStyle(style);
+    list->SetItemHeight(20);
+    for (int i = 0; i < items; ++i) list->Items()->Add(QStringLiteral("a%1").arg(i));
+    list->resize(120, 100);
+    window.show();
+    return list;
+}
+
+} // namespace
+
+// The handler draws each item in view at its rectangle, told its state;
+// what it draws is what shows.
+TEST(TListBox, OwnerDrawnItemsAreDrawnByTheHandlerAtTheirRectangles)
+{
+    QWidget window;
+    TListBox* list = OwnerDrawnList(window, lbOwnerDrawFixed, 10);
+    list->SetItemIndex(2);
+    QList<QPair<int, TRect>> drawn;
+    QList<uint> states;
+    QObject::connect(list, &TCustomListBox::OnDrawItem, [&](TCanvas* canvas, int index, TRect rect, uint state) {
+        drawn.append({index, rect});
+        states.append(state);
+        canvas->Brush.Color = index == 1 ? clRed : clBlue;
+        canvas->FillRect(rect);
+    });
+    const QImage shown = list->viewport()->grab().toImage();
+    const int width = list->viewport()->width();
+    ASSERT_GE(drawn.size(), 5);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(drawn[i].first, i);
+        EXPECT_EQ(drawn[i].second, Rect(0, 20 * i, width, 20 * (i + 1)));
+    }
+    EXPECT_TRUE(states[2] & odSelected);
+    EXPECT_FALSE(states[1] & odSelected);
+    EXPECT_EQ(shown.pixelColor(10, 30), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(10, 10), QColor(Qt::blue));
+    EXPECT_LE(drawn.size(), 6) << "only the items in view are drawn";
+
+    // Variable heights come from OnMeasureItem, item by item.
+    QWidget other;
+    TListBox* variable = OwnerDrawnList(other, lbOwnerDrawVariable, 4);
+    QObject::connect(variable, &TCustomListBox::OnMeasureItem, [](int index, int* height) { *height = 10 + 5 * index; });
+    variable->doItemsLayout();
+    EXPECT_EQ(variable->ItemRect(0), Rect(0, 0, variable->viewport()->width(), 10));
+    EXPECT_EQ(variable->ItemRect(3).Top, 10 + 15 + 20);
+    EXPECT_EQ(variable->ItemRect(3).Height(), 25);
+}
+
+TEST(TListBox, IntegralHeightColumnsAndSelection)
+{
+    QWidget window;
+    TListBox* list = OwnerDrawnList(window, lbOwnerDrawFixed, 12);
+    list->resize(120, 95);
+    EXPECT_EQ(list->height(), 95) << "partial items show until IntegralHeight is on";
+    list->SetIntegralHeight(true);
+    const int frame = 2 * list->frameWidth();
+    EXPECT_EQ(list->height(), frame + 4 * 20);
+    list->resize(120, 150);
+    EXPECT_EQ(list->height(), frame + 7 * 20);
+    list->SetItemHeight(25);
+    EXPECT_EQ(list->height(), frame + 5 * 25);
+
+    // Two columns, each half the client width, filled downwards.
+    list->SetIntegralHeight(false);
+    list->resize(200, 100 + frame);
+    list->SetColumns(2);
+    const int half = list->viewport()->width() / 2;
+    int perColumn = 1;
+    while (list->ItemRect(perColumn).Left == 0) ++perColumn;
+    EXPECT_GE(perColumn, 3);
+    EXPECT_LE(perColumn * 25, list->viewport()->height());
+    EXPECT_EQ(list->ItemRect(1), Rect(0, 25, half, 50));
+    EXPECT_EQ(list->ItemRect(perColumn), Rect(half, 0, 2 * half, 25));
+    list->resize(300, 100 + frame);
+    EXPECT_EQ(list->ItemRect(perColumn).Left, list->viewport()->width() / 2) << "columns follow the width";
+
+    // Extended selection takes shift and ctrl; without it a click toggles.
+    list->SetColumns(0);
+    list->SetMultiSelect(true);
+    const auto click = [&](int index, Qt::KeyboardModifiers keys = Qt::NoModifier) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->ItemRect(index).toQRect().center());
+    };
+    click(0);
+    click(2);
+    EXPECT_FALSE(list->Selected(0));
+    click(0, Qt::ControlModifier);
+    EXPECT_TRUE(list->Selected(0) && list->Selected(2));
+    click(4, Qt::ShiftModifier);
+    EXPECT_TRUE(list->Selected(3));
+    list->SetExtendedSelect(false);
+    list->clearSelection();
+    click(0);
+    click(2);
+    EXPECT_TRUE(list->Selected(0) && list->Selected(2));
+    click(0);
+    EXPECT_FALSE(list->Selected(0));
+}
+
+// Text after a tab starts at the next stop, TabWidth dialog units apart.
+TEST(TListBox, TabWidthPlacesTheTextAfterATab)
+{
+    QWidget window;
+    auto* list = new TListBox(&window, &window);
+    list->Items()->Add(QStringLiteral("\tW"));
+    list->resize(300, 60);
+    window.show();
+    const auto inkStart = [&] {
+        const QImage shown = list->viewport()->grab().toImage();
+        const int row = list->ItemRect(0).Top + list->ItemRect(0).Height() / 2;
+        for (int x = 0; x < shown.width(); ++x)
+            if (qGray(shown.pixel(x, row)) < 128) return x;
+        return -1;
+    };
+    list->SetTabWidth(20);
+    const int near = inkStart();
+    list->SetTabWidth(60);
+    const int far = inkStart();
+    ASSERT_GT(near, 0);
+    EXPECT_NEAR(far - near, list->TabStopPixels() * 2 / 3, 2);
+}
+
 TEST(TStringGrid, CellsGeometryAndFixedCells)
 {
     TStringGrid grid(nullptr);
@@ -299,6 +426,12 @@ TEST(NativeControls, StoredLayoutsReadAndWriteBack)
                                          "  object List1: TListBox\n"
                                          "    Items.Strings = ('a' 'b')\n"
                                          "    MultiSelect = True\n"
+                                         "    ExtendedSelect = False\n"
+                                         "    Style = lbOwnerDrawVariable\n"
+                                         "    ItemHeight = 30\n"
+                                         "    Columns = 2\n"
+                                         "    IntegralHeight = True\n"
+                                         "    TabWidth = 12\n"
                                          "  end\n"
                                          "  object Grid1: TStringGrid\n"
                                          "    ColCount = 3\n"
@@ -315,6 +448,12 @@ TEST(NativeControls, StoredLayoutsReadAndWriteBack)
     EXPECT_FALSE(memo->WordWrap());
     EXPECT_EQ(list->count(), 2);
     EXPECT_TRUE(list->MultiSelect());
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::MultiSelection);
+    EXPECT_EQ(list->Style(), lbOwnerDrawVariable);
+    EXPECT_EQ(list->ItemHeight(), 30);
+    EXPECT_EQ(list->Columns(), 2);
+    EXPECT_TRUE(list->IntegralHeight());
+    EXPECT_EQ(list->TabWidth(), 12);
     EXPECT_EQ(grid->FixedCols(), 0);
     EXPECT_EQ(grid->Options(), TGridOptions(goVertLine | goEditing));
 
