@@ -5,6 +5,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QTreeWidgetItemIterator>
+#include <stdexcept>
 
 namespace toolkit {
 
@@ -291,7 +293,206 @@ void TCheckListBox::PrepareItem(QListWidgetItem& item)
     item.setCheckState(Qt::Unchecked);
 }
 
-TCustomListView::TCustomListView(QObject* owner, QWidget* parent) : QTreeWidget(parent), TNativeControl(*this, owner)
+namespace {
+
+// A view item's model index (QTreeWidget keeps indexFromItem to itself).
+QModelIndex IndexOf(QTreeWidgetItem* item)
+{
+    QTreeWidget* view = item->treeWidget();
+    if (!view) return {};
+    QTreeWidgetItem* parent = item->parent();
+    const int row = parent ? parent->indexOfChild(item) : view->indexOfTopLevelItem(item);
+    return view->model()->index(row, 0, parent ? IndexOf(parent) : QModelIndex());
+}
+
+} // namespace
+
+TViewItem::TViewItem(QTreeWidgetItem* item, QObject* parent) : QObject(parent), item_(item), index_(IndexOf(item)) {}
+
+QTreeWidgetItem* TViewItem::Item() const
+{
+    return index_.isValid() ? item_ : nullptr;
+}
+
+int TViewItem::ImageIndex() const
+{
+    const QTreeWidgetItem* item = Item();
+    const QVariant index = item ? item->data(0, ImageIndexRole) : QVariant();
+    return index.isValid() ? index.toInt() : -1;
+}
+
+void TViewItem::SetImageIndex(int index)
+{
+    QTreeWidgetItem* item = Item();
+    if (!item) return;
+    item->setData(0, ImageIndexRole, index);
+    const auto* view = dynamic_cast<const TItemImages*>(item->treeWidget());
+    ShowItemImage(*item, view ? view->ItemImages() : nullptr);
+}
+
+void ShowItemImage(QTreeWidgetItem& item, const TImageList* images)
+{
+    const QVariant index = item.data(0, TViewItem::ImageIndexRole);
+    const QImage image = images && index.isValid() ? images->Image(index.toInt()) : QImage();
+    item.setIcon(0, image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
+}
+
+void TItemImages::SetItemImages(TImageList* images)
+{
+    if (images_ == images) return;
+    if (images_) QObject::disconnect(images_, nullptr, &view_, nullptr);
+    images_ = images;
+    if (images) QObject::connect(images, &TImageList::OnChange, &view_, [this] { ShowItemImages(); });
+    ShowItemImages();
+}
+
+void TItemImages::ShowItemImages()
+{
+    for (QTreeWidgetItemIterator it(&view_); *it; ++it)
+        ShowItemImage(**it, images_);
+}
+
+TViewItems::TViewItems(QTreeWidget& view, TViewItem* parent)
+    : QObject(parent ? static_cast<QObject*>(parent) : &view), view_(view), parent_(parent), topLevel_(!parent)
+{
+}
+
+QTreeWidgetItem* TViewItems::ParentItem() const
+{
+    return parent_ ? parent_->Item() : nullptr;
+}
+
+int TViewItems::Count() const
+{
+    if (topLevel_) return view_.topLevelItemCount();
+    const QTreeWidgetItem* parent = ParentItem();
+    return parent ? parent->childCount() : 0;
+}
+
+QTreeWidgetItem* TViewItems::Child(int index) const
+{
+    if (index < 0 || index >= Count()) return nullptr;
+    return topLevel_ ? view_.topLevelItem(index) : ParentItem()->child(index);
+}
+
+// One handle per item: asked again, an item gets the one it had.
+TViewItem* TViewItems::Item(int index) const
+{
+    QTreeWidgetItem* item = Child(index);
+    if (!item) return nullptr;
+    QPointer<TViewItem>& handle = handles_[item];
+    if (!handle || handle->Item() != item) handle = MakeHandle(item);
+    return handle;
+}
+
+QList<QObject*> TViewItems::Items() const
+{
+    QList<QObject*> items;
+    for (int i = 0; i < Count(); ++i)
+        items.append(Item(i));
+    return items;
+}
+
+void TViewItems::ClearItems()
+{
+    qDeleteAll(findChildren<TViewItem*>(Qt::FindDirectChildrenOnly));
+    handles_.clear();
+    if (topLevel_)
+        view_.clear();
+    else if (QTreeWidgetItem* parent = ParentItem())
+        qDeleteAll(parent->takeChildren());
+}
+
+QObject* TViewItems::AddItem()
+{
+    QTreeWidgetItem* parent = ParentItem();
+    if (!topLevel_ && !parent) throw std::logic_error("the item these items were under is gone");
+    QTreeWidgetItem* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(&view_);
+    return handles_[item] = MakeHandle(item);
+}
+
+QString TListItem::Caption() const
+{
+    return Item() ? Item()->text(0) : QString();
+}
+
+void TListItem::SetCaption(const QString& caption)
+{
+    if (Item()) Item()->setText(0, caption);
+}
+
+// Up to the last one that is not empty.
+QStringList TListItem::SubItems() const
+{
+    QStringList texts;
+    if (const QTreeWidgetItem* item = Item())
+        for (int column = 1; column < item->columnCount(); ++column)
+            texts << item->text(column);
+    while (!texts.isEmpty() && texts.last().isEmpty()) texts.removeLast();
+    return texts;
+}
+
+void TListItem::SetSubItems(const QStringList& texts)
+{
+    QTreeWidgetItem* item = Item();
+    if (!item) return;
+    const int columns = std::max<int>(item->columnCount(), texts.size() + 1);
+    for (int column = 1; column < columns; ++column)
+        item->setText(column, texts.value(column - 1));
+}
+
+bool TListItem::Checked() const
+{
+    return Item() && Item()->checkState(0) == Qt::Checked;
+}
+
+// An item shows a check box once it has been checked.
+void TListItem::SetChecked(bool on)
+{
+    QTreeWidgetItem* item = Item();
+    if (!item || (!on && item->data(0, Qt::CheckStateRole).isNull())) return;
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
+}
+
+TViewItem* TListItems::MakeHandle(QTreeWidgetItem* item) const
+{
+    return new TListItem(item, const_cast<TListItems*>(this));
+}
+
+TTreeNode::TTreeNode(QTreeWidgetItem* item, QObject* parent)
+    : TViewItem(item, parent), children_(new TTreeNodes(*item->treeWidget(), this))
+{
+}
+
+QString TTreeNode::Text() const
+{
+    return Item() ? Item()->text(0) : QString();
+}
+
+void TTreeNode::SetText(const QString& text)
+{
+    if (Item()) Item()->setText(0, text);
+}
+
+bool TTreeNode::Expanded() const
+{
+    return Item() && Item()->isExpanded();
+}
+
+void TTreeNode::SetExpanded(bool on)
+{
+    if (Item()) Item()->setExpanded(on);
+}
+
+TViewItem* TTreeNodes::MakeHandle(QTreeWidgetItem* item) const
+{
+    return new TTreeNode(item, const_cast<TTreeNodes*>(this));
+}
+
+TCustomListView::TCustomListView(QObject* owner, QWidget* parent)
+    : QTreeWidget(parent), TNativeControl(*this, owner), TItemImages(static_cast<QTreeWidget&>(*this)),
+      items_(new TListItems(*this, nullptr))
 {
     resize(250, 150);
     setRootIsDecorated(false);
@@ -317,7 +518,9 @@ QTreeWidgetItem* TCustomListView::AddItem(const QString& caption, const QStringL
     return new QTreeWidgetItem(this, QStringList{caption} + subItems);
 }
 
-TCustomTreeView::TCustomTreeView(QObject* owner, QWidget* parent) : QTreeWidget(parent), TNativeControl(*this, owner)
+TCustomTreeView::TCustomTreeView(QObject* owner, QWidget* parent)
+    : QTreeWidget(parent), TNativeControl(*this, owner), TItemImages(static_cast<QTreeWidget&>(*this)),
+      items_(new TTreeNodes(*this, nullptr))
 {
     resize(121, 97);
     header()->hide();

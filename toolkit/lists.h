@@ -3,10 +3,14 @@
 // tree view (QTreeWidget) with their usual stored properties.
 
 #include "toolkit/canvas.h"
+#include "toolkit/imagelist.h"
+#include "toolkit/layoutregistry.h"
 #include "toolkit/nativecontrol.h"
 #include "toolkit/stringlist.h"
 
 #include <QListWidget>
+#include <QPersistentModelIndex>
+#include <QPointer>
 #include <QTreeWidget>
 
 namespace toolkit {
@@ -187,9 +191,142 @@ protected:
     void PrepareItem(QListWidgetItem& item) override;
 };
 
+/// One Qt item of a list or tree view reached through properties, as stored
+/// layouts and programs see it: a handle that finds its item again through
+/// the model, so once the item is deleted it reads as empty and takes nothing.
+class TViewItem : public QObject {
+    Q_OBJECT
+public:
+    // Where ImageIndex keeps its value; no value reads -1.
+    static constexpr int ImageIndexRole = Qt::UserRole + 1;
+
+    TViewItem(QTreeWidgetItem* item, QObject* parent);
+
+    // nullptr once the item is gone.
+    QTreeWidgetItem* Item() const;
+    int ImageIndex() const;
+    void SetImageIndex(int index);
+
+private:
+    QTreeWidgetItem* item_;
+    QPersistentModelIndex index_;
+};
+
+/// A view whose items show pictures from an image list by their ImageIndex.
+class TItemImages {
+public:
+    explicit TItemImages(QTreeWidget& view) : view_(view) {}
+    virtual ~TItemImages() = default;
+
+    TImageList* ItemImages() const { return images_; }
+    // Every item's picture follows the list and its changes.
+    void SetItemImages(TImageList* images);
+
+private:
+    void ShowItemImages();
+
+    QTreeWidget& view_;
+    QPointer<TImageList> images_;
+};
+
+// The picture image list `images` holds for the item's ImageIndex, or none.
+void ShowItemImage(QTreeWidgetItem& item, const TImageList* images);
+
+/// The items under one parent of a list or tree view (the top level without
+/// one), as a stored collection: `Items = < item Caption = 'a' end >`.
+class TViewItems : public QObject, public TLayoutCollection {
+    Q_OBJECT
+public:
+    // parent: the handle of the item these are under, or null for the top
+    // level of view.
+    TViewItems(QTreeWidget& view, TViewItem* parent);
+
+    int Count() const;
+    // The handle of item index, or null outside the range.
+    TViewItem* Item(int index) const;
+
+    void ClearItems() override;
+    QObject* AddItem() override;
+    QList<QObject*> Items() const override;
+
+protected:
+    virtual TViewItem* MakeHandle(QTreeWidgetItem* item) const = 0;
+
+private:
+    QTreeWidgetItem* ParentItem() const;
+    QTreeWidgetItem* Child(int index) const;
+
+    QTreeWidget& view_;
+    mutable QHash<QTreeWidgetItem*, QPointer<TViewItem>> handles_;
+    QPointer<TViewItem> parent_;
+    bool topLevel_;
+};
+
+/// A list view's item: its caption, the texts of the further columns, its
+/// picture and its check mark (set, it shows a check box).
+class TListItem : public TViewItem {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QStringList SubItems READ SubItems WRITE SetSubItems)
+    Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
+public:
+    using TViewItem::TViewItem;
+
+    QString Caption() const;
+    void SetCaption(const QString& caption);
+    QStringList SubItems() const;
+    void SetSubItems(const QStringList& texts);
+    bool Checked() const;
+    void SetChecked(bool on);
+};
+
+/// A list view's items.
+class TListItems : public TViewItems {
+    Q_OBJECT
+public:
+    using TViewItems::TViewItems;
+
+protected:
+    TViewItem* MakeHandle(QTreeWidgetItem* item) const override;
+};
+
+class TTreeNodes;
+
+/// A tree view's node: its text, picture, whether it shows its children,
+/// and the nodes under it.
+class TTreeNode : public TViewItem {
+    Q_OBJECT
+    Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+    Q_PROPERTY(bool Expanded READ Expanded WRITE SetExpanded)
+    Q_PROPERTY(toolkit::TTreeNodes* Items READ Items)
+public:
+    TTreeNode(QTreeWidgetItem* item, QObject* parent);
+
+    QString Text() const;
+    void SetText(const QString& text);
+    bool Expanded() const;
+    void SetExpanded(bool on);
+    TTreeNodes* Items() const { return children_; }
+
+private:
+    TTreeNodes* children_;
+};
+
+/// A tree view's nodes under one parent.
+class TTreeNodes : public TViewItems {
+    Q_OBJECT
+public:
+    using TViewItems::TViewItems;
+
+protected:
+    TViewItem* MakeHandle(QTreeWidgetItem* item) const override;
+};
+
 /// Columns and items with sub-items; only the report style shows the column
 /// headers.
-class TCustomListView : public QTreeWidget, public TNativeControl {
+class TCustomListView : public QTreeWidget, public TNativeControl, public TItemImages {
     Q_OBJECT
 public:
     // A new column's width.
@@ -206,6 +343,10 @@ public:
 
     // An item with its caption and the texts of the further columns.
     QTreeWidgetItem* AddItem(const QString& caption, const QStringList& subItems = {});
+    TListItems* Items() const { return items_; }
+    // The pictures of the items, in every view style.
+    TImageList* SmallImages() const { return ItemImages(); }
+    void SetSmallImages(TImageList* images) { SetItemImages(images); }
     TOOLKIT_CONTROL_EVENTS
 
 protected:
@@ -216,6 +357,7 @@ protected:
 private:
     QStringList columns_;
     TViewStyle viewStyle_ = vsIcon;
+    TListItems* items_;
 };
 
 /// The toolkit list view on a Qt tree widget: columns and items.
@@ -232,6 +374,8 @@ class TListView : public TCustomListView {
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool RowSelect READ RowSelect WRITE SetRowSelect)
     Q_PROPERTY(toolkit::lists_meta::TViewStyle ViewStyle READ ViewStyle WRITE SetViewStyle)
+    Q_PROPERTY(toolkit::TImageList* SmallImages READ SmallImages WRITE SetSmallImages)
+    Q_PROPERTY(toolkit::TListItems* Items READ Items)
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
     TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:
@@ -239,7 +383,7 @@ public:
 };
 
 /// The toolkit tree view on a Qt tree widget: nested items.
-class TCustomTreeView : public QTreeWidget, public TNativeControl {
+class TCustomTreeView : public QTreeWidget, public TNativeControl, public TItemImages {
     Q_OBJECT
 public:
     explicit TCustomTreeView(QObject* owner, QWidget* parent = nullptr);
@@ -252,12 +396,19 @@ public:
 
     // A node under parent, or a top-level one without.
     QTreeWidgetItem* AddChild(QTreeWidgetItem* parent, const QString& text);
+    // The top-level nodes, each with the nodes under it.
+    TTreeNodes* Items() const { return items_; }
+    TImageList* Images() const { return ItemImages(); }
+    void SetImages(TImageList* images) { SetItemImages(images); }
     TOOLKIT_CONTROL_EVENTS
 
 protected:
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void StartDrag() override { TControlEvents<TCustomTreeView>::StartDrag(*this); }
+
+private:
+    TTreeNodes* items_;
 };
 
 /// The tree view as stored in layouts.
@@ -273,6 +424,8 @@ class TTreeView : public TCustomTreeView {
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(bool ShowRoot READ ShowRoot WRITE SetShowRoot)
+    Q_PROPERTY(toolkit::TImageList* Images READ Images WRITE SetImages)
+    Q_PROPERTY(toolkit::TTreeNodes* Items READ Items)
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
     TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:

@@ -7,6 +7,7 @@
 #include "toolkit/stdctrls.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -462,4 +463,126 @@ TEST(NativeControls, StoredLayoutsReadAndWriteBack)
     again.setObjectName(QStringLiteral("Form1"));
     ReadLayoutInto(&again, written);
     EXPECT_EQ(WriteLayout(&again).toStdString(), written.toStdString());
+}
+
+namespace {
+
+// Image list data of `count` 16 x 16 pictures.
+QString ImageStrip(int count)
+{
+    QImage strip(16 * count, 16, QImage::Format_ARGB32);
+    strip.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    strip.save(&buffer, "PNG");
+    return QString::fromLatin1(png.toHex().toUpper());
+}
+
+const char* const ViewsLayout = R"(object Form1: TTestForm
+  object Images1: TImageList
+    Bitmap = {%1}
+  end
+  object View1: TListView
+    Columns = (
+      'Name'
+      'Size')
+    ViewStyle = vsReport
+    SmallImages = Images1
+    Items = <
+      item
+        Caption = 'notes.txt'
+        SubItems = (
+          '2 KB')
+        ImageIndex = 0
+        Checked = True
+      end
+      item
+        Caption = 'song.ogg'
+        SubItems = (
+          '4 MB'
+          'audio')
+      end>
+  end
+  object Tree1: TTreeView
+    Images = Images1
+    Items = <
+      item
+        Text = 'Documents'
+        Expanded = True
+        Items = <
+          item
+            Text = 'Letters'
+            ImageIndex = 1
+            Items = <
+              item
+                Text = '2026'
+              end>
+          end>
+      end
+      item
+        Text = 'Music'
+        ImageIndex = 5
+      end>
+  end
+end
+)";
+
+} // namespace
+
+// Items with their texts, pictures, check marks and nesting are read, shown
+// and written back as they were.
+TEST(Views, ItemsRoundTripThroughLayouts)
+{
+    RegisterStandardControls();
+    RegisterClass<QWidget>(QStringLiteral("TTestForm"));
+    QWidget form;
+    const QString layout = QString::fromLatin1(ViewsLayout).arg(ImageStrip(2));
+    ReadLayoutInto(&form, layout);
+    auto* view = form.findChild<TListView*>(QStringLiteral("View1"));
+    auto* tree = form.findChild<TTreeView*>(QStringLiteral("Tree1"));
+    ASSERT_TRUE(view && tree);
+    ASSERT_EQ(view->topLevelItemCount(), 2);
+    EXPECT_EQ(view->topLevelItem(0)->text(1), QStringLiteral("2 KB"));
+    EXPECT_EQ(view->topLevelItem(0)->checkState(0), Qt::Checked);
+    EXPECT_FALSE(view->topLevelItem(0)->icon(0).isNull());
+    EXPECT_TRUE(view->topLevelItem(1)->icon(0).isNull());
+    EXPECT_TRUE(view->topLevelItem(1)->data(0, Qt::CheckStateRole).isNull()) << "no check box unless checked";
+    EXPECT_EQ(view->topLevelItem(1)->text(2), QStringLiteral("audio"));
+
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    QTreeWidgetItem* documents = tree->topLevelItem(0);
+    ASSERT_EQ(documents->childCount(), 1);
+    EXPECT_TRUE(documents->isExpanded());
+    EXPECT_EQ(documents->child(0)->text(0), QStringLiteral("Letters"));
+    EXPECT_FALSE(documents->child(0)->icon(0).isNull());
+    EXPECT_EQ(documents->child(0)->child(0)->text(0), QStringLiteral("2026"));
+    EXPECT_TRUE(tree->topLevelItem(1)->icon(0).isNull()) << "an index beyond the images shows none";
+
+    // Written as it was read (the image strip's line breaks aside).
+    const QString written = WriteLayout(&form);
+    const qsizetype from = layout.indexOf(QStringLiteral("  object View1"));
+    EXPECT_EQ(written.mid(written.indexOf(QStringLiteral("  object View1"))).toStdString(), layout.mid(from).toStdString());
+
+    // A handle outlives its item harmlessly; the items after it move up.
+    TViewItem* first = view->Items()->Item(0);
+    EXPECT_EQ(view->Items()->Item(0), first) << "one handle per item";
+    delete view->topLevelItem(0);
+    EXPECT_EQ(first->Item(), nullptr);
+    qobject_cast<TListItem*>(first)->SetCaption(QStringLiteral("gone"));
+    EXPECT_EQ(qobject_cast<TListItem*>(view->Items()->Item(0))->Caption(), QStringLiteral("song.ogg"));
+    EXPECT_EQ(view->Items()->Count(), 1);
+
+    // Bad items are errors at their place.
+    for (const char* bad : {"Items = <\n item\n Colour = 1\n end>", "Items = <\n item\n Caption = 5\n end>",
+                            "Items = ('a')", "Items = <\n item\n SubItems = 3\n end>"}) {
+        QWidget broken;
+        try {
+            ReadLayoutInto(&broken, QStringLiteral("object Form1: TTestForm\n  object View1: TListView\n    %1\n  end\nend\n")
+                                        .arg(QLatin1String(bad)));
+            ADD_FAILURE() << bad;
+        } catch (const ELayoutError& error) {
+            EXPECT_GE(error.Line(), 3) << error.what();
+        }
+    }
 }
