@@ -211,8 +211,14 @@ void TCustomListBox::paintEvent(QPaintEvent* event)
     canvas.DeferTextFor(*viewport(), itemText_);
     canvas.Brush.Color = Color();
     canvas.FillRect(Rect(0, 0, image.width(), image.height()));
-    for (int index = 0; index < count(); ++index)
-        if (const TRect rect = ItemRect(index); rect.toQRect().intersects(image.rect())) PaintItem(canvas, index);
+    // Items follow each other down (across, in columns): from the first in
+    // view to the first beyond it.
+    const QModelIndex first = indexAt(QPoint(0, 0));
+    for (int index = first.isValid() ? first.row() : 0; index < count(); ++index) {
+        const TRect rect = ItemRect(index);
+        if (columns_ == 0 ? rect.Top >= image.height() : rect.Left >= image.width()) break;
+        if (rect.toQRect().intersects(image.rect())) PaintItem(canvas, index);
+    }
     QPainter painter(viewport());
     DrawPicture(painter, QPoint(), image, itemText_, event->rect());
 }

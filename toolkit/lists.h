@@ -161,7 +161,8 @@ public:
 };
 
 /// Every item carries a check box; the user toggles it with the pointer or
-/// the space bar.
+/// the space bar. Its items are always Qt's (no owner-drawn style); columns,
+/// whole-item height and tab stops work as in the list box.
 class TCheckListBox : public TCustomListBox {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)
@@ -176,6 +177,9 @@ class TCheckListBox : public TCustomListBox {
     Q_PROPERTY(toolkit::TStringList* Items READ Items)
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY ItemIndexChanged STORED false)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
+    Q_PROPERTY(int Columns READ Columns WRITE SetColumns)
+    Q_PROPERTY(bool IntegralHeight READ IntegralHeight WRITE SetIntegralHeight)
+    Q_PROPERTY(int TabWidth READ TabWidth WRITE SetTabWidth)
     Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
     TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 public:
