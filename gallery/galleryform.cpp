@@ -57,7 +57,7 @@ QString MenuChoiceName(TsuiUIStyle style)
     return QStringLiteral("mnuStyle") + StyleName(style);
 }
 
-// What a layout cannot store: item states, grid cells, view items.
+// What a layout cannot store: item states and grid cells.
 void FillWhatLayoutsCannotStore(QObject& form)
 {
     if (auto* group = form.findChild<TsuiCheckGroup*>(QStringLiteral("grpCheckGroup"))) group->SetChecked(0, true);
@@ -79,21 +79,6 @@ void FillWhatLayoutsCannotStore(QObject& form)
             sheet->SetCells(0, row, fruits[row - 1]);
             for (int col = 1; col <= months.size(); ++col) sheet->SetCells(col, row, QString::number(row * 10 + col));
         }
-    }
-    if (auto* folders = form.findChild<TsuiTreeView*>(QStringLiteral("tvwFolders"))) {
-        QTreeWidgetItem* documents = folders->AddChild(nullptr, QStringLiteral("Documents"));
-        QTreeWidgetItem* letters = folders->AddChild(documents, QStringLiteral("Letters"));
-        folders->AddChild(letters, QStringLiteral("2026"));
-        folders->AddChild(documents, QStringLiteral("Invoices"));
-        QTreeWidgetItem* pictures = folders->AddChild(nullptr, QStringLiteral("Pictures"));
-        folders->AddChild(pictures, QStringLiteral("Holidays"));
-        folders->AddChild(nullptr, QStringLiteral("Music"));
-        folders->expandAll();
-    }
-    if (auto* files = form.findChild<TsuiListView*>(QStringLiteral("lvwFiles"))) {
-        files->AddItem(QStringLiteral("notes.txt"), {QStringLiteral("2 KB")});
-        files->AddItem(QStringLiteral("photo.png"), {QStringLiteral("840 KB")});
-        files->AddItem(QStringLiteral("song.ogg"), {QStringLiteral("4 MB")});
     }
 }
 

@@ -58,6 +58,15 @@ enum : unsigned {
     DT_NOPREFIX = 0x800,
 };
 
+// What an item is drawn as.
+using TOwnerDrawState = unsigned;
+enum : unsigned {
+    odSelected = 0x1,
+    odDisabled = 0x4,
+    odFocused = 0x10,
+    odComboBoxEdit = 0x1000, // the item shown in the closed box's field
+};
+
 /// A line of text a canvas left out of its image (its background cell is in the
 /// image), to be drawn over the image on a denser device: crisp there instead
 /// of enlarged with the pixels around it.

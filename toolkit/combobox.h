@@ -36,14 +36,6 @@ using enum combobox_meta::TComboBoxStyle;
 using TEditCharCase = combobox_meta::TEditCharCase;
 using enum combobox_meta::TEditCharCase;
 
-// What an item is drawn as.
-using TOwnerDrawState = unsigned;
-enum : unsigned {
-    odSelected = 0x1,
-    odDisabled = 0x4,
-    odFocused = 0x10,
-    odComboBoxEdit = 0x1000, // the item shown in the closed box's field
-};
 
 // Who draws the items: the box itself, or DrawItem at one height for all
 // items, or at the height MeasureItem gives each.

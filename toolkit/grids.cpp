@@ -1,5 +1,7 @@
 #include "toolkit/grids.h"
 
+#include "toolkit/layouttree.h"
+
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QPainter>
@@ -88,6 +90,93 @@ void TCustomGrid::SetDefaultRowHeight(int height)
         setRowHeight(r, defaultRowHeight_ + 1);
 }
 
+namespace {
+
+void CheckIndex(int index, int count, const char* what)
+{
+    if (index < 0 || index >= count)
+        throw std::out_of_range(std::string(what) + " " + std::to_string(index) + " is outside the grid");
+}
+
+} // namespace
+
+int TCustomGrid::ColWidths(int col) const
+{
+    CheckIndex(col, columnCount(), "column");
+    return columnWidth(col) - 1;
+}
+
+void TCustomGrid::SetColWidths(int col, int width)
+{
+    CheckIndex(col, columnCount(), "column");
+    setColumnWidth(col, std::clamp(width, 0, MaxCellExtent) + 1);
+}
+
+int TCustomGrid::RowHeights(int row) const
+{
+    CheckIndex(row, rowCount(), "row");
+    return rowHeight(row) - 1;
+}
+
+void TCustomGrid::SetRowHeights(int row, int height)
+{
+    CheckIndex(row, rowCount(), "row");
+    setRowHeight(row, std::clamp(height, 0, MaxCellExtent) + 1);
+}
+
+namespace {
+
+// Sizes stored as a list of integers, one per column (row) from the first;
+// a shorter list leaves the rest at their size.
+void ReadSizes(const TLayoutValue& value, int count, const QString& name, const std::function<void(int, int)>& set)
+{
+    ExpectKind(value, TLayoutValue::Kind::List);
+    if (qsizetype(value.Elements.size()) > count)
+        throw ELayoutError(value.Pos.Line, value.Pos.Column,
+                           QStringLiteral("%1 holds %2 sizes for %3 cells").arg(name).arg(value.Elements.size()).arg(count));
+    for (int i = 0; i < int(value.Elements.size()); ++i) {
+        const qint64 size = LayoutInteger(value.Elements[i]);
+        if (size < 0 || size > TCustomGrid::MaxCellExtent)
+            throw ELayoutError(value.Elements[i].Pos.Line, value.Elements[i].Pos.Column,
+                               QStringLiteral("%1: size out of range").arg(name));
+        set(i, int(size));
+    }
+}
+
+// All sizes, or nothing while every one is the default.
+void WriteSizes(TLayoutWriter& writer, const QString& name, int count, int defaultSize,
+                const std::function<int(int)>& get)
+{
+    TLayoutValue list = MakeValue(TLayoutValue::Kind::List);
+    bool differs = false;
+    for (int i = 0; i < count; ++i) {
+        differs = differs || get(i) != defaultSize;
+        list.Elements.push_back(IntegerValue(get(i)));
+    }
+    if (differs) writer.Property(name, std::move(list));
+}
+
+} // namespace
+
+bool TCustomGrid::ReadExtraProperty(const QString& name, const TLayoutValue& value)
+{
+    if (name == QLatin1String("ColWidths"))
+        ReadSizes(value, columnCount(), name, [this](int col, int width) { SetColWidths(col, width); });
+    else if (name == QLatin1String("RowHeights"))
+        ReadSizes(value, rowCount(), name, [this](int row, int height) { SetRowHeights(row, height); });
+    else
+        return false;
+    return true;
+}
+
+void TCustomGrid::WriteExtraProperties(TLayoutWriter& writer) const
+{
+    WriteSizes(writer, QStringLiteral("ColWidths"), columnCount(), defaultColWidth_,
+               [this](int col) { return ColWidths(col); });
+    WriteSizes(writer, QStringLiteral("RowHeights"), rowCount(), defaultRowHeight_,
+               [this](int row) { return RowHeights(row); });
+}
+
 void TCustomGrid::SetFixedColor(TColor color)
 {
     fixedColor_ = color;
@@ -145,6 +234,12 @@ TRect TCustomGrid::CellRect(int col, int row) const
                                      : FixedHeight() + verticalHeader()->sectionPosition(row) -
                                            verticalHeader()->sectionPosition(TopRow());
     return Bounds(left, top, columnWidth(col) - 1, rowHeight(row) - 1);
+}
+
+QRect TCustomGrid::visualRect(const QModelIndex& index) const
+{
+    if (!index.isValid()) return {};
+    return CellRect(index.column(), index.row()).toQRect();
 }
 
 QModelIndex TCustomGrid::indexAt(const QPoint& point) const

@@ -9,8 +9,13 @@
 // they stay in place while the others scroll (by whole cells) beside and
 // under them, and a click on them selects nothing. Qt's item views keep the
 // selection, the current cell, editing and the table's accessibility.
+//
+// Each column has its own width (ColWidths) and each row its own height
+// (RowHeights), starting at the defaults; a layout stores those that differ
+// as lists, `ColWidths = (80 52 52)`, after the default they override.
 
 #include "toolkit/canvas.h"
+#include "toolkit/layoutregistry.h"
 #include "toolkit/nativecontrol.h"
 
 #include <QTableWidget>
@@ -42,7 +47,7 @@ enum : unsigned { gdSelected = 0x1, gdFocused = 0x2, gdFixed = 0x4 };
 
 /// The toolkit grid: ColCount, RowCount, fixed columns and rows, default sizes, scrolling, selection; cells
 /// painted through a canvas.
-class TCustomGrid : public QTableWidget, public TNativeControl {
+class TCustomGrid : public QTableWidget, public TNativeControl, public TStoredExtras {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)
     Q_PROPERTY(int Top READ y WRITE SetTop)
@@ -80,10 +85,17 @@ public:
     void SetFixedCols(int count);
     int FixedRows() const { return fixedRows_; }
     void SetFixedRows(int count);
+    // Setting a default gives every column (row) that size.
     int DefaultColWidth() const { return defaultColWidth_; }
     void SetDefaultColWidth(int width);
     int DefaultRowHeight() const { return defaultRowHeight_; }
     void SetDefaultRowHeight(int height);
+    // One column's width (one row's height) without its grid line, clamped
+    // to 0...MaxCellExtent; an index outside the grid throws std::out_of_range.
+    int ColWidths(int col) const;
+    void SetColWidths(int col, int width);
+    int RowHeights(int row) const;
+    void SetRowHeights(int row, int height);
     TColor FixedColor() const { return fixedColor_; }
     void SetFixedColor(TColor color);
     TGridOptions Options() const { return options_; }
@@ -100,6 +112,8 @@ public:
 
     // The cell's rectangle in the view, without its grid lines.
     TRect CellRect(int col, int row) const;
+    // Where Qt places the in-place editor and repaints a cell: CellRect.
+    QRect visualRect(const QModelIndex& index) const override;
     TGridDrawState CellState(int col, int row) const;
     // Where the last paint on a denser screen drew the cells' text at the
     // screen's resolution (the grid's coordinates); empty at a ratio of 1.
@@ -111,6 +125,8 @@ protected:
     bool viewportEvent(QEvent* event) override;
     void StartDrag() override { TControlEvents<TCustomGrid>::StartDrag(*this); }
     QModelIndex indexAt(const QPoint& point) const override;
+    bool ReadExtraProperty(const QString& name, const TLayoutValue& value) override;
+    void WriteExtraProperties(TLayoutWriter& writer) const override;
     void scrollContentsBy(int dx, int dy) override;
     void updateGeometries() override;
     // One cell on the view's canvas; the default background is already

@@ -240,6 +240,9 @@ public:
 private:
     const QObject* root_;
     std::map<const QMetaObject*, std::unique_ptr<QObject>> references_;
+    // The one blank item added to each reference collection: compared with
+    // again and again, it must not grow with every collection written.
+    std::map<const TLayoutCollection*, const QObject*> blanks_;
 
     QObject* Reference(const TRegisteredClass& registered)
     {
@@ -327,20 +330,29 @@ private:
             auto* referenceCollection = dynamic_cast<TLayoutCollection*>(referenceSub);
             TLayoutValue value = Items(*collection, nullptr);
             if (referenceCollection &&
-                FormatValue(value, 0) == FormatValue(Items(*referenceCollection, nullptr), 0))
+                FormatValue(value, 0) == FormatValue(Items(*referenceCollection, nullptr, Blank(referenceCollection)), 0))
                 return;
             // Items leave out what a newly added item already has.
-            const QObject* blank = referenceCollection ? referenceCollection->AddItem() : nullptr;
-            out.push_back({name, {}, Items(*collection, blank)});
+            out.push_back({name, {}, Items(*collection, Blank(referenceCollection))});
             return;
         }
         Properties(sub, referenceSub, name + u'.', out);
     }
 
-    TLayoutValue Items(const TLayoutCollection& collection, const QObject* blank)
+    const QObject* Blank(TLayoutCollection* reference)
+    {
+        if (!reference) return nullptr;
+        const QObject*& blank = blanks_[reference];
+        if (!blank) blank = reference->AddItem();
+        return blank;
+    }
+
+    // The items' values, each without what `blank` has, leaving `skip` out.
+    TLayoutValue Items(const TLayoutCollection& collection, const QObject* blank, const QObject* skip = nullptr)
     {
         TLayoutValue value = MakeValue(TLayoutValue::Kind::Collection);
         for (const QObject* item : collection.Items()) {
+            if (item == skip) continue;
             value.Items.emplace_back();
             Properties(item, blank, QString(), value.Items.back().Properties);
         }

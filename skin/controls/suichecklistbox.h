@@ -24,6 +24,9 @@ class TsuiCheckListBox : public toolkit::TCheckListBox, public TsuiFlatBorder {
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(toolkit::TStringList* Items READ Items)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
+    Q_PROPERTY(int Columns READ Columns WRITE SetColumns)
+    Q_PROPERTY(bool IntegralHeight READ IntegralHeight WRITE SetIntegralHeight)
+    Q_PROPERTY(int TabWidth READ TabWidth WRITE SetTabWidth)
 public:
     explicit TsuiCheckListBox(QObject* owner, QWidget* parent = nullptr);
 

@@ -22,6 +22,8 @@ class TsuiListView : public toolkit::TCustomListView, public TsuiFlatBorder {
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool RowSelect READ RowSelect WRITE SetRowSelect)
     Q_PROPERTY(toolkit::lists_meta::TViewStyle ViewStyle READ ViewStyle WRITE SetViewStyle)
+    Q_PROPERTY(toolkit::TImageList* SmallImages READ SmallImages WRITE SetSmallImages)
+    Q_PROPERTY(toolkit::TListItems* Items READ Items)
 public:
     explicit TsuiListView(QObject* owner, QWidget* parent = nullptr);
 

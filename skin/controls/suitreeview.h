@@ -21,6 +21,8 @@ class TsuiTreeView : public toolkit::TCustomTreeView, public TsuiFlatBorder {
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(bool ShowRoot READ ShowRoot WRITE SetShowRoot)
+    Q_PROPERTY(toolkit::TImageList* Images READ Images WRITE SetImages)
+    Q_PROPERTY(toolkit::TTreeNodes* Items READ Items)
 public:
     explicit TsuiTreeView(QObject* owner, QWidget* parent = nullptr);
 

@@ -25,7 +25,13 @@ class TsuiListBox : public toolkit::TCustomListBox, public TsuiFlatBorder {
     Q_PROPERTY(toolkit::TStringList* Items READ Items)
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY ItemIndexChanged STORED false)
     Q_PROPERTY(bool MultiSelect READ MultiSelect WRITE SetMultiSelect)
+    Q_PROPERTY(bool ExtendedSelect READ ExtendedSelect WRITE SetExtendedSelect)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
+    Q_PROPERTY(toolkit::lists_meta::TListBoxStyle Style READ Style WRITE SetStyle)
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
+    Q_PROPERTY(int Columns READ Columns WRITE SetColumns)
+    Q_PROPERTY(bool IntegralHeight READ IntegralHeight WRITE SetIntegralHeight)
+    Q_PROPERTY(int TabWidth READ TabWidth WRITE SetTabWidth)
 public:
     explicit TsuiListBox(QObject* owner, QWidget* parent = nullptr);
 

@@ -148,9 +148,15 @@ TEST(Gallery, LayoutSurvivesAWriteReadWriteRoundTrip)
     auto* files = Named<TsuiListView>(*copy, "lvwFiles");
     EXPECT_EQ(files->ViewStyle(), toolkit::vsReport);
     EXPECT_EQ(files->Columns(), QStringList({"Name", "Size"}));
+    EXPECT_EQ(files->topLevelItemCount(), 3);
+    auto* folders = Named<TsuiTreeView>(*copy, "tvwFolders");
+    ASSERT_GT(folders->topLevelItemCount(), 1);
+    EXPECT_GT(folders->topLevelItem(0)->child(0)->childCount(), 0); // nested two deep
+    EXPECT_TRUE(folders->topLevelItem(0)->isExpanded());
     auto* sheet = Named<TsuiStringGrid>(*copy, "grdSheet");
     EXPECT_EQ(sheet->FixedRows(), 1);
     EXPECT_EQ(sheet->FixedCols(), 1);
+    EXPECT_GT(sheet->ColWidths(0), sheet->ColWidths(1)) << "the fruit names' column is the wider one";
 }
 
 // The controls filled in code once the layout is read: every family shows

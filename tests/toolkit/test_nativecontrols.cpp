@@ -7,7 +7,9 @@
 #include "toolkit/stdctrls.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -119,6 +121,133 @@ TEST(TListBox, ItemsMirrorTheStringListAndSelectByIndex)
     EXPECT_FALSE(checks.Checked(5));
 }
 
+namespace {
+
+// A shown list box of owner-drawn items a0, a1, ...
+TListBox* OwnerDrawnList(QWidget& window, TListBoxStyle style, int items)
+{
+    auto* list = new TListBox(&window, &window);
+    list->SetStyle(style);
+    list->SetItemHeight(20);
+    for (int i = 0; i < items; ++i) list->Items()->Add(QStringLiteral("a%1").arg(i));
+    list->resize(120, 100);
+    window.show();
+    return list;
+}
+
+} // namespace
+
+// The handler draws each item in view at its rectangle, told its state;
+// what it draws is what shows.
+TEST(TListBox, OwnerDrawnItemsAreDrawnByTheHandlerAtTheirRectangles)
+{
+    QWidget window;
+    TListBox* list = OwnerDrawnList(window, lbOwnerDrawFixed, 10);
+    list->SetItemIndex(2);
+    QList<QPair<int, TRect>> drawn;
+    QList<uint> states;
+    QObject::connect(list, &TCustomListBox::OnDrawItem, [&](TCanvas* canvas, int index, TRect rect, uint state) {
+        drawn.append({index, rect});
+        states.append(state);
+        canvas->Brush.Color = index == 1 ? clRed : clBlue;
+        canvas->FillRect(rect);
+    });
+    const QImage shown = list->viewport()->grab().toImage();
+    const int width = list->viewport()->width();
+    ASSERT_GE(drawn.size(), 5);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(drawn[i].first, i);
+        EXPECT_EQ(drawn[i].second, Rect(0, 20 * i, width, 20 * (i + 1)));
+    }
+    EXPECT_TRUE(states[2] & odSelected);
+    EXPECT_FALSE(states[1] & odSelected);
+    EXPECT_EQ(shown.pixelColor(10, 30), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(10, 10), QColor(Qt::blue));
+    EXPECT_LE(drawn.size(), 6) << "only the items in view are drawn";
+
+    // Variable heights come from OnMeasureItem, item by item.
+    QWidget other;
+    TListBox* variable = OwnerDrawnList(other, lbOwnerDrawVariable, 4);
+    QObject::connect(variable, &TCustomListBox::OnMeasureItem, [](int index, int* height) { *height = 10 + 5 * index; });
+    variable->doItemsLayout();
+    EXPECT_EQ(variable->ItemRect(0), Rect(0, 0, variable->viewport()->width(), 10));
+    EXPECT_EQ(variable->ItemRect(3).Top, 10 + 15 + 20);
+    EXPECT_EQ(variable->ItemRect(3).Height(), 25);
+}
+
+TEST(TListBox, IntegralHeightColumnsAndSelection)
+{
+    QWidget window;
+    TListBox* list = OwnerDrawnList(window, lbOwnerDrawFixed, 12);
+    list->resize(120, 95);
+    EXPECT_EQ(list->height(), 95) << "partial items show until IntegralHeight is on";
+    list->SetIntegralHeight(true);
+    const int frame = 2 * list->frameWidth();
+    EXPECT_EQ(list->height(), frame + 4 * 20);
+    list->resize(120, 150);
+    EXPECT_EQ(list->height(), frame + 7 * 20);
+    list->SetItemHeight(25);
+    EXPECT_EQ(list->height(), frame + 5 * 25);
+
+    // Two columns, each half the client width, filled downwards.
+    list->SetIntegralHeight(false);
+    list->resize(200, 100 + frame);
+    list->SetColumns(2);
+    const int half = list->viewport()->width() / 2;
+    int perColumn = 1;
+    while (list->ItemRect(perColumn).Left == 0) ++perColumn;
+    EXPECT_GE(perColumn, 3);
+    EXPECT_LE(perColumn * 25, list->viewport()->height());
+    EXPECT_EQ(list->ItemRect(1), Rect(0, 25, half, 50));
+    EXPECT_EQ(list->ItemRect(perColumn), Rect(half, 0, 2 * half, 25));
+    list->resize(300, 100 + frame);
+    EXPECT_EQ(list->ItemRect(perColumn).Left, list->viewport()->width() / 2) << "columns follow the width";
+
+    // Extended selection takes shift and ctrl; without it a click toggles.
+    list->SetColumns(0);
+    list->SetMultiSelect(true);
+    const auto click = [&](int index, Qt::KeyboardModifiers keys = Qt::NoModifier) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->ItemRect(index).toQRect().center());
+    };
+    click(0);
+    click(2);
+    EXPECT_FALSE(list->Selected(0));
+    click(0, Qt::ControlModifier);
+    EXPECT_TRUE(list->Selected(0) && list->Selected(2));
+    click(4, Qt::ShiftModifier);
+    EXPECT_TRUE(list->Selected(3));
+    list->SetExtendedSelect(false);
+    list->clearSelection();
+    click(0);
+    click(2);
+    EXPECT_TRUE(list->Selected(0) && list->Selected(2));
+    click(0);
+    EXPECT_FALSE(list->Selected(0));
+}
+
+// Text after a tab starts at the next stop, TabWidth dialog units apart.
+TEST(TListBox, TabWidthPlacesTheTextAfterATab)
+{
+    QWidget window;
+    auto* list = new TListBox(&window, &window);
+    list->Items()->Add(QStringLiteral("\tW"));
+    list->resize(300, 60);
+    window.show();
+    const auto inkStart = [&] {
+        const QImage shown = list->viewport()->grab().toImage();
+        const int row = list->ItemRect(0).Top + list->ItemRect(0).Height() / 2;
+        for (int x = 0; x < shown.width(); ++x)
+            if (qGray(shown.pixel(x, row)) < 128) return x;
+        return -1;
+    };
+    list->SetTabWidth(20);
+    const int near = inkStart();
+    list->SetTabWidth(60);
+    const int far = inkStart();
+    ASSERT_GT(near, 0);
+    EXPECT_NEAR(far - near, list->TabStopPixels() * 2 / 3, 2);
+}
+
 TEST(TStringGrid, CellsGeometryAndFixedCells)
 {
     TStringGrid grid(nullptr);
@@ -199,6 +328,89 @@ TEST(TStringGrid, FixedRowsAndColumnsStayWhileTheRestScrolls)
     EXPECT_GE(grid->CellRect(3, 19).Top, 21);
 }
 
+// Cells, the scroll range and the in-place editor follow each column's and
+// row's own size, also while the fixed ones stay and the rest scrolls.
+TEST(TStringGrid, OwnColumnWidthsAndRowHeightsPlaceCellsAndTheEditor)
+{
+    QWidget window;
+    auto* grid = new TStringGrid(&window, &window);
+    grid->SetColCount(6);
+    grid->SetRowCount(6);
+    grid->SetDefaultColWidth(40);
+    grid->SetDefaultRowHeight(20);
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->resize(200, 100);
+    grid->SetColWidths(0, 70);
+    grid->SetColWidths(1, 10);
+    grid->SetRowHeights(2, 30);
+    window.show();
+    EXPECT_EQ(grid->CellRect(2, 1).Left, 71 + 11);
+    EXPECT_EQ(grid->CellRect(2, 3).Top, 21 + 21 + 31);
+    EXPECT_EQ(grid->CellRect(1, 2).Width(), 10);
+    EXPECT_EQ(grid->CellRect(1, 2).Height(), 30);
+    EXPECT_EQ(grid->ColWidths(0), 70);
+    EXPECT_THROW(grid->ColWidths(6), std::out_of_range);
+    EXPECT_THROW(grid->SetRowHeights(-1, 5), std::out_of_range);
+
+    grid->horizontalScrollBar()->setValue(1);
+    EXPECT_EQ(grid->CellRect(2, 1).Left, 71) << "the first scrolled column comes right after the wide fixed one";
+    grid->SetCells(3, 1, QStringLiteral("x"));
+    grid->setCurrentCell(1, 3);
+    grid->editItem(grid->item(1, 3));
+    auto* editor = grid->viewport()->findChild<QLineEdit*>();
+    ASSERT_TRUE(editor);
+    const QRect cell = grid->CellRect(3, 1).toQRect();
+    EXPECT_TRUE(cell.contains(editor->geometry().center())) << "editor at " << editor->geometry().x();
+    EXPECT_LE(std::abs(editor->geometry().left() - cell.left()), 2);
+
+    // A new default gives every column its size again.
+    grid->SetDefaultColWidth(30);
+    EXPECT_EQ(grid->ColWidths(0), 30);
+}
+
+TEST(TStringGrid, ColumnWidthsAndRowHeightsRoundTripThroughLayouts)
+{
+    RegisterStandardControls();
+    RegisterClass<QWidget>(QStringLiteral("TTestForm"));
+    const QString layout = QStringLiteral("object Form1: TTestForm\n"
+                                          "  object Grid1: TStringGrid\n"
+                                          "    ColCount = 3\n"
+                                          "    DefaultColWidth = 40\n"
+                                          "    ColWidths = (80 12)\n"
+                                          "    RowHeights = (30)\n"
+                                          "  end\n"
+                                          "end\n");
+    QWidget form;
+    ReadLayoutInto(&form, layout);
+    auto* grid = form.findChild<TStringGrid*>(QStringLiteral("Grid1"));
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(grid->ColWidths(0), 80);
+    EXPECT_EQ(grid->ColWidths(1), 12);
+    EXPECT_EQ(grid->ColWidths(2), 40);
+    EXPECT_EQ(grid->RowHeights(0), 30);
+    EXPECT_EQ(grid->RowHeights(1), 24);
+    const QString written = WriteLayout(&form);
+    EXPECT_TRUE(written.contains(QStringLiteral("ColWidths = (\n      80\n      12\n      40)"))) << written.toStdString();
+    QWidget again;
+    ReadLayoutInto(&again, written);
+    EXPECT_EQ(WriteLayout(&again).toStdString(), written.toStdString());
+    // Sizes all at the default are not written.
+    grid->SetColWidths(0, 40);
+    grid->SetColWidths(1, 40);
+    EXPECT_FALSE(WriteLayout(&form).contains(QStringLiteral("ColWidths")));
+
+    for (const char* bad : {"ColWidths = (1 2 3 4)", "ColWidths = (-1)", "RowHeights = ('a')", "ColWidths = 5"}) {
+        QWidget broken;
+        EXPECT_THROW(ReadLayoutInto(&broken, QStringLiteral("object Form1: TTestForm\n"
+                                                           "  object Grid1: TStringGrid\n"
+                                                           "    ColCount = 3\n    %1\n"
+                                                           "  end\nend\n")
+                                                 .arg(QLatin1String(bad))),
+                     ELayoutError)
+            << bad;
+    }
+}
+
 TEST(NativeControls, StoredLayoutsReadAndWriteBack)
 {
     RegisterStandardControls();
@@ -215,6 +427,12 @@ TEST(NativeControls, StoredLayoutsReadAndWriteBack)
                                          "  object List1: TListBox\n"
                                          "    Items.Strings = ('a' 'b')\n"
                                          "    MultiSelect = True\n"
+                                         "    ExtendedSelect = False\n"
+                                         "    Style = lbOwnerDrawVariable\n"
+                                         "    ItemHeight = 30\n"
+                                         "    Columns = 2\n"
+                                         "    IntegralHeight = True\n"
+                                         "    TabWidth = 12\n"
                                          "  end\n"
                                          "  object Grid1: TStringGrid\n"
                                          "    ColCount = 3\n"
@@ -231,6 +449,12 @@ TEST(NativeControls, StoredLayoutsReadAndWriteBack)
     EXPECT_FALSE(memo->WordWrap());
     EXPECT_EQ(list->count(), 2);
     EXPECT_TRUE(list->MultiSelect());
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::MultiSelection);
+    EXPECT_EQ(list->Style(), lbOwnerDrawVariable);
+    EXPECT_EQ(list->ItemHeight(), 30);
+    EXPECT_EQ(list->Columns(), 2);
+    EXPECT_TRUE(list->IntegralHeight());
+    EXPECT_EQ(list->TabWidth(), 12);
     EXPECT_EQ(grid->FixedCols(), 0);
     EXPECT_EQ(grid->Options(), TGridOptions(goVertLine | goEditing));
 
@@ -239,4 +463,126 @@ TEST(NativeControls, StoredLayoutsReadAndWriteBack)
     again.setObjectName(QStringLiteral("Form1"));
     ReadLayoutInto(&again, written);
     EXPECT_EQ(WriteLayout(&again).toStdString(), written.toStdString());
+}
+
+namespace {
+
+// Image list data of `count` 16 x 16 pictures.
+QString ImageStrip(int count)
+{
+    QImage strip(16 * count, 16, QImage::Format_ARGB32);
+    strip.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    strip.save(&buffer, "PNG");
+    return QString::fromLatin1(png.toHex().toUpper());
+}
+
+const char* const ViewsLayout = R"(object Form1: TTestForm
+  object Images1: TImageList
+    Bitmap = {%1}
+  end
+  object View1: TListView
+    Columns = (
+      'Name'
+      'Size')
+    ViewStyle = vsReport
+    SmallImages = Images1
+    Items = <
+      item
+        Caption = 'notes.txt'
+        SubItems = (
+          '2 KB')
+        ImageIndex = 0
+        Checked = True
+      end
+      item
+        Caption = 'song.ogg'
+        SubItems = (
+          '4 MB'
+          'audio')
+      end>
+  end
+  object Tree1: TTreeView
+    Images = Images1
+    Items = <
+      item
+        Text = 'Documents'
+        Expanded = True
+        Items = <
+          item
+            Text = 'Letters'
+            ImageIndex = 1
+            Items = <
+              item
+                Text = '2026'
+              end>
+          end>
+      end
+      item
+        Text = 'Music'
+        ImageIndex = 5
+      end>
+  end
+end
+)";
+
+} // namespace
+
+// Items with their texts, pictures, check marks and nesting are read, shown
+// and written back as they were.
+TEST(Views, ItemsRoundTripThroughLayouts)
+{
+    RegisterStandardControls();
+    RegisterClass<QWidget>(QStringLiteral("TTestForm"));
+    QWidget form;
+    const QString layout = QString::fromLatin1(ViewsLayout).arg(ImageStrip(2));
+    ReadLayoutInto(&form, layout);
+    auto* view = form.findChild<TListView*>(QStringLiteral("View1"));
+    auto* tree = form.findChild<TTreeView*>(QStringLiteral("Tree1"));
+    ASSERT_TRUE(view && tree);
+    ASSERT_EQ(view->topLevelItemCount(), 2);
+    EXPECT_EQ(view->topLevelItem(0)->text(1), QStringLiteral("2 KB"));
+    EXPECT_EQ(view->topLevelItem(0)->checkState(0), Qt::Checked);
+    EXPECT_FALSE(view->topLevelItem(0)->icon(0).isNull());
+    EXPECT_TRUE(view->topLevelItem(1)->icon(0).isNull());
+    EXPECT_TRUE(view->topLevelItem(1)->data(0, Qt::CheckStateRole).isNull()) << "no check box unless checked";
+    EXPECT_EQ(view->topLevelItem(1)->text(2), QStringLiteral("audio"));
+
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    QTreeWidgetItem* documents = tree->topLevelItem(0);
+    ASSERT_EQ(documents->childCount(), 1);
+    EXPECT_TRUE(documents->isExpanded());
+    EXPECT_EQ(documents->child(0)->text(0), QStringLiteral("Letters"));
+    EXPECT_FALSE(documents->child(0)->icon(0).isNull());
+    EXPECT_EQ(documents->child(0)->child(0)->text(0), QStringLiteral("2026"));
+    EXPECT_TRUE(tree->topLevelItem(1)->icon(0).isNull()) << "an index beyond the images shows none";
+
+    // Written as it was read (the image strip's line breaks aside).
+    const QString written = WriteLayout(&form);
+    const qsizetype from = layout.indexOf(QStringLiteral("  object View1"));
+    EXPECT_EQ(written.mid(written.indexOf(QStringLiteral("  object View1"))).toStdString(), layout.mid(from).toStdString());
+
+    // A handle outlives its item harmlessly; the items after it move up.
+    TViewItem* first = view->Items()->Item(0);
+    EXPECT_EQ(view->Items()->Item(0), first) << "one handle per item";
+    delete view->topLevelItem(0);
+    EXPECT_EQ(first->Item(), nullptr);
+    qobject_cast<TListItem*>(first)->SetCaption(QStringLiteral("gone"));
+    EXPECT_EQ(qobject_cast<TListItem*>(view->Items()->Item(0))->Caption(), QStringLiteral("song.ogg"));
+    EXPECT_EQ(view->Items()->Count(), 1);
+
+    // Bad items are errors at their place.
+    for (const char* bad : {"Items = <\n item\n Colour = 1\n end>", "Items = <\n item\n Caption = 5\n end>",
+                            "Items = ('a')", "Items = <\n item\n SubItems = 3\n end>"}) {
+        QWidget broken;
+        try {
+            ReadLayoutInto(&broken, QStringLiteral("object Form1: TTestForm\n  object View1: TListView\n    %1\n  end\nend\n")
+                                        .arg(QLatin1String(bad)));
+            ADD_FAILURE() << bad;
+        } catch (const ELayoutError& error) {
+            EXPECT_GE(error.Line(), 3) << error.what();
+        }
+    }
 }
