@@ -235,6 +235,18 @@ void TControlProperties::SetTabOrder(int order)
     ApplyTabOrder(widget_.parentWidget());
 }
 
+void TControlProperties::SetTabStop(bool on)
+{
+    if (tabStop_ == on) return;
+    tabStop_ = on;
+    if (!on && (widget_.focusPolicy() & Qt::TabFocus)) {
+        tabbedPolicy_ = widget_.focusPolicy();
+        widget_.setFocusPolicy(Qt::ClickFocus);
+    } else if (on && widget_.focusPolicy() == Qt::ClickFocus) {
+        widget_.setFocusPolicy(tabbedPolicy_);
+    }
+}
+
 void TControlProperties::SetCursor(TCursor cursor)
 {
     cursor_ = cursor;

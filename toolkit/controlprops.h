@@ -162,7 +162,7 @@ template <class Control> class TControlEvents;
 
 /// The properties every control publishes beside its own, kept for its
 /// widget: Align, Anchors, Hint with ShowHint and ParentShowHint, PopupMenu,
-/// TabOrder, Cursor, HelpContext, Tag, DragMode and DragCursor.
+/// TabOrder, TabStop, Cursor, HelpContext, Tag, DragMode and DragCursor.
 class TControlProperties {
 public:
     explicit TControlProperties(QWidget& widget) : widget_(widget) {}
@@ -193,6 +193,10 @@ public:
     // The place in the parent's focus chain (-1: creation order).
     int TabOrder() const { return tabOrder_; }
     void SetTabOrder(int order);
+    // Off, Tab passes the control by; a click still gives it the focus. A
+    // control that takes no focus keeps taking none.
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool on);
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor cursor);
     int HelpContext() const { return helpContext_; }
@@ -232,6 +236,9 @@ private:
     bool parentShowHint_ = true;
     QPointer<TPopupMenu> popupMenu_;
     int tabOrder_ = -1;
+    bool tabStop_ = true;
+    // The focus policy to return to when TabStop comes back on.
+    Qt::FocusPolicy tabbedPolicy_ = Qt::StrongFocus;
     TCursor cursor_ = crDefault;
     int helpContext_ = 0;
     qint64 tag_ = 0;
@@ -250,6 +257,7 @@ private:
     Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)                            \
     Q_PROPERTY(toolkit::TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)                           \
     Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)                                               \
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)                                                 \
     Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)                                      \
     Q_PROPERTY(qint64 Tag READ Tag WRITE SetTag)                                                           \
     Q_PROPERTY(toolkit::controlprops_meta::TDragMode DragMode READ DragMode WRITE SetDragMode)             \

@@ -14,8 +14,10 @@ namespace toolkit {
 
 // ---- buttons ----------------------------------------------------------------------
 
-TToolButton::TToolButton(QWidget* parent) : QToolButton(parent)
+TToolButton::TToolButton(QWidget* parent) : QToolButton(parent), TControlProperties(static_cast<QWidget&>(*this))
 {
+    // Drags of this application reach OnDragOver.
+    setAcceptDrops(true);
     setAutoRaise(true);
     setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::NoFocus);
@@ -174,10 +176,17 @@ void TToolButton::mousePressEvent(QMouseEvent* event)
     QToolButton::mousePressEvent(event);
 }
 
+bool TToolButton::event(QEvent* event)
+{
+    return TControlEvents<TToolButton>::Dispatch(*this, event, [this](QEvent* e) { return QToolButton::event(e); });
+}
+
 // Keyboard clicks (Alt + the accelerator) and mouse clicks alike.
 void TToolButton::Clicked()
 {
-    if (!menuItem_) return;
+    const QPointer<TToolButton> alive(this);
+    emit OnClick();
+    if (!alive || !menuItem_) return;
     if (menuItem_->Count() > 0)
         DropDown();
     else

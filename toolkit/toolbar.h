@@ -36,7 +36,8 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TCustomDrawState)
 /// is over an enabled button, selected while it is held down or its menu is
 /// open, checked for a check button that is down.
 /// Assistive technology sees a button linked to a menu item as a menu item.
-class TToolButton : public QToolButton, public TComponent, public AccessibleButton {
+/// It takes no focus, so its key and focus events never fire.
+class TToolButton : public QToolButton, public TComponent, public AccessibleButton, public TControlProperties {
     Q_OBJECT
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -47,6 +48,7 @@ class TToolButton : public QToolButton, public TComponent, public AccessibleButt
     Q_PROPERTY(toolkit::TMenuItem* MenuItem READ MenuItem WRITE SetMenuItem)
     Q_PROPERTY(toolkit::toolbar_meta::TToolButtonStyle Style READ Style WRITE SetStyle)
     Q_PROPERTY(bool Wrap READ Wrap WRITE SetWrap)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 
 public:
     explicit TToolButton(QWidget* parent = nullptr);
@@ -94,7 +96,13 @@ public:
     // selected while it is open.
     void DropDown();
 
+signals:
+    void OnClick();
+    TOOLKIT_CONTROL_EVENTS
+
 protected:
+    bool event(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TToolButton>::StartDrag(*this); }
     // While its menu is open: Left and Right move to the neighbouring menu,
     // and a press on this button closes the menu without opening it again.
     bool eventFilter(QObject* watched, QEvent* event) override;
