@@ -643,4 +643,46 @@ end
     EXPECT_EQ(form->log, QStringList({"press a", "press c"}));
 }
 
+// The controls on Qt's widgets read right to left as the others do: their
+// own mode, or their parent's.
+TEST_F(CommonProps, NativeControlsTakeTheReadingOrder)
+{
+    const QString text = QStringLiteral(R"(object Form: CommonForm
+  object Panel1: TPanel
+    BiDiMode = bdRightToLeft
+    ParentBiDiMode = False
+    object Edit1: TEdit
+    end
+  end
+  object Edit2: TEdit
+    BiDiMode = bdRightToLeft
+    ParentBiDiMode = False
+  end
+  object Combo1: TComboBox
+  end
+end
+)");
+    const auto form = ReadForm(text);
+    auto* panel = form->findChild<TPanel*>(QStringLiteral("Panel1"));
+    auto* inner = form->findChild<TEdit*>(QStringLiteral("Edit1"));
+    auto* own = form->findChild<TEdit*>(QStringLiteral("Edit2"));
+    auto* combo = form->findChild<TComboBox*>(QStringLiteral("Combo1"));
+    EXPECT_EQ(inner->BiDiMode(), bdRightToLeft);
+    EXPECT_EQ(inner->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(own->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(combo->layoutDirection(), Qt::LeftToRight);
+
+    panel->SetBiDiMode(bdLeftToRight);
+    EXPECT_EQ(inner->BiDiMode(), bdLeftToRight);
+    EXPECT_EQ(inner->layoutDirection(), Qt::LeftToRight);
+    combo->setParent(panel);
+    panel->SetBiDiMode(bdRightToLeftReadingOnly);
+    EXPECT_EQ(combo->BiDiMode(), bdRightToLeftReadingOnly);
+    panel->SetBiDiMode(bdLeftToRight);
+
+    const QString written = WriteLayout(form.get());
+    EXPECT_EQ(written.count(QLatin1String("BiDiMode = bdRightToLeft")), 1) << written.toStdString();
+    EXPECT_EQ(WriteLayout(ReadForm(written).get()), written);
+}
+
 #include "test_controlprops.moc"
