@@ -31,7 +31,6 @@ TCustomControl::TCustomControl(QObject* owner, QWidget* parent)
         SetBounds(x(), y(), width(), height());
     });
     FollowParentFont();
-    FollowParentBiDiMode();
 }
 
 void TCustomControl::SetBounds(int left, int top, int w, int h)
@@ -63,46 +62,6 @@ bool TCustomControl::CanResize(int&, int&)
 
 
 
-TBiDiMode TCustomControl::BiDiMode() const
-{
-    return biDiMode_;
-}
-
-void TCustomControl::SetBiDiMode(TBiDiMode mode)
-{
-    parentBiDiMode_ = false;
-    ApplyBiDiMode(mode);
-}
-
-void TCustomControl::SetParentBiDiMode(bool on)
-{
-    parentBiDiMode_ = on;
-    FollowParentBiDiMode();
-}
-
-void TCustomControl::FollowParentBiDiMode()
-{
-    if (!parentBiDiMode_) return;
-    QWidget* parent = parentWidget();
-    const auto* control = qobject_cast<const TCustomControl*>(parent);
-    const TBiDiMode mode = control                                                   ? control->BiDiMode()
-                           : parent && parent->layoutDirection() == Qt::RightToLeft ? bdRightToLeft
-                                                                                     : bdLeftToRight;
-    if (mode != biDiMode_ || testAttribute(Qt::WA_SetLayoutDirection)) ApplyBiDiMode(mode);
-}
-
-void TCustomControl::ApplyBiDiMode(TBiDiMode mode)
-{
-    biDiMode_ = mode;
-    // Right-to-left reading alone mirrors nothing.
-    const bool mirrored = mode == bdRightToLeft || mode == bdRightToLeftNoAlign;
-    setLayoutDirection(mirrored ? Qt::RightToLeft : Qt::LeftToRight);
-    // Following the parent, Qt hands its later changes down as well.
-    if (parentBiDiMode_) setAttribute(Qt::WA_SetLayoutDirection, false);
-    for (TCustomControl* child : ChildControls())
-        child->FollowParentBiDiMode();
-    Invalidate();
-}
 
 
 
@@ -332,7 +291,6 @@ bool TCustomControl::event(QEvent* event)
         pictureValid_ = false;
     if (event->type() == QEvent::ParentChange) {
         FollowParentFont();
-        FollowParentBiDiMode();
         ApplyHints(this);
         if (parentColor_) ParentColorChanged();
         if (Align() != alNone && parentWidget()) {

@@ -92,13 +92,6 @@ public:
     // Every size change, whoever asks for it, stays within these.
     TSizeConstraints* Constraints() { return &constraints_; }
 
-    // Right-to-left reading mirrors the control as Qt's layout direction
-    // does; with ParentBiDiMode the parent's mode applies.
-    TBiDiMode BiDiMode() const;
-    void SetBiDiMode(TBiDiMode mode);
-    bool ParentBiDiMode() const { return parentBiDiMode_; }
-    void SetParentBiDiMode(bool on);
-
     // Docking is not supported: these hold their defaults, and a setter
     // refuses any other value (std::invalid_argument), which a layout
     // reports as an error naming the property.
@@ -155,6 +148,7 @@ signals:
 
 protected:
     void StartDrag() override { TControlEvents<TCustomControl>::StartDrag(*this); }
+    void BiDiModeChanged() override { Invalidate(); }
     // Draws the whole control; the canvas starts filled with Color and
     // carries the control's font.
     virtual void Paint(TCanvas& canvas);
@@ -206,13 +200,9 @@ private:
     QList<TCustomControl*> ChildControls() const;
     void RenderInto(QImage& image, TTextLayer* text = nullptr);
     void ApplyConstraints(int& width, int& height);
-    void FollowParentBiDiMode();
-    void ApplyBiDiMode(TBiDiMode mode);
 
     QPointer<QObject> owner_;
     TSizeConstraints constraints_;
-    TBiDiMode biDiMode_ = bdLeftToRight;
-    bool parentBiDiMode_ = true;
     TActionLink actionLink_;
     bool doubleClicks_ = true;
     QString caption_;

@@ -154,6 +154,9 @@ public:
             return !Guarded(control, [&] { emit control.OnExit(); });
         case QEvent::Resize:
             return !Guarded(control, [&] { emit control.OnResize(); });
+        case QEvent::ParentChange:
+            control.FollowParentBiDiMode();
+            return false;
         case QEvent::ContextMenu: {
             // Not taken here, the control's own menu or its parent's opens.
             const auto* request = static_cast<QContextMenuEvent*>(event);

@@ -179,6 +179,11 @@ QObject* DragSourceOf(const QMimeData* data)
     return data && data->hasFormat(QLatin1String(kDragFormat)) ? CurrentDragSource().data() : nullptr;
 }
 
+TControlProperties::TControlProperties(QWidget& widget) : widget_(widget)
+{
+    FollowParentBiDiMode();
+}
+
 void TControlProperties::SetAlign(TAlign align)
 {
     if (align_ == align) return;
@@ -233,6 +238,54 @@ void TControlProperties::SetTabOrder(int order)
 {
     tabOrder_ = std::max(-1, order);
     ApplyTabOrder(widget_.parentWidget());
+}
+
+void TControlProperties::SetTabStop(bool on)
+{
+    if (tabStop_ == on) return;
+    tabStop_ = on;
+    if (!on && (widget_.focusPolicy() & Qt::TabFocus)) {
+        tabbedPolicy_ = widget_.focusPolicy();
+        widget_.setFocusPolicy(Qt::ClickFocus);
+    } else if (on && widget_.focusPolicy() == Qt::ClickFocus) {
+        widget_.setFocusPolicy(tabbedPolicy_);
+    }
+}
+
+void TControlProperties::SetBiDiMode(TBiDiMode mode)
+{
+    parentBiDiMode_ = false;
+    ApplyBiDiMode(mode);
+}
+
+void TControlProperties::SetParentBiDiMode(bool on)
+{
+    parentBiDiMode_ = on;
+    FollowParentBiDiMode();
+}
+
+void TControlProperties::FollowParentBiDiMode()
+{
+    if (!parentBiDiMode_) return;
+    QWidget* parent = widget_.parentWidget();
+    const auto* control = dynamic_cast<const TControlProperties*>(parent);
+    const TBiDiMode mode = control                                                   ? control->BiDiMode()
+                           : parent && parent->layoutDirection() == Qt::RightToLeft ? bdRightToLeft
+                                                                                     : bdLeftToRight;
+    if (mode != biDiMode_ || widget_.testAttribute(Qt::WA_SetLayoutDirection)) ApplyBiDiMode(mode);
+}
+
+void TControlProperties::ApplyBiDiMode(TBiDiMode mode)
+{
+    biDiMode_ = mode;
+    // Right-to-left reading alone mirrors nothing.
+    const bool mirrored = mode == bdRightToLeft || mode == bdRightToLeftNoAlign;
+    widget_.setLayoutDirection(mirrored ? Qt::RightToLeft : Qt::LeftToRight);
+    // Following the parent, Qt hands its later changes down as well.
+    if (parentBiDiMode_) widget_.setAttribute(Qt::WA_SetLayoutDirection, false);
+    for (QWidget* child : widget_.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (auto* control = dynamic_cast<TControlProperties*>(child)) control->FollowParentBiDiMode();
+    BiDiModeChanged();
 }
 
 void TControlProperties::SetCursor(TCursor cursor)

@@ -162,10 +162,11 @@ template <class Control> class TControlEvents;
 
 /// The properties every control publishes beside its own, kept for its
 /// widget: Align, Anchors, Hint with ShowHint and ParentShowHint, PopupMenu,
-/// TabOrder, Cursor, HelpContext, Tag, DragMode and DragCursor.
+/// TabOrder, TabStop, BiDiMode with ParentBiDiMode, Cursor, HelpContext, Tag, DragMode and DragCursor.
 class TControlProperties {
 public:
-    explicit TControlProperties(QWidget& widget) : widget_(widget) {}
+    // Built after its widget, whose parent's reading order it takes.
+    explicit TControlProperties(QWidget& widget);
 
     // Changing the alignment arranges the parent's children anew.
     TAlign Align() const { return align_; }
@@ -193,6 +194,16 @@ public:
     // The place in the parent's focus chain (-1: creation order).
     int TabOrder() const { return tabOrder_; }
     void SetTabOrder(int order);
+    // Off, Tab passes the control by; a click still gives it the focus. A
+    // control that takes no focus keeps taking none.
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool on);
+    // Right-to-left reading mirrors the control as Qt's layout direction
+    // does; with ParentBiDiMode the parent's mode applies.
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode mode);
+    bool ParentBiDiMode() const { return parentBiDiMode_; }
+    void SetParentBiDiMode(bool on);
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor cursor);
     int HelpContext() const { return helpContext_; }
@@ -215,9 +226,15 @@ protected:
     ~TControlProperties() = default;
     // Runs a drag from the control: TControlEvents<Control>::StartDrag.
     virtual void StartDrag() {}
+    // Takes the parent's mode while ParentBiDiMode is on (on a new parent too).
+    void FollowParentBiDiMode();
+    // The mode changed: what the control shows may have moved.
+    virtual void BiDiModeChanged() {}
 
 private:
     template <class Control> friend class TControlEvents;
+    void ApplyBiDiMode(TBiDiMode mode);
+
     struct TDragTrack {
         bool pending = false;
         bool dragging = false;
@@ -232,6 +249,11 @@ private:
     bool parentShowHint_ = true;
     QPointer<TPopupMenu> popupMenu_;
     int tabOrder_ = -1;
+    bool tabStop_ = true;
+    TBiDiMode biDiMode_ = bdLeftToRight;
+    bool parentBiDiMode_ = true;
+    // The focus policy to return to when TabStop comes back on.
+    Qt::FocusPolicy tabbedPolicy_ = Qt::StrongFocus;
     TCursor cursor_ = crDefault;
     int helpContext_ = 0;
     qint64 tag_ = 0;
@@ -244,12 +266,15 @@ private:
 // after its own (moc expands the macro).
 #define TOOLKIT_PUBLISHED_COMMON_PROPERTIES                                                                \
     Q_PROPERTY(toolkit::align_meta::TAnchors Anchors READ Anchors WRITE SetAnchors)                        \
+    Q_PROPERTY(toolkit::controlprops_meta::TBiDiMode BiDiMode READ BiDiMode WRITE SetBiDiMode)             \
+    Q_PROPERTY(bool ParentBiDiMode READ ParentBiDiMode WRITE SetParentBiDiMode)                            \
     Q_PROPERTY(toolkit::controlprops_meta::TCursor Cursor READ Cursor WRITE SetCursor)                     \
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)                                                       \
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)                                              \
     Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)                            \
     Q_PROPERTY(toolkit::TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)                           \
     Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)                                               \
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)                                                 \
     Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)                                      \
     Q_PROPERTY(qint64 Tag READ Tag WRITE SetTag)                                                           \
     Q_PROPERTY(toolkit::controlprops_meta::TDragMode DragMode READ DragMode WRITE SetDragMode)             \

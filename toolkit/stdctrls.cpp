@@ -13,23 +13,62 @@
 
 namespace toolkit {
 
-TLabel::TLabel(QWidget* parent) : QLabel(parent)
+TLabel::TLabel(QWidget* parent) : QLabel(parent), TControlProperties(static_cast<QWidget&>(*this))
 {
     setTextFormat(Qt::PlainText);
+    // Drags of this application reach OnDragOver.
+    setAcceptDrops(true);
     connect(&font_, &TFont::OnChange, this, &TLabel::ApplyFont);
     ApplyBackground();
+}
+
+bool TLabel::event(QEvent* event)
+{
+    return TControlEvents<TLabel>::Dispatch(*this, event, [this](QEvent* e) { return QLabel::event(e); });
+}
+
+// Placed by its owner, the label starts a new origin for its anchors.
+void TLabel::SetLeft(int left)
+{
+    move(left, y());
+    NoteAnchorOrigin(this);
+}
+
+void TLabel::SetTop(int top)
+{
+    move(x(), top);
+    NoteAnchorOrigin(this);
+}
+
+void TLabel::SetWidth(int w)
+{
+    resize(w, height());
+    NoteAnchorOrigin(this);
+}
+
+void TLabel::SetHeight(int h)
+{
+    resize(width(), h);
+    NoteAnchorOrigin(this);
+}
+
+void TLabel::Fit()
+{
+    if (!autoSize_) return;
+    adjustSize();
+    NoteAnchorOrigin(this);
 }
 
 void TLabel::SetAutoSize(bool on)
 {
     autoSize_ = on;
-    if (on) adjustSize();
+    Fit();
 }
 
 void TLabel::SetCaption(const QString& caption)
 {
     setText(caption);
-    if (autoSize_) adjustSize();
+    Fit();
 }
 
 void TLabel::SetColor(TColor color)
@@ -59,7 +98,7 @@ void TLabel::ApplyFont()
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, ColorToQColor(font_.Color()));
     setPalette(colours);
-    if (autoSize_) adjustSize();
+    Fit();
 }
 
 TStaticText::TStaticText(QWidget* parent) : TLabel(parent) {}

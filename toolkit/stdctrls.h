@@ -4,6 +4,7 @@
 
 #include "toolkit/align.h"
 #include "toolkit/component.h"
+#include "toolkit/controlevents.h"
 #include "toolkit/graphics.h"
 #include "toolkit/layoutregistry.h"
 #include "toolkit/statusbar.h"
@@ -21,18 +22,21 @@ Q_ENUM_NS(TStaticBorderStyle)
 using TStaticBorderStyle = stdctrls_meta::TStaticBorderStyle;
 using enum stdctrls_meta::TStaticBorderStyle;
 
-/// The toolkit label: Caption, Alignment, AutoSize, Transparent, WordWrap, FocusControl.
-class TLabel : public QLabel, public TComponent {
+/// The toolkit label: Caption, AutoSize, Color, Font, Transparent and the common properties and events.
+/// It takes no focus, so its key and focus events never fire.
+class TLabel : public QLabel, public TComponent, public TControlProperties {
     Q_OBJECT
     Q_PROPERTY(int Left READ x WRITE SetLeft)
     Q_PROPERTY(int Top READ y WRITE SetTop)
     Q_PROPERTY(int Width READ width WRITE SetWidth)
     Q_PROPERTY(int Height READ height WRITE SetHeight)
+    Q_PROPERTY(toolkit::align_meta::TAlign Align READ Align WRITE SetAlign)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     Q_PROPERTY(QString Caption READ text WRITE SetCaption)
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 
 public:
     explicit TLabel(QWidget* parent = nullptr);
@@ -42,17 +46,25 @@ public:
     TFont* Font() { return &font_; }
     bool Transparent() const { return transparent_; }
 
-    void SetLeft(int left) { move(left, y()); }
-    void SetTop(int top) { move(x(), top); }
-    void SetWidth(int w) { resize(w, height()); }
-    void SetHeight(int h) { resize(width(), h); }
+    void SetLeft(int left);
+    void SetTop(int top);
+    void SetWidth(int w);
+    void SetHeight(int h);
     // With AutoSize the label fits its caption.
     void SetAutoSize(bool on);
     void SetCaption(const QString& caption);
     void SetColor(TColor color);
     void SetTransparent(bool on);
 
+signals:
+    TOOLKIT_CONTROL_EVENTS
+
+protected:
+    bool event(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TLabel>::StartDrag(*this); }
+
 private:
+    void Fit();
     void ApplyFont();
     void ApplyBackground();
 

@@ -14,8 +14,10 @@ namespace toolkit {
 
 // ---- buttons ----------------------------------------------------------------------
 
-TToolButton::TToolButton(QWidget* parent) : QToolButton(parent)
+TToolButton::TToolButton(QWidget* parent) : QToolButton(parent), TControlProperties(static_cast<QWidget&>(*this))
 {
+    // Drags of this application reach OnDragOver.
+    setAcceptDrops(true);
     setAutoRaise(true);
     setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::NoFocus);
@@ -76,6 +78,7 @@ void TToolButton::SetDown(bool on)
 void TToolButton::SetStyle(TToolButtonStyle style)
 {
     style_ = style;
+    setAttribute(Qt::WA_TransparentForMouseEvents, IsSpacer());
     setCheckable(style == tbsCheck);
     setChecked(down_);
     setAutoExclusive(grouped_ && style == tbsCheck);
@@ -102,9 +105,21 @@ void TToolButton::DropDown()
 {
     if (!menuItem_ || menuItem_->Count() == 0 || menuOpen_) return;
     QMenu* popup = menuItem_->Popup();
+    HoldOpen(popup);
+    popup->popup(mapToGlobal(rect().bottomLeft() + QPoint(0, 1)));
+}
+
+void TToolButton::DropDownArrow()
+{
+    if (!dropdownMenu_ || menuOpen_) return;
+    HoldOpen(dropdownMenu_->Popup());
+    dropdownMenu_->PopupAt(mapToGlobal(rect().bottomLeft() + QPoint(0, 1)));
+}
+
+void TToolButton::HoldOpen(QMenu* popup)
+{
     menuOpen_ = true;
     update();
-    const QPointer<TToolButton> alive(this);
     popup->installEventFilter(this);
     connect(
         popup, &QMenu::aboutToHide, this,
@@ -115,7 +130,11 @@ void TToolButton::DropDown()
             update();
         },
         Qt::SingleShotConnection);
-    popup->popup(mapToGlobal(rect().bottomLeft() + QPoint(0, 1)));
+}
+
+TRect TToolButton::ArrowRect() const
+{
+    return style_ == tbsDropDown ? Rect(width() - ArrowWidth, 0, width(), height()) : TRect();
 }
 
 TToolButton* TToolButton::NeighbourMenuButton(int step) const
@@ -141,6 +160,8 @@ bool TToolButton::eventFilter(QObject* watched, QEvent* event)
         popup->setAttribute(Qt::WA_NoMouseReplay, rect().contains(mapFromGlobal(global)));
         return false;
     }
+    // A drop-down menu is not one of the bar's menus.
+    if (!menuItem_ || popup != menuItem_->Popup()) return false;
     // The pointer moving onto another menu's button opens that menu instead.
     if (event->type() == QEvent::MouseMove && ToolBar()) {
         const QPoint global = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
@@ -171,13 +192,25 @@ void TToolButton::mousePressEvent(QMouseEvent* event)
         DropDown();
         return;
     }
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && ArrowRect().toQRect().contains(at)) {
+        DropDownArrow();
+        return;
+    }
     QToolButton::mousePressEvent(event);
+}
+
+bool TToolButton::event(QEvent* event)
+{
+    return TControlEvents<TToolButton>::Dispatch(*this, event, [this](QEvent* e) { return QToolButton::event(e); });
 }
 
 // Keyboard clicks (Alt + the accelerator) and mouse clicks alike.
 void TToolButton::Clicked()
 {
-    if (!menuItem_) return;
+    const QPointer<TToolButton> alive(this);
+    emit OnClick();
+    if (!alive || !menuItem_) return;
     if (menuItem_->Count() > 0)
         DropDown();
     else
@@ -308,7 +341,7 @@ void TToolBar::DropStaleHover()
 
 int TToolBar::ContentWidth(const TToolButton* button) const
 {
-    if (button->Style() == tbsSeparator) return SeparatorWidth;
+    if (button->IsSpacer()) return SeparatorWidth;
     int width = images_ ? images_->Width() : 0;
     if (showCaptions_) width = std::max(width, button->fontMetrics().horizontalAdvance(StripAccelerator(button->text())));
     return width + 8;
@@ -320,11 +353,12 @@ void TToolBar::ArrangeButtons()
     const QList<TToolButton*> buttons = Buttons();
     int shared = buttonWidth_;
     for (const TToolButton* button : buttons)
-        if (!button->AutoSize() && button->Style() != tbsSeparator) shared = std::max(shared, ContentWidth(button));
+        if (!button->AutoSize() && !button->IsSpacer()) shared = std::max(shared, ContentWidth(button));
     int x = 0, y = 0;
     for (TToolButton* button : buttons) {
         if (button->isHidden() && button->testAttribute(Qt::WA_WState_ExplicitShowHide)) continue;
-        const int w = button->Style() == tbsSeparator || button->AutoSize() ? ContentWidth(button) : shared;
+        const int w = (button->IsSpacer() || button->AutoSize() ? ContentWidth(button) : shared) +
+                      button->ArrowRect().Width();
         if (wrapable_ && x > 0 && x + w > width()) {
             x = 0;
             y += buttonHeight_;
@@ -349,28 +383,65 @@ bool TToolBar::CustomDrawButton(TToolButton*, TCanvas&, const TRect&, TCustomDra
     return true;
 }
 
+namespace {
+
+void DrawEdge(TCanvas& canvas, const TRect& rect, bool sunken)
+{
+    const TColor topLeft = sunken ? clBtnShadow : clBtnHighlight;
+    const TColor bottomRight = sunken ? clBtnHighlight : clBtnShadow;
+    canvas.Pen.Color = topLeft;
+    canvas.Polyline({{rect.Left, rect.Bottom - 1}, {rect.Left, rect.Top}, {rect.Right - 1, rect.Top}});
+    canvas.Pen.Color = bottomRight;
+    canvas.Polyline({{rect.Right - 1, rect.Top}, {rect.Right - 1, rect.Bottom - 1}, {rect.Left - 1, rect.Bottom - 1}});
+}
+
+// An etched vertical line in the middle of a divider.
+void DrawDivider(TCanvas& canvas, const TRect& rect)
+{
+    const int x = rect.Left + rect.Width() / 2 - 1;
+    canvas.Pen.Color = clBtnShadow;
+    canvas.Polyline({{x, rect.Top + 2}, {x, rect.Bottom - 2}});
+    canvas.Pen.Color = clBtnHighlight;
+    canvas.Polyline({{x + 1, rect.Top + 2}, {x + 1, rect.Bottom - 2}});
+}
+
+// A small arrow pointing down, centred in the arrow part.
+void DrawArrow(TCanvas& canvas, const TRect& rect, bool enabled, int shift)
+{
+    const int x = rect.Left + (rect.Width() - 5) / 2 + shift, y = rect.Top + (rect.Height() - 3) / 2 + shift;
+    const TColor colour = enabled ? clBtnText : clGrayText;
+    canvas.Pen.Color = colour;
+    canvas.Brush.Color = colour;
+    canvas.Brush.Style = bsSolid;
+    canvas.Polygon({{x, y}, {x + 4, y}, {x + 2, y + 2}});
+}
+
+} // namespace
+
 void TToolBar::DefaultDrawButton(TToolButton* button, TCanvas& canvas, const TRect& rect, TCustomDrawState state)
 {
+    if (button->Style() == tbsDivider) return DrawDivider(canvas, rect);
     const bool sunken = state & (cdsSelected | cdsChecked);
-    if (sunken || (state & cdsHot) || !flat_) {
-        const TColor topLeft = sunken ? clBtnShadow : clBtnHighlight;
-        const TColor bottomRight = sunken ? clBtnHighlight : clBtnShadow;
-        canvas.Pen.Color = topLeft;
-        canvas.Polyline({{rect.Left, rect.Bottom - 1}, {rect.Left, rect.Top}, {rect.Right - 1, rect.Top}});
-        canvas.Pen.Color = bottomRight;
-        canvas.Polyline({{rect.Right - 1, rect.Top}, {rect.Right - 1, rect.Bottom - 1}, {rect.Left - 1, rect.Bottom - 1}});
-    }
     const int shift = sunken ? 1 : 0;
+    // A drop-down button's face and its arrow part, each with its own edge.
+    const int arrowWidth = button->ArrowRect().Width();
+    const TRect face = Rect(rect.Left, rect.Top, rect.Right - arrowWidth, rect.Bottom);
+    const TRect arrow = Rect(face.Right, rect.Top, rect.Right, rect.Bottom);
+    if (sunken || (state & cdsHot) || !flat_) {
+        DrawEdge(canvas, face, sunken);
+        if (arrowWidth > 0) DrawEdge(canvas, arrow, sunken);
+    }
+    if (arrowWidth > 0) DrawArrow(canvas, arrow, !(state & cdsDisabled), shift);
     const TImageList* list = (state & cdsHot) && hotImages_ ? hotImages_.data() : images_.data();
-    const int w = rect.Width();
-    if (list) list->Draw(canvas, rect.Left + (w - list->Width()) / 2 + shift, rect.Top + 2 + shift,
+    const int w = face.Width();
+    if (list) list->Draw(canvas, face.Left + (w - list->Width()) / 2 + shift, face.Top + 2 + shift,
                          button->ImageIndex(), !(state & cdsDisabled));
     if (!showCaptions_) return;
     const QString caption = StripAccelerator(button->text());
     canvas.Brush.Style = bsClear;
     if (state & cdsDisabled) canvas.Font.SetColor(clGrayText);
-    const int y = list ? rect.Top + list->Height() + 4 : rect.Top + (rect.Height() - canvas.TextHeight(caption)) / 2;
-    canvas.TextOut(rect.Left + (w - canvas.TextWidth(caption)) / 2 + shift, y + shift, caption);
+    const int y = list ? face.Top + list->Height() + 4 : face.Top + (face.Height() - canvas.TextHeight(caption)) / 2;
+    canvas.TextOut(face.Left + (w - canvas.TextWidth(caption)) / 2 + shift, y + shift, caption);
 }
 
 void TToolBar::Paint(TCanvas& canvas)

@@ -20,7 +20,7 @@ class TToolBar;
 
 namespace toolbar_meta {
 Q_NAMESPACE
-enum TToolButtonStyle { tbsButton, tbsCheck, tbsSeparator };
+enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 Q_ENUM_NS(TToolButtonStyle)
 } // namespace toolbar_meta
 
@@ -36,19 +36,25 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TCustomDrawState)
 /// is over an enabled button, selected while it is held down or its menu is
 /// open, checked for a check button that is down.
 /// Assistive technology sees a button linked to a menu item as a menu item.
-class TToolButton : public QToolButton, public TComponent, public AccessibleButton {
+/// It takes no focus, so its key and focus events never fire.
+class TToolButton : public QToolButton, public TComponent, public AccessibleButton, public TControlProperties {
     Q_OBJECT
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool Down READ Down WRITE SetDown)
+    Q_PROPERTY(toolkit::TPopupMenu* DropdownMenu READ DropdownMenu WRITE SetDropdownMenu)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
     Q_PROPERTY(bool Grouped READ Grouped WRITE SetGrouped)
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
     Q_PROPERTY(toolkit::TMenuItem* MenuItem READ MenuItem WRITE SetMenuItem)
     Q_PROPERTY(toolkit::toolbar_meta::TToolButtonStyle Style READ Style WRITE SetStyle)
     Q_PROPERTY(bool Wrap READ Wrap WRITE SetWrap)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 
 public:
+    // The arrow part of a drop-down button, beside its face.
+    static constexpr int ArrowWidth = 14;
+
     explicit TToolButton(QWidget* parent = nullptr);
 
     TToolBar* ToolBar() const;
@@ -62,6 +68,12 @@ public:
     TMenuItem* MenuItem() const { return menuItem_; }
     TToolButtonStyle Style() const { return style_; }
     bool Wrap() const { return wrap_; }
+    TPopupMenu* DropdownMenu() const { return dropdownMenu_; }
+    // A separator or a divider: room between buttons that takes no clicks.
+    bool IsSpacer() const { return style_ == tbsSeparator || style_ == tbsDivider; }
+    // The arrow part of a drop-down button (empty for other styles), in the
+    // button's own coordinates.
+    TRect ArrowRect() const;
 
     void SetAutoSize(bool on);
     void SetCaption(const QString& caption);
@@ -73,8 +85,12 @@ public:
     // Takes the item's caption and enabled state; a click drops its sub-menu,
     // or clicks the item when it has none.
     void SetMenuItem(TMenuItem* item);
+    // tbsDropDown adds an arrow part that drops the DropdownMenu; the face
+    // still clicks. tbsSeparator is blank room, tbsDivider room with an
+    // etched line; neither takes clicks.
     void SetStyle(TToolButtonStyle style);
     void SetWrap(bool on);
+    void SetDropdownMenu(TPopupMenu* menu) { dropdownMenu_ = menu; }
 
     TCustomDrawState DrawState() const;
     // Where the last paint on a denser screen drew the caption at the
@@ -93,8 +109,17 @@ public:
     // Drops the linked item's sub-menu under the button; the button shows
     // selected while it is open.
     void DropDown();
+    // Drops the DropdownMenu under the button; the button shows selected
+    // while it is open.
+    void DropDownArrow();
+
+signals:
+    void OnClick();
+    TOOLKIT_CONTROL_EVENTS
 
 protected:
+    bool event(QEvent* event) override;
+    void StartDrag() override { TControlEvents<TToolButton>::StartDrag(*this); }
     // While its menu is open: Left and Right move to the neighbouring menu,
     // and a press on this button closes the menu without opening it again.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -108,11 +133,14 @@ private:
     void Clicked();
     // The next button with a menu to drop, to the right or to the left.
     TToolButton* NeighbourMenuButton(int step) const;
+    // Shows the button selected until the menu hides.
+    void HoldOpen(QMenu* popup);
 
     bool autoSize_ = false;
     bool grouped_ = false;
     int imageIndex_ = -1;
     QPointer<TMenuItem> menuItem_;
+    QPointer<TPopupMenu> dropdownMenu_;
     TToolButtonStyle style_ = tbsButton;
     bool wrap_ = false;
     bool down_ = false;

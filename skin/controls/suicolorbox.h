@@ -108,6 +108,7 @@ class TsuiColorBox : public TsuiCustomColorBox {
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 
 public:
     using TsuiCustomColorBox::TsuiCustomColorBox;

@@ -97,6 +97,7 @@ class TsuiFontComboBox : public TsuiFontDrawComboBox {
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 
 public:
     // Throws EResNotFound when a picture of the list is missing.
@@ -163,6 +164,7 @@ class TsuiFontSizeComboBox : public TsuiCustomComboBox {
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
     Q_PROPERTY(toolkit::TFont* Font READ Font)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    TOOLKIT_PUBLISHED_COMMON_PROPERTIES
 
 public:
     explicit TsuiFontSizeComboBox(QObject* owner, QWidget* parent = nullptr);

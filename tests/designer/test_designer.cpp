@@ -367,3 +367,30 @@ TEST(InDesigner, ADroppedPageControlHasTwoPages)
     EXPECT_EQ(QStringLiteral("page_2"), pages->Pages(1)->Caption());
     EXPECT_TRUE(window->contents().contains(QStringLiteral("<addpagemethod>AddPage</addpagemethod>")));
 }
+
+// Every family offers the properties every control publishes, and a hint set
+// in the property editor is the control's accessible description.
+TEST(InDesigner, EveryFamilyOffersTheCommonProperties)
+{
+    QDesignerCustomWidgetCollectionInterface* plugin = Plugin();
+    ASSERT_NE(nullptr, plugin);
+    for (QDesignerCustomWidgetInterface* family : plugin->customWidgets()) {
+        if (family->name() == QLatin1String("TsuiForm")) continue;
+        SCOPED_TRACE(family->name().toStdString());
+        QDesignerFormWindowInterface* window = OpenInDesigner(
+            QStringLiteral("<ui version=\"4.0\"><class>F</class><widget class=\"QWidget\" name=\"F\">"
+                           "<widget class=\"%1\" name=\"control\"/></widget></ui>")
+                .arg(family->name()));
+        auto* control = window->findChild<QWidget*>(QStringLiteral("control"));
+        ASSERT_NE(nullptr, control);
+        auto* sheet = ExtensionOf<QDesignerPropertySheetExtension>(control);
+        ASSERT_NE(nullptr, sheet);
+        for (const char* name : {"Anchors", "Hint", "ShowHint", "ParentShowHint", "PopupMenu", "TabOrder", "Cursor",
+                                 "HelpContext", "Tag", "DragMode", "DragCursor"}) {
+            const int index = sheet->indexOf(QLatin1String(name));
+            EXPECT_TRUE(index >= 0 && sheet->isVisible(index)) << name;
+        }
+        sheet->setProperty(sheet->indexOf(QStringLiteral("Hint")), QStringLiteral("Short|The long description"));
+        EXPECT_EQ(control->accessibleDescription(), "The long description");
+    }
+}

@@ -417,6 +417,9 @@ TEST(Gallery, ShowsAContextMenuHintsAndAStretchingGroup)
     auto* ok = Named<TsuiButton>(form, "btnDefault");
     EXPECT_EQ(ok->toolTip(), "The default button");
     EXPECT_EQ(ok->accessibleDescription(), "Answers the Enter key");
+    auto* next = Named<toolkit::TToolButton>(form, "tbtNextStyle");
+    EXPECT_EQ(next->toolTip(), "Next style");
+    EXPECT_EQ(next->accessibleDescription(), "Shows the window in the next style");
 
     const int frameWidth = frame.width(), styleWidth = style->width(), viewsRight = frame.width() - views->x();
     form.resize(form.width() + 100, form.height());

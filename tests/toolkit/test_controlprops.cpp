@@ -1,3 +1,4 @@
+#include "toolkit/combobox.h"
 #include "toolkit/control.h"
 #include "toolkit/edits.h"
 #include "toolkit/lists.h"
@@ -6,6 +7,7 @@
 #include "toolkit/layoutwriter.h"
 #include "toolkit/panel.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/toolbar.h"
 
 #include <QApplication>
 #include <QMimeData>
@@ -40,6 +42,7 @@ public slots:
     }
     void PanelResize() { log << "resize"; }
     void ControlEnter(QObject* sender) { log << "enter " + sender->objectName(); }
+    void ControlClick(QObject* sender) { log << "click " + sender->objectName(); }
 };
 
 namespace {
@@ -523,6 +526,163 @@ TEST_F(CommonProps, MemoTakesTabsAndReturnsOnlyWhenItWantsThem)
     EXPECT_EQ(memo->Text(), "a\tb");
     QTest::keyClick(memo, Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(memo->Text(), "a\tb\n");
+}
+
+// The label and the tool button keep the same properties and raise the
+// same events as the other controls.
+TEST_F(CommonProps, LabelAndToolButtonTakeTheCommonPropertiesAndEvents)
+{
+    const QString text = QStringLiteral(R"(object Form: CommonForm
+  object Menu1: TPopupMenu
+  end
+  object Label1: TLabel
+    Left = 150
+    Top = 60
+    Anchors = [akRight, akBottom]
+    Caption = 'Name'
+    Hint = 'Your name'
+    ShowHint = True
+    PopupMenu = Menu1
+    OnMouseDown = PanelMouseDown
+  end
+  object Bar1: TToolBar
+    ShowHint = True
+    object Button1: TToolButton
+      Hint = 'Open|Opens a file'
+      Tag = 5
+      OnMouseDown = PanelMouseDown
+      OnClick = ControlClick
+    end
+  end
+end
+)");
+    const auto form = ReadForm(text);
+    auto* label = form->findChild<TLabel*>(QStringLiteral("Label1"));
+    auto* button = form->findChild<TToolButton*>(QStringLiteral("Button1"));
+    auto* menu = form->findChild<TPopupMenu*>(QStringLiteral("Menu1"));
+    EXPECT_EQ(label->toolTip(), "Your name");
+    EXPECT_EQ(button->toolTip(), "Open");
+    EXPECT_EQ(button->accessibleDescription(), "Opens a file");
+    EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+    form->show();
+
+    const QPoint before = label->pos();
+    form->resize(form->width() + 50, form->height() + 20);
+    EXPECT_EQ(label->pos(), before + QPoint(50, 20));
+
+    QTest::mouseClick(label, Qt::LeftButton, Qt::NoModifier, QPoint(3, 4));
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
+    EXPECT_EQ(form->log, QStringList({QStringLiteral("down %1 %2 3,4").arg(mbLeft).arg(int(ssLeft)),
+                                      QStringLiteral("down %1 %2 5,6").arg(mbLeft).arg(int(ssLeft)),
+                                      "click Button1"}));
+
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(label, &request);
+    EXPECT_TRUE(menu->Popup()->isVisible());
+    menu->Popup()->hide();
+
+    const QString written = WriteLayout(form.get());
+    for (const char* line : {"Anchors = [akRight, akBottom]", "Hint = 'Your name'", "PopupMenu = Menu1",
+                             "Hint = 'Open|Opens a file'", "Tag = 5", "OnClick = ControlClick"})
+        EXPECT_TRUE(written.contains(QLatin1String(line))) << line << "\n" << written.toStdString();
+    EXPECT_EQ(WriteLayout(ReadForm(written).get()), written);
+}
+
+// Without TabStop, Tab passes a control by, but a click still focuses it.
+TEST_F(CommonProps, TabStopLeavesAControlOutOfTheTabChainOnly)
+{
+    const auto form = ReadForm(QStringLiteral(R"(object Form: CommonForm
+  object Edit1: TEdit
+  end
+  object List1: TListBox
+    Top = 30
+    TabStop = False
+  end
+  object Combo1: TComboBox
+    Top = 130
+  end
+end
+)"));
+    auto* edit = form->findChild<TEdit*>(QStringLiteral("Edit1"));
+    auto* list = form->findChild<TListBox*>(QStringLiteral("List1"));
+    auto* combo = form->findChild<TComboBox*>(QStringLiteral("Combo1"));
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), combo);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(QApplication::focusWidget(), list);
+
+    list->SetTabStop(true);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), list);
+    EXPECT_TRUE(WriteLayout(form.get()).indexOf(QLatin1String("TabStop")) < 0);
+    list->SetTabStop(false);
+    EXPECT_TRUE(WriteLayout(form.get()).contains(QLatin1String("TabStop = False")));
+}
+
+// What is typed into an editable combo box goes through its key events.
+TEST_F(CommonProps, EditableComboBoxRaisesKeyEventsForItsEdit)
+{
+    const auto form = ReadForm(QStringLiteral(R"(object Form: CommonForm
+  object Combo1: TComboBox
+    OnKeyDown = PanelKeyDown
+    OnKeyPress = PanelKeyPress
+  end
+end
+)"));
+    auto* combo = form->findChild<TComboBox*>(QStringLiteral("Combo1"));
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    combo->setFocus();
+    form->swallowKey = Qt::Key_X;
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("axc"));
+    EXPECT_EQ(combo->Text(), "bc");
+    EXPECT_EQ(form->log, QStringList({"press a", "press c"}));
+}
+
+// The controls on Qt's widgets read right to left as the others do: their
+// own mode, or their parent's.
+TEST_F(CommonProps, NativeControlsTakeTheReadingOrder)
+{
+    const QString text = QStringLiteral(R"(object Form: CommonForm
+  object Panel1: TPanel
+    BiDiMode = bdRightToLeft
+    ParentBiDiMode = False
+    object Edit1: TEdit
+    end
+  end
+  object Edit2: TEdit
+    BiDiMode = bdRightToLeft
+    ParentBiDiMode = False
+  end
+  object Combo1: TComboBox
+  end
+end
+)");
+    const auto form = ReadForm(text);
+    auto* panel = form->findChild<TPanel*>(QStringLiteral("Panel1"));
+    auto* inner = form->findChild<TEdit*>(QStringLiteral("Edit1"));
+    auto* own = form->findChild<TEdit*>(QStringLiteral("Edit2"));
+    auto* combo = form->findChild<TComboBox*>(QStringLiteral("Combo1"));
+    EXPECT_EQ(inner->BiDiMode(), bdRightToLeft);
+    EXPECT_EQ(inner->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(own->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(combo->layoutDirection(), Qt::LeftToRight);
+
+    panel->SetBiDiMode(bdLeftToRight);
+    EXPECT_EQ(inner->BiDiMode(), bdLeftToRight);
+    EXPECT_EQ(inner->layoutDirection(), Qt::LeftToRight);
+    combo->setParent(panel);
+    panel->SetBiDiMode(bdRightToLeftReadingOnly);
+    EXPECT_EQ(combo->BiDiMode(), bdRightToLeftReadingOnly);
+    panel->SetBiDiMode(bdLeftToRight);
+
+    const QString written = WriteLayout(form.get());
+    EXPECT_EQ(written.count(QLatin1String("BiDiMode = bdRightToLeft")), 1) << written.toStdString();
+    EXPECT_EQ(WriteLayout(ReadForm(written).get()), written);
 }
 
 #include "test_controlprops.moc"
