@@ -72,9 +72,7 @@ public:
 
     QObject* Owner() const { return owner_; }
 
-    void SetLeft(int left) { move(left, y()); }
-    void SetTop(int top) { move(x(), top); }
-    void SetWidth(int w) { resize(w, height()); }
+    // The height follows the font and the item height.
     void SetHeight(int) {}
     TRect ClientRect() const { return Rect(0, 0, width(), height()); }
 

@@ -23,52 +23,8 @@ TCustomControl::TCustomControl(QObject* owner, QWidget* parent)
     // Drags of this application reach OnDragOver; others are ignored.
     setAcceptDrops(true);
     connect(&font_, &TFont::OnChange, this, &TCustomControl::OnFontObjectChanged);
-    connect(&constraints_, &TSizeConstraints::OnChange, this, [this] {
-        // Qt's own resizing (layouts, a window's frame) keeps them too.
-        const int maxWidth = constraints_.MaxWidth(), maxHeight = constraints_.MaxHeight();
-        setMinimumSize(constraints_.MinWidth(), constraints_.MinHeight());
-        setMaximumSize(maxWidth > 0 ? maxWidth : QWIDGETSIZE_MAX, maxHeight > 0 ? maxHeight : QWIDGETSIZE_MAX);
-        SetBounds(x(), y(), width(), height());
-    });
     FollowParentFont();
 }
-
-void TCustomControl::SetBounds(int left, int top, int w, int h)
-{
-    int newWidth = w, newHeight = h;
-    if (w != width() || h != height()) {
-        if (!CanResize(newWidth, newHeight)) return;
-        bool resize = true;
-        emit OnCanResize(newWidth, newHeight, resize);
-        if (!resize) return;
-    }
-    ApplyConstraints(newWidth, newHeight);
-    setGeometry(left, top, std::max(0, newWidth), std::max(0, newHeight));
-    NoteAnchorOrigin(this);
-}
-
-void TCustomControl::ApplyConstraints(int& w, int& h)
-{
-    int minWidth = constraints_.MinWidth(), minHeight = constraints_.MinHeight();
-    int maxWidth = constraints_.MaxWidth(), maxHeight = constraints_.MaxHeight();
-    emit OnConstrainedResize(minWidth, minHeight, maxWidth, maxHeight);
-    TSizeConstraints::Clamp(w, h, minWidth, minHeight, maxWidth, maxHeight);
-}
-
-bool TCustomControl::CanResize(int&, int&)
-{
-    return true;
-}
-
-
-
-
-
-
-
-
-
-
 
 void TCustomControl::SetDragKind(TDragKind kind)
 {

@@ -29,9 +29,8 @@ namespace toolkit {
 
 /// The base of every self-painting control: owner, Color/ParentColor, Font/ParentFont, Align, Caption, and
 /// painting through a canvas into an off-screen picture.
-class TCustomControl : public QWidget, public TComponent, public TAligned, public TControlProperties {
+class TCustomControl : public QWidget, public TComponent, public TControlProperties {
     Q_OBJECT
-    Q_INTERFACES(toolkit::TAligned)
     Q_PROPERTY(int Left READ Left WRITE SetLeft)
     Q_PROPERTY(int Top READ Top WRITE SetTop)
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
@@ -79,18 +78,10 @@ public:
     virtual void SetTop(int top) { SetBounds(x(), top, width(), height()); }
     virtual void SetWidth(int w) { SetBounds(x(), y(), w, height()); }
     virtual void SetHeight(int h) { SetBounds(x(), y(), width(), h); }
-    // A size change goes through CanResize; when refused, nothing changes.
-    void SetBounds(int left, int top, int width, int height) override;
     TRect ClientRect() const { return Rect(0, 0, width(), height()); }
     // False only when hidden on purpose: a control on a window not yet shown
     // is still visible in this sense.
     bool Visible() const { return !isHidden() || !testAttribute(Qt::WA_WState_ExplicitShowHide); }
-
-    TAlign Align() const override { return TControlProperties::Align(); }
-    void SetAlign(TAlign align) override { TControlProperties::SetAlign(align); }
-    TAnchors Anchors() const override { return TControlProperties::Anchors(); }
-    // Every size change, whoever asks for it, stays within these.
-    TSizeConstraints* Constraints() { return &constraints_; }
 
     // Docking is not supported: these hold their defaults, and a setter
     // refuses any other value (std::invalid_argument), which a layout
@@ -140,10 +131,6 @@ signals:
     // Caption changed (a control's caption is its text).
     void TextChanged();
     void OnClick();
-    // Before a size change: a handler may adjust the size or refuse it.
-    void OnCanResize(int& NewWidth, int& NewHeight, bool& Resize);
-    // Before the constraints apply: a handler may change the bounds.
-    void OnConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight);
     TOOLKIT_CONTROL_EVENTS
 
 protected:
@@ -155,7 +142,6 @@ protected:
     // Whether the picture may be kept until Invalidate: false for a control
     // that shows something it is not told about, such as its parent.
     virtual bool KeepsPicture() const { return true; }
-    virtual bool CanResize(int& newWidth, int& newHeight);
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
     virtual void CaptionChanged() {}
@@ -199,10 +185,8 @@ private:
     void ParentColorChanged();
     QList<TCustomControl*> ChildControls() const;
     void RenderInto(QImage& image, TTextLayer* text = nullptr);
-    void ApplyConstraints(int& width, int& height);
 
     QPointer<QObject> owner_;
-    TSizeConstraints constraints_;
     TActionLink actionLink_;
     bool doubleClicks_ = true;
     QString caption_;

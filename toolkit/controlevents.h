@@ -10,7 +10,9 @@
 // - OnContextPopup before the pop-up menu opens (Handled keeps it closed);
 // - dragging within the application: OnStartDrag; OnDragOver, whose Accept
 //   starts true (without a handler the control takes no drops); OnDragDrop;
-//   OnEndDrag with the target, or none when the drag was refused.
+//   OnEndDrag with the target, or none when the drag was refused;
+// - OnCanResize (may adjust the size or refuse it) and OnConstrainedResize
+//   (may move the bounds) on every size change (TControlProperties::SetBounds).
 //
 // A control declares them with TOOLKIT_CONTROL_EVENTS (moc expands the
 // macro) and hands its events to TControlEvents<Control>::Raise before its
@@ -43,13 +45,26 @@
     void OnEnter();                                                                                        \
     void OnExit();                                                                                         \
     void OnResize();                                                                                       \
+    void OnCanResize(int& NewWidth, int& NewHeight, bool& Resize);                                         \
+    void OnConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight);                \
     void OnContextPopup(QPoint MousePos, bool& Handled);                                                   \
     void OnStartDrag();                                                                                    \
     void OnDragOver(QObject* Source, int X, int Y, toolkit::TDragState State, bool& Accept);               \
     void OnDragDrop(QObject* Source, int X, int Y);                                                        \
     void OnEndDrag(QObject* Target, int X, int Y);                                                         \
                                                                                                            \
+protected:                                                                                                 \
+    void RaiseCanResize(int& width, int& height, bool& resize) override                                    \
+    {                                                                                                      \
+        Q_EMIT OnCanResize(width, height, resize);                                                         \
+    }                                                                                                      \
+    void RaiseConstrainedResize(int& minWidth, int& minHeight, int& maxWidth, int& maxHeight) override     \
+    {                                                                                                      \
+        Q_EMIT OnConstrainedResize(minWidth, minHeight, maxWidth, maxHeight);                              \
+    }                                                                                                      \
+                                                                                                           \
 private:                                                                                                   \
+    Q_INTERFACES(toolkit::TAligned)                                                                        \
     template <class> friend class toolkit::TControlEvents;
 
 namespace toolkit {

@@ -182,6 +182,59 @@ QObject* DragSourceOf(const QMimeData* data)
 TControlProperties::TControlProperties(QWidget& widget) : widget_(widget)
 {
     FollowParentBiDiMode();
+    QObject::connect(&constraints_, &TSizeConstraints::OnChange, &widget_, [this] {
+        // Qt's own resizing (layouts, a window's frame) keeps them too.
+        const int maxWidth = constraints_.MaxWidth(), maxHeight = constraints_.MaxHeight();
+        widget_.setMinimumSize(constraints_.MinWidth(), constraints_.MinHeight());
+        widget_.setMaximumSize(maxWidth > 0 ? maxWidth : QWIDGETSIZE_MAX, maxHeight > 0 ? maxHeight : QWIDGETSIZE_MAX);
+        SetBounds(widget_.x(), widget_.y(), widget_.width(), widget_.height());
+    });
+}
+
+void TControlProperties::SetBounds(int left, int top, int width, int height)
+{
+    if (width != widget_.width() || height != widget_.height()) {
+        if (!CanResize(width, height)) return;
+        bool resize = true;
+        RaiseCanResize(width, height, resize);
+        if (!resize) return;
+    }
+    ApplyConstraints(width, height);
+    widget_.setGeometry(left, top, std::max(0, width), std::max(0, height));
+    NoteAnchorOrigin(&widget_);
+}
+
+void TControlProperties::SetLeft(int left)
+{
+    SetBounds(left, widget_.y(), widget_.width(), widget_.height());
+}
+
+void TControlProperties::SetTop(int top)
+{
+    SetBounds(widget_.x(), top, widget_.width(), widget_.height());
+}
+
+void TControlProperties::SetWidth(int width)
+{
+    SetBounds(widget_.x(), widget_.y(), width, widget_.height());
+}
+
+void TControlProperties::SetHeight(int height)
+{
+    SetBounds(widget_.x(), widget_.y(), widget_.width(), height);
+}
+
+bool TControlProperties::CanResize(int&, int&)
+{
+    return true;
+}
+
+void TControlProperties::ApplyConstraints(int& width, int& height)
+{
+    int minWidth = constraints_.MinWidth(), minHeight = constraints_.MinHeight();
+    int maxWidth = constraints_.MaxWidth(), maxHeight = constraints_.MaxHeight();
+    RaiseConstrainedResize(minWidth, minHeight, maxWidth, maxHeight);
+    TSizeConstraints::Clamp(width, height, minWidth, minHeight, maxWidth, maxHeight);
 }
 
 void TControlProperties::SetAlign(TAlign align)

@@ -161,20 +161,31 @@ QObject* DragSourceOf(const QMimeData* data);
 template <class Control> class TControlEvents;
 
 /// The properties every control publishes beside its own, kept for its
-/// widget: Align, Anchors, Hint with ShowHint and ParentShowHint, PopupMenu,
+/// widget: Align, Anchors, Constraints, Hint with ShowHint and ParentShowHint, PopupMenu,
 /// TabOrder, TabStop, BiDiMode with ParentBiDiMode, Cursor, HelpContext, Tag, DragMode and DragCursor.
-class TControlProperties {
+class TControlProperties : public TAligned {
 public:
     // Built after its widget, whose parent's reading order it takes.
     explicit TControlProperties(QWidget& widget);
 
     // Changing the alignment arranges the parent's children anew.
-    TAlign Align() const { return align_; }
-    void SetAlign(TAlign align);
+    TAlign Align() const override { return align_; }
+    void SetAlign(TAlign align) override;
     // Anchored to the right or bottom, the control keeps its distance to
     // that edge of its parent as the parent is resized.
-    TAnchors Anchors() const { return anchors_; }
+    TAnchors Anchors() const override { return anchors_; }
     void SetAnchors(TAnchors anchors);
+
+    // A size change, by the geometry setters or the align arranger, goes
+    // through CanResize and OnCanResize (either may refuse it, and nothing
+    // changes), then OnConstrainedResize and the Constraints. Qt's own
+    // resizing (layouts, a window's frame) keeps the Constraints too.
+    void SetBounds(int left, int top, int width, int height) override;
+    void SetLeft(int left);
+    void SetTop(int top);
+    void SetWidth(int width);
+    void SetHeight(int height);
+    TSizeConstraints* Constraints() { return &constraints_; }
 
     // The hint is the tooltip when ShowHint applies (ApplyHints), and the
     // accessible description always; setting ShowHint turns ParentShowHint
@@ -226,6 +237,12 @@ protected:
     ~TControlProperties() = default;
     // Runs a drag from the control: TControlEvents<Control>::StartDrag.
     virtual void StartDrag() {}
+    // The control's own veto on a size change, asked before OnCanResize.
+    virtual bool CanResize(int& newWidth, int& newHeight);
+    // Raise OnCanResize and OnConstrainedResize (TOOLKIT_CONTROL_EVENTS
+    // declares both).
+    virtual void RaiseCanResize(int&, int&, bool&) {}
+    virtual void RaiseConstrainedResize(int&, int&, int&, int&) {}
     // Takes the parent's mode while ParentBiDiMode is on (on a new parent too).
     void FollowParentBiDiMode();
     // The mode changed: what the control shows may have moved.
@@ -241,7 +258,10 @@ private:
         QPoint start;
     };
 
+    void ApplyConstraints(int& width, int& height);
+
     QWidget& widget_;
+    TSizeConstraints constraints_;
     TAlign align_ = alNone;
     TAnchors anchors_ = kDefaultAnchors;
     QString hint_;
@@ -268,6 +288,7 @@ private:
     Q_PROPERTY(toolkit::align_meta::TAnchors Anchors READ Anchors WRITE SetAnchors)                        \
     Q_PROPERTY(toolkit::controlprops_meta::TBiDiMode BiDiMode READ BiDiMode WRITE SetBiDiMode)             \
     Q_PROPERTY(bool ParentBiDiMode READ ParentBiDiMode WRITE SetParentBiDiMode)                            \
+    Q_PROPERTY(toolkit::TSizeConstraints* Constraints READ Constraints)                                    \
     Q_PROPERTY(toolkit::controlprops_meta::TCursor Cursor READ Cursor WRITE SetCursor)                     \
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)                                                       \
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)                                              \

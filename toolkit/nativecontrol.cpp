@@ -27,30 +27,6 @@ TNativeControl::TNativeControl(QWidget& widget, QObject* owner)
     ApplyBorder();
 }
 
-void TNativeControl::SetLeft(int left)
-{
-    widget_.move(left, widget_.y());
-    NoteAnchorOrigin(&widget_);
-}
-
-void TNativeControl::SetTop(int top)
-{
-    widget_.move(widget_.x(), top);
-    NoteAnchorOrigin(&widget_);
-}
-
-void TNativeControl::SetWidth(int width)
-{
-    widget_.resize(width, widget_.height());
-    NoteAnchorOrigin(&widget_);
-}
-
-void TNativeControl::SetHeight(int height)
-{
-    widget_.resize(widget_.width(), height);
-    NoteAnchorOrigin(&widget_);
-}
-
 void TNativeControl::SetColor(TColor color)
 {
     if (color_ == color) return;

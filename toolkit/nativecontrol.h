@@ -38,18 +38,13 @@ using enum nativecontrol_meta::TBorderStyle;
 using enum nativecontrol_meta::TScrollStyle;
 
 /// What the controls built on native Qt widgets share beside their Qt base: owner, Color and Font into the
-/// palette and font, BorderStyle, geometry setters.
+/// palette and font, BorderStyle.
 class TNativeControl : public TComponent, public TControlProperties {
 public:
     TNativeControl(QWidget& widget, QObject* owner);
     virtual ~TNativeControl() = default;
 
     QObject* Owner() const { return owner_; }
-
-    void SetLeft(int left);
-    void SetTop(int top);
-    void SetWidth(int width);
-    void SetHeight(int height);
 
     TColor Color() const { return color_; }
     void SetColor(TColor color);

@@ -28,30 +28,6 @@ bool TLabel::event(QEvent* event)
 }
 
 // Placed by its owner, the label starts a new origin for its anchors.
-void TLabel::SetLeft(int left)
-{
-    move(left, y());
-    NoteAnchorOrigin(this);
-}
-
-void TLabel::SetTop(int top)
-{
-    move(x(), top);
-    NoteAnchorOrigin(this);
-}
-
-void TLabel::SetWidth(int w)
-{
-    resize(w, height());
-    NoteAnchorOrigin(this);
-}
-
-void TLabel::SetHeight(int h)
-{
-    resize(width(), h);
-    NoteAnchorOrigin(this);
-}
-
 void TLabel::Fit()
 {
     if (!autoSize_) return;

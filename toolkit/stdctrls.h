@@ -46,10 +46,6 @@ public:
     TFont* Font() { return &font_; }
     bool Transparent() const { return transparent_; }
 
-    void SetLeft(int left);
-    void SetTop(int top);
-    void SetWidth(int w);
-    void SetHeight(int h);
     // With AutoSize the label fits its caption.
     void SetAutoSize(bool on);
     void SetCaption(const QString& caption);

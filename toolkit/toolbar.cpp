@@ -7,6 +7,7 @@
 #include <QChildEvent>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -206,10 +207,36 @@ bool TToolButton::event(QEvent* event)
 }
 
 // Keyboard clicks (Alt + the accelerator) and mouse clicks alike.
+void TToolButton::SetAction(TAction* action)
+{
+    actionLink_.Link(this, action, [this](TAction& linked) { ActionChange(linked); });
+}
+
+void TToolButton::ActionChange(TAction& action)
+{
+    SetCaption(action.Caption());
+    setEnabled(action.Enabled());
+    SetHint(action.Hint());
+    SetDown(action.Checked());
+    SetImageIndex(action.ImageIndex());
+    const bool hidden = isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide);
+    if (hidden == action.Visible()) {
+        setVisible(action.Visible());
+        Relayout(); // a hidden button takes no room on its bar
+    }
+    SetHelpContext(action.HelpContext());
+}
+
 void TToolButton::Clicked()
 {
     const QPointer<TToolButton> alive(this);
-    emit OnClick();
+    if (Action() && !isSignalConnected(QMetaMethod::fromSignal(&TToolButton::OnClick))) {
+        Action()->Execute();
+        // A check button shows the action's state, not its own toggle.
+        if (alive && Action()) SetDown(Action()->Checked());
+    } else {
+        emit OnClick();
+    }
     if (!alive || !menuItem_) return;
     if (menuItem_->Count() > 0)
         DropDown();

@@ -5,6 +5,7 @@
 // button linked to a menu item drops that item's sub-menu, which makes a tool
 // bar a menu bar.
 
+#include "toolkit/actions.h"
 #include "toolkit/accessible.h"
 #include "toolkit/control.h"
 #include "toolkit/imagelist.h"
@@ -39,6 +40,7 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TCustomDrawState)
 /// It takes no focus, so its key and focus events never fire.
 class TToolButton : public QToolButton, public TComponent, public AccessibleButton, public TControlProperties {
     Q_OBJECT
+    Q_PROPERTY(toolkit::TAction* Action READ Action WRITE SetAction)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool Down READ Down WRITE SetDown)
@@ -91,6 +93,11 @@ public:
     void SetStyle(TToolButtonStyle style);
     void SetWrap(bool on);
     void SetDropdownMenu(TPopupMenu* menu) { dropdownMenu_ = menu; }
+    // The button shows the action's caption, hint, state and image, and a
+    // click runs it unless OnClick has a handler. The action binds its
+    // shortcut itself: a key bound twice in one window would fire neither.
+    TAction* Action() const { return actionLink_.Action(); }
+    void SetAction(TAction* action);
 
     TCustomDrawState DrawState() const;
     // Where the last paint on a denser screen drew the caption at the
@@ -135,12 +142,14 @@ private:
     TToolButton* NeighbourMenuButton(int step) const;
     // Shows the button selected until the menu hides.
     void HoldOpen(QMenu* popup);
+    void ActionChange(TAction& action);
 
     bool autoSize_ = false;
     bool grouped_ = false;
     int imageIndex_ = -1;
     QPointer<TMenuItem> menuItem_;
     QPointer<TPopupMenu> dropdownMenu_;
+    TActionLink actionLink_;
     TToolButtonStyle style_ = tbsButton;
     bool wrap_ = false;
     bool down_ = false;

@@ -5,6 +5,7 @@
 #include "toolkit/menus.h"
 #include "toolkit/speedbutton.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/toolbar.h"
 
 #include <QApplication>
 #include <QTest>
@@ -134,6 +135,68 @@ TEST_F(Actions, OnUpdateRunsWhenTheApplicationIsIdleAfterInput)
     QTest::mouseClick(form.get(), Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_TRUE(button->isEnabled());
+}
+
+TEST(ToolButtonAction, TheButtonFollowsAndRunsItsAction)
+{
+    RegisterStandardControls();
+    RegisterClass<ActionForm>(QStringLiteral("ActionForm"));
+    ActionForm form;
+    ReadLayoutInto(&form, QStringLiteral(R"(object Form: ActionForm
+  object Actions: TActionList
+    object BoldAction: TAction
+      Caption = 'Bold'
+      Hint = 'Bold text'
+      ImageIndex = 2
+      OnExecute = OpenExecute
+    end
+  end
+  object Bar1: TToolBar
+    object BoldButton: TToolButton
+      Action = BoldAction
+      Style = tbsCheck
+    end
+    object OtherButton: TToolButton
+    end
+  end
+end
+)"));
+    auto* action = form.findChild<TAction*>(QStringLiteral("BoldAction"));
+    auto* button = form.findChild<TToolButton*>(QStringLiteral("BoldButton"));
+    auto* other = form.findChild<TToolButton*>(QStringLiteral("OtherButton"));
+    form.show();
+    EXPECT_EQ(button->Caption(), "Bold");
+    EXPECT_EQ(button->Hint(), "Bold text");
+    EXPECT_EQ(button->ImageIndex(), 2);
+
+    action->SetChecked(true);
+    action->SetEnabled(false);
+    EXPECT_TRUE(button->Down());
+    EXPECT_FALSE(button->isEnabled());
+    action->SetEnabled(true);
+    const int otherLeft = other->x();
+    action->SetVisible(false);
+    EXPECT_TRUE(button->isHidden());
+    EXPECT_LT(other->x(), otherLeft); // the bar closes the gap
+    action->SetVisible(true);
+
+    // A click runs the action; the check button keeps the action's state.
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(form.executed, 1);
+    EXPECT_TRUE(button->Down());
+    // A click handler of the button's own comes first.
+    int clicked = 0;
+    QObject::connect(button, &TToolButton::OnClick, [&] { ++clicked; });
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(clicked, 1);
+    EXPECT_EQ(form.executed, 1);
+
+    const QString written = WriteLayout(&form);
+    EXPECT_TRUE(written.contains(QLatin1String("Action = BoldAction"))) << written.toStdString();
+    ActionForm again;
+    ReadLayoutInto(&again, written);
+    EXPECT_EQ(again.findChild<TToolButton*>(QStringLiteral("BoldButton"))->Action(),
+              again.findChild<TAction*>(QStringLiteral("BoldAction")));
 }
 
 TEST_F(Actions, LinksRoundTripThroughLayouts)

@@ -392,6 +392,56 @@ end
     EXPECT_TRUE(WriteLayout(form.get()).contains(QLatin1String("Anchors = [akTop, akRight]")));
 }
 
+// The native controls keep their constraints whoever resizes them: the
+// align arranger, the geometry setters, Qt's layouts.
+TEST_F(CommonProps, NativeControlsKeepTheirConstraints)
+{
+    const auto form = ReadForm(QStringLiteral(R"(object Form: CommonForm
+  object Panel1: TPanel
+    Width = 200
+    Height = 100
+    object Memo1: TMemo
+      Align = alTop
+      Height = 40
+      Constraints.MaxHeight = 30
+    end
+    object Edit1: TEdit
+      Left = 10
+      Top = 50
+      Width = 100
+      Height = 21
+      Anchors = [akLeft, akTop, akRight]
+      Constraints.MaxWidth = 150
+      Constraints.MinWidth = 60
+    end
+  end
+end
+)"));
+    auto* panel = form->findChild<TPanel*>(QStringLiteral("Panel1"));
+    auto* memo = form->findChild<TMemo*>(QStringLiteral("Memo1"));
+    auto* edit = form->findChild<TEdit*>(QStringLiteral("Edit1"));
+    form->show();
+    EXPECT_EQ(memo->geometry(), QRect(0, 0, 200, 30));
+    panel->SetWidth(400); // the anchored edit stops at its maximum
+    EXPECT_EQ(edit->width(), 150);
+    edit->SetWidth(20);
+    EXPECT_EQ(edit->width(), 60);
+    edit->resize(500, 21); // Qt's own resizing
+    EXPECT_EQ(edit->width(), 150);
+    const QString written = WriteLayout(form.get());
+    EXPECT_TRUE(written.contains(QLatin1String("Constraints.MinWidth = 60"))) << written.toStdString();
+    EXPECT_EQ(WriteLayout(ReadForm(written).get()), written);
+
+    // OnConstrainedResize may move the bounds, OnCanResize may refuse.
+    QObject::connect(edit, &TCustomEdit::OnConstrainedResize, [](int&, int&, int& maxWidth, int&) { maxWidth = 90; });
+    edit->SetWidth(120);
+    EXPECT_EQ(edit->width(), 90);
+    QObject::connect(memo, &TCustomMemo::OnCanResize, [](int&, int&, bool& resize) { resize = false; });
+    memo->SetHeight(20);
+    panel->SetWidth(300);
+    EXPECT_EQ(memo->size(), QSize(400, 30));
+}
+
 // Qt's scroll areas get the pointer on their viewport: the events still
 // come from the control, at positions in the control.
 TEST_F(CommonProps, NativeControlsRaiseTheCommonEvents)
