@@ -65,6 +65,10 @@ TCustomListBox::TCustomListBox(QObject* owner, QWidget* parent) : QListWidget(pa
     connect(&items_, &TStringList::EntryChanged, this, [this](int index) { item(index)->setText(items_[index]); });
     connect(&items_, &TStringList::Reset, this, &TCustomListBox::ItemsReset);
     connect(this, &QListWidget::itemClicked, this, &TCustomListBox::OnClick);
+    // After TNativeControl's own connection, so the widget has the new font.
+    // Not on Qt's FontChange: TNativeControl sets the font while this object
+    // is still being built, before the fields ApplyIntegralHeight reads.
+    connect(Font(), &TFont::OnChange, this, &TCustomListBox::ApplyIntegralHeight);
 }
 
 void TCustomListBox::SetItemIndex(int index)
@@ -540,7 +544,6 @@ QTreeWidgetItem* TCustomTreeView::AddChild(QTreeWidgetItem* parent, const QStrin
 
 bool TCustomListBox::event(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange) ApplyIntegralHeight();
     const bool handled = TControlEvents<TCustomListBox>::DispatchScrollArea(*this, event, [this](QEvent* e) { return QListWidget::event(e); });
     PaintBand(*event);
     return handled;
