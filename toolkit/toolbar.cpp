@@ -206,7 +206,6 @@ bool TToolButton::event(QEvent* event)
     return TControlEvents<TToolButton>::Dispatch(*this, event, [this](QEvent* e) { return QToolButton::event(e); });
 }
 
-// Keyboard clicks (Alt + the accelerator) and mouse clicks alike.
 void TToolButton::SetAction(TAction* action)
 {
     actionLink_.Link(this, action, [this](TAction& linked) { ActionChange(linked); });
@@ -227,6 +226,7 @@ void TToolButton::ActionChange(TAction& action)
     SetHelpContext(action.HelpContext());
 }
 
+// Keyboard clicks (Alt + the accelerator) and mouse clicks alike.
 void TToolButton::Clicked()
 {
     const QPointer<TToolButton> alive(this);
